@@ -1,0 +1,46 @@
+// What the commands of quaywright-cli share.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "files/document.h"
+#include "model/outcome.h"
+
+namespace qw::cli {
+
+// Exit codes of the contract: 0 success, 1 failure (message on stderr), 2 usage error.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+struct Context {
+  int exitCode = kExitOk;
+};
+
+// "mv510"/"1", "mv710"/"2", "0"; nullopt for anything else.
+std::optional<int16_t> ParseSeries(const std::string& text);
+// The series a file belongs to: a data file's MAIN/MODELTYPE, a raw image's length and model
+// number, a JSON file's ModelSeries. nullopt when it cannot be told.
+std::optional<int16_t> SeriesOfFile(const std::string& path);
+// The folder the executables (and the destination images) are in.
+std::filesystem::path ProgramFolder();
+
+// The starting state of every command that loads or builds a data set: a new default data set
+// for the series, then the destination NAME when given ("IniFileRead Error!!" when it fails).
+Outcome StartDocument(Document& doc, int16_t series, const std::string& destination);
+// Loads IN onto the document by its extension (.dat, .hex, .json).
+Outcome LoadInput(Document& doc, const std::string& path);
+// Writes OUT by its extension (.dat, .hex, .json, .txt).
+Outcome WriteOutput(Document& doc, const std::string& path);
+
+// Prints the outcome's message text on stderr and returns the exit code for it.
+int Report(const Outcome& outcome);
+
+void RegisterFileCommands(CLI::App& app, Context& ctx);   // new, convert, info
+void RegisterRadioCommands(CLI::App& app, Context& ctx);  // read, program, simulate, ports
+
+}  // namespace qw::cli

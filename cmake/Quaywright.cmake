@@ -1,0 +1,40 @@
+# Helpers shared by the folders' CMakeLists.
+
+# A core library: every *.cpp of the calling folder except the qt_* adapters.
+function(qw_core_library name)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  list(FILTER sources EXCLUDE REGEX "/qt_[^/]*\\.cpp$")
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    if(ARGN)
+      target_link_libraries(${name} PUBLIC ${ARGN})
+    endif()
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
+    if(ARGN)
+      target_link_libraries(${name} INTERFACE ${ARGN})
+    endif()
+  endif()
+endfunction()
+
+# The Qt adapters of the calling folder (qt_*.cpp), as their own library.
+function(qw_qt_adapter name)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/qt_*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_library(${name} STATIC ${sources})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  target_link_libraries(${name} PUBLIC ${ARGN})
+endfunction()
+
+# A GoogleTest executable from every *.cpp of the calling folder.
+function(qw_gtest name)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE GTest::gtest_main GTest::gmock ${ARGN})
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

@@ -1,0 +1,70 @@
+// The one place that owns the RadioData and runs every whole-document operation. The editor and
+// the CLI both call these; neither re-implements an operation.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "model/outcome.h"
+#include "model/radio_data.h"
+
+namespace qw {
+
+class SerialPort;
+struct TransferControl;
+
+class Document {
+ public:
+  // programFolder holds the destination images, the help and, in debug mode, err.log.
+  explicit Document(std::filesystem::path programFolder = {}, bool debug = false);
+
+  RadioData& Data() { return data_; }
+  const RadioData& Data() const { return data_; }
+  int16_t Series() const { return data_.ModelSeries; }
+  const std::filesystem::path& ProgramFolder() const { return programFolder_; }
+  bool Debug() const { return debug_; }
+
+  // Outcome flags for callers whose behaviour depends on them.
+  bool OperationFailed = false;
+  bool OperationCancelled = false;
+  // Path of the data file (or raw image) last opened or saved; empty when none.
+  std::string CurrentFileName;
+
+  // A new default data set for the series; clears CurrentFileName.
+  void NewDataSet(int16_t series);
+
+  // Data file (.dat): model check, then overlay onto the current data set.
+  Outcome OpenDataFile(const std::string& path);
+  Outcome SaveDataFile(const std::string& path);
+
+  // Raw image file (.hex): length and model checks, whole image replaced and decoded.
+  Outcome LoadRawImage(const std::string& path);
+  // Encode, finish, header checksum, then bytes 0..ImageLast.
+  Outcome SaveRawImage(const std::string& path);
+
+  // Destination images NAME_XXXX.ini in the program folder for the current series: upper-case
+  // names, first ten the folder listing gives, sorted ignoring case.
+  std::vector<std::string> DestinationNames() const;
+  // Loads NAME_XXXX.ini over the image and decodes it; false (quietly) when it cannot.
+  bool LoadDestination(const std::string& name);
+
+  // The text report (may snap off-raster fourth-group frequencies in the data set).
+  std::string TextReport();
+  // Writes the text image followed by CR LF.
+  Outcome SaveTextFile(const std::string& path, const std::string& textImage);
+
+  // Clone procedures against a radio on the port. Progress and cancel through control.
+  Outcome ReadFromRadio(SerialPort& port, const TransferControl& control);
+  Outcome ProgramToRadio(SerialPort& port, const TransferControl& control);
+
+  // Appends to err.log in debug mode; never fails loudly.
+  void WriteErrorLog(const std::string& location, const std::string& message) const;
+
+ private:
+  std::filesystem::path programFolder_;
+  bool debug_ = false;
+  RadioData data_;
+};
+
+}  // namespace qw
