@@ -34,7 +34,9 @@ bool SetLine(int fd) {
   tio.c_cflag &= ~(CSTOPB | PARENB | CRTSCTS | CSIZE);
   tio.c_cflag |= CS8 | CLOCAL | CREAD;
   tio.c_iflag &= ~(IXON | IXOFF | IXANY);
-  tio.c_cc[VMIN] = 0;
+  // With a minimum of 0 an empty read returns 0 instead of EAGAIN, indistinguishable from a
+  // hang-up.
+  tio.c_cc[VMIN] = 1;
   tio.c_cc[VTIME] = 0;
   cfsetispeed(&tio, B9600);
   cfsetospeed(&tio, B9600);
@@ -120,8 +122,8 @@ void PosixSerialPort::Pump() {
       continue;
     }
     if (got < 0 && errno == EINTR) continue;
-    if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return;
-    // 0 or EIO: the other end hung up (an unplugged adapter, a closed pseudo-terminal).
+    if (got == 0 || (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))) return;
+    // EIO and the like: the other end hung up (an unplugged adapter, a closed pseudo-terminal).
     Fail();
     return;
   }
