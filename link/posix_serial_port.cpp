@@ -10,6 +10,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -89,6 +90,7 @@ bool PosixSerialPort::Open(std::string& error) {
     return false;
   }
   fd_ = fd;
+  wakeAfter_ = 1;
   buffer_.clear();
   head_ = 0;
   return true;
@@ -166,6 +168,17 @@ bool PosixSerialPort::Write(const uint8_t* data, std::size_t n) {
   return done == n;
 }
 
+void PosixSerialPort::WakeAfter(std::size_t bytes) {
+  // The terminal's minimum read count also decides when poll reports input (with no inter-byte
+  // timer set), so one wake-up serves a whole record instead of one per byte.
+  const int wanted = static_cast<int>(std::clamp<std::size_t>(bytes, 1, 255));
+  if (wanted == wakeAfter_ || fd_ < 0) return;
+  termios tio{};
+  if (tcgetattr(fd_, &tio) != 0) return;
+  tio.c_cc[VMIN] = static_cast<cc_t>(wanted);
+  if (tcsetattr(fd_, TCSANOW, &tio) == 0) wakeAfter_ = wanted;
+}
+
 bool PosixSerialPort::WaitForInput(std::size_t have, std::chrono::milliseconds timeout) {
   using namespace std::chrono;
   const auto deadline = steady_clock::now() + timeout;
@@ -174,6 +187,7 @@ bool PosixSerialPort::WaitForInput(std::size_t have, std::chrono::milliseconds t
     if (fd_ < 0) return false;
     auto left = ceil<milliseconds>(deadline - steady_clock::now()).count();
     if (left <= 0) return false;
+    WakeAfter(have + 1 - BytesWaiting());
     pollfd p{fd_, POLLIN, 0};
     int r = ::poll(&p, 1, static_cast<int>(left));
     if (r < 0 && errno != EINTR) return false;

@@ -31,11 +31,14 @@ class PosixSerialPort final : public SerialPort {
   // Moves whatever the driver holds into buffer_; closes the port when the device has gone.
   void Pump();
   void Fail();
+  // Lets poll report input only once this many bytes are there, to wake once per record.
+  void WakeAfter(std::size_t bytes);
 
   std::string path_;
   int fd_ = -1;
   std::vector<uint8_t> buffer_;
   std::size_t head_ = 0;  // first unread byte of buffer_
+  int wakeAfter_ = 1;
 };
 
 // The plain-words reason an open failed with errno err, e.g. "permission denied (add yourself

@@ -103,7 +103,8 @@ void SerialLink::DrainEcho(std::size_t count, Ms timeout) {
     }
     if (port_.BytesWaiting() == 0) {
       if (!port_.IsOpen()) return;
-      Await(0, deadline);
+      // The rest of the echo comes as one piece; no need to wake for each byte of it.
+      Await(count - got - 1, deadline);
     }
   }
 }
