@@ -28,8 +28,7 @@ std::string GroupOf(const std::string& path) {
   return {};
 }
 
-bool SetLine(int fd) {
-  termios tio{};
+bool SetLine(int fd, termios& tio) {
   if (tcgetattr(fd, &tio) != 0) return false;
   cfmakeraw(&tio);
   tio.c_cflag &= ~(CSTOPB | PARENB | CRTSCTS | CSIZE);
@@ -84,7 +83,7 @@ bool PosixSerialPort::Open(std::string& error) {
     return false;
   }
   // Another program holding the same device would garble both transfers.
-  if (flock(fd, LOCK_EX | LOCK_NB) != 0 || !SetLine(fd)) {
+  if (flock(fd, LOCK_EX | LOCK_NB) != 0 || !SetLine(fd, line_)) {
     error = OpenFailureReason(path_, errno);
     ::close(fd);
     return false;
@@ -119,13 +118,17 @@ void PosixSerialPort::Pump() {
   for (;;) {
     ssize_t got = ::read(fd_, chunk, sizeof chunk);
     if (got > 0) {
-      if (buffer_.size() - head_ + got <= kMaxBuffered)
+      if (buffer_.size() - head_ + got <= kMaxBuffered) {
         buffer_.insert(buffer_.end(), chunk, chunk + got);
+      }
+      // A short read emptied the driver; asking again would only cost a system call.
+      if (static_cast<std::size_t>(got) < sizeof chunk) return;
       continue;
     }
     if (got < 0 && errno == EINTR) continue;
-    if (got == 0 || (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))) return;
-    // EIO and the like: the other end hung up (an unplugged adapter, a closed pseudo-terminal).
+    if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return;
+    // End of file (the minimum read count is never 0) or EIO: the other end hung up, as an
+    // unplugged adapter or a closed pseudo-terminal does.
     Fail();
     return;
   }
@@ -173,10 +176,8 @@ void PosixSerialPort::WakeAfter(std::size_t bytes) {
   // timer set), so one wake-up serves a whole record instead of one per byte.
   const int wanted = static_cast<int>(std::clamp<std::size_t>(bytes, 1, 255));
   if (wanted == wakeAfter_ || fd_ < 0) return;
-  termios tio{};
-  if (tcgetattr(fd_, &tio) != 0) return;
-  tio.c_cc[VMIN] = static_cast<cc_t>(wanted);
-  if (tcsetattr(fd_, TCSANOW, &tio) == 0) wakeAfter_ = wanted;
+  line_.c_cc[VMIN] = static_cast<cc_t>(wanted);
+  if (tcsetattr(fd_, TCSANOW, &line_) == 0) wakeAfter_ = wanted;
 }
 
 bool PosixSerialPort::WaitForInput(std::size_t have, std::chrono::milliseconds timeout) {
@@ -191,7 +192,9 @@ bool PosixSerialPort::WaitForInput(std::size_t have, std::chrono::milliseconds t
     pollfd p{fd_, POLLIN, 0};
     int r = ::poll(&p, 1, static_cast<int>(left));
     if (r < 0 && errno != EINTR) return false;
-    if (r > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) && !(p.revents & POLLIN)) {
+    if (r > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL))) {
+      // Keep what the device still delivered, then stop waiting on it.
+      Pump();
       Fail();
       return BytesWaiting() > have;
     }

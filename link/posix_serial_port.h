@@ -4,6 +4,8 @@
 
 #ifndef _WIN32
 
+#include <termios.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -39,6 +41,7 @@ class PosixSerialPort final : public SerialPort {
   std::vector<uint8_t> buffer_;
   std::size_t head_ = 0;  // first unread byte of buffer_
   int wakeAfter_ = 1;
+  termios line_{};  // the line settings in force
 };
 
 // The plain-words reason an open failed with errno err, e.g. "permission denied (add yourself

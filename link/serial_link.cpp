@@ -13,7 +13,7 @@ namespace {
 using Ms = SerialLink::Ms;
 
 // How long one wait may block before the cancel flag is looked at again.
-constexpr Ms kCancelSlice{5};
+constexpr Ms kCancelSlice{10};
 constexpr Ms kShortTimeout{1000};
 constexpr Ms kLongTimeout{10000};
 constexpr Ms kCanPause{50};

@@ -12,7 +12,7 @@ namespace qw {
 namespace {
 
 namespace fs = std::filesystem;
-using test::Run;
+
 using Bytes = std::vector<uint8_t>;
 
 // A radio whose memory differs from anything the program would write, so that every byte the
@@ -72,12 +72,12 @@ TEST_P(CliRadio, ProgramWritesThePlannedRangesAndReadGivesThemBack) {
   const std::string s = SeriesArg(series);
   const Bytes before = PatternMemory(series);
   StartRadio(series, before);
-  ASSERT_EQ(Run({"new", "--series", s, "-o", P("new.json")}, dir).code, 0);
-  ASSERT_EQ(Run({"convert", P("new.json"), "-o", P("x.hex")}, dir).code, 0);
+  ASSERT_EQ(test::Run({"new", "--series", s, "-o", P("new.json")}, dir).code, 0);
+  ASSERT_EQ(test::Run({"convert", P("new.json"), "-o", P("x.hex")}, dir).code, 0);
   const std::string hex = test::Slurp(dir / "x.hex");
   ASSERT_EQ(hex.size(), static_cast<std::size_t>(ImageLastFor(series)) + 1);
 
-  auto program = Run({"program", "--port", host->PortPath(), P("new.json")}, dir);
+  auto program = test::Run({"program", "--port", host->PortPath(), P("new.json")}, dir);
   ASSERT_EQ(program.code, 0) << program.err;
   const Bytes after = Memory();
   for (int a = 0; a <= ImageLastFor(series); ++a) {
@@ -85,7 +85,8 @@ TEST_P(CliRadio, ProgramWritesThePlannedRangesAndReadGivesThemBack) {
     ASSERT_EQ(after[a], expected) << "address " << a;
   }
 
-  auto read = Run({"read", "--port", host->PortPath(), "--series", s, "-o", P("back.hex")}, dir);
+  auto read =
+      test::Run({"read", "--port", host->PortPath(), "--series", s, "-o", P("back.hex")}, dir);
   ASSERT_EQ(read.code, 0) << read.err;
   const std::string back = test::Slurp(dir / "back.hex");
   ASSERT_EQ(back.size(), after.size());
@@ -96,7 +97,8 @@ TEST_P(CliRadio, ProgramWritesThePlannedRangesAndReadGivesThemBack) {
 
 TEST_P(CliRadio, RadioOfTheOtherSeriesFailsTheModelCheckBeforeAnyBlock) {
   StartRadio(kSeriesMV710, PatternMemory(kSeriesMV710));
-  auto r = Run({"read", "--port", host->PortPath(), "--series", "mv510", "-o", P("r.hex")}, dir);
+  auto r =
+      test::Run({"read", "--port", host->PortPath(), "--series", "mv510", "-o", P("r.hex")}, dir);
   EXPECT_EQ(r.code, 1);
   EXPECT_NE(r.err.find("ModelType Error !!"), std::string::npos) << r.err;
   EXPECT_FALSE(fs::exists(dir / "r.hex"));
@@ -112,9 +114,9 @@ TEST_P(CliRadio, AFaultyReplyIsRepeated) {
     radio.Faults().corruptChecksum = 1;
     radio.Faults().garbageBeforeSoh = 1;
   });
-  auto r = Run({"read", "--port", host->PortPath(), "--series", SeriesArg(series), "--trace",
-                P("trace.txt"), "-o", P("r.hex")},
-               dir);
+  auto r = test::Run({"read", "--port", host->PortPath(), "--series", SeriesArg(series), "--trace",
+                      P("trace.txt"), "-o", P("r.hex")},
+                     dir);
   EXPECT_EQ(r.code, 0) << r.err;
   EXPECT_NE(test::Slurp(dir / "trace.txt").find("read byte 0040 again"), std::string::npos);
 }
@@ -126,7 +128,9 @@ TEST_P(CliRadio, PullingTheCableEndsWithCommunicationError) {
       {"read", "--port", host->PortPath(), "--series", SeriesArg(series), "-o", P("r.hex")}, dir);
   std::this_thread::sleep_for(std::chrono::milliseconds(1500));
   host->Stop();
+  const auto pulled = std::chrono::steady_clock::now();
   EXPECT_EQ(test::Wait(child, std::chrono::seconds(30)), 1);
+  EXPECT_LT(std::chrono::steady_clock::now() - pulled, std::chrono::seconds(3));
   EXPECT_NE(test::Slurp(child.err).find("Communication Error!!"), std::string::npos);
   EXPECT_FALSE(fs::exists(dir / "r.hex"));
 }
@@ -154,7 +158,7 @@ TEST_P(CliRadio, SimulateServesUntilInterrupted) {
   }
   ASSERT_EQ(line.rfind("port: /dev/", 0), 0u) << line;
   const std::string port = line.substr(6, line.find('\n') - 6);
-  auto r = Run({"read", "--port", port, "--series", s, "-o", P("r.json")}, dir);
+  auto r = test::Run({"read", "--port", port, "--series", s, "-o", P("r.json")}, dir);
   EXPECT_EQ(r.code, 0) << r.err;
   kill(sim.pid, SIGINT);
   EXPECT_EQ(test::Wait(sim, std::chrono::seconds(10)), 0);
