@@ -6,6 +6,7 @@
 #include <grp.h>
 #include <poll.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -121,8 +122,8 @@ void PosixSerialPort::Pump() {
       if (buffer_.size() - head_ + got <= kMaxBuffered) {
         buffer_.insert(buffer_.end(), chunk, chunk + got);
       }
-      // A short read emptied the driver; asking again would only cost a system call.
-      if (static_cast<std::size_t>(got) < sizeof chunk) return;
+      // A short read does not mean the driver is empty: terminals hand out 64 bytes at a time
+      // when the minimum read count is larger.
       continue;
     }
     if (got < 0 && errno == EINTR) continue;
@@ -135,8 +136,14 @@ void PosixSerialPort::Pump() {
 }
 
 std::size_t PosixSerialPort::BytesWaiting() {
-  Pump();
-  return buffer_.size() - head_;
+  // Counted where they lie rather than read in, so that the terminal's queue (which the minimum
+  // read count of WakeAfter refers to) is left alone while a wait goes on.
+  int queued = 0;
+  if (fd_ >= 0 && ioctl(fd_, FIONREAD, &queued) != 0) {
+    Pump();
+    queued = 0;
+  }
+  return buffer_.size() - head_ + static_cast<std::size_t>(std::max(queued, 0));
 }
 
 std::size_t PosixSerialPort::Read(uint8_t* out, std::size_t n) {
@@ -188,7 +195,7 @@ bool PosixSerialPort::WaitForInput(std::size_t have, std::chrono::milliseconds t
     if (fd_ < 0) return false;
     auto left = ceil<milliseconds>(deadline - steady_clock::now()).count();
     if (left <= 0) return false;
-    WakeAfter(have + 1 - BytesWaiting());
+    WakeAfter(have + 1 - (buffer_.size() - head_));
     pollfd p{fd_, POLLIN, 0};
     int r = ::poll(&p, 1, static_cast<int>(left));
     if (r < 0 && errno != EINTR) return false;

@@ -18,6 +18,17 @@ SimulatedRadio::SimulatedRadio(int16_t series, std::vector<uint8_t> memory)
   faults_.noEcho = series == kSeriesThird;
 }
 
+SimulatedRadio::SimulatedRadio(int16_t series)
+    : SimulatedRadio(series, DefaultRadioMemory(series)) {}
+
+void SimulatedRadio::SetModelWords(uint16_t first, uint16_t second) {
+  const std::size_t copy = memory_.size() - 2;
+  memory_[0x40] = first >> 8;
+  memory_[0x41] = first & 0xFF;
+  memory_[copy] = second >> 8;
+  memory_[copy + 1] = second & 0xFF;
+}
+
 bool SimulatedRadio::TakeFault(int& counter) {
   if (counter <= 0) return false;
   --counter;

@@ -27,8 +27,10 @@ class SimulatedRadio {
     bool operator==(const Request&) const = default;
   };
 
-  // memory: at least ImageLastFor(series) + 1 bytes, the radio's whole image.
+  // memory: the radio's whole image, ImageLastFor(series) + 1 bytes (cut or padded with 0xFF).
   SimulatedRadio(int16_t series, std::vector<uint8_t> memory);
+  // A radio fresh from the factory: the series' new default image.
+  explicit SimulatedRadio(int16_t series);
 
   // Bytes from the program; appends what comes back on the line (echo, then answers) to out.
   void Receive(const uint8_t* data, std::size_t n, std::vector<uint8_t>& out);
@@ -37,6 +39,9 @@ class SimulatedRadio {
   const std::vector<uint8_t>& Memory() const { return memory_; }
   std::vector<uint8_t>& Memory() { return memory_; }
   RadioFaults& Faults() { return faults_; }
+  // Puts model numbers into both places a model check reads, e.g. another series' or two that
+  // disagree.
+  void SetModelWords(uint16_t first, uint16_t second);
   // The valid requests answered so far, in order (a bounded log, for tests).
   const std::vector<Request>& Requests() const { return requests_; }
   void ClearRequests() { requests_.clear(); }

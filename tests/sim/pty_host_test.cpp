@@ -48,20 +48,23 @@ TEST(PtyRadioHost, ServesAWholeReadAndWrite) {
   host.Stop();
 }
 
-TEST(PtyRadioHost, PacingTakesTheLineTime) {
+TEST(PtyRadioHost, PacedRecordsArriveWholeAtTheLinesSpeed) {
   PtyRadioHost host(SimulatedRadio(kSeriesMV710, Memory(kSeriesMV710)), Pacing::Real);
   std::string error;
   ASSERT_TRUE(host.Start(error)) << error;
   PosixSerialPort port(host.PortPath());
-  ASSERT_TRUE(port.Open(error)) << error;
+  std::atomic<bool> cancel{false};
+  TransferControl control{nullptr, &cancel, nullptr, nullptr};
+  SerialLink link(port, control, kSeriesMV710);
+  ASSERT_TRUE(link.PortOpen(error)) << error;
+  Image buffer{};
   const auto start = std::chrono::steady_clock::now();
-  auto request = BuildRequest(kCmdReadBlock, 0x0040);
-  port.Write(request.data(), request.size());
-  std::size_t got = 0;
-  while (got < 144 && port.WaitForInput(got, std::chrono::seconds(2))) got = port.BytesWaiting();
-  // 10 echoed bytes and a 134-byte reply at 1.0417 ms each.
-  EXPECT_EQ(got, 144u);
+  link.ReadBlockExchange(0x0040, buffer.data());
+  // 10 echoed bytes and a 134-byte reply at 1.0417 ms each, trickling in byte by byte.
   EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::microseconds(149000));
+  EXPECT_FALSE(link.OperationFailed);
+  EXPECT_TRUE(std::equal(buffer.begin() + 0x40, buffer.begin() + 0x80,
+                         Memory(kSeriesMV710).begin() + 0x40));
 }
 
 TEST(PtyRadioHost, PullingTheCableMidReadFailsQuickly) {

@@ -89,6 +89,21 @@ TEST(SimulatedRadio, FaultsApplyToTheNextAnswersOnly) {
   EXPECT_EQ(Feed(radio, request).size(), 8u);
 }
 
+TEST(SimulatedRadio, StartsWithTheSeriesDefaultImageAndItsModelNumber) {
+  for (int16_t series : {kSeriesMV510, kSeriesMV710, kSeriesThird}) {
+    SimulatedRadio radio(series);
+    const auto& m = radio.Memory();
+    ASSERT_EQ(m.size(), static_cast<std::size_t>(ImageLastFor(series)) + 1);
+    const int second = SecondModelIdOffset(series);
+    EXPECT_EQ(m[0x40] << 8 | m[0x41], ModelIdFor(series));
+    EXPECT_EQ(m[second] << 8 | m[second + 1], ModelIdFor(series));
+  }
+  SimulatedRadio radio(kSeriesMV510);
+  radio.SetModelWords(0x01FE, 0x02C6);
+  EXPECT_EQ(radio.Memory()[8190], 0x02);
+  EXPECT_EQ(radio.Memory()[0x41], 0xFE);
+}
+
 TEST(SimulatedRadio, TheThirdVariantsCableDoesNotEcho) {
   SimulatedRadio radio = Radio(kSeriesThird);
   EXPECT_EQ(Feed(radio, BuildRequest(kCmdReadByte, 0x3FFE)).size(), 8u);
