@@ -1,14 +1,22 @@
 #include "link/trace_sink.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 namespace qw {
 
 FileTraceSink::FileTraceSink(const std::string& path)
-    : out_(path, std::ios::binary | std::ios::trunc), start_(std::chrono::steady_clock::now()) {}
+    : path_(path),
+      temp_(path + ".tmp"),
+      out_(temp_, std::ios::binary | std::ios::trunc),
+      start_(std::chrono::steady_clock::now()) {}
 
 FileTraceSink::~FileTraceSink() {
   if (lineOpen_) out_ << '\n';
+  out_.close();
+  std::error_code ignored;
+  if (out_) std::filesystem::rename(temp_, path_, ignored);
 }
 
 long long FileTraceSink::ElapsedMs() const {

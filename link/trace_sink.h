@@ -20,7 +20,8 @@ class TraceSink {
 };
 
 // Writes one exchange per line: the label, then runs of bytes in hex, each run opened by its
-// direction (">" sent, "<" received) and the milliseconds since the trace began.
+// direction (">" sent, "<" received) and the milliseconds since the trace began. The lines go to
+// a temporary file beside the trace, renamed into place when the sink is destroyed.
 class FileTraceSink final : public TraceSink {
  public:
   // Check Ok() after construction; a trace that cannot be written is silently dropped.
@@ -34,6 +35,8 @@ class FileTraceSink final : public TraceSink {
  private:
   long long ElapsedMs() const;
 
+  std::string path_;
+  std::string temp_;
   std::ofstream out_;
   std::chrono::steady_clock::time_point start_;
   bool lineOpen_ = false;
