@@ -103,20 +103,25 @@ double ReadFrequency(const Image& image, layout::FreqField f) {
   return static_cast<double>(total) / kUnitsPerMHz;
 }
 
-double QuantiseFrequency(double mhz) {
-  if (!(mhz > 100.0) || !(mhz < 200.0)) return 0;
+namespace {
+
+// The six stored digits: 100 Hz steps above 100 MHz, or 0 for no frequency. Rounding can land
+// on 100 or 200 MHz exactly; neither has a place in six digits.
+long long StoredUnits(double mhz) {
+  if (!(mhz > 100.0 && mhz < 200.0)) return 0;
   const long long total = std::llround(mhz * kUnitsPerMHz);
-  if (total <= kUnitsAt100 || total >= kUnitsAt200) return 0;
-  return static_cast<double>(total) / kUnitsPerMHz;
+  return total > kUnitsAt100 && total < kUnitsAt200 ? total - kUnitsAt100 : 0;
+}
+
+}  // namespace
+
+double QuantiseFrequency(double mhz) {
+  const long long units = StoredUnits(mhz);
+  return units == 0 ? 0 : static_cast<double>(kUnitsAt100 + units) / kUnitsPerMHz;
 }
 
 void WriteFrequency(Image& image, layout::FreqField f, double mhz) {
-  long long digits = 0;
-  if (mhz > 100.0 && mhz < 200.0) {
-    const long long total = std::llround(mhz * kUnitsPerMHz);
-    // Rounding can land on 100 or 200 MHz exactly: neither has a place in six digits.
-    if (total > kUnitsAt100 && total < kUnitsAt200) digits = total - kUnitsAt100;
-  }
+  long long digits = StoredUnits(mhz);
   for (int byte = 2; byte >= 0; --byte) {
     const int low = static_cast<int>(digits % 10);
     const int high = static_cast<int>(digits / 10 % 10);

@@ -193,8 +193,6 @@ inline constexpr int kDirectoryTagOffset = 5;
 inline constexpr int kDirectoryTagLength = 11;
 
 // Regions only a new image writes.
-inline constexpr int kZeroedSpare = 176;  // 176..189
-inline constexpr int kZeroedSpareCount = 14;
 inline constexpr int kNameTexts = 512;    // three texts 16 bytes apart
 inline constexpr int kLevelTables = 560;  // five tables of 16 bytes
 inline constexpr int kLevelTableLength = 16;
