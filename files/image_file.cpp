@@ -47,9 +47,15 @@ ImageFileStatus ReadImageFile(const std::filesystem::path& path, int16_t series,
     SetError(error, errno);
     return ImageFileStatus::Unreadable;
   }
-  auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
-  if (!ModelIdsMatch(data, length, series)) return ImageFileStatus::WrongModel;
-  std::copy(data, data + length, image.begin());
+  return ImageFromBytes(reinterpret_cast<const uint8_t*>(bytes.data()), length, series, image);
+}
+
+ImageFileStatus ImageFromBytes(const uint8_t* bytes, std::size_t size, int16_t series,
+                               Image& image) {
+  const std::size_t length = static_cast<std::size_t>(ImageLastFor(series)) + 1;
+  if (size != length) return ImageFileStatus::WrongLength;
+  if (!ModelIdsMatch(bytes, length, series)) return ImageFileStatus::WrongModel;
+  std::copy(bytes, bytes + length, image.begin());
   return ImageFileStatus::Ok;
 }
 

@@ -19,6 +19,10 @@ enum class ImageFileStatus { Ok, WrongLength, WrongModel, Unreadable };
 ImageFileStatus ReadImageFile(const std::filesystem::path& path, int16_t series, Image& image,
                               FileError* error = nullptr);
 
+// The same checks on bytes already in memory.
+ImageFileStatus ImageFromBytes(const uint8_t* bytes, std::size_t size, int16_t series,
+                               Image& image);
+
 // Writes image[0..ImageLast] for the series, through a temporary file.
 bool WriteImageFile(const std::filesystem::path& path, int16_t series, const Image& image,
                     FileError* error = nullptr);

@@ -41,7 +41,12 @@ std::string ReadProfileValue(const std::filesystem::path& file, const std::strin
   std::string bytes;
   // The look-up only ever needs the beginning of an oversized file.
   if (ReadFileBounded(file, kMaxTextFileBytes, bytes) == ReadStatus::Failed) return {};
-  std::string value = LookUp(bytes, section, key);
+  return ProfileValueInText(bytes, section, key);
+}
+
+std::string ProfileValueInText(std::string_view text, std::string_view section,
+                               std::string_view key) {
+  std::string value = LookUp(text, section, key);
   if (value.size() > kBufferChars - 1) value.resize(kBufferChars - 1);
   std::size_t nul = value.find('\0');
   if (nul != std::string::npos) value.resize(nul);

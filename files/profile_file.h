@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "model/outcome.h"
 
@@ -13,6 +14,10 @@ namespace qw {
 // section or the key is missing (or the value is the look-up's default "<NONE>").
 std::string ReadProfileValue(const std::filesystem::path& file, const std::string& section,
                              const std::string& key);
+
+// The same look-up in the file's text.
+std::string ProfileValueInText(std::string_view text, std::string_view section,
+                               std::string_view key);
 
 // MAIN/MODELTYPE must be a number equal to the series; "different model!!" otherwise.
 Outcome CheckFileModel(const std::filesystem::path& file, int16_t series);
