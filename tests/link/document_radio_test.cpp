@@ -109,13 +109,6 @@ TEST_P(DocumentRadio, ProgramSendsTheEncodedImageWithAFreshChecksum) {
   }
 }
 
-TEST_P(DocumentRadio, RadioOfAnotherSeriesIsRefusedBeforeAnyBlock) {
-  radio->SetModelWords(ModelIdFor(GetParam()), 0x1BBC);
-  Outcome r = doc->ProgramToRadio(*port, control);
-  EXPECT_EQ(r.message, (Message{"ModelType Error !!", "Read from Radio", MessageIcon::Stop}));
-  for (const auto& req : radio->Requests()) EXPECT_EQ(req.command, 0x12);
-}
-
 TEST_P(DocumentRadio, PortThatWillNotOpenIsLoggedAndExplained) {
   port->FailOpen(
       "Cannot open /dev/ttyUSB0: permission denied (add yourself to the dialout group).");
