@@ -16,8 +16,15 @@ namespace qw {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-// One start bit, eight data bits, one stop bit at 9600 baud.
-constexpr auto kByteTime = std::chrono::nanoseconds(10'000'000'000LL / 9600);
+// One start bit, eight data bits, one stop bit at 9600 baud: 10 bits per byte.
+constexpr long long kBitsPerByte = 10;
+constexpr long long kBaud = 9600;
+
+// When byte number `sent` of a run that began at `start` has fully left the line. Computed from
+// the start each time, so the fraction of a nanosecond in a byte time never adds up.
+Clock::time_point ByteDone(Clock::time_point start, long long sent) {
+  return start + std::chrono::nanoseconds((sent + 1) * kBitsPerByte * 1'000'000'000LL / kBaud);
+}
 
 void CloseFd(int& fd) {
   if (fd >= 0) ::close(fd);
@@ -94,9 +101,12 @@ void PtyRadioHost::WithRadio(const std::function<void(SimulatedRadio&)>& fn) {
 void PtyRadioHost::Serve() {
   std::deque<uint8_t> pending;
   std::vector<uint8_t> answer;
-  // Each byte is due one byte time after the one before it, against absolute deadlines, so that
-  // rounding in the waits never adds up.
+  // A run of back-to-back bytes starts when the line is idle; each byte is due when it would
+  // have fully arrived.
+  Clock::time_point runStart{};
+  long long runSent = 0;
   Clock::time_point due{};
+  Clock::time_point lineFree{};  // when the last byte sent has fully left
   uint8_t in[512];
   for (;;) {
     const bool paced = pacing_ == Pacing::Real;
@@ -116,7 +126,11 @@ void PtyRadioHost::Serve() {
           std::lock_guard lock(mutex_);
           radio_.Receive(in, static_cast<std::size_t>(got), answer);
         }
-        if (pending.empty()) due = std::max(due, Clock::now() + kByteTime);
+        if (pending.empty()) {
+          runStart = std::max(Clock::now(), lineFree);
+          runSent = 0;
+          due = ByteDone(runStart, runSent);
+        }
         pending.insert(pending.end(), answer.begin(), answer.end());
       }
     }
@@ -127,7 +141,9 @@ void PtyRadioHost::Serve() {
       ssize_t put = ::write(master_, chunk, n);
       if (put <= 0) break;  // the program's side is full; POLLOUT tells when to go on
       pending.erase(pending.begin(), pending.begin() + put);
-      due += kByteTime;
+      runSent += put;
+      lineFree = due;
+      due = ByteDone(runStart, runSent);
     }
   }
 }

@@ -53,6 +53,7 @@ inline std::string Slurp(const std::filesystem::path& p) {
 
 // Exit code, or -1 when the child had to be killed after the limit.
 inline int Wait(const Child& c, std::chrono::seconds limit = std::chrono::seconds(60)) {
+  if (c.pid <= 0) return -1;  // never waitpid(-1): that would reap someone else's child
   const auto end = std::chrono::steady_clock::now() + limit;
   int status = 0;
   while (waitpid(c.pid, &status, WNOHANG) == 0) {
