@@ -46,7 +46,7 @@ class InterruptWatcher {
         int sig = 0;
         if (sigwait(&wait, &sig) != 0 || done_) return;
         if (cancel.exchange(true)) std::_Exit(130);
-        std::fputs("\nCancelling...\n", stderr);
+        std::fputs("\nCancelling (press Ctrl+C again to quit at once)...\n", stderr);
       }
     });
   }
@@ -143,7 +143,8 @@ int RunRead(const RadioOptions& o) {
   Outcome start = StartDocument(doc, series, o.destination);
   if (!start.ok()) return Report(start);
   Outcome outcome = Transfer(doc, o, true);
-  if (!outcome.ok()) return outcome.cancelled() && !outcome.message ? kExitFailed : Report(outcome);
+  // Nothing is written unless the whole image came in.
+  if (!outcome.ok()) return Report(outcome);
   return Report(WriteOutput(doc, o.file));
 }
 
@@ -155,9 +156,7 @@ int RunProgram(const RadioOptions& o) {
   if (!start.ok()) return Report(start);
   Outcome loaded = LoadInput(doc, o.file);
   if (!loaded.ok()) return Report(loaded);
-  Outcome outcome = Transfer(doc, o, false);
-  if (outcome.cancelled() && !outcome.message) return kExitFailed;
-  return Report(outcome);
+  return Report(Transfer(doc, o, false));
 }
 
 bool LoadImageFile(const std::string& path, int16_t series, std::vector<uint8_t>& memory) {
