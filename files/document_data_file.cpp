@@ -8,6 +8,7 @@
 #include "files/data_file_writer.h"
 #include "files/document.h"
 #include "files/document_messages.h"
+#include "files/file_path.h"
 #include "files/profile_file.h"
 
 namespace qw {
@@ -16,14 +17,14 @@ Outcome Document::OpenDataFile(const std::string& path) {
   // Cancelled until the command completes, so an abnormal end leaves it set.
   OperationCancelled = true;
   OperationFailed = false;
-  Outcome model = CheckFileModel(path, data_.ModelSeries);
+  Outcome model = CheckFileModel(PathFromUtf8(path), data_.ModelSeries);
   if (!model.ok()) {
     OperationFailed = true;
     return model;
   }
   ParseFailure failure = ParseFailure::None;
   FileError error;
-  auto table = ParseDataFile(path, &failure, &error);
+  auto table = ParseDataFile(PathFromUtf8(path), &failure, &error);
   if (!table) {
     if (failure == ParseFailure::TooLarge) {
       error = FileError{EFBIG, std::generic_category().message(EFBIG)};
@@ -42,7 +43,7 @@ Outcome Document::SaveDataFile(const std::string& path) {
   OperationCancelled = true;
   OperationFailed = false;
   FileError error;
-  if (!WriteFileAtomically(path, DataFileText(data_), &error)) {
+  if (!WriteFileAtomically(PathFromUtf8(path), DataFileText(data_), &error)) {
     OperationFailed = true;
     WriteErrorLog("frmMain.SaveFileAs", error.LogText());
     return Outcome::Failed(FileSaveErrorMessage());

@@ -187,7 +187,7 @@ TEST_F(ImageFiles, DestinationLoadsOnlyAnExactImageOfTheSeries) {
             std::string::npos);
 
   doc.CurrentFileName = "kept.dat";
-  ASSERT_TRUE(doc.LoadDestination("eur"));
+  ASSERT_TRUE(doc.LoadDestination("EUR"));  // as the menu shows it
   EXPECT_FALSE(doc.OperationFailed);
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(doc.Data().RadioImage.data()), 16384), good);
   EXPECT_EQ(doc.CurrentFileName, "kept.dat");
