@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "files/atomic_file.h"
+#include "files/bounded_read.h"
 #include "files/data_file_parser.h"
 #include "files/data_file_reader.h"
 #include "files/data_file_writer.h"
@@ -17,18 +18,22 @@ Outcome Document::OpenDataFile(const std::string& path) {
   // Cancelled until the command completes, so an abnormal end leaves it set.
   OperationCancelled = true;
   OperationFailed = false;
-  Outcome model = CheckFileModel(PathFromUtf8(path), data_.ModelSeries);
+  // One read serves the model check and the parse. A file that cannot be read has no model
+  // type, so the model check refuses it.
+  std::string bytes;
+  FileError error;
+  ReadStatus status = ReadFileBounded(PathFromUtf8(path), kMaxTextFileBytes, bytes, &error);
+  if (status == ReadStatus::Failed) bytes.clear();
+  Outcome model = CheckFileModelText(bytes, data_.ModelSeries);
   if (!model.ok()) {
     OperationFailed = true;
     return model;
   }
-  ParseFailure failure = ParseFailure::None;
-  FileError error;
-  auto table = ParseDataFile(PathFromUtf8(path), &failure, &error);
+  std::optional<DataFileSectionTable> table;
+  if (status == ReadStatus::Ok) table = ParseDataFileText(bytes);
   if (!table) {
-    if (failure == ParseFailure::TooLarge) {
-      error = FileError{EFBIG, std::generic_category().message(EFBIG)};
-    }
+    // Far more than any data file holds: refused rather than read in part.
+    error = FileError{EFBIG, std::generic_category().message(EFBIG)};
     OperationFailed = true;
     WriteErrorLog("frmMain.FileRead2", error.LogText());
     return Outcome::Failed(FileReadErrorMessage());
