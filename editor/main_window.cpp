@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -258,7 +259,8 @@ void MainWindow::StartUp() {
 
   Reset(true);
   state_.DataChanged = false;
-  logo_->Load(QString::fromStdString((options_.programFolder / "logo.svg").string()));
+  const QString logo = QString::fromStdString((options_.programFolder / "logo.svg").string());
+  if (QFileInfo::exists(logo)) logo_->Load(logo);
   logo_->show();
 }
 
