@@ -35,6 +35,7 @@ function(qw_gtest name)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE GTest::gtest_main GTest::gmock ${ARGN})
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+  # The executable's name prefixes every test, so "ctest -R model" selects a folder's tests.
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST TEST_PREFIX "${name}."
                        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

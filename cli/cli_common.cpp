@@ -1,0 +1,182 @@
+#include "cli/cli_common.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <system_error>
+
+#include "files/json_data.h"
+
+namespace qw::cli {
+namespace {
+
+std::string Lower(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return s;
+}
+
+std::string Extension(const std::string& path) {
+  return Lower(std::filesystem::path(path).extension().string());
+}
+
+// Reads at most limit bytes; nullopt when the file cannot be read.
+std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t limit) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string bytes(limit, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(limit));
+  if (in.bad()) return std::nullopt;
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  return bytes;
+}
+
+Message FileMessage(const std::string& text, MessageIcon icon = MessageIcon::Exclamation) {
+  return Message{text, kProgramTitle, icon};
+}
+
+// Writes through a temporary file beside the target, so a failed write keeps the old file.
+bool WriteWhole(const std::string& path, const std::string& bytes) {
+  std::filesystem::path target(path);
+  std::filesystem::path temp = target;
+  temp += ".tmp";
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out) {
+      out.close();
+      std::error_code ec;
+      std::filesystem::remove(temp, ec);
+      return false;
+    }
+  }
+  std::error_code ec;
+  std::filesystem::rename(temp, target, ec);
+  if (ec) std::filesystem::remove(temp, ec);
+  return !ec;
+}
+
+std::optional<int16_t> SeriesOfDataFile(const std::string& text) {
+  // The MODELTYPE line of the MAIN section; the data-file reader does the real model check.
+  std::istringstream in(text);
+  std::string line;
+  bool inMain = false;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::string l = Lower(line);
+    l.erase(0, l.find_first_not_of(" \t"));
+    if (!l.empty() && l[0] == '[') {
+      inMain = l.rfind("[main]", 0) == 0;
+      continue;
+    }
+    if (!inMain || l.rfind("modeltype", 0) != 0) continue;
+    auto eq = l.find('=');
+    if (eq == std::string::npos) continue;
+    std::string v = l.substr(eq + 1);
+    v.erase(0, v.find_first_not_of(" \t#"));
+    if (!v.empty() && v[0] >= '0' && v[0] <= '2') return static_cast<int16_t>(v[0] - '0');
+    return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+std::optional<int16_t> SeriesOfImage(const std::string& bytes) {
+  if (bytes.size() == 8192) return kSeriesMV510;
+  if (bytes.size() != 16384) return std::nullopt;
+  int id = static_cast<unsigned char>(bytes[0x40]) * 256 + static_cast<unsigned char>(bytes[0x41]);
+  if (id == ModelIdFor(kSeriesThird)) return kSeriesThird;
+  return kSeriesMV710;
+}
+
+std::optional<int16_t> SeriesOfJson(const std::string& text) {
+  auto key = text.find("\"ModelSeries\"");
+  if (key == std::string::npos) return std::nullopt;
+  auto colon = text.find(':', key);
+  if (colon == std::string::npos) return std::nullopt;
+  auto digit = text.find_first_not_of(" \t\r\n", colon + 1);
+  if (digit == std::string::npos || text[digit] < '0' || text[digit] > '2') return std::nullopt;
+  return static_cast<int16_t>(text[digit] - '0');
+}
+
+}  // namespace
+
+std::optional<int16_t> ParseSeries(const std::string& text) {
+  std::string t = Lower(text);
+  if (t == "mv510" || t == "1") return kSeriesMV510;
+  if (t == "mv710" || t == "2") return kSeriesMV710;
+  if (t == "0") return kSeriesThird;
+  return std::nullopt;
+}
+
+std::optional<int16_t> SeriesOfFile(const std::string& path) {
+  std::string ext = Extension(path);
+  if (ext == ".hex") {
+    auto bytes = ReadSmallFile(path, 16385);
+    return bytes ? SeriesOfImage(*bytes) : std::nullopt;
+  }
+  auto text = ReadSmallFile(path, 1 << 20);
+  if (!text) return std::nullopt;
+  if (ext == ".json") return SeriesOfJson(*text);
+  return SeriesOfDataFile(*text);
+}
+
+std::filesystem::path ProgramFolder() {
+  std::error_code ec;
+  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (!ec) return exe.parent_path();
+  return std::filesystem::current_path(ec);
+}
+
+Outcome StartDocument(Document& doc, int16_t series, const std::string& destination) {
+  doc.NewDataSet(series);
+  if (!destination.empty() && !doc.LoadDestination(destination)) {
+    return Outcome::Failed(FileMessage("IniFileRead Error!!"));
+  }
+  return Outcome::Ok();
+}
+
+Outcome LoadInput(Document& doc, const std::string& path) {
+  std::string ext = Extension(path);
+  if (ext == ".dat") return doc.OpenDataFile(path);
+  if (ext == ".hex") return doc.LoadRawImage(path);
+  if (ext == ".json") {
+    auto text = ReadSmallFile(path, 64 << 20);
+    if (!text) return Outcome::Failed(FileMessage("FileRead Error!!"));
+    std::string error;
+    if (!JsonToData(*text, doc.Data(), error)) {
+      return Outcome::Failed(FileMessage(path + ": " + error, MessageIcon::Stop));
+    }
+    return Outcome::Ok();
+  }
+  return Outcome::Failed(
+      FileMessage(path + ": unknown kind of file (use .dat, .hex or .json)", MessageIcon::Stop));
+}
+
+Outcome WriteOutput(Document& doc, const std::string& path) {
+  std::string ext = Extension(path);
+  if (ext == ".dat") return doc.SaveDataFile(path);
+  if (ext == ".hex") return doc.SaveRawImage(path);
+  if (ext == ".txt") return doc.SaveTextFile(path, doc.TextReport());
+  if (ext == ".json") {
+    if (!WriteWhole(path, DataToJson(doc.Data()))) {
+      return Outcome::Failed(FileMessage("FileSave Error!!"));
+    }
+    return Outcome::Ok();
+  }
+  return Outcome::Failed(FileMessage(
+      path + ": unknown kind of file (use .dat, .hex, .json or .txt)", MessageIcon::Stop));
+}
+
+// The radio commands live in their own file; this keeps the tool linkable without them.
+[[gnu::weak]] void RegisterRadioCommands(CLI::App&, Context&) {}
+
+int Report(const Outcome& outcome) {
+  if (outcome.message && !outcome.ok()) std::cerr << outcome.message->Text << "\n";
+  return outcome.ok() ? kExitOk : kExitFailed;
+}
+
+}  // namespace qw::cli

@@ -1,0 +1,127 @@
+// The commands that build, convert and describe data sets: new, convert, info.
+#include <cstdio>
+#include <iostream>
+#include <memory>
+
+#include "cli/cli_common.h"
+#include "model/image_codec.h"
+
+namespace qw::cli {
+namespace {
+
+struct FileOptions {
+  std::string series;
+  std::string destination;
+  std::string input;
+  std::string output;
+};
+
+const auto kSeriesNames = CLI::IsMember({"mv510", "mv710", "0", "1", "2"}, CLI::ignore_case);
+
+// Series from --series, else from the input file, else the default MV710.
+int16_t ChooseSeries(const FileOptions& o) {
+  if (!o.series.empty()) return ParseSeries(o.series).value_or(kSeriesMV710);
+  if (!o.input.empty()) {
+    if (auto s = SeriesOfFile(o.input)) return *s;
+  }
+  return kSeriesMV710;
+}
+
+int RunNew(const FileOptions& o) {
+  Document doc(ProgramFolder());
+  Outcome started = StartDocument(doc, ChooseSeries(o), o.destination);
+  if (!started.ok()) return Report(started);
+  return Report(WriteOutput(doc, o.output));
+}
+
+int RunConvert(const FileOptions& o) {
+  Document doc(ProgramFolder());
+  Outcome started = StartDocument(doc, ChooseSeries(o), o.destination);
+  if (!started.ok()) return Report(started);
+  Outcome loaded = LoadInput(doc, o.input);
+  if (!loaded.ok()) return Report(loaded);
+  return Report(WriteOutput(doc, o.output));
+}
+
+std::string Hex4(int value) {
+  char buf[8];
+  std::snprintf(buf, sizeof buf, "0x%04X", value & 0xFFFF);
+  return buf;
+}
+
+std::string Hex2(int value) {
+  char buf[8];
+  std::snprintf(buf, sizeof buf, "0x%02X", value & 0xFF);
+  return buf;
+}
+
+int CountEnabled(const std::vector<ChannelRecord>& list) {
+  int n = 0;
+  for (const auto& c : list) n += c.Enable ? 1 : 0;
+  return n;
+}
+
+int RunInfo(const FileOptions& o) {
+  Document doc(ProgramFolder());
+  doc.NewDataSet(ChooseSeries(o));
+  Outcome loaded = LoadInput(doc, o.input);
+  if (!loaded.ok()) return Report(loaded);
+  RadioData& d = doc.Data();
+  // A raw image is described as it is on disk; other files as the image they would program.
+  bool rawImage = std::filesystem::path(o.input).extension() == ".hex";
+  if (!rawImage) PrepareImageForRadio(d);
+  const Image& img = d.RadioImage;
+  int e = SecondModelIdOffset(d.ModelSeries);
+  int first = img[0x40] * 256 + img[0x41];
+  int second = img[e] * 256 + img[e + 1];
+  uint8_t sum = ImageChecksum(img, 66, 29);
+
+  std::cout << "file: " << o.input << "\n";
+  std::cout << "series: "
+            << (d.ModelSeries == kSeriesMV710   ? "mv710"
+                : d.ModelSeries == kSeriesMV510 ? "mv510"
+                                                : "0")
+            << " (ModelSeries " << d.ModelSeries << ", " << (d.ImageLast + 1) << " bytes)\n";
+  std::cout << "model number: " << Hex4(first) << " at 64..65, " << Hex4(second) << " at " << e
+            << ".." << e + 1 << " (expected " << Hex4(ModelIdFor(d.ModelSeries)) << ")\n";
+  std::cout << "header checksum: " << (img[95] == sum ? "right" : "wrong") << " (byte 95 "
+            << Hex2(img[95]) << ", sum of 66..94 " << Hex2(sum) << ")\n";
+  const char* fourth = FourthGroupName(d.ModelSeries);
+  std::cout << "enabled channels: USA " << CountEnabled(d.USA) << ", INTL " << CountEnabled(d.INTL)
+            << ", CANADA " << CountEnabled(d.CANADA) << ", " << fourth << " "
+            << CountEnabled(d.FourthGroup) << ", WX " << CountEnabled(d.WX) << "\n";
+  std::cout << "usable groups:";
+  const char* names[] = {"USA", "INTL", "CANADA", fourth};
+  for (int g = 0; g < 4; ++g) {
+    if (d.UsableGroupSettings[g].Usable) std::cout << " " << names[g];
+  }
+  std::cout << "\n";
+  return kExitOk;
+}
+
+}  // namespace
+
+void RegisterFileCommands(CLI::App& app, Context& ctx) {
+  auto opts = std::make_shared<FileOptions>();
+
+  CLI::App* create = app.add_subcommand("new", "Write a new default data set");
+  create->add_option("--series", opts->series, "mv510, mv710 or 0 (default mv710)")
+      ->check(kSeriesNames);
+  create->add_option("--destination", opts->destination, "load the destination image NAME");
+  create->add_option("-o", opts->output, "output file (.dat, .hex, .json or .txt)")->required();
+  create->callback([opts, &ctx] { ctx.exitCode = RunNew(*opts); });
+
+  CLI::App* convert = app.add_subcommand("convert", "Convert a data set between file kinds");
+  convert->add_option("IN", opts->input, "input file (.dat, .hex or .json)")->required();
+  convert->add_option("-o", opts->output, "output file (.dat, .hex, .json or .txt)")->required();
+  convert->add_option("--series", opts->series, "series (default: taken from the input file)")
+      ->check(kSeriesNames);
+  convert->add_option("--destination", opts->destination, "load the destination image NAME first");
+  convert->callback([opts, &ctx] { ctx.exitCode = RunConvert(*opts); });
+
+  CLI::App* info = app.add_subcommand("info", "Describe a data file or raw image");
+  info->add_option("IN", opts->input, "input file (.dat, .hex or .json)")->required();
+  info->callback([opts, &ctx] { ctx.exitCode = RunInfo(*opts); });
+}
+
+}  // namespace qw::cli

@@ -1,0 +1,23 @@
+// quaywright-cli: the editor's whole-document operations without windows.
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+#include "cli/cli_common.h"
+
+int main(int argc, char** argv) {
+  CLI::App app{"Quaywright: read, convert and program MV510/MV710 radio data"};
+  app.name("quaywright-cli");
+  app.require_subcommand(1);
+  qw::cli::Context ctx;
+  qw::cli::RegisterFileCommands(app, ctx);
+  qw::cli::RegisterRadioCommands(app, ctx);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    // --help and --version end with success; every other parse error is a usage error.
+    if (e.get_exit_code() == 0) return app.exit(e);
+    app.exit(e);
+    return qw::cli::kExitUsage;
+  }
+  return ctx.exitCode;
+}

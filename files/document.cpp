@@ -1,0 +1,68 @@
+// Document: construction, a new data set, the error log and the raw image file.
+#include "files/document.h"
+
+#include "files/document_messages.h"
+#include "files/error_log.h"
+#include "files/image_file.h"
+#include "model/channel_plans.h"
+#include "model/image_codec.h"
+
+namespace qw {
+
+Document::Document(std::filesystem::path programFolder, bool debug)
+    : programFolder_(std::move(programFolder)), debug_(debug) {
+  BuildNewDataSet(data_, data_.ModelSeries);
+}
+
+void Document::NewDataSet(int16_t series) {
+  BuildNewDataSet(data_, series);
+  CurrentFileName.clear();
+  OperationFailed = false;
+  OperationCancelled = false;
+}
+
+void Document::WriteErrorLog(const std::string& location, const std::string& message) const {
+  if (!debug_) return;
+  AppendErrorLog(programFolder_ / kErrorLogName, location, message);
+}
+
+Outcome Document::LoadRawImage(const std::string& path) {
+  FileError error;
+  ImageFileStatus status = ReadImageFile(path, data_.ModelSeries, data_.RadioImage, &error);
+  switch (status) {
+    case ImageFileStatus::Ok:
+      break;
+    case ImageFileStatus::WrongLength:
+      OperationFailed = true;
+      return Outcome::Failed(BadFileMessage());
+    case ImageFileStatus::WrongModel:
+      OperationFailed = true;
+      return Outcome::Failed(ModelTypeErrorMessage());
+    case ImageFileStatus::Unreadable:
+      OperationFailed = true;
+      OperationCancelled = true;
+      WriteErrorLog("frmMain.ReadHexFileAs", error.LogText());
+      return Outcome::Failed(FileReadErrorMessage());
+  }
+  OperationFailed = false;
+  DecodeImage(data_);
+  CurrentFileName = path;
+  return Outcome::Ok();
+}
+
+Outcome Document::SaveRawImage(const std::string& path) {
+  // The file reflects unsaved edits and carries a fresh header checksum, exactly as the radio
+  // would be programmed.
+  PrepareImageForRadio(data_);
+  FileError error;
+  if (!WriteImageFile(path, data_.ModelSeries, data_.RadioImage, &error)) {
+    OperationFailed = true;
+    OperationCancelled = true;
+    WriteErrorLog("frmMain.SaveHexFileAs", error.LogText());
+    return Outcome::Failed(FileSaveErrorMessage());
+  }
+  OperationFailed = false;
+  return Outcome::Ok();
+}
+
+}  // namespace qw

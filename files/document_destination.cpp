@@ -1,0 +1,39 @@
+// Document: the destination images that come with the program.
+#include "files/document.h"
+#include "files/image_file.h"
+#include "model/image_codec.h"
+
+namespace qw {
+
+std::vector<std::string> Document::DestinationNames() const {
+  return ListDestinationNames(programFolder_, data_.ModelSeries);
+}
+
+bool Document::LoadDestination(const std::string& name) {
+  std::filesystem::path path = programFolder_ / DestinationFileName(name, data_.ModelSeries);
+  std::error_code sized;
+  (void)std::filesystem::file_size(path, sized);
+  if (sized) {
+    // A missing or inaccessible file is an unexpected error, worth a line in the log.
+    OperationFailed = true;
+    OperationCancelled = true;
+    WriteErrorLog("frmMain.FileReadIni", std::to_string(sized.value()) + sized.message());
+    return false;
+  }
+  const bool failedBefore = OperationFailed;
+  OperationFailed = false;
+  ImageFileStatus status = ReadImageFile(path, data_.ModelSeries, data_.RadioImage);
+  if (status == ImageFileStatus::WrongLength) {
+    // Refused before the load began: the flags stay as they were.
+    OperationFailed = failedBefore;
+    return false;
+  }
+  if (status != ImageFileStatus::Ok) {
+    OperationFailed = true;
+    return false;
+  }
+  DecodeImage(data_);
+  return true;
+}
+
+}  // namespace qw

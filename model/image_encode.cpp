@@ -1,0 +1,27 @@
+#include "model/image_codec.h"
+#include "model/image_walk.h"
+
+namespace qw {
+namespace {
+
+bool AnyEnabled(const std::vector<ChannelRecord>& list) {
+  for (const auto& ch : list) {
+    if (ch.Enable) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void EncodeImage(RadioData& d) {
+  // The third variant refuses to offer a group in which no channel is enabled.
+  if (walk::IsThird(d.ModelSeries)) {
+    for (int g = 0; g < 4; ++g) {
+      if (!AnyEnabled(GroupList(d, g))) d.UsableGroupSettings[g].Usable = false;
+    }
+  }
+  ImageWriter writer(d.RadioImage);
+  walk::Everything(d, writer);
+}
+
+}  // namespace qw

@@ -1,0 +1,89 @@
+// The two directions of the image codec behind one interface, so that the walk over the layout
+// (image_walk.h) is written once. A reader fills data-set fields from the image; a writer
+// stores them. Each method touches only the bits of its field.
+#pragma once
+
+#include <vector>
+
+#include "model/image_fields.h"
+#include "model/image_layout.h"
+#include "model/radio_data.h"
+
+namespace qw {
+
+// Transmit mode of a flag byte: 3 full power, 1 low power, 0 (and 2) receive only.
+inline constexpr layout::BitField FlagTxMode(int offset) {
+  return {offset, 7, 2};
+}
+inline constexpr layout::BitField FlagDuplex(int offset) {
+  return layout::Bit(offset, 5);
+}
+inline constexpr layout::BitField FlagPowUp(int offset) {
+  return layout::Bit(offset, 4);
+}
+inline constexpr layout::BitField FlagScramble(int offset) {
+  return {offset, 3, 3};
+}
+inline constexpr layout::BitField FlagNarrow(int offset) {
+  return layout::Bit(offset, 0);
+}
+
+class ImageReader {
+ public:
+  explicit ImageReader(const Image& image) : image_(image) {}
+
+  void Bit(bool& v, layout::BitField f) const { v = GetBits(image_, f) != 0; }
+  void Number(int16_t& v, layout::BitField f) const {
+    v = static_cast<int16_t>(GetBits(image_, f));
+  }
+  void Word(int32_t& v, layout::Word16 f) const { v = ReadWord(image_, f); }
+  void Text(std::string& v, layout::TextField f) const { ReadTextInto(image_, f, v); }
+  void Digits(std::string& v, layout::DigitField f) const { v = ReadDigits(image_, f); }
+  void Frequency(double& v, layout::FreqField f) const { v = ReadFrequency(image_, f); }
+  void CallSign(std::string& v, layout::CallSignField f) const { v = ReadCallSign(image_, f); }
+  void OffsetTime(int16_t& v) const { v = DecodeOffsetTime(GetBits(image_, layout::kOffsetTime)); }
+  // The raw bit, 0 or 1.
+  void MagneticVariation(int16_t& v) const {
+    v = static_cast<int16_t>(GetBits(image_, layout::kMagneticVariation));
+  }
+  void Bits(std::vector<ChannelRecord>& list, bool ChannelRecord::*field, layout::BitArray a) const;
+  void MarineFlags(ChannelRecord& ch, int offset) const;
+  void RecordFlags(ChannelRecord& ch, int offset) const;
+  void Display(ChannelRecord& ch, int offset) const;
+  void Tones(ChannelRecord& ch, int offset) const;
+  void DirectoryRun(DirectoryEntry* entries, int count) const;
+
+ private:
+  void TxMode(ChannelRecord& ch, int offset) const;
+  const Image& image_;
+};
+
+class ImageWriter {
+ public:
+  explicit ImageWriter(Image& image) : image_(image) {}
+
+  void Bit(const bool& v, layout::BitField f) { SetBits(image_, f, v ? 1 : 0); }
+  void Number(const int16_t& v, layout::BitField f) { SetBits(image_, f, v); }
+  void Word(const int32_t& v, layout::Word16 f) { WriteWord(image_, f, v); }
+  void Text(const std::string& v, layout::TextField f) { WriteText(image_, f, v); }
+  void Digits(const std::string& v, layout::DigitField f) { WriteDigits(image_, f, v); }
+  void Frequency(const double& v, layout::FreqField f) { WriteFrequency(image_, f, v); }
+  void CallSign(const std::string& v, layout::CallSignField f) { WriteCallSign(image_, f, v); }
+  void OffsetTime(const int16_t& v) { SetBits(image_, layout::kOffsetTime, EncodeOffsetTime(v)); }
+  // Only exactly 1 means magnetic.
+  void MagneticVariation(const int16_t& v) {
+    SetBits(image_, layout::kMagneticVariation, v == 1 ? 1 : 0);
+  }
+  void Bits(const std::vector<ChannelRecord>& list, bool ChannelRecord::*field, layout::BitArray a);
+  void MarineFlags(const ChannelRecord& ch, int offset);
+  void RecordFlags(const ChannelRecord& ch, int offset);
+  void Display(const ChannelRecord& ch, int offset);
+  void Tones(const ChannelRecord& ch, int offset);
+  void DirectoryRun(const DirectoryEntry*, int) {}
+
+ private:
+  int TxModeBits(const ChannelRecord& ch) const;
+  Image& image_;
+};
+
+}  // namespace qw

@@ -1,0 +1,148 @@
+// The settings sections of the text report: usable groups, common settings, DSC and ATIS.
+
+#include <array>
+#include <cstddef>
+
+#include "report/formatters.h"
+#include "report/text_sections.h"
+
+namespace qw {
+
+namespace {
+
+template <std::size_t N>
+std::vector<std::string> OnOffTexts(const std::array<bool, N>& flags) {
+  std::vector<std::string> texts;
+  for (bool f : flags) texts.push_back(OnOffText(f));
+  return texts;
+}
+
+// One value per channel group, USA, INTL, Canada and the fourth group.
+template <typename F>
+std::vector<std::string> PerGroup(const RadioData& d, F text) {
+  std::vector<std::string> texts;
+  for (const auto& g : d.UsableGroupSettings) texts.push_back(text(g));
+  return texts;
+}
+
+void AddGroupHeading(TextImage& out, int16_t series) {
+  out.Row("", {"USA", "INTL", "Canada", FourthGroupText(series)});
+}
+
+std::string OffsetTimeText(int16_t offsetTime) {
+  const auto& list = OffsetTimeList();
+  if (offsetTime < 0 || static_cast<std::size_t>(offsetTime) >= list.size()) return {};
+  return list[static_cast<std::size_t>(offsetTime)];
+}
+
+void AddDscBasic(TextImage& out, const DscSettings& dsc) {
+  out.Blank();
+  out.Line("##### DSC Setup (Basic Setup) #####");
+  out.Row("", {"USA", "INTL", "Canada"});
+  out.Row("DSC CH Group:", OnOffTexts(dsc.DscGroup));
+  out.Row("User MMSI:", {dsc.UserMmsi});
+}
+
+// The option sets have up to eight entries each, so they get narrow numbered columns.
+void AddDscAdvanced(TextImage& out, const DscSettings& dsc) {
+  constexpr int kWidth = 5;
+  out.Blank();
+  out.Line("##### DSC Setup (Advanced Setup) #####");
+  out.Row("", {"1", "2", "3", "4", "5", "6", "7", "8"}, kWidth);
+  out.Row("Position Request:", OnOffTexts(dsc.PosRequest), kWidth);
+  out.Row("TX:", OnOffTexts(dsc.Tx), kWidth);
+  out.Row("Beep Out:", OnOffTexts(dsc.BeepOut), kWidth);
+  out.Row("All Ships Call:", OnOffTexts(dsc.AllShipsCall), kWidth);
+  out.Row("All Ships Call TX:", OnOffTexts(dsc.AllShipsCallTx), kWidth);
+  out.Row("Group Call:", OnOffTexts(dsc.GroupCall), kWidth);
+  out.Row("Group Call TX:", OnOffTexts(dsc.GroupCallTx), kWidth);
+  out.Row("Individual Call:", OnOffTexts(dsc.IndividualCall), kWidth);
+  out.Row("Individual Call TX:", OnOffTexts(dsc.IndividualCallTx), kWidth);
+}
+
+void AddDscDisplay(TextImage& out, const DscSettings& dsc) {
+  out.Blank();
+  out.Line("##### DSC Setup (Display Setup) #####");
+  out.Row("Individual ACK Menu:", {OnOffText(dsc.AckMenu[0])});
+  out.Row("Individual ACK Message Menu:", {OnOffText(dsc.AckMenu[1])});
+  out.Row("POS Request ACK Menu:", {OnOffText(dsc.AckMenu[2])});
+}
+
+void AddAtisCallSigns(TextImage& out, const AtisSettings& atis) {
+  out.Blank();
+  out.Line("##### ATIS Setup (Call Sign) #####");
+  out.Line("No  MID  DISP");
+  out.Line("--  ---  ----");
+  int number = 1;
+  for (const auto& entry : atis.AtisCallSign) {
+    out.Cells({{std::to_string(number++), 4},
+               {PadOrDashes(entry.MID, 3), 5},
+               {PadOrDashes(entry.DISP, 3), 4}});
+  }
+}
+
+}  // namespace
+
+void AddGroupSection(TextImage& out, const RadioData& d) {
+  const int16_t series = d.ModelSeries;
+  out.Blank();
+  out.Line("##### Available CH Group Setup #####");
+  AddGroupHeading(out, series);
+  out.Row("Enable", PerGroup(d, [](auto& g) { return OnOffText(g.Usable); }));
+  out.Row("TX TOT", PerGroup(d, [](auto& g) { return OnOffText(g.TxTot); }));
+  // The fourth group has no priority channel.
+  std::vector<std::string> priority;
+  for (int g = kGroupUSA; g <= kGroupCANADA; ++g)
+    priority.push_back(ChannelLabelText(d.UsableGroupSettings[g].PriorityCh, series));
+  out.Row("Priority CH", priority);
+  out.Row("Status Icon", PerGroup(d, [](auto& g) { return OnOffText(g.StatusIcon); }));
+  if (series != kSeriesMV510)
+    out.Row("Status Name", PerGroup(d, [](auto& g) { return TextOrDashes(g.StatusName); }));
+}
+
+void AddCommonSection(TextImage& out, const RadioData& d) {
+  const auto& c = d.CommonSettings;
+  out.Blank();
+  out.Line("##### Common Setup #####");
+  out.Line("[Starting TX Mode]");
+  // Wide enough for "Lo Po on Changing CH", which an 18-column value would cut.
+  out.Row("TX Po Display:", {TxPoDisplayText(c.TxPoDisplay)}, TextImage::kLabelWidth);
+  out.Blank();
+  out.Line("[Scanning Function]");
+  out.Row("SCAN:", {OnOffText(c.Scan)});
+  out.Row("Resume Time:", {ResumeTimeText(c.ResumeTime)});
+  out.Row("PTT SCAN Clear:", {OnOffText(c.PttScanClear)});
+  out.Row("Dual Watch:", {OnOffText(c.DualWatch)});
+  out.Blank();
+  out.Line("[Weather CH Function]");
+  out.Row("Weather Alert:", {WeaterText(c.Weater)}, TextImage::kLabelWidth);
+  if (!ShowsThirdVariantSections(d.ModelSeries)) return;
+  out.Blank();
+  out.Line("[NMEA Data Input]");
+  out.Row("Offset Time:", {OffsetTimeText(c.OffsetTime)});
+  out.Row("Magnetic Variation:", {MagneticVariationText(c.MagneticVariation)});
+  out.Blank();
+  out.Line("[Beep Function]");
+  out.Row("Rotary Beep:", {OnOffText(c.Rotary)});
+}
+
+void AddDscSections(TextImage& out, const RadioData& d) {
+  if (!ShowsThirdVariantSections(d.ModelSeries)) return;
+  AddDscBasic(out, d.DscSettings);
+  AddDscAdvanced(out, d.DscSettings);
+  AddDscDisplay(out, d.DscSettings);
+}
+
+void AddAtisSections(TextImage& out, const RadioData& d) {
+  const auto& atis = d.AtisSettings;
+  const bool third = ShowsThirdVariantSections(d.ModelSeries);
+  out.Blank();
+  out.Line("##### ATIS Setup (Common) #####");
+  AddGroupHeading(out, d.ModelSeries);
+  out.Row("Usable ATIS CH Group:", OnOffTexts(atis.UsableAtisGroup));
+  if (third) out.Row("Usable ATIS Killer CH Group:", OnOffTexts(atis.AtisKillerGroup));
+  out.Row("ATIS Code:", {atis.AtisCode});
+  if (third) AddAtisCallSigns(out, atis);
+}
+
+}  // namespace qw

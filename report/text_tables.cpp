@@ -1,0 +1,140 @@
+// The table sections of the text report: marine, weather and fourth-group channels and the
+// MMSI directories.
+
+#include "model/channel_plans.h"
+#include "report/formatters.h"
+#include "report/text_sections.h"
+
+namespace qw {
+
+namespace {
+
+// A Position read from a file may point outside the master table; such a channel is listed
+// without label or frequencies rather than read out of bounds.
+const MasterSlot& SlotAt(int position) {
+  static const MasterSlot kNone{};
+  if (position < 0 || position >= 240) return kNone;
+  return ChannelMasterTable()[static_cast<std::size_t>(position)];
+}
+
+// The radio shows two characters of number and one of suffix; the text is always three wide.
+std::string ChannelDisplayText(const ChannelRecord& ch) {
+  const std::string suffix = " " + ch.CHDisplayR;
+  return PadOrDashes(PadRight(ch.CHDisplayL, 2) + suffix.back(), 3);
+}
+
+void AddDirectory(TextImage& out, const std::string& heading, const DirectoryEntry* entries,
+                  std::size_t count) {
+  out.Blank();
+  out.Line(heading);
+  out.Line("No  ENABLE  Name         MMSI");
+  out.Line("--  ------  -----------  ----------");
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto& e = entries[i];
+    out.Cells({{std::to_string(i + 1), 4},
+               {EnableText(e.Enable), 8},
+               {PadOrDashes(e.TagName, 11), 13},
+               {PadOrDashes(e.Mmsid, 10), 10}});
+  }
+}
+
+void AddFourthGroupHeader(TextImage& out, int16_t series) {
+  if (series == kSeriesMV510) {
+    out.Line("##### Programable Exp Channel #####");
+    out.Line("CH  CHD  ENABLE  RX(MHz)   TX(MHz)   LOW  UP  MEM");
+    out.Line("--  ---  ------  --------  --------  ---  --  ---");
+  } else if (series == kSeriesMV710) {
+    out.Line("##### Programable LMR Channel #####");
+    out.Line(
+        "CH  CHD  ENABLE  RX(MHz)   TX(MHz)   LOW  UP  MEM  VS  CH Name      W/N  RXT      CMP  "
+        "TXT");
+    out.Line(
+        "--  ---  ------  --------  --------  ---  --  ---  --  ------------  --  -------  ---  "
+        "-------");
+  } else {
+    // The third variant names its channels but has no tones.
+    out.Line("##### Programable Exp Channel #####");
+    out.Line("CH  CHD  ENABLE  RX(MHz)   TX(MHz)   LOW  UP  MEM  VS  CH Name");
+    out.Line("--  ---  ------  --------  --------  ---  --  ---  --  ------------");
+  }
+}
+
+void AddFourthGroupRow(TextImage& out, ChannelRecord& ch, int number, int16_t series) {
+  std::vector<Cell> cells{{std::to_string(number), 4}, {ChannelDisplayText(ch), 5},
+                          {EnableText(ch.Enable), 8},  {FreqText4(ch.Rxfreq), 10},
+                          {FreqText4(ch.Txfreq), 10},  {LowText(ch.LowPower), 5},
+                          {UpText(ch.PowUp), 4},       {MemText(ch.ScanMemory), 5}};
+  if (series == kSeriesMV710) {
+    cells.insert(cells.end(), {{ScrambleText(ch.Scramble), 4},
+                               {PadOrDashes(ch.ChTag, 12), 14},
+                               {NarrowText(ch.Narrow), 4},
+                               {ToneText(ch, 1), 9},
+                               {CmpText(ch.RxComp), 5},
+                               {ToneText(ch, 0), 7}});
+  } else if (series != kSeriesMV510) {
+    cells.insert(cells.end(), {{ScrambleText(ch.Scramble), 4}, {PadOrDashes(ch.ChTag, 12), 12}});
+  }
+  out.Cells(cells);
+}
+
+}  // namespace
+
+void AddMarineTable(TextImage& out, const std::vector<ChannelRecord>& list,
+                    const std::string& heading, int16_t series) {
+  const bool named = series != kSeriesMV510;
+  out.Blank();
+  out.Line(heading);
+  if (named) {
+    out.Line("CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  MEM  VS  CH Name");
+    out.Line("---  -------  -------  --  ---  --  ---  ---  --  ------------");
+  } else {
+    out.Line("CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  MEM");
+    out.Line("---  -------  -------  --  ---  --  ---  ---");
+  }
+  for (const auto& ch : list) {
+    if (!ch.Enable) continue;
+    const MasterSlot& slot = SlotAt(ch.Position);
+    std::vector<Cell> cells{{slot.Label, 5},
+                            {FreqText3(ch.Duplex ? slot.RxFreqDuplex : slot.RxFreqSimplex), 9},
+                            {FreqText3Hidden(slot.TxFreq, ch.RxOnly), 9},
+                            {TxText(ch.TxEnable), 4},
+                            {LowText(ch.LowPower), 5},
+                            {UpText(ch.PowUp), 4},
+                            {DupText(ch.Duplex), 5},
+                            {MemText(ch.ScanMemory), 5}};
+    if (named) cells.insert(cells.end(), {{ScrambleText(ch.Scramble), 4}, {ch.ChTag, 12}});
+    out.Cells(cells);
+  }
+}
+
+void AddWeatherTable(TextImage& out, const RadioData& d) {
+  const bool named = d.ModelSeries != kSeriesMV510;
+  out.Blank();
+  out.Line("##### Programable Wx Channel #####");
+  out.Line(named ? "CH  ENABLE  MEM  CH Name" : "CH  ENABLE  MEM");
+  out.Line(named ? "--  ------  ---  ------------" : "--  ------  ---");
+  int number = 1;
+  for (const auto& ch : d.WX) {
+    std::vector<Cell> cells{
+        {std::to_string(number++), 4}, {EnableText(ch.Enable), 8}, {MemText(ch.ScanMemory), 5}};
+    if (named) cells.push_back({ch.ChTag, 12});
+    out.Cells(cells);
+  }
+}
+
+void AddDirectorySections(TextImage& out, const RadioData& d) {
+  if (!ShowsThirdVariantSections(d.ModelSeries)) return;
+  AddDirectory(out, "##### Memory ID Setting #####", d.MemoryDirectory.data(),
+               d.MemoryDirectory.size());
+  AddDirectory(out, "##### Group ID Setting #####", d.GroupDirectory.data(),
+               d.GroupDirectory.size());
+}
+
+void AddFourthGroupTable(TextImage& out, RadioData& d) {
+  out.Blank();
+  AddFourthGroupHeader(out, d.ModelSeries);
+  int number = 1;
+  for (auto& ch : d.FourthGroup) AddFourthGroupRow(out, ch, number++, d.ModelSeries);
+}
+
+}  // namespace qw

@@ -1,0 +1,69 @@
+#include "files/data_file_parser.h"
+
+#include <gtest/gtest.h>
+
+namespace qw {
+namespace {
+
+// The table in a compact form: NAME{KEY=VALUE,...} per section, separated by blanks.
+std::string Describe(const DataFileSectionTable& table) {
+  std::string text;
+  for (const DataFileSection& section : table.Sections()) {
+    if (!text.empty()) text += ' ';
+    text += section.Name + '{';
+    for (std::size_t i = 0; i < section.Entries.size(); ++i) {
+      if (i > 0) text += ',';
+      text += section.Entries[i].Key + '=' + section.Entries[i].Value;
+    }
+    text += '}';
+  }
+  return text;
+}
+
+TEST(DataFileParser, OddLinesAreDroppedTheWayTheReaderAlwaysDid) {
+  struct Case {
+    const char* name;
+    const char* file;
+    const char* table;
+  } cases[] = {
+      {"lines before the first section", "junk\r\nK=V\r\n[A]\r\nk=v\r\n", "A{K=v}"},
+      {"blank, '=' first, no '='", "[A]\r\n\r\n=x\r\nnoequals\r\n k = v \r\n", "A{K=v}"},
+      {"indented section line drops itself and its entries",
+       "[A]\r\nx=1\r\n [B]\r\ny=2\r\n[C]\r\nz=3", "A{X=1} C{Z=3}"},
+      {"empty name, text after ']'", "[]\r\nx=1\r\n[D] trailing\r\ny=#  ab \r\n", "D{Y=  ab}"},
+      {"trimmed upper-cased name, one '#' removed, duplicates kept",
+       "[ e ]\r\nk=##v\r\nk=second\r\n", "E{K=#v,K=second}"},
+      {"no closing bracket", "[A\r\nx=1\r\n[B]\r\n", "B{}"},
+      {"a '[' inside a line ends the section", "[A]\r\nfoo[bar\r\nx=1\r\n", "A{}"},
+      {"'[' in a key=value line is an entry", "[A]\r\n[x]=1\r\n", "A{[X]=1}"},
+      {"LF and CR line ends", "[A]\nx=1\ry=2\r\n", "A{X=1,Y=2}"},
+      {"first ']' ends the name", "[A]x=1]\r\n", "A{}"},
+      {"value keeps inner '=' and blanks", "[A]\r\nk= a = b \r\n", "A{K=a = b}"},
+      {"no line end at the end", "[A]\r\nk=v", "A{K=v}"},
+      {"empty file", "", ""},
+  };
+  for (const Case& c : cases) {
+    auto table = ParseDataFileText(c.file);
+    ASSERT_TRUE(table) << c.name;
+    EXPECT_EQ(Describe(*table), c.table) << c.name;
+  }
+}
+
+TEST(DataFileParser, LookUpTakesTheFirstEntryInFileOrderIgnoringCase) {
+  auto table = ParseDataFileText("[A]\r\nx=1\r\n[b]\r\nx=9\r\n[a]\r\nx=2\r\ny=#3\r\n");
+  ASSERT_TRUE(table);
+  EXPECT_EQ(GetDataFileValue(*table, "a", "X"), "1");
+  EXPECT_EQ(GetDataFileValue(*table, "A", "y"), "3");
+  EXPECT_EQ(GetDataFileValue(*table, "B", "x"), "9");
+  EXPECT_EQ(GetDataFileValue(*table, "A", "z"), "");
+  EXPECT_EQ(GetDataFileValue(*table, "C", "x"), "");
+}
+
+TEST(DataFileParser, RefusesMoreLinesThanAnyDataFileHas) {
+  std::string many = "[A]\n";
+  for (std::size_t i = 0; i <= kMaxDataFileLines; ++i) many += "k=v\n";
+  EXPECT_FALSE(ParseDataFileText(many));
+}
+
+}  // namespace
+}  // namespace qw

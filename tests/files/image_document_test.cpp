@@ -1,0 +1,238 @@
+// Raw image files, destination images and the error log, through Document.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "files/atomic_file.h"
+#include "files/document.h"
+#include "files/error_log.h"
+#include "files/image_file.h"
+#include "model/image_codec.h"
+#include "test_support.h"
+
+namespace qw {
+namespace {
+
+// A valid image file of the series: random bytes with both copies of the model number.
+std::string ImageBytes(int16_t series, unsigned seed) {
+  std::mt19937 random(seed);
+  std::string bytes(ImageLastFor(series) + 1, '\0');
+  for (char& b : bytes) b = static_cast<char>(random());
+  uint16_t id = ModelIdFor(series);
+  for (int at : {0x40, SecondModelIdOffset(series)}) {
+    bytes[at] = static_cast<char>(id >> 8);
+    bytes[at + 1] = static_cast<char>(id & 0xFF);
+  }
+  return bytes;
+}
+
+class ImageFiles : public ::testing::Test {
+ protected:
+  test::TempFolder folder;
+  Document doc{folder.Path(), /*debug=*/true};
+};
+
+TEST_F(ImageFiles, RawImageSavedAndLoadedByteForByte) {
+  for (int16_t series : {kSeriesMV510, kSeriesMV710, kSeriesThird}) {
+    SCOPED_TRACE(series);
+    doc.NewDataSet(series);
+    doc.Data().CommonSettings.TxPoDisplay = 7;  // an unsaved edit
+    ASSERT_TRUE(doc.SaveRawImage(folder.File("a.hex")).ok());
+    std::string saved = test::ReadBytes(folder.File("a.hex"));
+    ASSERT_EQ(saved.size(), static_cast<std::size_t>(ImageLastFor(series) + 1));
+    // The file carries the encoded edit and a fresh header checksum.
+    EXPECT_EQ(saved, std::string(reinterpret_cast<const char*>(doc.Data().RadioImage.data()),
+                                 saved.size()));
+    EXPECT_EQ(static_cast<uint8_t>(saved[0x5F]), ImageChecksum(doc.Data().RadioImage, 0x42, 29));
+
+    std::string other = ImageBytes(series, 5);
+    test::WriteBytes(folder.File("b.hex"), other);
+    ASSERT_TRUE(doc.LoadRawImage(folder.File("b.hex")).ok());
+    EXPECT_EQ(doc.CurrentFileName, folder.File("b.hex"));
+    EXPECT_FALSE(doc.OperationFailed);
+    ASSERT_TRUE(doc.SaveRawImage(folder.File("c.hex")).ok());
+    Document fresh(folder.Path());
+    fresh.NewDataSet(series);
+    ASSERT_TRUE(fresh.LoadRawImage(folder.File("c.hex")).ok());
+    EXPECT_EQ(fresh.Data().RadioImage, doc.Data().RadioImage);
+  }
+}
+
+TEST_F(ImageFiles, RawImageRefusals) {
+  struct Case {
+    const char* name;
+    int16_t series;
+    std::string bytes;
+    Message message;
+  } cases[] = {
+      {"MV710 file while MV510",
+       kSeriesMV510,
+       ImageBytes(kSeriesMV710, 1),
+       {"bad file!!", kProgramTitle, MessageIcon::Stop}},
+      {"MV510 file while MV710",
+       kSeriesMV710,
+       ImageBytes(kSeriesMV510, 1),
+       {"bad file!!", kProgramTitle, MessageIcon::Stop}},
+      {"empty", kSeriesMV710, "", {"bad file!!", kProgramTitle, MessageIcon::Stop}},
+      {"third variant's file while MV710",
+       kSeriesMV710,
+       ImageBytes(kSeriesThird, 1),
+       {"ModelType Error !!", "Read from Radio", MessageIcon::Stop}},
+      {"second copy differs",
+       kSeriesMV710,
+       [] {
+         auto b = ImageBytes(kSeriesMV710, 2);
+         b[16383] ^= 1;
+         return b;
+       }(),
+       {"ModelType Error !!", "Read from Radio", MessageIcon::Stop}},
+      {"first copy differs",
+       kSeriesMV510,
+       [] {
+         auto b = ImageBytes(kSeriesMV510, 3);
+         b[0x40] = 0;
+         return b;
+       }(),
+       {"ModelType Error !!", "Read from Radio", MessageIcon::Stop}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    doc.NewDataSet(c.series);
+    const RadioData before = doc.Data();
+    test::WriteBytes(folder.File("x.hex"), c.bytes);
+    Outcome outcome = doc.LoadRawImage(folder.File("x.hex"));
+    ASSERT_TRUE(outcome.failed());
+    EXPECT_EQ(*outcome.message, c.message);
+    EXPECT_TRUE(doc.OperationFailed);
+    EXPECT_EQ(doc.Data(), before);
+    EXPECT_EQ(doc.CurrentFileName, "");
+  }
+  Outcome missing = doc.LoadRawImage(folder.File("missing.hex"));
+  EXPECT_EQ(*missing.message,
+            (Message{"FileRead Error!!", kProgramTitle, MessageIcon::Exclamation}));
+  EXPECT_TRUE(doc.OperationCancelled);
+}
+
+TEST_F(ImageFiles, AFailedSaveKeepsThePreviousFileAndLogsInDebugMode) {
+  doc.NewDataSet(kSeriesMV710);
+  Outcome outcome = doc.SaveRawImage(folder.File("none/x.hex"));
+  EXPECT_EQ(*outcome.message,
+            (Message{"FileSave Error!!", kProgramTitle, MessageIcon::Exclamation}));
+  EXPECT_TRUE(doc.OperationCancelled);
+
+  // A target that cannot be replaced (a folder with something in it) stays as it was, and no
+  // temporary file is left beside it.
+  std::filesystem::create_directories(folder.Path() / "busy" / "inner");
+  FileError error;
+  EXPECT_FALSE(WriteFileAtomically(folder.Path() / "busy", "bytes", &error));
+  EXPECT_NE(error.Number, 0);
+  EXPECT_TRUE(std::filesystem::is_directory(folder.Path() / "busy" / "inner"));
+  test::WriteBytes(folder.File("keep.dat"), "old");
+  EXPECT_TRUE(WriteFileAtomically(folder.Path() / "keep.dat", "new"));
+  EXPECT_EQ(test::ReadBytes(folder.File("keep.dat")), "new");
+  int files = 0;
+  for (auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+    files += entry.is_regular_file();
+  }
+  EXPECT_EQ(files, 2);  // keep.dat and err.log
+
+  std::string log = test::ReadBytes(folder.File("err.log"));
+  std::regex line(R"(^[^,\r\n]+,[^\r\n]+:frmMain\.SaveHexFileAs -> [0-9]+[^0-9\r\n][^\r\n]*\r\n$)");
+  EXPECT_TRUE(std::regex_match(log, line)) << log;
+}
+
+TEST(ErrorLog, WrittenOnlyInDebugModeInTheExactLineForm) {
+  test::TempFolder folder;
+  Document quiet(folder.Path(), false);
+  quiet.WriteErrorLog("frmMain.FileRead2", "53File not found");
+  EXPECT_FALSE(std::filesystem::exists(folder.Path() / "err.log"));
+
+  Document debug(folder.Path(), true);
+  debug.WriteErrorLog("frmMain.FileRead2", "53File not found");
+  debug.WriteErrorLog("frmRadio.PortOpen", "8002Bad port");
+  std::string log = test::ReadBytes(folder.File("err.log"));
+  std::regex lines(R"(^[^,\r\n]+,[^\r\n]+:frmMain\.FileRead2 -> 53File not found\r\n)"
+                   R"([^,\r\n]+,[^\r\n]+:frmRadio\.PortOpen -> 8002Bad port\r\n$)");
+  EXPECT_TRUE(std::regex_match(log, lines)) << log;
+
+  std::tm moment{};
+  moment.tm_year = 126, moment.tm_mon = 11, moment.tm_mday = 5;
+  moment.tm_hour = 14, moment.tm_min = 3, moment.tm_sec = 9, moment.tm_isdst = -1;
+  EXPECT_EQ(ErrorLogLine("loc", "1x", std::mktime(&moment)), "12/05/26,14:03:09:loc -> 1x\r\n");
+
+  // A folder that cannot be written is no error of its own.
+  Document nowhere(folder.Path() / "missing", true);
+  nowhere.WriteErrorLog("x", "y");
+}
+
+TEST_F(ImageFiles, DestinationNamesForTheSeriesSortedAndLimitedToTen) {
+  for (const char* name : {"usa_02C6.ini", "eur_02C6.ini", "usa_01FE.ini", "Can_02c6.INI",
+                           "_02C6.ini", "x_02C6.ini.bak", "readme.txt"}) {
+    test::WriteBytes(folder.File(name), "");
+  }
+  std::filesystem::create_directories(folder.Path() / "dir_02C6.ini");
+  doc.NewDataSet(kSeriesMV710);
+  EXPECT_EQ(doc.DestinationNames(), (std::vector<std::string>{"CAN", "EUR", "USA"}));
+  doc.NewDataSet(kSeriesMV510);
+  EXPECT_EQ(doc.DestinationNames(), (std::vector<std::string>{"USA"}));
+  doc.NewDataSet(kSeriesThird);
+  EXPECT_TRUE(doc.DestinationNames().empty());
+
+  test::TempFolder many;
+  std::vector<std::string> listed;
+  for (int i = 0; i < 14; ++i) {
+    std::string name = std::string(1, static_cast<char>('a' + i)) + "x_01FE.ini";
+    test::WriteBytes(many.Path() / name, "");
+  }
+  // The ten names are the first ten the listing gives, whatever order that is.
+  for (auto& entry : std::filesystem::directory_iterator(many.Path())) {
+    if (listed.size() < 10) listed.push_back(entry.path().filename().string().substr(0, 2));
+  }
+  for (auto& name : listed) name = std::string(1, static_cast<char>(name[0] - 32)) + "X";
+  std::sort(listed.begin(), listed.end());
+  Document other(many.Path());
+  other.NewDataSet(kSeriesMV510);
+  EXPECT_EQ(other.DestinationNames(), listed);
+  EXPECT_TRUE(Document(folder.Path() / "missing").DestinationNames().empty());
+}
+
+TEST_F(ImageFiles, DestinationLoadsOnlyAnExactImageOfTheSeries) {
+  doc.NewDataSet(kSeriesMV710);
+  const std::string good = ImageBytes(kSeriesMV710, 9);
+  test::WriteBytes(folder.File("eur_02C6.ini"), good);
+  test::WriteBytes(folder.File("short_02C6.ini"), good.substr(0, 8192));
+  std::string wrongModel = good;
+  wrongModel[0x41] ^= 1;
+  test::WriteBytes(folder.File("bad_02C6.ini"), wrongModel);
+
+  const RadioData before = doc.Data();
+  EXPECT_FALSE(doc.LoadDestination("short"));
+  EXPECT_FALSE(doc.OperationFailed);
+  EXPECT_FALSE(doc.LoadDestination("bad"));
+  EXPECT_TRUE(doc.OperationFailed);
+  EXPECT_FALSE(doc.LoadDestination("none"));
+  EXPECT_TRUE(doc.OperationCancelled);
+  EXPECT_EQ(doc.Data(), before);
+  EXPECT_NE(test::ReadBytes(folder.File("err.log")).find(":frmMain.FileReadIni -> "),
+            std::string::npos);
+
+  doc.CurrentFileName = "kept.dat";
+  ASSERT_TRUE(doc.LoadDestination("eur"));
+  EXPECT_FALSE(doc.OperationFailed);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(doc.Data().RadioImage.data()), 16384), good);
+  EXPECT_EQ(doc.CurrentFileName, "kept.dat");
+}
+
+TEST(NewDataSet, ClearsTheFileNameAndTheFlags) {
+  Document doc;
+  doc.CurrentFileName = "x.dat";
+  doc.OperationFailed = doc.OperationCancelled = true;
+  doc.NewDataSet(kSeriesMV510);
+  EXPECT_EQ(doc.Series(), kSeriesMV510);
+  EXPECT_EQ(doc.Data().ImageLast, 8191);
+  EXPECT_EQ(doc.CurrentFileName, "");
+  EXPECT_FALSE(doc.OperationFailed || doc.OperationCancelled);
+}
+
+}  // namespace
+}  // namespace qw

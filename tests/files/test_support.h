@@ -1,0 +1,100 @@
+// Helpers the file tests share: a temporary folder, whole-file reads and writes, and data sets
+// with something in every field the files carry.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "model/channel_plans.h"
+#include "model/radio_data.h"
+
+namespace qw::test {
+
+class TempFolder {
+ public:
+  TempFolder() {
+    std::random_device random;
+    path_ = std::filesystem::temp_directory_path() /
+            ("qw_files_test_" + std::to_string(random()) + std::to_string(random()));
+    std::filesystem::create_directories(path_);
+  }
+  ~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::filesystem::path& Path() const { return path_; }
+  std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Values in every field the data file carries, chosen so that they survive a save and open
+// (no blanks at the ends of unmarked texts, non-negative values where the file writes abs).
+inline void FillCarriedFields(RadioData& d, unsigned seed) {
+  std::mt19937 random(seed);
+  auto flag = [&] { return random() % 2 == 1; };
+  auto small = [&](int n) { return static_cast<int16_t>(random() % n); };
+  const char* tags[] = {"MARINA", "  AB", "HARBOUR 1", "", "X#Y", "#HASH"};
+  auto tag = [&] { return std::string(tags[random() % 6]); };
+  for (auto& g : d.UsableGroupSettings) {
+    g.Usable = flag(), g.TxTot = flag(), g.StatusIcon = flag();
+    g.PriorityCh = flag() ? kNoChannel : static_cast<int32_t>(random() % 280);
+    g.StatusName = flag() ? "GRP" : "";
+  }
+  auto& c = d.CommonSettings;
+  c.TxPoDisplay = small(256), c.Scan = flag(), c.ResumeTime = small(4);
+  c.PttScanClear = flag(), c.DualWatch = flag(), c.OffsetTime = small(25);
+  c.MagneticVariation = small(2), c.Weater = small(4);
+  for (auto& b : d.AtisSettings.UsableAtisGroup) b = flag();
+  for (auto& b : d.AtisSettings.AtisKillerGroup) b = flag();
+  d.AtisSettings.AtisCode = flag() ? "1234567890" : "";
+  for (int group = 0; group < 3; ++group) {
+    for (auto& ch : GroupList(d, group)) {
+      ch.Enable = flag(), ch.LowPower = flag(), ch.PowUp = flag(), ch.Duplex = flag();
+      ch.Duplex = ch.Duplex && ch.DuplexCapable;
+      ch.TxEnable = flag(), ch.DispayA = flag(), ch.ScanMemory = flag();
+      ch.Scramble = small(8), ch.ChTag = tag();
+    }
+  }
+  for (auto& wx : d.WX) wx.Enable = flag(), wx.ScanMemory = flag(), wx.ChTag = tag();
+  const double freqs[] = {0, 156.05, 157.1, 161.6, 156.025, 149.9875, 173.225};
+  for (auto& ch : d.FourthGroup) {
+    ch.Enable = flag(), ch.LowPower = flag(), ch.PowUp = flag(), ch.ScanMemory = flag();
+    ch.CHDisplayL = flag() ? "P1" : "", ch.CHDisplayR = flag() ? "A" : "";
+    ch.Rxfreq = freqs[random() % 7], ch.Txfreq = freqs[random() % 7];
+    ch.Scramble = small(8), ch.ChTag = tag(), ch.Narrow = flag(), ch.RxComp = flag();
+    ch.DCS = {small(209), small(209)}, ch.CTCSS = {small(51), small(51)};
+  }
+}
+
+// Fields the data file never carries, filled so that a test notices when they move.
+inline void FillUncarriedFields(RadioData& d) {
+  d.DscSettings.UserMmsi = "123456789";
+  d.DscSettings.BeepOut[3] = true;
+  d.AtisSettings.AtisCallSign[4] = {"211", "ABC"};
+  d.CommonSettings.Rotary = true;
+  d.MemoryDirectory[0] = {true, "SHIP", "987654321"};
+  d.GroupDirectory[2] = {true, "FLEET", "012345678"};
+  for (auto& ch : d.FourthGroup) ch.TxEnable = true;
+}
+
+}  // namespace qw::test

@@ -1,0 +1,24 @@
+// libFuzzer target: any bytes as a data file, parsed and overlaid onto a data set of each series,
+// and the model check's profile look-up.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "files/data_file_parser.h"
+#include "files/data_file_reader.h"
+#include "files/profile_file.h"
+#include "model/channel_plans.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+  std::string_view text(reinterpret_cast<const char*>(data), size);
+  qw::ProfileValueInText(text, "MAIN", "MODELTYPE");
+  auto table = qw::ParseDataFileText(text);
+  if (!table) return 0;
+  for (int16_t series : {qw::kSeriesMV510, qw::kSeriesMV710, qw::kSeriesThird}) {
+    qw::RadioData d;
+    qw::BuildNewDataSet(d, series);
+    qw::OverlayDataFile(*table, d);
+    if (d.USA.size() != 240 || d.FourthGroup.size() != 40) __builtin_trap();
+  }
+  return 0;
+}
