@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <string>
+#include <vector>
 
 #include "editor/dialog_prompter.h"
 #include "editor/main_window.h"
@@ -16,17 +17,17 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(QW_APP_VERSION);
 
   qw::EditorOptions options;
-  std::string commandLine;
+  std::vector<const char*> rest{argv[0]};
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--simulate") {
       options.simulate = true;
       continue;
     }
-    if (!commandLine.empty()) commandLine += ' ';
-    commandLine += arg;
+    rest.push_back(argv[i]);
   }
-  options.debug = qw::ParseDebugSwitch(commandLine);
+  options.debug =
+      qw::ParseDebugSwitch(qw::CommandLineText(static_cast<int>(rest.size()), rest.data()));
   options.programFolder = QDir(QCoreApplication::applicationDirPath()).absolutePath().toStdString();
 
   qw::QtSettingsStore store;

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
@@ -30,6 +31,12 @@ inline void WriteDestinationImage(const QString& folder, const std::string& name
   image[image.size() - 1] = static_cast<char>(id & 0xFF);
   std::ofstream out((folder + "/").toStdString() + name + "_" + digits + ".ini", std::ios::binary);
   out.write(image.data(), static_cast<std::streamsize>(image.size()));
+}
+
+// A user's change of a drop-down list: one step up or down with the keyboard.
+inline void ChangeList(QComboBox* list) {
+  list->setFocus();
+  QTest::keyClick(list, list->currentIndex() > 0 ? Qt::Key_Up : Qt::Key_Down);
 }
 
 struct EditorFixture {

@@ -131,9 +131,7 @@ class WindowTests : public QObject {
     EditorFixture f;
     MainWindow& w = f.Open();
     f.Select("Common");
-    auto* dual = f.Find<QComboBox>("cmbDualWatch");
-    dual->setFocus();
-    QTest::keyClick(dual, Qt::Key_Down);
+    ChangeList(f.Find<QComboBox>("cmbDualWatch"));
     QVERIFY(w.State().DataChanged);
     const bool edited = f.Data().CommonSettings.DualWatch;
 
@@ -160,9 +158,7 @@ class WindowTests : public QObject {
     EditorFixture f;
     MainWindow& w = f.Open();
     f.Select("Common");
-    auto* scan = f.Find<QComboBox>("cmbScan");
-    scan->setFocus();
-    QTest::keyClick(scan, Qt::Key_Down);
+    ChangeList(f.Find<QComboBox>("cmbScan"));
     const QString path = f.folder.filePath("boat.dat");
     f.prompter.fileNames = {path};
     f.Menu("mnuFileSaveAs")->trigger();
@@ -243,9 +239,7 @@ class WindowTests : public QObject {
     QVERIFY(QFileInfo(path).size() == 16384);
 
     f.Select("Common");
-    auto* dual = f.Find<QComboBox>("cmbDualWatch");
-    dual->setFocus();
-    QTest::keyClick(dual, Qt::Key_Down);
+    ChangeList(f.Find<QComboBox>("cmbDualWatch"));
     QVERIFY(w.State().DataChanged);
     f.prompter.fileNames = {path};
     QTest::keyClick(w.Tree(), Qt::Key_F2, Qt::ControlModifier);
