@@ -9,6 +9,7 @@
 namespace qw {
 
 class SerialPort;
+class SteadyClock;
 
 // The pauses the editor makes so that the user sees what happened. Zero runs the next step at
 // once, which tests use.
@@ -27,6 +28,7 @@ struct EditorOptions {
   bool simulate = false;     // start with the simulated radio as the port
   QString simulatorFolder;   // where the simulated radio keeps its memory; empty = user data
   PortFactory portOverride;  // tests: every transfer uses this port
+  const SteadyClock* transferClock = nullptr;  // tests: time-outs on their clock
 };
 
 }  // namespace qw

@@ -108,12 +108,12 @@ void MainWindow::FileOpen() {
     doc_.OperationCancelled = false;
     UpdateCaption();
   }
+  // The node shown stays; its pane shows the file's values, then the groups' nodes follow.
   if (QTreeWidgetItem* selected = tree_->currentItem()) {
     currentNodeIndex_ = tree_->IndexOfItem(selected);
-    RefreshPanes();
+    ShowPaneOfNode(currentNodeIndex_);
   }
   RebuildTree();
-  RefreshPanes();
 }
 
 bool MainWindow::FileSave(bool useCurrentName) {
@@ -242,7 +242,7 @@ void MainWindow::OpenTransferDialog(int mode) {
   }
   auto* dialog = new TransferDialog(
       doc_, state_, prompter_, mode, std::move(factory), options_.timings,
-      [this] { return OpenHelp("transfer"); }, this);
+      [this] { return OpenHelp("transfer"); }, options_.transferClock, this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &QDialog::finished, this,
           [this, dialog, mode] { AfterTransfer(mode == 0 && dialog->TransferDone()); });

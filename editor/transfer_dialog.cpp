@@ -49,7 +49,8 @@ QString TransferDialog::Instructions(int16_t series) {
 
 TransferDialog::TransferDialog(Document& doc, EditState& state, Prompter& prompter, int mode,
                                PortFactory openPort, EditorTimings timings,
-                               std::function<bool()> showHelp, QWidget* parent)
+                               std::function<bool()> showHelp, const SteadyClock* clock,
+                               QWidget* parent)
     : QDialog(parent),
       doc_(doc),
       state_(state),
@@ -57,7 +58,8 @@ TransferDialog::TransferDialog(Document& doc, EditState& state, Prompter& prompt
       mode_(mode),
       openPort_(std::move(openPort)),
       timings_(timings),
-      showHelp_(std::move(showHelp)) {
+      showHelp_(std::move(showHelp)),
+      clock_(clock) {
   setObjectName("frmRadio");
   setModal(true);
   setFixedSize(455, 275);
@@ -144,6 +146,7 @@ void TransferDialog::Start() {
   worker_ = QThread::create([this] {
     TransferControl control;
     control.Cancel = &cancelFlag_;
+    control.Clock = clock_;
     control.Progress = [this](int percent) {
       QMetaObject::invokeMethod(
           this, [this, percent] { ShowProgress(percent); }, Qt::QueuedConnection);

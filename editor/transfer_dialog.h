@@ -17,6 +17,7 @@ namespace qw {
 
 class Document;
 class Prompter;
+class SteadyClock;
 class SvgPicture;
 struct EditState;
 
@@ -27,7 +28,7 @@ class TransferDialog final : public QDialog {
 
   TransferDialog(Document& doc, EditState& state, Prompter& prompter, int mode,
                  PortFactory openPort, EditorTimings timings, std::function<bool()> showHelp,
-                 QWidget* parent = nullptr);
+                 const SteadyClock* clock = nullptr, QWidget* parent = nullptr);
   ~TransferDialog() override;
 
   // A read or program run succeeded.
@@ -60,6 +61,7 @@ class TransferDialog final : public QDialog {
   PortFactory openPort_;
   EditorTimings timings_;
   std::function<bool()> showHelp_;
+  const SteadyClock* clock_ = nullptr;
 
   QLabel* message_ = nullptr;
   QWidget* progressBox_ = nullptr;

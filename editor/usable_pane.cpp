@@ -94,7 +94,8 @@ QWidget* UsablePane::BuildRow(int g) {
   r.usable = new QCheckBox(frame);
   r.usable->setObjectName(QString("chkUsable%1").arg(g));
   SetHelpText(r.usable, "[Space]:An effective and invalid change.");
-  grid->addWidget(r.usable, 0, 0, 1, 4);
+  r.usable->setMinimumWidth(r.usable->fontMetrics().horizontalAdvance("CANADA") + 40);
+  grid->addWidget(r.usable, 1, 0);
 
   auto addField = [&](int column, QLabel*& label, const char* caption, QWidget* field,
                       const QString& name) {
@@ -102,8 +103,8 @@ QWidget* UsablePane::BuildRow(int g) {
     label->setObjectName("lbl" + name);
     label->setBuddy(field);
     field->setObjectName((qobject_cast<QComboBox*>(field) ? "cmb" : "txt") + name);
-    grid->addWidget(label, 1, column);
-    grid->addWidget(field, 2, column);
+    grid->addWidget(label, 0, column);
+    grid->addWidget(field, 1, column);
   };
   r.statusName = new QLineEdit(frame);
   r.statusName->setMaxLength(4);
@@ -115,11 +116,12 @@ QWidget* UsablePane::BuildRow(int g) {
   SetHelpText(r.priority, "[Up]/[Down]:Change of a Selection item.");
   r.priority->setMinimumContentsLength(6);
   r.txTot = OffOnList(frame);
-  addField(0, r.statusNameLabel, "Status Name", r.statusName, QString("StatusName%1").arg(g));
-  addField(1, r.statusIconLabel, "Status Icon", r.statusIcon, QString("StatusIcon%1").arg(g));
-  addField(2, r.priorityLabel, "Priority CH", r.priority, QString("PriorityCh%1").arg(g));
-  addField(3, r.txTotLabel, "TX TOT", r.txTot, QString("TxTot%1").arg(g));
-  for (int c = 0; c < 4; ++c) grid->setColumnStretch(c, 1);
+  addField(1, r.statusNameLabel, "Status Name", r.statusName, QString("StatusName%1").arg(g));
+  addField(2, r.statusIconLabel, "Status Icon", r.statusIcon, QString("StatusIcon%1").arg(g));
+  addField(3, r.priorityLabel, "Priority CH", r.priority, QString("PriorityCh%1").arg(g));
+  addField(4, r.txTotLabel, "TX TOT", r.txTot, QString("TxTot%1").arg(g));
+  r.statusName->setMaximumWidth(r.statusName->fontMetrics().horizontalAdvance("WWWW") + 16);
+  grid->setColumnStretch(5, 1);
 
   connect(r.usable, &QCheckBox::clicked, this, [this, g] { OnUsableClicked(g); });
   connect(r.statusIcon, &QComboBox::activated, this, [this, g] { OnStatusIcon(g); });
