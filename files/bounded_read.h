@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "files/atomic_file.h"
 
@@ -22,18 +23,23 @@ ReadStatus ReadFileBounded(const std::filesystem::path& path, std::size_t maxByt
 
 // Calls onLine for every line of text; lines end at CR LF, CR or LF. A last line without an
 // end counts as a line.
+// onLine returns nothing, or false to stop early.
 template <typename OnLine>
 void ForEachLine(std::string_view text, OnLine&& onLine) {
-  while (!text.empty()) {
-    std::size_t end = text.find_first_of("\r\n");
-    if (end == std::string_view::npos) {
-      onLine(text);
-      return;
+  const char* at = text.data();
+  const char* const end = at + text.size();
+  while (at != end) {
+    const char* stop = at;
+    while (stop != end && *stop != '\r' && *stop != '\n') ++stop;
+    std::string_view line(at, static_cast<std::size_t>(stop - at));
+    if constexpr (std::is_same_v<decltype(onLine(line)), bool>) {
+      if (!onLine(line)) return;
+    } else {
+      onLine(line);
     }
-    onLine(text.substr(0, end));
-    std::size_t next = end + 1;
-    if (text[end] == '\r' && next < text.size() && text[next] == '\n') ++next;
-    text.remove_prefix(next);
+    if (stop == end) return;
+    at = stop + 1;
+    if (*stop == '\r' && at != end && *at == '\n') ++at;
   }
 }
 

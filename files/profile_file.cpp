@@ -13,23 +13,21 @@ constexpr std::size_t kBufferChars = 128;
 std::string LookUp(std::string_view text, std::string_view section, std::string_view key) {
   bool inSection = false;
   std::string found = kDefault;
-  bool done = false;
   ForEachLine(text, [&](std::string_view line) {
-    if (done) return;
     line = TrimBlanks(line);
     if (!line.empty() && line[0] == '[') {
       std::size_t close = line.find(']');
       std::string_view name =
           line.substr(1, close == std::string_view::npos ? line.npos : close - 1);
       inSection = EqualsIgnoringCase(TrimBlanks(name), section);
-      return;
+      return true;
     }
-    if (!inSection) return;
+    if (!inSection) return true;
     std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos) return;
-    if (!EqualsIgnoringCase(TrimBlanks(line.substr(0, equals)), key)) return;
+    if (equals == std::string_view::npos) return true;
+    if (!EqualsIgnoringCase(TrimBlanks(line.substr(0, equals)), key)) return true;
     found = std::string(TrimBlanks(line.substr(equals + 1)));
-    done = true;
+    return false;
   });
   return found;
 }

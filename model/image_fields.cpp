@@ -9,24 +9,10 @@ namespace {
 bool IsDigit(uint8_t c) {
   return c >= '0' && c <= '9';
 }
-bool IsLetter(uint8_t c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
 
 // Call signs drop space and comma: the radio right-aligns them with erased bytes instead.
 bool IsCallSignCharacter(uint8_t c) {
-  switch (c) {
-    case '-':
-    case '+':
-    case '(':
-    case ')':
-    case '.':
-    case '*':
-    case '/':
-      return true;
-    default:
-      return IsDigit(c) || IsLetter(c);
-  }
+  return IsTextCharacter(c) && c != ' ' && c != ',';
 }
 
 void TrimTrailingSpaces(std::string& s) {
@@ -40,25 +26,6 @@ constexpr long long kUnitsAt200 = 200 * kUnitsPerMHz;
 
 }  // namespace
 
-bool IsTextCharacter(uint8_t c) {
-  return IsCallSignCharacter(c) || c == ' ' || c == ',';
-}
-
-int GetBits(const Image& image, layout::BitField f) {
-  const int shift = f.top - f.width + 1;
-  return (image[f.offset] >> shift) & ((1 << f.width) - 1);
-}
-
-void SetBits(Image& image, layout::BitField f, int value) {
-  const int shift = f.top - f.width + 1;
-  const int mask = ((1 << f.width) - 1) << shift;
-  image[f.offset] = static_cast<uint8_t>((image[f.offset] & ~mask) | ((value << shift) & mask));
-}
-
-bool GetArrayBit(const Image& image, layout::BitArray a, int i) {
-  return (image[a.base + i / 8] >> (7 - i % 8)) & 1;
-}
-
 int32_t ReadWord(const Image& image, layout::Word16 f) {
   return image[f.offset] << 8 | image[f.offset + 1];
 }
@@ -70,13 +37,11 @@ void WriteWord(Image& image, layout::Word16 f, int32_t value) {
 }
 
 void ReadTextInto(const Image& image, layout::TextField f, std::string& out) {
-  out.clear();
-  for (int i = 0; i < f.length; ++i) {
-    const uint8_t c = image[f.offset + i];
-    if (!IsTextCharacter(c)) break;
-    out.push_back(static_cast<char>(c));
-  }
-  TrimTrailingSpaces(out);
+  const uint8_t* first = image.data() + f.offset;
+  int n = 0;
+  while (n < f.length && IsTextCharacter(first[n])) ++n;
+  while (n > 0 && first[n - 1] == ' ') --n;
+  out.assign(reinterpret_cast<const char*>(first), n);
 }
 
 std::string ReadText(const Image& image, layout::TextField f) {
@@ -138,20 +103,25 @@ double ReadFrequency(const Image& image, layout::FreqField f) {
   return static_cast<double>(total) / kUnitsPerMHz;
 }
 
-double QuantiseFrequency(double mhz) {
-  if (!(mhz > 100.0) || !(mhz < 200.0)) return 0;
+namespace {
+
+// The six stored digits: 100 Hz steps above 100 MHz, or 0 for no frequency. Rounding can land
+// on 100 or 200 MHz exactly; neither has a place in six digits.
+long long StoredUnits(double mhz) {
+  if (!(mhz > 100.0 && mhz < 200.0)) return 0;
   const long long total = std::llround(mhz * kUnitsPerMHz);
-  if (total <= kUnitsAt100 || total >= kUnitsAt200) return 0;
-  return static_cast<double>(total) / kUnitsPerMHz;
+  return total > kUnitsAt100 && total < kUnitsAt200 ? total - kUnitsAt100 : 0;
+}
+
+}  // namespace
+
+double QuantiseFrequency(double mhz) {
+  const long long units = StoredUnits(mhz);
+  return units == 0 ? 0 : static_cast<double>(kUnitsAt100 + units) / kUnitsPerMHz;
 }
 
 void WriteFrequency(Image& image, layout::FreqField f, double mhz) {
-  long long digits = 0;
-  if (mhz > 100.0 && mhz < 200.0) {
-    const long long total = std::llround(mhz * kUnitsPerMHz);
-    // Rounding can land on 100 or 200 MHz exactly: neither has a place in six digits.
-    if (total > kUnitsAt100 && total < kUnitsAt200) digits = total - kUnitsAt100;
-  }
+  long long digits = StoredUnits(mhz);
   for (int byte = 2; byte >= 0; --byte) {
     const int low = static_cast<int>(digits % 10);
     const int high = static_cast<int>(digits / 10 % 10);

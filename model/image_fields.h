@@ -2,6 +2,7 @@
 // bytes of their field; readers never fail and map every byte pattern to a defined value.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -11,15 +12,37 @@
 
 namespace qw {
 
-// Characters the radio can show in a name: digits, letters and "-+().*/ ,".
-bool IsTextCharacter(uint8_t c);
+// Characters the radio can show in a name: digits, letters, space and "()*+,-./" (which happen
+// to be one run of ASCII codes). A table, because every tag byte of an image is tested.
+inline constexpr std::array<bool, 256> kTextCharacters = [] {
+  std::array<bool, 256> t{};
+  for (int c = 0; c < 256; ++c) {
+    t[c] = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+           (c >= '(' && c <= '/') || c == ' ';
+  }
+  return t;
+}();
+inline bool IsTextCharacter(uint8_t c) {
+  return kTextCharacters[c];
+}
 
-int GetBits(const Image& image, layout::BitField f);
+// The codec reads thousands of these per image: kept inline.
+inline int GetBits(const Image& image, layout::BitField f) {
+  const int shift = f.top - f.width + 1;
+  return (image[f.offset] >> shift) & ((1 << f.width) - 1);
+}
+
 // Stores the low `width` bits of value; the byte's other bits stay.
-void SetBits(Image& image, layout::BitField f, int value);
+inline void SetBits(Image& image, layout::BitField f, int value) {
+  const int shift = f.top - f.width + 1;
+  const int mask = ((1 << f.width) - 1) << shift;
+  image[f.offset] = static_cast<uint8_t>((image[f.offset] & ~mask) | ((value << shift) & mask));
+}
 
 // Element i of a bit array.
-bool GetArrayBit(const Image& image, layout::BitArray a, int i);
+inline bool GetArrayBit(const Image& image, layout::BitArray a, int i) {
+  return (image[a.base + i / 8] >> (7 - i % 8)) & 1;
+}
 
 // 16-bit number; a negative value is stored as 0xFFFF.
 int32_t ReadWord(const Image& image, layout::Word16 f);

@@ -29,23 +29,23 @@ void ImageReader::Bits(std::vector<ChannelRecord>& list, bool ChannelRecord::*fi
 }
 
 void ImageReader::TxMode(ChannelRecord& ch, int offset) const {
-  const int mode = GetBits(image_, FlagTxMode(offset));
+  const int mode = GetBits(image_, layout::FlagTxMode(offset));
   ch.TxEnable = mode == kTxModeFull || mode == kTxModeLow;
   ch.LowPower = mode == kTxModeLow;
 }
 
 void ImageReader::MarineFlags(ChannelRecord& ch, int offset) const {
   TxMode(ch, offset);
-  Bit(ch.Duplex, FlagDuplex(offset));
-  Bit(ch.PowUp, FlagPowUp(offset));
-  Number(ch.Scramble, FlagScramble(offset));
+  Bit(ch.Duplex, layout::FlagDuplex(offset));
+  Bit(ch.PowUp, layout::FlagPowUp(offset));
+  Number(ch.Scramble, layout::FlagScramble(offset));
 }
 
 void ImageReader::RecordFlags(ChannelRecord& ch, int offset) const {
   TxMode(ch, offset);
-  Bit(ch.PowUp, FlagPowUp(offset));
-  Number(ch.Scramble, FlagScramble(offset));
-  Bit(ch.Narrow, FlagNarrow(offset));
+  Bit(ch.PowUp, layout::FlagPowUp(offset));
+  Number(ch.Scramble, layout::FlagScramble(offset));
+  Bit(ch.Narrow, layout::FlagNarrow(offset));
 }
 
 void ImageReader::Display(ChannelRecord& ch, int offset) const {
@@ -54,19 +54,21 @@ void ImageReader::Display(ChannelRecord& ch, int offset) const {
 }
 
 void ImageReader::Tones(ChannelRecord& ch, int offset) const {
-  const uint8_t b0 = image_[offset], b1 = image_[offset + 1];
-  const uint8_t rx_dcs = image_[offset + 2], tx_dcs = image_[offset + 3];
-  int mode = (b0 >> 4) & 3;
+  int mode = GetBits(image_, layout::ToneRxMode(offset));
   if (mode == 3) mode = kRxToneNormal;
-  int rx_ctcss = (b0 & 0x0F) * 4 + (b1 >> 6);
-  int tx_ctcss = b1 & 0x3F;
+  int rx_ctcss = GetBits(image_, layout::ToneRxCtcssHigh(offset)) << 2 |
+                 GetBits(image_, layout::ToneRxCtcssLow(offset));
+  int tx_ctcss = GetBits(image_, layout::ToneTxCtcss(offset));
   if (rx_ctcss == kUnsetTone) rx_ctcss = 0;
   if (tx_ctcss == kUnsetTone) tx_ctcss = 0;
   ch.CTCSS[0] = static_cast<int16_t>(tx_ctcss);
   ch.CTCSS[1] = static_cast<int16_t>(rx_ctcss);
+  const int rx_dcs = GetBits(image_, layout::ToneRxDcs(offset));
+  const int tx_dcs = GetBits(image_, layout::ToneTxDcs(offset));
   const int rx = (rx_dcs == 0xFF ? 0 : rx_dcs) + (mode == kRxToneSecondBank ? kDcsBankSize : 0);
+  const int tx_bank = GetBits(image_, layout::ToneTxDcsBank(offset));
   ch.DCS[1] = static_cast<int16_t>(rx);
-  ch.DCS[0] = static_cast<int16_t>(tx_dcs == 0xFF ? 0 : tx_dcs + kDcsBankSize * (b0 >> 7));
+  ch.DCS[0] = static_cast<int16_t>(tx_dcs == 0xFF ? 0 : tx_dcs + kDcsBankSize * tx_bank);
   ch.RxComp = mode == kRxToneComp;
 }
 
@@ -101,19 +103,19 @@ int ImageWriter::TxModeBits(const ChannelRecord& ch) const {
 void ImageWriter::MarineFlags(const ChannelRecord& ch, int offset) {
   // Built whole from zero; bit 0 stays clear.
   image_[offset] = 0;
-  SetBits(image_, FlagTxMode(offset), TxModeBits(ch));
-  Bit(ch.Duplex && ch.DuplexCapable, FlagDuplex(offset));
-  Bit(ch.PowUp, FlagPowUp(offset));
-  Number(ch.Scramble, FlagScramble(offset));
+  SetBits(image_, layout::FlagTxMode(offset), TxModeBits(ch));
+  Bit(ch.Duplex && ch.DuplexCapable, layout::FlagDuplex(offset));
+  Bit(ch.PowUp, layout::FlagPowUp(offset));
+  Number(ch.Scramble, layout::FlagScramble(offset));
 }
 
 void ImageWriter::RecordFlags(const ChannelRecord& ch, int offset) {
   // Built whole from zero; bit 5 stays clear.
   image_[offset] = 0;
-  SetBits(image_, FlagTxMode(offset), TxModeBits(ch));
-  Bit(ch.PowUp, FlagPowUp(offset));
-  Number(ch.Scramble, FlagScramble(offset));
-  Bit(ch.Narrow, FlagNarrow(offset));
+  SetBits(image_, layout::FlagTxMode(offset), TxModeBits(ch));
+  Bit(ch.PowUp, layout::FlagPowUp(offset));
+  Number(ch.Scramble, layout::FlagScramble(offset));
+  Bit(ch.Narrow, layout::FlagNarrow(offset));
 }
 
 void ImageWriter::Display(const ChannelRecord& ch, int offset) {
@@ -126,13 +128,13 @@ void ImageWriter::Display(const ChannelRecord& ch, int offset) {
 void ImageWriter::Tones(const ChannelRecord& ch, int offset) {
   const int tx = ch.DCS[0], rx = ch.DCS[1];
   const int mode = ch.RxComp ? kRxToneComp : rx > kDcsBankSize ? kRxToneSecondBank : kRxToneNormal;
-  SetBits(image_, layout::Bit(offset, 7), tx > kDcsBankSize);
-  SetBits(image_, {offset, 5, 2}, mode);
-  SetBits(image_, {offset, 3, 4}, ch.CTCSS[1] >> 2);
-  SetBits(image_, {offset + 1, 7, 2}, ch.CTCSS[1]);
-  SetBits(image_, {offset + 1, 5, 6}, ch.CTCSS[0]);
-  image_[offset + 2] = static_cast<uint8_t>(rx > kDcsBankSize ? rx - kDcsBankSize : rx);
-  image_[offset + 3] = static_cast<uint8_t>(tx > kDcsBankSize ? tx - kDcsBankSize : tx);
+  SetBits(image_, layout::ToneTxDcsBank(offset), tx > kDcsBankSize);
+  SetBits(image_, layout::ToneRxMode(offset), mode);
+  SetBits(image_, layout::ToneRxCtcssHigh(offset), ch.CTCSS[1] >> 2);
+  SetBits(image_, layout::ToneRxCtcssLow(offset), ch.CTCSS[1]);
+  SetBits(image_, layout::ToneTxCtcss(offset), ch.CTCSS[0]);
+  SetBits(image_, layout::ToneRxDcs(offset), rx > kDcsBankSize ? rx - kDcsBankSize : rx);
+  SetBits(image_, layout::ToneTxDcs(offset), tx > kDcsBankSize ? tx - kDcsBankSize : tx);
 }
 
 }  // namespace qw

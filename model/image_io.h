@@ -11,23 +11,6 @@
 
 namespace qw {
 
-// Transmit mode of a flag byte: 3 full power, 1 low power, 0 (and 2) receive only.
-inline constexpr layout::BitField FlagTxMode(int offset) {
-  return {offset, 7, 2};
-}
-inline constexpr layout::BitField FlagDuplex(int offset) {
-  return layout::Bit(offset, 5);
-}
-inline constexpr layout::BitField FlagPowUp(int offset) {
-  return layout::Bit(offset, 4);
-}
-inline constexpr layout::BitField FlagScramble(int offset) {
-  return {offset, 3, 3};
-}
-inline constexpr layout::BitField FlagNarrow(int offset) {
-  return layout::Bit(offset, 0);
-}
-
 class ImageReader {
  public:
   explicit ImageReader(const Image& image) : image_(image) {}

@@ -174,6 +174,48 @@ inline constexpr std::array<ChannelRegions, 3> kMarineRegions{{
 inline constexpr ChannelRegions kWxRegions{{448, 16}, {464, 16}, 11712, 10, 0, 0};
 inline constexpr ChannelRegions kFourthRegions{{450, 40}, {466, 40}, 11840, 40, 2304, 16};
 
+// A channel's flag byte (marine flag byte, or byte 0 of a fourth-group record).
+// Transmit mode: 3 full power, 1 low power, 0 (and 2) receive only.
+constexpr BitField FlagTxMode(int offset) {
+  return {offset, 7, 2};
+}
+constexpr BitField FlagDuplex(int offset) {
+  return Bit(offset, 5);
+}  // marine only
+constexpr BitField FlagPowUp(int offset) {
+  return Bit(offset, 4);
+}
+constexpr BitField FlagScramble(int offset) {
+  return {offset, 3, 3};
+}
+constexpr BitField FlagNarrow(int offset) {
+  return Bit(offset, 0);
+}  // fourth group only
+
+// Tone bytes of a fourth-group record (MV710), from its byte 10. The receive CTCSS index is
+// split over two bytes: bits 5..2 in the first, bits 1..0 in the second.
+constexpr BitField ToneTxDcsBank(int offset) {
+  return Bit(offset, 7);
+}
+constexpr BitField ToneRxMode(int offset) {
+  return {offset, 5, 2};
+}
+constexpr BitField ToneRxCtcssHigh(int offset) {
+  return {offset, 3, 4};
+}
+constexpr BitField ToneRxCtcssLow(int offset) {
+  return {offset + 1, 7, 2};
+}
+constexpr BitField ToneTxCtcss(int offset) {
+  return {offset + 1, 5, 6};
+}
+constexpr BitField ToneRxDcs(int offset) {
+  return {offset + 2, 7, 8};
+}
+constexpr BitField ToneTxDcs(int offset) {
+  return {offset + 3, 7, 8};
+}
+
 // Offsets inside a fourth-group record.
 inline constexpr int kRecordFlags = 0;
 inline constexpr int kRecordDisplay = 1;  // CHDisplayL (2) and CHDisplayR (1)
@@ -193,8 +235,6 @@ inline constexpr int kDirectoryTagOffset = 5;
 inline constexpr int kDirectoryTagLength = 11;
 
 // Regions only a new image writes.
-inline constexpr int kZeroedSpare = 176;  // 176..189
-inline constexpr int kZeroedSpareCount = 14;
 inline constexpr int kNameTexts = 512;    // three texts 16 bytes apart
 inline constexpr int kLevelTables = 560;  // five tables of 16 bytes
 inline constexpr int kLevelTableLength = 16;

@@ -35,8 +35,8 @@ struct ChannelRecord {
   bool TxEnable = false;
   bool DispayA = false;  // the radio shows an "A" suffix; never stored in the image
   bool ScanMemory = false;
-  std::string ChTag;      // up to 12 characters
-  int16_t Scramble = 0;   // 0..7
+  std::string ChTag;     // up to 12 characters
+  int16_t Scramble = 0;  // 0..7
   bool RxOnly = false;
   bool Narrow = false;
   std::array<int16_t, 2> DCS{};    // [0] transmit, [1] receive; 105..208 = second bank
@@ -125,10 +125,10 @@ struct RadioData {
   Image RadioImage{};
   int32_t ImageLast = kImageSize - 1;
 
-  std::vector<ChannelRecord> USA;     // 240, index = master slot
-  std::vector<ChannelRecord> INTL;    // 240
-  std::vector<ChannelRecord> CANADA;  // 240
-  std::vector<ChannelRecord> WX;      // 10, Position = entry 1..10
+  std::vector<ChannelRecord> USA;          // 240, index = master slot
+  std::vector<ChannelRecord> INTL;         // 240
+  std::vector<ChannelRecord> CANADA;       // 240
+  std::vector<ChannelRecord> WX;           // 10, Position = entry 1..10
   std::vector<ChannelRecord> FourthGroup;  // 40: entry k+1 at index k (EXP or LMR)
 
   std::array<::qw::UsableGroupSettings, 4> UsableGroupSettings{};
@@ -144,10 +144,14 @@ struct RadioData {
 // The list of group 0..3 (USA, INTL, CANADA, fourth group).
 inline std::vector<ChannelRecord>& GroupList(RadioData& d, int group) {
   switch (group) {
-    case kGroupUSA: return d.USA;
-    case kGroupINTL: return d.INTL;
-    case kGroupCANADA: return d.CANADA;
-    default: return d.FourthGroup;
+    case kGroupUSA:
+      return d.USA;
+    case kGroupINTL:
+      return d.INTL;
+    case kGroupCANADA:
+      return d.CANADA;
+    default:
+      return d.FourthGroup;
   }
 }
 inline const std::vector<ChannelRecord>& GroupList(const RadioData& d, int group) {
@@ -155,13 +159,19 @@ inline const std::vector<ChannelRecord>& GroupList(const RadioData& d, int group
 }
 
 // Series facts.
-inline int32_t ImageLastFor(int16_t series) { return series == kSeriesMV510 ? 8191 : 16383; }
+inline int32_t ImageLastFor(int16_t series) {
+  return series == kSeriesMV510 ? 8191 : 16383;
+}
 inline uint16_t ModelIdFor(int16_t series) {
   return series == kSeriesMV510 ? 0x01FE : series == kSeriesMV710 ? 0x02C6 : 0x1BBC;
 }
 // Offset of the second copy of the model number: the image's last two bytes.
-inline int SecondModelIdOffset(int16_t series) { return ImageLastFor(series) - 1; }
-inline const char* ModelName(int16_t series) { return series == kSeriesMV710 ? "MV710" : "MV510"; }
+inline int SecondModelIdOffset(int16_t series) {
+  return ImageLastFor(series) - 1;
+}
+inline const char* ModelName(int16_t series) {
+  return series == kSeriesMV710 ? "MV710" : "MV510";
+}
 inline const char* FourthGroupName(int16_t series) {
   return series == kSeriesMV710 ? "LMR" : "EXP";
 }

@@ -90,6 +90,7 @@ TEST_F(DataFileReading, FieldRulesAndTheirFailures) {
   d.FourthGroup[1].Txfreq = 152;
   d.FourthGroup[0].DCS = {7, 8};
   d.CommonSettings.Weater = 2;
+  d.UsableGroupSettings[2].Usable = false;
   ASSERT_TRUE(Open("[Usable CH Group Setup]\r\nUSA=True\r\nINTL=false\r\nCanada=yes\r\n"
                    "Priority CH 0=65535\r\nStatus name 0=#ABC\r\nStatus name 1=  X  \r\n"
                    "[common setup]\r\n resume time = 2.5 \r\nWeater=40000\r\nScan=-1\r\n"

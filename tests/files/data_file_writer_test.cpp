@@ -27,8 +27,8 @@ int CountOf(const std::string& text, const std::string& what) {
 TEST(DataFileWriter, HeaderAndSettingSectionsAreWrittenExactly) {
   RadioData d;
   BuildNewDataSet(d, kSeriesMV710);
+  for (auto& g : d.UsableGroupSettings) g = {};
   d.UsableGroupSettings[0] = {true, false, 16, true, "USA"};
-  d.UsableGroupSettings[1].PriorityCh = kNoChannel;
   d.UsableGroupSettings[3].TxTot = true;
   d.CommonSettings = {3, true, 2, false, true, -5, 1, 2, true};
   d.AtisSettings.UsableAtisGroup = {true, false, false, true};
@@ -56,9 +56,12 @@ TEST(DataFileWriter, ChannelSectionsFollowTheSeries) {
     RadioData d;
     BuildNewDataSet(d, series);
     ChannelRecord& usa = d.USA[5];
+    usa = ChannelRecord{};
     usa.Position = 5, usa.Enable = true, usa.DispayA = true, usa.Scramble = 3;
     usa.ChTag = "  DOCK";
+    d.WX[0] = ChannelRecord{};
     ChannelRecord& lmr = d.FourthGroup[0];
+    lmr = ChannelRecord{};
     lmr.Enable = true, lmr.CHDisplayL = "P1", lmr.Rxfreq = 156.05, lmr.Txfreq = 157.1;
     lmr.ChTag = "WORK", lmr.DCS = {23, 130}, lmr.CTCSS = {1, 50}, lmr.Narrow = true;
     std::string text = DataFileText(d, '.');

@@ -236,3 +236,26 @@ TEST(NewDataSet, ClearsTheFileNameAndTheFlags) {
 
 }  // namespace
 }  // namespace qw
+
+namespace qw {
+namespace {
+
+TEST(TextFile, HoldsTheTextImageAndALineEnd) {
+  test::TempFolder folder;
+  Document doc(folder.Path());
+  doc.NewDataSet(kSeriesMV710);
+  std::string report = doc.TextReport();
+  ASSERT_FALSE(report.empty());
+  ASSERT_TRUE(doc.SaveTextFile(folder.File("r.txt"), report).ok());
+  EXPECT_EQ(test::ReadBytes(folder.File("r.txt")), report + "\r\n");
+
+  Outcome failed = doc.SaveTextFile(folder.File("none/r.txt"), report);
+  ASSERT_TRUE(failed.failed());
+  EXPECT_EQ(failed.message->Title, std::string("MV710 ") + kProgramTitle);
+  EXPECT_EQ(failed.message->Icon, MessageIcon::Exclamation);
+  EXPECT_FALSE(failed.message->Text.empty());
+  EXPECT_TRUE(doc.OperationFailed && doc.OperationCancelled);
+}
+
+}  // namespace
+}  // namespace qw

@@ -18,13 +18,13 @@ void ExpectShapeKept(const RadioData& d, int16_t series) {
   EXPECT_EQ(d.CANADA.size(), 240u);
   EXPECT_EQ(d.WX.size(), 10u);
   EXPECT_EQ(d.FourthGroup.size(), 40u);
+  int odd = 0;
   for (int group = 0; group < 3; ++group) {
     for (const ChannelRecord& ch : GroupList(d, group)) {
-      EXPECT_GE(ch.Position, 0);
-      EXPECT_LT(ch.Position, 240);
-      EXPECT_TRUE(!ch.Duplex || ch.DuplexCapable);
+      odd += ch.Position < 0 || ch.Position >= 240 || (ch.Duplex && !ch.DuplexCapable);
     }
   }
+  EXPECT_EQ(odd, 0);
 }
 
 std::string Mutate(std::string text, std::mt19937& random) {
@@ -63,7 +63,7 @@ TEST(UntrustedInput, MutatedDataFilesNeverBreakTheReader) {
     test::FillCarriedFields(base, 3);
     const std::string valid = DataFileText(base, '.');
     std::mt19937 random(series + 100);
-    for (int i = 0; i < 500; ++i) {
+    for (int i = 0; i < 200; ++i) {
       std::string text = Mutate(valid, random);
       RadioData d = base;
       auto table = ParseDataFileText(text);

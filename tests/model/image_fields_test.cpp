@@ -26,16 +26,6 @@ TEST(ImageText, StoresPermittedCharactersAndErasesTheRest) {
   EXPECT_EQ(ReadText(image, {100, 12}), "AB");
 }
 
-TEST(ImageText, ReadDropsTrailingSpacesAndWriteCutsToLength) {
-  Image image = Erased();
-  WriteText(image, {10, 4}, "a,b (xyz)");
-  EXPECT_EQ(Bytes(image, 10, 4), (std::vector<uint8_t>{'a', ',', 'b', ' '}));
-  EXPECT_EQ(ReadText(image, {10, 4}), "a,b");
-  EXPECT_EQ(image[14], 0xFF);  // nothing past the field
-  WriteText(image, {10, 4}, "");
-  EXPECT_EQ(ReadText(image, {10, 4}), "");
-}
-
 TEST(ImageDigits, MmsiForcesTheTenthDigitToZero) {
   Image image = Erased();
   WriteDigits(image, {496, true}, "123456789");
@@ -133,27 +123,6 @@ TEST(ImageOffsetTime, CodesBothWays) {
   EXPECT_EQ(DecodeOffsetTime(0x1F), 12);
   EXPECT_EQ(DecodeOffsetTime(0x0F), 0);  // magnitude above 12 taken as 12
   EXPECT_EQ(DecodeOffsetTime(0x1E), 24);
-}
-
-TEST(ImageBits, WritingAFieldLeavesTheOtherBits) {
-  Image image{};
-  image[91] = 0xA5;
-  SetBits(image, {91, 2, 2}, 3);
-  EXPECT_EQ(image[91], 0xA7);
-  SetBits(image, {91, 2, 2}, 4);  // only the low bits of the value
-  EXPECT_EQ(image[91], 0xA1);
-  EXPECT_EQ(GetBits(image, {91, 7, 3}), 5);
-}
-
-TEST(ImageWord, BigEndianAndNegativeAsErased) {
-  Image image{};
-  WriteWord(image, {80}, 0x1E);
-  EXPECT_EQ(Bytes(image, 80, 2), (std::vector<uint8_t>{0x00, 0x1E}));
-  WriteWord(image, {80}, -1);
-  EXPECT_EQ(Bytes(image, 80, 2), (std::vector<uint8_t>{0xFF, 0xFF}));
-  EXPECT_EQ(ReadWord(image, {80}), 65535);
-  WriteWord(image, {80}, 0x12345);
-  EXPECT_EQ(ReadWord(image, {80}), 0x2345);
 }
 
 }  // namespace

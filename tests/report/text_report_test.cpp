@@ -5,6 +5,8 @@
 #include <limits>
 #include <sstream>
 
+#include "model/channel_plans.h"
+
 namespace qw {
 namespace {
 
@@ -422,6 +424,28 @@ TEST(TextReport, OutOfRangeValuesGiveBlanksNotCrashes) {
   EXPECT_EQ(e2.substr(17, 1), "1");                // a huge but finite value is written out in full
   EXPECT_EQ(e2.substr(e2.size() - 7), "       ");  // no tone for an index beyond the lists
   EXPECT_EQ(LineAfter(lines, "##### Programable LMR Channel #####", 6), "");
+}
+
+// The built-in plans through the report: one row per plan entry, with the plan's own texts.
+TEST(TextReport, NewDataSetListsEveryPlanChannel) {
+  RadioData d;
+  BuildNewDataSet(d, kSeriesMV710);
+  const auto lines = Lines(BuildTextReport(d));
+  const auto rowsUnder = [&](const std::string& heading) {
+    std::size_t i = 0;
+    while (i < lines.size() && lines[i] != heading) ++i;
+    std::size_t rows = 0;
+    for (i += 3; i < lines.size() && !lines[i].empty(); ++i) ++rows;
+    return rows;
+  };
+  EXPECT_EQ(rowsUnder("##### Programable USA Channel #####"), 55u);
+  EXPECT_EQ(rowsUnder("##### Programable International Channel #####"), 55u);
+  EXPECT_EQ(rowsUnder("##### Programable Canada Channel #####"), 56u);
+  EXPECT_EQ(rowsUnder("##### Programable Wx Channel #####"), 10u);
+  EXPECT_EQ(rowsUnder("##### Programable LMR Channel #####"), 40u);
+  EXPECT_EQ(LineAfter(lines, "15 ", 0),
+            "15   156.750  ---.---  --  ---  --  ---  ---  --  COMMERCIAL  ");
+  EXPECT_EQ(LineAfter(lines, "Priority CH", 0).substr(35, 18), "16                ");
 }
 
 }  // namespace

@@ -1,0 +1,25 @@
+// Document: the text report and its text file.
+#include "files/atomic_file.h"
+#include "files/document.h"
+#include "report/text_report.h"
+
+namespace qw {
+
+std::string Document::TextReport() {
+  return BuildTextReport(data_);
+}
+
+Outcome Document::SaveTextFile(const std::string& path, const std::string& textImage) {
+  OperationFailed = false;
+  FileError error;
+  if (!WriteFileAtomically(path, TextFileContent(textImage), &error)) {
+    OperationFailed = true;
+    OperationCancelled = true;
+    // The preview window shows the platform's own description, captioned with the model name.
+    std::string title = std::string(ModelName(data_.ModelSeries)) + " " + kProgramTitle;
+    return Outcome::Failed(Message{error.Description, title, MessageIcon::Exclamation});
+  }
+  return Outcome::Ok();
+}
+
+}  // namespace qw
