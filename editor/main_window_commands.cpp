@@ -143,6 +143,9 @@ bool MainWindow::FileSave(bool useCurrentName) {
 void MainWindow::ChooseSeries(int16_t series) {
   ApplySeriesToControls();  // a click on a checkable entry toggles it; the series decides
   if (series == series_) return;
+  // Checked before the question, so that a refused field cannot leave the series switched
+  // while the data set still belongs to the other one.
+  if (!PaneCheck()) return;
   const Message question{std::string("Do yo want to program the ") + ModelName(series) + " series?",
                          kProgramTitle, MessageIcon::Exclamation};
   if (prompter_.Ask(this, question, PromptButtons::OkCancel) != PromptAnswer::Ok) return;

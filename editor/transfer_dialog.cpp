@@ -152,9 +152,12 @@ void TransferDialog::Start() {
           this, [this, percent] { ShowProgress(percent); }, Qt::QueuedConnection);
     };
     std::unique_ptr<SerialPort> port = openPort_();
-    Outcome outcome =
-        mode_ == kRead ? doc_.ReadFromRadio(*port, control) : doc_.ProgramToRadio(*port, control);
-    port.reset();
+    Outcome outcome = Outcome::Failed();
+    if (port) {
+      outcome =
+          mode_ == kRead ? doc_.ReadFromRadio(*port, control) : doc_.ProgramToRadio(*port, control);
+      port.reset();
+    }
     QMetaObject::invokeMethod(
         this, [this, outcome] { Finish(outcome); }, Qt::QueuedConnection);
   });

@@ -166,6 +166,12 @@ class PaneTests : public QObject {
     // A refused code also stops leaving the node.
     f.Select("Common");
     QCOMPARE(w.ActivePane()->objectName(), QString("pictAtis"));
+    // ... and a series switch, before its question.
+    const size_t asked = f.prompter.asked.size();
+    f.Menu("mnuModel510")->trigger();
+    QCOMPARE(w.Series(), kSeriesMV710);
+    QCOMPARE(f.prompter.asked.size(), asked + 1);
+    QCOMPARE(f.prompter.asked.back().message.Text, std::string("Data Error!!"));
 
     QTest::keyClicks(code, "0");
     QVERIFY(w.PaneCheck());

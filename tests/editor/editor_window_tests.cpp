@@ -171,6 +171,34 @@ class WindowTests : public QObject {
     QVERIFY(f.prompter.fileNames.empty());
   }
 
+  void OpenBringsBackTheSavedValuesAndKeepsTheChangedFlag() {
+    EditorFixture f;
+    MainWindow& w = f.Open();
+    f.Data().AtisSettings.AtisCode = "2223334445";
+    f.Data().CommonSettings.ResumeTime = 3;
+    const QString path = f.folder.filePath("saved.dat");
+    f.prompter.fileNames = {path};
+    QVERIFY(w.FileSave(false));
+
+    f.Select("Common");
+    ChangeList(f.Find<QComboBox>("cmbResumeTime"));
+    f.Data().AtisSettings.AtisCode.clear();
+    QVERIFY(w.State().DataChanged);
+    f.prompter.fileNames = {path};
+    f.Menu("mnuFileOpen")->trigger();
+    QCOMPARE(f.Data().AtisSettings.AtisCode, std::string("2223334445"));
+    QCOMPARE(f.Data().CommonSettings.ResumeTime, int16_t(3));
+    // The pane shown follows the file.
+    QCOMPARE(f.Find<QComboBox>("cmbResumeTime")->currentText(), QString("3Sec"));
+    QVERIFY(w.State().DataChanged);
+    QCOMPARE(w.windowTitle(), QString("QL24  PC Program for MV510/MV710 Series - saved.dat"));
+
+    // A cancelled open changes nothing.
+    f.Menu("mnuFileOpen")->trigger();
+    QVERIFY(f.doc->OperationCancelled);
+    QCOMPARE(f.Data().CommonSettings.ResumeTime, int16_t(3));
+  }
+
   void DestinationMenuListsSortsAndChecksTheRememberedOne() {
     EditorFixture f;
     WriteDestinationImage(f.folder.path(), "usa", kSeriesMV710);
