@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QThread>
@@ -90,10 +91,15 @@ void TransferDialog::BuildControls(int16_t series) {
   computer_->Load(":/art/computer.svg");
 
   // The bar slides in from the left inside its box, like data running along the cable.
+  const QRect box(kLeftSlot + kWideRadioWidth + 12, kPictureTop + 40,
+                  kRightSlot - kLeftSlot - kWideRadioWidth - 24, 16);
+  auto* frame = new QFrame(this);
+  frame->setObjectName("fraProgress");
+  frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  frame->setGeometry(box.adjusted(-2, -2, 2, 2));
   progressBox_ = new QWidget(this);
   progressBox_->setObjectName("pictProgress");
-  progressBox_->setGeometry(kLeftSlot + kWideRadioWidth + 12, kPictureTop + 40,
-                            kRightSlot - kLeftSlot - kWideRadioWidth - 24, 18);
+  progressBox_->setGeometry(box);
   progressBox_->setAutoFillBackground(true);
   progressBox_->setBackgroundRole(QPalette::Base);
   progressBar_ = new QLabel(progressBox_);
