@@ -17,7 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Run {
+struct CliResult {
   int exitCode = -1;
   std::string out;  // stdout and stderr together
 };
@@ -35,8 +35,8 @@ class CliTest : public ::testing::Test {
 
   std::string Path(const std::string& name) const { return (dir_ / name).string(); }
 
-  static Run Cli(const std::string& args) {
-    Run r;
+  static CliResult Cli(const std::string& args) {
+    CliResult r;
     std::string cmd = std::string(QW_CLI_PATH) + " " + args + " 2>&1";
     FILE* p = ::popen(cmd.c_str(), "r");
     if (!p) return r;
@@ -69,7 +69,7 @@ TEST_F(CliTest, NewImageCarriesTheSeriesModelNumbersAndAValidChecksum) {
   } cases[] = {{"mv510", 8192, 0x01FE}, {"mv710", 16384, 0x02C6}, {"0", 16384, 0x1BBC}};
   for (const auto& c : cases) {
     std::string out = Path(std::string("new-") + c.series + ".hex");
-    Run r = Cli(std::string("new --series ") + c.series + " -o " + out);
+    CliResult r = Cli(std::string("new --series ") + c.series + " -o " + out);
     ASSERT_EQ(r.exitCode, 0) << r.out;
     std::string img = Bytes(out);
     ASSERT_EQ(img.size(), c.size) << c.series;
@@ -85,9 +85,9 @@ TEST_F(CliTest, ConvertRoundTripsAreByteExact) {
   for (const char* series : {"mv510", "mv710", "0"}) {
     std::string a = Path("a.hex"), j = Path("a.json"), b = Path("b.hex"), j2 = Path("b.json");
     ASSERT_EQ(Cli(std::string("new --series ") + series + " -o " + a).exitCode, 0);
-    Run toJson = Cli("convert " + a + " -o " + j);
+    CliResult toJson = Cli("convert " + a + " -o " + j);
     ASSERT_EQ(toJson.exitCode, 0) << toJson.out;
-    Run back = Cli("convert " + j + " -o " + b);
+    CliResult back = Cli("convert " + j + " -o " + b);
     ASSERT_EQ(back.exitCode, 0) << back.out;
     EXPECT_EQ(Bytes(a), Bytes(b)) << series;
     ASSERT_EQ(Cli("convert " + b + " -o " + j2).exitCode, 0);
@@ -100,7 +100,7 @@ TEST_F(CliTest, JsonEditReachesTheImage) {
   Write(j, R"({"ModelSeries": 2, "USA": [{}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {},
       {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {},
       {"ChTag": "MAYDAY"}], "CommonSettings": {"Scan": false}})");
-  Run r = Cli("convert " + j + " -o " + h);
+  CliResult r = Cli("convert " + j + " -o " + h);
   ASSERT_EQ(r.exitCode, 0) << r.out;
   std::string img = Bytes(h);
   ASSERT_EQ(img.size(), 16384u);
@@ -111,7 +111,7 @@ TEST_F(CliTest, JsonEditReachesTheImage) {
 TEST_F(CliTest, InfoDescribesAnImage) {
   std::string a = Path("a.hex");
   ASSERT_EQ(Cli("new --series mv510 -o " + a).exitCode, 0);
-  Run r = Cli("info " + a);
+  CliResult r = Cli("info " + a);
   ASSERT_EQ(r.exitCode, 0) << r.out;
   EXPECT_NE(r.out.find("series: mv510"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("0x01FE at 64..65, 0x01FE at 8190..8191"), std::string::npos) << r.out;
@@ -130,23 +130,23 @@ TEST_F(CliTest, RefusalsPrintTheProgramsMessagesAndExitOne) {
   std::string img = Bytes(a);
 
   Write(Path("short.hex"), img.substr(0, 1000));
-  Run shortFile = Cli("convert " + Path("short.hex") + " --series mv710 -o " + Path("o.json"));
+  CliResult shortFile = Cli("convert " + Path("short.hex") + " --series mv710 -o " + Path("o.json"));
   EXPECT_EQ(shortFile.exitCode, 1);
   EXPECT_NE(shortFile.out.find("bad file!!"), std::string::npos) << shortFile.out;
 
   std::string mismatched = img;
   mismatched[16383] = 0;
   Write(Path("mismatch.hex"), mismatched);
-  Run model = Cli("convert " + Path("mismatch.hex") + " -o " + Path("o.json"));
+  CliResult model = Cli("convert " + Path("mismatch.hex") + " -o " + Path("o.json"));
   EXPECT_EQ(model.exitCode, 1);
   EXPECT_NE(model.out.find("ModelType Error !!"), std::string::npos) << model.out;
 
-  Run dest = Cli("new --destination nowhere -o " + Path("o.hex"));
+  CliResult dest = Cli("new --destination nowhere -o " + Path("o.hex"));
   EXPECT_EQ(dest.exitCode, 1);
   EXPECT_NE(dest.out.find("IniFileRead Error!!"), std::string::npos) << dest.out;
 
   Write(Path("bad.json"), R"({"CommonSettings": {"ResumeTime": 9}})");
-  Run json = Cli("convert " + Path("bad.json") + " -o " + Path("o.hex"));
+  CliResult json = Cli("convert " + Path("bad.json") + " -o " + Path("o.hex"));
   EXPECT_EQ(json.exitCode, 1);
   EXPECT_NE(json.out.find("CommonSettings.ResumeTime"), std::string::npos) << json.out;
 
