@@ -49,7 +49,7 @@ struct EditorFixture {
   EditorFixture() = default;
 
   // Opens the window; before that, tests can put files in the folder and values in the store.
-  MainWindow& Open(bool debug = false, PortFactory port = {}) {
+  MainWindow& Open(bool debug = false, PortFactory port = {}, const SteadyClock* clock = nullptr) {
     doc = std::make_unique<Document>(folder.path().toStdString(), debug);
     EditorOptions options;
     options.programFolder = folder.path().toStdString();
@@ -58,6 +58,7 @@ struct EditorFixture {
     options.timings.pauseMs = 0;
     options.simulatorFolder = folder.path();
     options.portOverride = std::move(port);
+    options.transferClock = clock;
     window = std::make_unique<MainWindow>(*doc, store, prompter, options);
     window->show();
     QApplication::setActiveWindow(window.get());

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <future>
 
+#include "editor/pane.h"
 #include "editor/svg_picture.h"
 #include "editor/transfer_dialog.h"
 #include "editor_fixture.h"
@@ -58,7 +59,7 @@ struct TransferFixture : EditorFixture {
       : bench(radioSeries, std::move(memory)) {}
 
   MainWindow& OpenWindow() {
-    MainWindow& w = Open(false, bench.Port());
+    MainWindow& w = Open(false, bench.Port(), &bench.clock);
     return w;
   }
   TransferDialog* Dialog() { return window->findChild<TransferDialog*>("frmRadio"); }
@@ -127,7 +128,13 @@ class TransferTests : public QObject {
   }
 
   void RadioOfTheOtherSeriesIsRefusedAndTheDialogStays() {
-    TransferFixture f(kSeriesMV510, RadioMemory(kSeriesMV510, true, ""));
+    // A radio of another model: both model words say MV510 in a memory of the MV710's size.
+    std::vector<uint8_t> memory = RadioMemory(kSeriesMV710, true, "");
+    for (std::size_t at : {std::size_t(0x40), memory.size() - 2}) {
+      memory[at] = 0x01;
+      memory[at + 1] = 0xFE;
+    }
+    TransferFixture f(kSeriesMV710, memory);
     MainWindow& w = f.OpenWindow();  // MV710 selected
     const RadioData before = f.Data();
     f.Menu("mnuTransferRead")->trigger();
