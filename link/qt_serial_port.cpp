@@ -23,6 +23,8 @@ class QtSerialPort final : public SerialPort {
   bool Open(std::string& error) override {
     if (port_.isOpen()) return true;
     port_.setPortName(QString::fromStdString(name_));
+    // A device that babbles cannot make the port hold more than this.
+    port_.setReadBufferSize(1 << 16);
     if (!port_.open(QIODevice::ReadWrite) || !port_.setBaudRate(QSerialPort::Baud9600) ||
         !port_.setDataBits(QSerialPort::Data8) || !port_.setParity(QSerialPort::NoParity) ||
         !port_.setStopBits(QSerialPort::OneStop) ||

@@ -78,9 +78,13 @@ void SerialLink::Pause(Ms length) {
 }
 
 void SerialLink::FlushInput() {
+  // Only what is there now: a line that never stops talking must not keep us here.
+  std::size_t left = port_.BytesWaiting();
   uint8_t scratch[256];
-  while (port_.BytesWaiting() > 0) {
-    if (Take(scratch, std::min(port_.BytesWaiting(), sizeof scratch)) == 0) break;
+  while (left > 0) {
+    std::size_t got = Take(scratch, std::min(left, sizeof scratch));
+    if (got == 0) break;
+    left -= got;
   }
 }
 

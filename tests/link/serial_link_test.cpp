@@ -226,6 +226,16 @@ TEST_F(LinkTest, CancelSequenceSendsCanAndWaitsForAckDespiteTheCancel) {
   EXPECT_GE(clock.Now().time_since_epoch(), 2ms);  // it waited for the ACK
 }
 
+TEST_F(LinkTest, ABabblingLineEndsInTimeOutsNotAHang) {
+  // Noise that keeps coming for longer than every time-out together.
+  for (int k = 0; k < 600; ++k) port.Deliver(Bytes(50, 0x55), k * 50ms);
+  auto link = MakeLink();
+  link.ReadBlockExchange(0, buffer.data());
+  EXPECT_TRUE(link.OperationFailed);
+  // Two attempts of 10 s for a SOH that never comes, and the pause between them.
+  EXPECT_LT(clock.Now().time_since_epoch(), 21s);
+}
+
 TEST_F(LinkTest, AnUnpluggedPortFailsAtOnce) {
   port.onWrite = [this](const Bytes&) { port.Unplug(); };
   auto link = MakeLink();
