@@ -199,6 +199,8 @@ bool PosixSerialPort::WaitForInput(std::size_t have, std::chrono::milliseconds t
     pollfd p{fd_, POLLIN, 0};
     int r = ::poll(&p, 1, static_cast<int>(left));
     if (r < 0 && errno != EINTR) return false;
+    // Nothing new within the time: the caller looks at the port again anyway.
+    if (r == 0) return false;
     if (r > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL))) {
       // Keep what the device still delivered, then stop waiting on it.
       Pump();

@@ -98,14 +98,18 @@ void SerialLink::DrainEcho(std::size_t count, Ms timeout) {
   std::size_t got = 0;
   for (;;) {
     std::size_t waiting = port_.BytesWaiting();
-    if (waiting > 0) got += Take(scratch, std::min({waiting, count - got, sizeof scratch}));
+    if (waiting > 0) {
+      std::size_t took = Take(scratch, std::min({waiting, count - got, sizeof scratch}));
+      got += took;
+      waiting -= took;
+    }
     if (CancelSeen()) return;
     if (PastDeadline(deadline)) return;
     if (got == count) {
       OperationFailed = false;
       return;
     }
-    if (port_.BytesWaiting() == 0) {
+    if (waiting == 0) {
       if (!port_.IsOpen()) return;
       // The rest of the echo comes as one piece; no need to wake for each byte of it.
       Await(count - got - 1, deadline);
@@ -117,14 +121,16 @@ int SerialLink::WaitForByte(uint8_t expected, Ms timeout, bool honourCancel) {
   const auto deadline = clock_.Now() + timeout;
   int last = -1;
   for (;;) {
-    if (port_.BytesWaiting() > 0) {
+    std::size_t waiting = port_.BytesWaiting();
+    if (waiting > 0) {
       uint8_t byte = 0;
       if (Take(&byte, 1) == 1) last = byte;
+      --waiting;
     }
     if (honourCancel && CancelSeen()) return kCancelled;
     if (PastDeadline(deadline)) return kTimedOut;
     if (last == expected) return kReceived;
-    if (port_.BytesWaiting() == 0) {
+    if (waiting == 0) {
       // A port that has gone away answers nothing more: no point in waiting out the time-out.
       if (!port_.IsOpen()) return kTimedOut;
       Await(0, deadline, honourCancel);
