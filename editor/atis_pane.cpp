@@ -1,0 +1,121 @@
+#include "editor/atis_pane.h"
+
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "editor/prompter.h"
+
+namespace qw {
+
+AtisPane::AtisPane(RadioData& data, EditState& state, Prompter& prompter, QWidget* parent)
+    : Pane(data, state, parent), prompter_(prompter) {
+  setObjectName("pictAtis");
+  auto* layout = new QVBoxLayout(this);
+  // The radio's ATIS settings have a single page; its tab strip is kept but never shown.
+  tabs_ = new QTabBar(this);
+  tabs_->setObjectName("tbsAtis");
+  tabs_->addTab("Common");
+  tabs_->hide();
+  layout->addWidget(tabs_);
+
+  auto* box = new QGroupBox("Usable ATIS CH Group", this);
+  box->setObjectName("fraAtisGroup");
+  auto* row = new QHBoxLayout(box);
+  const char* captions[4] = {"USA", "INTL", "CANADA", "EXP"};
+  for (int g = 0; g < 4; ++g) {
+    groups_[g] = new QCheckBox(captions[g], box);
+    groups_[g]->setObjectName(QString("chkAtisGroup%1").arg(g));
+    SetHelpText(groups_[g], "[Space]:An effective and invalid change.");
+    row->addWidget(groups_[g]);
+    connect(groups_[g], &QCheckBox::clicked, this, [this, g](bool on) {
+      if (!Writable()) return;
+      data_.AtisSettings.UsableAtisGroup[g] = on;
+      state_.Edited();
+    });
+  }
+  row->addStretch();
+  layout->addWidget(box);
+
+  auto* form = new QFormLayout;
+  form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+  code_ = new QLineEdit(this);
+  code_->setObjectName("txtAtisCode");
+  code_->setMaxLength(10);
+  code_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,10}"), code_));
+  code_->setMinimumWidth(code_->fontMetrics().horizontalAdvance("0000000000") + 16);
+  SetHelpText(code_, "Numeric Only. Indispensable 10 figures.");
+  code_->installEventFilter(this);
+  auto* label = new QLabel("ATIS Code", this);
+  label->setObjectName("lblAtisCode");
+  label->setBuddy(code_);
+  form->addRow(label, code_);
+  layout->addLayout(form);
+  layout->addStretch();
+
+  connect(code_, &QLineEdit::textEdited, this, [this] {
+    if (!Writable()) return;
+    state_.FieldEdited = true;
+    state_.Edited();
+  });
+}
+
+void AtisPane::Fill() {
+  Filling([this] {
+    tabs_->setCurrentIndex(0);
+    for (int g = 0; g < 4; ++g) groups_[g]->setChecked(data_.AtisSettings.UsableAtisGroup[g]);
+    code_->setText(QString::fromStdString(data_.AtisSettings.AtisCode));
+  });
+}
+
+bool AtisPane::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == code_ && event->type() == QEvent::FocusIn) {
+    if (!refocusing_) {
+      state_.FieldEdited = false;
+      code_->selectAll();
+    }
+    refocusing_ = false;
+  } else if (watched == code_ && event->type() == QEvent::FocusOut && IsActive()) {
+    const auto reason = static_cast<QFocusEvent*>(event)->reason();
+    // Leaving the window is not a move to another control: nothing is validated then.
+    const bool validate = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    if (!CommitCode(validate)) {
+      refocusing_ = true;
+      code_->setFocus(Qt::OtherFocusReason);
+    }
+  }
+  return Pane::eventFilter(watched, event);
+}
+
+bool AtisPane::CommitCode(bool validate) {
+  if (!state_.FieldEdited || !Writable()) return true;
+  const QString text = code_->text().trimmed();
+  if (text.isEmpty() || text.size() == 10) {
+    data_.AtisSettings.AtisCode = text.toStdString();
+    state_.FieldEdited = false;
+    return true;
+  }
+  if (!validate) {
+    code_->setText(QString::fromStdString(data_.AtisSettings.AtisCode));
+    state_.FieldEdited = false;
+    return true;
+  }
+  prompter_.Show(this, {"Data Error!!", "ATISNo", MessageIcon::Exclamation});
+  return false;
+}
+
+bool AtisPane::CheckFocusedField() {
+  if (window()->focusWidget() != code_) return true;
+  if (CommitCode(true)) return true;
+  code_->setFocus(Qt::OtherFocusReason);
+  return false;
+}
+
+}  // namespace qw

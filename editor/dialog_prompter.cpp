@@ -1,0 +1,83 @@
+#include "editor/dialog_prompter.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace qw {
+
+namespace {
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Information:
+      return QMessageBox::Information;
+    case MessageIcon::Exclamation:
+      return QMessageBox::Warning;
+    case MessageIcon::Stop:
+      return QMessageBox::Critical;
+    case MessageIcon::None:
+      break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+// A busy cursor would hide the fact that the program waits for the user.
+class NormalCursorWhileAsking {
+ public:
+  NormalCursorWhileAsking() {
+    if (QApplication::overrideCursor()) {
+      QApplication::setOverrideCursor(Qt::ArrowCursor);
+      pushed_ = true;
+    }
+  }
+  ~NormalCursorWhileAsking() {
+    if (pushed_) QApplication::restoreOverrideCursor();
+  }
+
+ private:
+  bool pushed_ = false;
+};
+
+}  // namespace
+
+PromptAnswer DialogPrompter::Ask(QWidget* parent, const Message& message, PromptButtons buttons) {
+  NormalCursorWhileAsking cursor;
+  QMessageBox box(ToQtIcon(message.Icon), QString::fromStdString(message.Title),
+                  QString::fromStdString(message.Text), QMessageBox::NoButton, parent);
+  switch (buttons) {
+    case PromptButtons::Ok:
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
+    case PromptButtons::OkCancel:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      break;
+    case PromptButtons::YesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Ok:
+      return PromptAnswer::Ok;
+    case QMessageBox::Yes:
+      return PromptAnswer::Yes;
+    case QMessageBox::No:
+      return PromptAnswer::No;
+    default:
+      return PromptAnswer::Cancel;
+  }
+}
+
+QString DialogPrompter::OpenFileName(QWidget* parent, const QString& folder,
+                                     const QString& filter) {
+  NormalCursorWhileAsking cursor;
+  return QFileDialog::getOpenFileName(parent, {}, folder, filter, nullptr, QFileDialog::ReadOnly);
+}
+
+QString DialogPrompter::SaveFileName(QWidget* parent, const QString& folder,
+                                     const QString& filter) {
+  NormalCursorWhileAsking cursor;
+  return QFileDialog::getSaveFileName(parent, {}, folder, filter);
+}
+
+}  // namespace qw

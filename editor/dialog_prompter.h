@@ -1,0 +1,15 @@
+// The Prompter the program uses: QMessageBox and QFileDialog.
+#pragma once
+
+#include "editor/prompter.h"
+
+namespace qw {
+
+class DialogPrompter final : public Prompter {
+ public:
+  PromptAnswer Ask(QWidget* parent, const Message& message, PromptButtons buttons) override;
+  QString OpenFileName(QWidget* parent, const QString& folder, const QString& filter) override;
+  QString SaveFileName(QWidget* parent, const QString& folder, const QString& filter) override;
+};
+
+}  // namespace qw

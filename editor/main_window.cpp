@@ -1,0 +1,299 @@
+#include "editor/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "editor/atis_pane.h"
+#include "editor/busy.h"
+#include "editor/common_pane.h"
+#include "editor/help_viewer.h"
+#include "editor/nav_tree.h"
+#include "editor/simulated_radio_host.h"
+#include "editor/svg_picture.h"
+#include "editor/usable_pane.h"
+#include "files/config.h"
+#include "files/document.h"
+
+namespace qw {
+
+namespace {
+
+constexpr int kInitialWidth = 607;
+constexpr int kInitialHeight = 444;
+constexpr int kSplitterTwips = 2500;
+
+}  // namespace
+
+MainWindow::MainWindow(Document& doc, SettingsStore& store, Prompter& prompter,
+                       EditorOptions options, QWidget* parent)
+    : QMainWindow(parent),
+      doc_(doc),
+      store_(store),
+      prompter_(prompter),
+      options_(std::move(options)) {
+  setObjectName("frmMain");
+  blocker_ = new InputBlocker(this);
+  newTimer_ = new QTimer(this);
+  newTimer_->setSingleShot(true);
+  connect(newTimer_, &QTimer::timeout, this, &MainWindow::StartNew);
+  lastFolder_ = QString::fromStdString(options_.programFolder.string());
+
+  BuildMenus();
+  BuildToolbar();
+  BuildStatusBar();
+  BuildPanes();
+  qApp->installEventFilter(this);
+  connect(qApp, &QApplication::focusChanged, this, &MainWindow::OnFocusChanged);
+  StartUp();
+}
+
+MainWindow::~MainWindow() {
+  qApp->removeEventFilter(this);
+}
+
+QAction* MainWindow::Action(const QString& name, const QString& caption) {
+  auto* action = new QAction(caption, this);
+  action->setObjectName(name);
+  return action;
+}
+
+void MainWindow::BuildMenus() {
+  QMenuBar* bar = menuBar();
+  auto menu = [&](const QString& name, const QString& caption) {
+    QMenu* m = bar->addMenu(caption);
+    m->setObjectName(name);
+    return m;
+  };
+  auto entry = [&](QMenu* m, const QString& name, const QString& caption, auto slot,
+                   QKeySequence key = {}) {
+    QAction* a = Action(name, caption);
+    a->setShortcut(key);
+    connect(a, &QAction::triggered, this, slot);
+    m->addAction(a);
+    return a;
+  };
+
+  QMenu* file = menu("mnuFile", "&File");
+  entry(
+      file, "mnuFileNew", "&New", [this] { FileNew(); }, QKeySequence(Qt::CTRL | Qt::Key_N));
+  entry(
+      file, "mnuFileOpen", "&Open", [this] { FileOpen(); }, QKeySequence(Qt::CTRL | Qt::Key_O));
+  entry(
+      file, "mnuFileSave", "&Save",
+      [this] {
+        if (PaneCheck()) FileSave(true);
+      },
+      QKeySequence(Qt::CTRL | Qt::Key_S));
+  entry(file, "mnuFileSaveAs", "Save &As...", [this] {
+    if (PaneCheck()) FileSave(false);
+  });
+  // The radio's defaults come from the destination images; there is nothing to save as one.
+  entry(file, "mnuFileSaveAsDefault", "Save As &Default", [] {})->setEnabled(false);
+  file->addSeparator();
+  // Printing arrives with the report windows.
+  entry(
+      file, "mnuFilePrint", "&Print", [this] { PaneCheck(); }, QKeySequence(Qt::CTRL | Qt::Key_P))
+      ->setEnabled(false);
+  entry(file, "mnuFilePrintToFile", "P&rint to File", [] {})->setEnabled(false);
+  file->addSeparator();
+  entry(file, "mnuFileExit", "E&xit", [this] { close(); });
+
+  QMenu* edit = menu("mnuEdit", "&Edit");
+  QMenu* model = edit->addMenu("&Model");
+  model->setObjectName("mnuEditModel");
+  model710_ = entry(model, "mnuModel710", "&MV710 Series", [this] { ChooseSeries(kSeriesMV710); });
+  model510_ = entry(model, "mnuModel510", "M&V510 Series", [this] { ChooseSeries(kSeriesMV510); });
+  model710_->setCheckable(true);
+  model510_->setCheckable(true);
+
+  QMenu* transfer = menu("mnuTransfer", "&Transfer");
+  entry(transfer, "mnuTransferProgram", "&Program to Radio", [this] { TransferProgram(); });
+  entry(transfer, "mnuTransferRead", "&Read from Radio", [this] { TransferRead(); });
+
+  destinationMenu_ = menu("mnuDestination", "&Destination");
+  for (int k = 0; k < 11; ++k) {
+    destinations_[k] = entry(destinationMenu_, QString("mnuDestination%1").arg(k), QString(),
+                             [this, k] { ChooseDestination(k); });
+    destinations_[k]->setCheckable(true);
+    destinations_[k]->setVisible(false);
+  }
+  destinationMenu_->setEnabled(false);
+
+  QMenu* options = menu("mnuOptions", "&Options");
+  portMenu_ = options->addMenu("&SerialPort");
+  portMenu_->setObjectName("mnuSerialPort");
+  BuildPortMenu();
+
+  QMenu* help = menu("mnuHelp", "&Help");
+  entry(
+      help, "mnuHelpContents", "&Contents", [this] { ShowHelpContents(); },
+      QKeySequence::HelpContents);
+  entry(help, "mnuHelpAbout", "&About ZOK Version", [this] { ShowAbout(); });
+}
+
+void MainWindow::BuildToolbar() {
+  QToolBar* bar = addToolBar("Toolbar");
+  bar->setObjectName("tbrMain");
+  bar->setMovable(false);
+  bar->setIconSize(QSize(24, 24));
+  auto button = [&](const char* key, const char* tip, const char* icon, auto slot) {
+    QAction* a = Action(QString("tbr") + key, tip);
+    a->setData(QString(key));
+    a->setToolTip(tip);
+    a->setIcon(QIcon(QString(":/icons/%1.svg").arg(icon)));
+    connect(a, &QAction::triggered, this, slot);
+    bar->addAction(a);
+    return a;
+  };
+  button("New", "New", "new", [this] { FileNew(); });
+  button("Open", "Open...", "open", [this] { FileOpen(); });
+  button("Save", "Save", "save", [this] {
+    if (PaneCheck()) FileSave(true);
+  });
+  button("SaveAsDefault", "Save As Default", "save_default", [] {})->setEnabled(false);
+  button("Print", "Print", "print", [this] { PaneCheck(); })->setEnabled(false);
+  bar->addSeparator();
+  button("Program", "Program to Radio", "program", [this] { TransferProgram(); });
+  button("Program2", "Program to Radio", "program", [this] {
+    TransferProgram();
+  })->setVisible(false);
+  button("Read", "Read from Radio", "read", [this] { TransferRead(); });
+  button("Read2", "Read from Radio", "read", [this] { TransferRead(); })->setVisible(false);
+}
+
+void MainWindow::BuildStatusBar() {
+  QStatusBar* bar = statusBar();
+  bar->setObjectName("sbrMain");
+  bar->setSizeGripEnabled(true);
+  statusHelp_ = new QLabel(bar);
+  statusHelp_->setObjectName("sbrPanel1");
+  statusSpare_ = new QLabel(bar);
+  statusSpare_->setObjectName("sbrPanel2");
+  statusSpare_->setMinimumWidth(60);
+  statusModel_ = new QLabel(bar);
+  statusModel_->setObjectName("sbrPanel3");
+  statusModel_->setMinimumWidth(60);
+  statusModel_->setAlignment(Qt::AlignCenter);
+  bar->addWidget(statusHelp_, 1);
+  bar->addPermanentWidget(statusSpare_);
+  bar->addPermanentWidget(statusModel_);
+}
+
+void MainWindow::BuildPanes() {
+  splitter_ = new QSplitter(Qt::Horizontal, this);
+  splitter_->setObjectName("splMain");
+  splitter_->setChildrenCollapsible(false);
+  tree_ = new NavTree(splitter_);
+  SetHelpText(tree_, "[Up]/[Down]/[Left]/[Right]:Change of a Selection item.");
+  connect(tree_, &QTreeWidget::currentItemChanged, this,
+          [this](QTreeWidgetItem* item) { OnNodeSelected(item); });
+  connect(tree_, &QTreeWidget::itemClicked, this,
+          [this](QTreeWidgetItem* item) { OnNodeClicked(item); });
+
+  stack_ = new QStackedWidget(splitter_);
+  stack_->setObjectName("pictStack");
+  RadioData& d = doc_.Data();
+
+  generalPane_ = new Pane(d, state_, stack_);
+  generalPane_->setObjectName("pictGeneral");
+  auto* generalLayout = new QVBoxLayout(generalPane_);
+  logo_ = new SvgPicture(generalPane_);
+  logo_->setObjectName("pictLogo");
+  generalLayout->addWidget(logo_);
+
+  usablePane_ = new UsablePane(
+      d, state_, [this] { RebuildTree(); }, stack_);
+  commonPane_ = new CommonPane(d, state_, stack_);
+  atisPane_ = new AtisPane(d, state_, prompter_, stack_);
+  auto blank = [&](const char* name) {
+    auto* p = new Pane(d, state_, stack_);
+    p->setObjectName(name);
+    p->setAutoFillBackground(true);
+    p->setBackgroundRole(QPalette::Mid);
+    return p;
+  };
+  blankPane_ = blank("pictBlank");
+  // The channel grids and channel panes come with their own windows; until then they are blank.
+  gridPane_ = blank("pictGrid");
+  channelPane_ = blank("pictChannel");
+  weatherPane_ = blank("pictWeather");
+  expChannelPane_ = blank("pictExpChannel");
+  panes_ = {generalPane_, usablePane_,  commonPane_,  atisPane_,      blankPane_,
+            gridPane_,    channelPane_, weatherPane_, expChannelPane_};
+  for (Pane* p : panes_) stack_->addWidget(p);
+
+  splitter_->addWidget(tree_);
+  splitter_->addWidget(stack_);
+  splitter_->setStretchFactor(1, 1);
+  setCentralWidget(splitter_);
+}
+
+void MainWindow::StartUp() {
+  BusyScope busy(*blocker_);
+  logo_->hide();
+  series_ = ReadModelSetting(store_);
+  ApplySeriesToControls();
+
+  const QString device =
+      QString::fromStdString(store_.Get("ComPath", "ComDevice").value_or(std::string()));
+  SelectPortNumber(ReadPortSetting(store_), false);
+  if (options_.simulate) {
+    SelectPortDevice(kSimulatedPort, false);
+  } else if (!device.isEmpty()) {
+    SelectPortDevice(device, false);
+  }
+
+  const int splitterPixels = kSplitterTwips * logicalDpiX() / 1440;
+  resize(kInitialWidth, kInitialHeight);
+  splitter_->setSizes({splitterPixels, kInitialWidth - splitterPixels});
+
+  Reset(true);
+  state_.DataChanged = false;
+  const QString logo = QString::fromStdString((options_.programFolder / "logo.svg").string());
+  if (QFileInfo::exists(logo)) logo_->Load(logo);
+  logo_->show();
+}
+
+Pane* MainWindow::ActivePane() const {
+  for (Pane* p : panes_) {
+    if (p->IsActive()) return p;
+  }
+  return nullptr;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress || blocker_->Blocking() || !watched->isWidgetType() ||
+      static_cast<QWidget*>(watched)->window() != this) {
+    return false;
+  }
+  auto* key = static_cast<QKeyEvent*>(event);
+  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return true;
+  if (key->modifiers() == Qt::ControlModifier && options_.debug) {
+    if (key->key() == Qt::Key_F3) {
+      SaveImageKey();
+      return true;
+    }
+    if (key->key() == Qt::Key_F2) {
+      LoadImageKey();
+      return true;
+    }
+  }
+  return false;
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+  statusModel_->setText(ModelName(series_));
+  QMainWindow::paintEvent(event);
+}
+
+}  // namespace qw

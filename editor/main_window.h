@@ -1,0 +1,176 @@
+// frmMain: the editing window with its menus, toolbar, navigation tree, pane stack and status
+// bar. It owns the whole-document commands and the changed-data flag.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "editor/edit_state.h"
+#include "editor/editor_options.h"
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QSplitter;
+class QStackedWidget;
+class QTimer;
+class QTreeWidgetItem;
+
+namespace qw {
+
+class AtisPane;
+class BusyScope;
+class CommonPane;
+class Document;
+class HelpViewer;
+class InputBlocker;
+class NavTree;
+class Pane;
+class Prompter;
+class SettingsStore;
+class SimulatedRadioHost;
+class SvgPicture;
+class UsablePane;
+
+class MainWindow final : public QMainWindow {
+  Q_OBJECT
+ public:
+  MainWindow(Document& doc, SettingsStore& store, Prompter& prompter, EditorOptions options,
+             QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // State that the commands and tests look at.
+  const EditState& State() const { return state_; }
+  int CurrentNodeIndex() const { return currentNodeIndex_; }
+  NavTree* Tree() const { return tree_; }
+  Pane* ActivePane() const;
+  int16_t Series() const { return series_; }
+
+  // Commands, as the menus and toolbar run them.
+  void FileNew();
+  void FileOpen();
+  // Save (useCurrentName) or Save As; true when the file was written.
+  bool FileSave(bool useCurrentName);
+  void TransferRead();
+  void TransferProgram();
+  void ChooseSeries(int16_t series);
+  void ChooseDestination(int entry);
+  void SaveImageKey();  // Ctrl+F3
+  void LoadImageKey();  // Ctrl+F2
+  void ShowHelpContents();
+  void ShowAbout();
+
+  // Runs the validation of the focused field of the active pane; false stops the command.
+  bool PaneCheck();
+  // Selects a node as if the user had clicked it.
+  void SelectNodeAsIfClicked(const QString& key);
+  // Opens the help at a topic ("index", "transfer"); false when there is no help.
+  bool OpenHelp(const QString& topic);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  // Construction (main_window.cpp).
+  void BuildMenus();
+  void BuildToolbar();
+  void BuildStatusBar();
+  void BuildPanes();
+  void StartUp();
+  QAction* Action(const QString& name, const QString& caption);
+
+  // Navigation and panes (main_window_nav.cpp).
+  void Reset(bool rebuildDestinationMenu);
+  void RebuildTree();
+  void OnNodeSelected(QTreeWidgetItem* item);
+  void OnNodeClicked(QTreeWidgetItem* item);
+  void ShowPaneOfNode(int index);
+  void ActivatePane(Pane* pane);
+  void DeactivateAllPanes();
+  void RefreshPanes();
+  void UpdateCaption();
+  void SetStatusHelp(const QString& text);
+  void OnFocusChanged(QWidget* old, QWidget* now);
+  void ApplySeriesToControls();
+
+  // Commands (main_window_commands.cpp).
+  void StartNew();
+  void BuildDestinationMenu();
+  bool SelectDestination(int entry);
+  void OpenTransferDialog(int mode);
+  void AfterTransfer(bool readDone);
+  void ShowOutcomeMessage(const struct Outcome& outcome);
+  void RememberFolder(const QString& path);
+  QString FileFolder() const;
+  std::shared_ptr<BusyScope> Busy();
+  void After(int ms, std::function<void()> next);
+
+  // Serial port (main_window_ports.cpp).
+  void BuildPortMenu();
+  void RefreshPortMenu();
+  void SelectPortNumber(int number, bool store);
+  void SelectPortDevice(const QString& device, bool store);
+  void MarkPortChoice();
+  PortFactory PortForTransfer(QString& error);
+  void SaveSimulatorMemory();
+
+  Document& doc_;
+  SettingsStore& store_;
+  Prompter& prompter_;
+  EditorOptions options_;
+  EditState state_;
+
+  int16_t series_ = 2;
+  int currentNodeIndex_ = -1;
+  bool shown_ = false;
+  QString lastFolder_;
+
+  // The port: a number 1..4 (or outside, as stored), a device path, or the simulated radio.
+  int portNumber_ = 1;
+  QString portDevice_;  // empty: the numbered port; kSimulatedPort: the simulated radio
+
+  NavTree* tree_ = nullptr;
+  QSplitter* splitter_ = nullptr;
+  QStackedWidget* stack_ = nullptr;
+  SvgPicture* logo_ = nullptr;
+  Pane* generalPane_ = nullptr;
+  UsablePane* usablePane_ = nullptr;
+  CommonPane* commonPane_ = nullptr;
+  AtisPane* atisPane_ = nullptr;
+  Pane* blankPane_ = nullptr;
+  Pane* gridPane_ = nullptr;
+  Pane* channelPane_ = nullptr;
+  Pane* weatherPane_ = nullptr;
+  Pane* expChannelPane_ = nullptr;
+  std::vector<Pane*> panes_;
+
+  QLabel* statusHelp_ = nullptr;
+  QLabel* statusSpare_ = nullptr;
+  QLabel* statusModel_ = nullptr;
+
+  QAction* model710_ = nullptr;
+  QAction* model510_ = nullptr;
+  QMenu* destinationMenu_ = nullptr;
+  std::array<QAction*, 11> destinations_{};
+  QMenu* portMenu_ = nullptr;
+  std::array<QAction*, 4> comPorts_{};
+  QAction* simulatedPort_ = nullptr;
+  std::vector<QAction*> devicePorts_;
+  QAction* portDevicesSeparator_ = nullptr;
+
+  QTimer* newTimer_ = nullptr;
+  InputBlocker* blocker_ = nullptr;
+  QPointer<HelpViewer> help_;
+  std::unique_ptr<SimulatedRadioHost> simulator_;
+};
+
+// The settings value of ComPath/ComDevice that stands for the simulated radio.
+inline constexpr const char* kSimulatedPort = "simulated";
+
+}  // namespace qw

@@ -1,0 +1,359 @@
+// The whole-document commands of the main window: new, open, save, series and destination,
+// transfers, the debug image keys, help and closing.
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QTimer>
+
+#include "editor/about_box.h"
+#include "editor/busy.h"
+#include "editor/help_viewer.h"
+#include "editor/main_window.h"
+#include "editor/nav_tree.h"
+#include "editor/prompter.h"
+#include "editor/transfer_dialog.h"
+#include "files/config.h"
+#include "files/document.h"
+
+namespace qw {
+
+namespace {
+
+const QString kDataFilter = "dat files(*.dat);;All files(*.*)";
+const QString kHexFilter = "hex files(*.hex);;All files(*.*)";
+
+Message ProgramMessage(const char* text, MessageIcon icon) {
+  return {text, kProgramTitle, icon};
+}
+
+// The menu shows destination names in upper case, while the files beside the program may be
+// named in any case; on file systems that tell cases apart the file's own spelling is used.
+std::string DestinationStem(const std::filesystem::path& folder, const std::string& name,
+                            int16_t series) {
+  const QString suffix = QString("_%1.ini").arg(ModelIdFor(series), 4, 16, QChar('0')).toUpper();
+  const QString wanted = QString::fromStdString(name) + suffix;
+  const QDir dir(QString::fromStdString(folder.string()));
+  if (dir.exists(wanted)) return name;
+  for (const QString& file : dir.entryList({"*" + suffix}, QDir::Files)) {
+    if (file.compare(wanted, Qt::CaseInsensitive) == 0) {
+      return file.left(file.size() - suffix.size()).toStdString();
+    }
+  }
+  return name;
+}
+
+}  // namespace
+
+std::shared_ptr<BusyScope> MainWindow::Busy() {
+  return std::make_shared<BusyScope>(*blocker_);
+}
+
+void MainWindow::After(int ms, std::function<void()> next) {
+  if (ms <= 0) {
+    next();
+  } else {
+    QTimer::singleShot(ms, this, std::move(next));
+  }
+}
+
+void MainWindow::ShowOutcomeMessage(const Outcome& outcome) {
+  if (outcome.message) prompter_.Show(this, *outcome.message);
+}
+
+QString MainWindow::FileFolder() const {
+  return lastFolder_;
+}
+
+void MainWindow::RememberFolder(const QString& path) {
+  lastFolder_ = QFileInfo(path).absolutePath();
+}
+
+// ---- File -------------------------------------------------------------------------------------
+
+void MainWindow::FileNew() {
+  if (!PaneCheck()) return;
+  if (options_.timings.newDelayMs <= 0) {
+    StartNew();
+  } else {
+    newTimer_->start(options_.timings.newDelayMs);
+  }
+}
+
+void MainWindow::StartNew() {
+  newTimer_->stop();
+  auto busy = Busy();
+  SelectNodeAsIfClicked("General");
+  After(options_.timings.pauseMs, [this, busy] {
+    Reset(true);
+    state_.DataChanged = false;
+  });
+}
+
+void MainWindow::FileOpen() {
+  if (!PaneCheck()) return;
+  doc_.OperationCancelled = true;
+  const QString path = prompter_.OpenFileName(this, FileFolder(), kDataFilter);
+  if (path.isEmpty()) return;
+  RememberFolder(path);
+  {
+    BusyScope busy(*blocker_);
+    state_.ResetBusy = true;
+    const Outcome outcome = doc_.OpenDataFile(path.toStdString());
+    state_.ResetBusy = false;
+    ShowOutcomeMessage(outcome);
+    if (!outcome.ok()) return;
+    doc_.CurrentFileName = path.toStdString();
+    doc_.OperationCancelled = false;
+    UpdateCaption();
+  }
+  // The node shown stays; its pane shows the file's values, then the groups' nodes follow.
+  if (QTreeWidgetItem* selected = tree_->currentItem()) {
+    currentNodeIndex_ = tree_->IndexOfItem(selected);
+    ShowPaneOfNode(currentNodeIndex_);
+  }
+  RebuildTree();
+}
+
+bool MainWindow::FileSave(bool useCurrentName) {
+  QString path;
+  if (useCurrentName && !doc_.CurrentFileName.empty()) {
+    path = QString::fromStdString(doc_.CurrentFileName);
+  } else {
+    path = prompter_.SaveFileName(this, FileFolder(), kDataFilter);
+  }
+  doc_.OperationCancelled = true;
+  if (path.isEmpty()) return false;
+  RememberFolder(path);
+  BusyScope busy(*blocker_);
+  state_.ResetBusy = true;
+  const Outcome outcome = doc_.SaveDataFile(path.toStdString());
+  state_.ResetBusy = false;
+  ShowOutcomeMessage(outcome);
+  if (!outcome.ok()) return false;
+  doc_.CurrentFileName = path.toStdString();
+  doc_.OperationCancelled = false;
+  UpdateCaption();
+  return true;
+}
+
+// ---- Series and destination ---------------------------------------------------------------
+
+void MainWindow::ChooseSeries(int16_t series) {
+  ApplySeriesToControls();  // a click on a checkable entry toggles it; the series decides
+  if (series == series_) return;
+  // Checked before the question, so that a refused field cannot leave the series switched
+  // while the data set still belongs to the other one.
+  if (!PaneCheck()) return;
+  const Message question{std::string("Do yo want to program the ") + ModelName(series) + " series?",
+                         kProgramTitle, MessageIcon::Exclamation};
+  if (prompter_.Ask(this, question, PromptButtons::OkCancel) != PromptAnswer::Ok) return;
+  series_ = series;
+  SaveModelSetting(store_, series_);
+  ApplySeriesToControls();
+  FileNew();
+}
+
+void MainWindow::BuildDestinationMenu() {
+  destinationMenu_->setEnabled(false);
+  const std::vector<std::string> names = doc_.DestinationNames();
+  if (names.empty()) {
+    for (QAction* entry : destinations_) entry->setVisible(false);
+    return;
+  }
+  destinationMenu_->setEnabled(true);
+  for (int i = 0; i < 11; ++i) {
+    destinations_[i]->setChecked(false);
+    const bool used = i < 10 && i < static_cast<int>(names.size());
+    destinations_[i]->setText(used ? QString::fromStdString(names[i]) : QString());
+    destinations_[i]->setVisible(used);
+  }
+  const std::string remembered = ReadDestinationSetting(store_, series_);
+  for (QAction* entry : destinations_) {
+    if (!entry->isVisible() ||
+        entry->text().compare(QString::fromStdString(remembered), Qt::CaseInsensitive) != 0) {
+      continue;
+    }
+    const bool loaded =
+        doc_.LoadDestination(DestinationStem(options_.programFolder, remembered, series_));
+    entry->setChecked(loaded);
+    if (loaded) {
+      RebuildTree();
+      RefreshPanes();
+    }
+    return;
+  }
+}
+
+bool MainWindow::SelectDestination(int k) {
+  QAction* before = nullptr;
+  for (QAction* entry : destinations_) {
+    if (entry->isChecked()) before = entry;
+    entry->setChecked(false);
+  }
+  const std::string name = destinations_[k]->text().toStdString();
+  if (!doc_.LoadDestination(DestinationStem(options_.programFolder, name, series_))) {
+    prompter_.Show(this, ProgramMessage("IniFileRead Error!!", MessageIcon::Exclamation));
+    if (before) before->setChecked(true);
+    return false;
+  }
+  destinations_[k]->setChecked(true);
+  SaveDestinationSetting(store_, series_, name);
+  RebuildTree();
+  RefreshPanes();
+  return true;
+}
+
+void MainWindow::ChooseDestination(int k) {
+  // Qt has already toggled the entry; what counts is whether it carried the mark before.
+  const bool wasChecked = !destinations_[k]->isChecked();
+  destinations_[k]->setChecked(wasChecked);
+  if (!wasChecked) {
+    const Message question{
+        "Do yo want to change to " + destinations_[k]->text().toStdString() + "?", kProgramTitle,
+        MessageIcon::Exclamation};
+    if (prompter_.Ask(this, question, PromptButtons::OkCancel) != PromptAnswer::Ok) return;
+  }
+  auto busy = Busy();
+  SelectNodeAsIfClicked("General");
+  After(options_.timings.pauseMs, [this, k, busy] {
+    Reset(false);
+    SelectDestination(k);
+    state_.DataChanged = false;
+  });
+}
+
+// ---- Transfers ----------------------------------------------------------------------------
+
+void MainWindow::TransferRead() {
+  if (!PaneCheck()) return;
+  OpenTransferDialog(0);
+}
+
+void MainWindow::TransferProgram() {
+  if (!PaneCheck()) return;
+  OpenTransferDialog(1);
+}
+
+void MainWindow::OpenTransferDialog(int mode) {
+  QString error;
+  PortFactory factory = PortForTransfer(error);
+  if (!factory) {
+    prompter_.Show(this, ProgramMessage(error.toUtf8().constData(), MessageIcon::Stop));
+    return;
+  }
+  auto* dialog = new TransferDialog(
+      doc_, state_, prompter_, mode, std::move(factory), options_.timings,
+      [this] { return OpenHelp("transfer"); }, options_.transferClock, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, &QDialog::finished, this,
+          [this, dialog, mode] { AfterTransfer(mode == 0 && dialog->TransferDone()); });
+  dialog->open();
+}
+
+void MainWindow::AfterTransfer(bool readDone) {
+  SaveSimulatorMemory();
+  if (!readDone) return;
+  SelectNodeAsIfClicked("General");
+  RefreshPanes();
+  RebuildTree();
+  doc_.CurrentFileName.clear();
+  UpdateCaption();
+  state_.DataChanged = false;
+}
+
+// ---- Debug image keys ---------------------------------------------------------------------
+
+void MainWindow::SaveImageKey() {
+  if (!options_.debug || !PaneCheck()) return;
+  const QString path = prompter_.SaveFileName(this, FileFolder(), kHexFilter);
+  if (path.isEmpty()) {
+    doc_.OperationCancelled = true;
+    return;
+  }
+  RememberFolder(path);
+  BusyScope busy(*blocker_);
+  state_.ResetBusy = true;
+  const Outcome outcome = doc_.SaveRawImage(path.toStdString());
+  state_.ResetBusy = false;
+  ShowOutcomeMessage(outcome);
+}
+
+void MainWindow::LoadImageKey() {
+  if (!options_.debug) return;
+  const QString path = prompter_.OpenFileName(this, FileFolder(), kHexFilter);
+  if (path.isEmpty()) {
+    doc_.OperationCancelled = true;
+    return;
+  }
+  RememberFolder(path);
+  Outcome outcome;
+  {
+    BusyScope busy(*blocker_);
+    state_.ResetBusy = true;
+    outcome = doc_.LoadRawImage(path.toStdString());
+    state_.ResetBusy = false;
+  }
+  ShowOutcomeMessage(outcome);
+  if (!outcome.ok()) return;
+  SelectNodeAsIfClicked("General");
+  RebuildTree();
+  RefreshPanes();
+  doc_.CurrentFileName = path.toStdString();
+  UpdateCaption();
+  state_.DataChanged = false;
+}
+
+// ---- Help, About, closing -----------------------------------------------------------------
+
+bool MainWindow::OpenHelp(const QString& topic) {
+  const QString folder = QString::fromStdString((options_.programFolder / "help").string());
+  if (!help_) help_ = new HelpViewer(folder, this);
+  return help_->ShowTopic(topic);
+}
+
+void MainWindow::ShowHelpContents() {
+  if (!OpenHelp("index")) {
+    prompter_.Show(this, {"Unable to display Help Contents. There is no Help associated with "
+                          "this project.",
+                          windowTitle().toStdString(), MessageIcon::Information});
+  }
+}
+
+void MainWindow::ShowAbout() {
+  auto* about = new AboutBox(this);
+  about->setAttribute(Qt::WA_DeleteOnClose);
+  about->open();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (state_.DataChanged) {
+    const Message question{"ZOK data has changed.\r\nDo you want to save changes?", kProgramTitle,
+                           MessageIcon::Exclamation};
+    switch (prompter_.Ask(this, question, PromptButtons::YesNoCancel)) {
+      case PromptAnswer::Yes:
+        if (!PaneCheck() || !FileSave(true)) {
+          event->ignore();
+          return;
+        }
+        break;
+      case PromptAnswer::No:
+        break;
+      default:
+        event->ignore();
+        return;
+    }
+  }
+  if (help_) help_->close();
+  if (!isMinimized()) {
+    const QRect frame = frameGeometry();
+    const int twips = 1440 / std::max(1, logicalDpiX());
+    SaveWindowPlacement(store_, frame.left() * twips, frame.top() * twips, frame.width() * twips,
+                        frame.height() * twips);
+  }
+  SaveSimulatorMemory();
+  event->accept();
+}
+
+}  // namespace qw

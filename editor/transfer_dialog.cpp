@@ -1,0 +1,222 @@
+#include "editor/transfer_dialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
+#include <algorithm>
+
+#include "editor/edit_state.h"
+#include "editor/prompter.h"
+#include "editor/svg_picture.h"
+#include "files/document.h"
+#include "link/serial_port.h"
+#include "link/transfer.h"
+
+namespace qw {
+
+namespace {
+
+// Positions are kept in twips as the window was designed; 15 twips to the pixel.
+constexpr int Px(int twips) {
+  return twips / 15;
+}
+constexpr int kPictureTop = Px(1320);
+constexpr int kLeftSlot = Px(450);
+constexpr int kRightSlot = Px(4200);
+constexpr int kPictureHeight = 100;
+constexpr int kWideRadioWidth = 120;  // the third variant's radio picture
+constexpr int kHandheldWidth = 64;
+constexpr int kComputerWidth = 120;
+
+}  // namespace
+
+QString TransferDialog::Instructions(int16_t series) {
+  if (series == kSeriesThird) {
+    return "1.Connect the ZOK cable between the PC serial port and the radio.\r\n"
+           "2.On the radio, press and hold [DISTRESS] and [SCAN] keys while\r\n"
+           "   turning the power on.\r\n"
+           "   The radios display will show UART.\r\n"
+           "3.Press the [OK] button to start.";
+  }
+  return "1.Connect the ZOK cable between the PC serial port and the radio.\r\n"
+         "2.On the radio, press and hold the [DOWN]+[H/L]+[MEM] keys\r\n"
+         "   while turning on.\r\n"
+         "3.Press the [OK] button to start.";
+}
+
+TransferDialog::TransferDialog(Document& doc, EditState& state, Prompter& prompter, int mode,
+                               PortFactory openPort, EditorTimings timings,
+                               std::function<bool()> showHelp, const SteadyClock* clock,
+                               QWidget* parent)
+    : QDialog(parent),
+      doc_(doc),
+      state_(state),
+      prompter_(prompter),
+      mode_(mode),
+      openPort_(std::move(openPort)),
+      timings_(timings),
+      showHelp_(std::move(showHelp)),
+      clock_(clock) {
+  setObjectName("frmRadio");
+  setModal(true);
+  setFixedSize(455, 275);
+  setWindowTitle(mode_ == kRead ? "Read from Radio" : "Program to Radio");
+  BuildControls(doc_.Series());
+  PlacePictures(doc_.Series());
+  ShowProgress(0);
+}
+
+TransferDialog::~TransferDialog() {
+  if (worker_) {
+    cancelFlag_ = true;
+    worker_->wait();
+  }
+}
+
+void TransferDialog::BuildControls(int16_t series) {
+  message_ = new QLabel(Instructions(series).replace("\r\n", "\n"), this);
+  message_->setObjectName("lblmess");
+  message_->setGeometry(14, 8, 427, 76);
+  message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+  radio_ = new SvgPicture(this);
+  radio_->setObjectName("pictHandy");
+  radio_->Load(series == kSeriesThird ? ":/art/radio_wide.svg" : ":/art/radio.svg");
+  computer_ = new SvgPicture(this);
+  computer_->setObjectName("pictB");
+  computer_->Load(":/art/computer.svg");
+
+  // The bar slides in from the left inside its box, like data running along the cable.
+  const QRect box(kLeftSlot + kWideRadioWidth + 12, kPictureTop + 40,
+                  kRightSlot - kLeftSlot - kWideRadioWidth - 24, 16);
+  auto* frame = new QFrame(this);
+  frame->setObjectName("fraProgress");
+  frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  frame->setGeometry(box.adjusted(-2, -2, 2, 2));
+  progressBox_ = new QWidget(this);
+  progressBox_->setObjectName("pictProgress");
+  progressBox_->setGeometry(box);
+  progressBox_->setAutoFillBackground(true);
+  progressBox_->setBackgroundRole(QPalette::Base);
+  progressBar_ = new QLabel(progressBox_);
+  progressBar_->setObjectName("lblPercent");
+  progressBar_->setAutoFillBackground(true);
+  progressBar_->setBackgroundRole(QPalette::Highlight);
+  progressBar_->resize(progressBox_->size());
+
+  auto button = [&](const char* name, const char* caption, int left) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(name);
+    b->setGeometry(left, 232, 90, 28);
+    b->setAutoDefault(false);
+    return b;
+  };
+  ok_ = button("cmdOK", "OK", 455 - 3 * 100 - 5);
+  cancel_ = button("cmdCancel", "Cancel", 455 - 2 * 100 - 5);
+  help_ = button("cmdHelp", "Help", 455 - 100 - 5);
+  ok_->setDefault(true);
+  connect(ok_, &QPushButton::clicked, this, &TransferDialog::Start);
+  connect(cancel_, &QPushButton::clicked, this, &TransferDialog::reject);
+  connect(help_, &QPushButton::clicked, this, &TransferDialog::OnHelp);
+}
+
+void TransferDialog::PlacePictures(int16_t series) {
+  const int radioWidth = series == kSeriesThird ? kWideRadioWidth : kHandheldWidth;
+  const int radioLeft = mode_ == kRead ? kLeftSlot : kRightSlot;
+  const int computerLeft = mode_ == kRead ? kRightSlot : kLeftSlot;
+  // The handheld stands centred where the wider radio picture would stand.
+  radio_->setGeometry(radioLeft + (kWideRadioWidth - radioWidth) / 2, kPictureTop, radioWidth,
+                      kPictureHeight);
+  computer_->setGeometry(computerLeft, kPictureTop, kComputerWidth, kPictureHeight);
+}
+
+void TransferDialog::ShowProgress(int percent) {
+  progress_ = std::clamp(percent, 0, 100);
+  const int w = progressBox_->width();
+  progressBar_->move(w * progress_ / 100 - w, 0);
+}
+
+void TransferDialog::Start() {
+  if (running_) return;
+  running_ = true;
+  state_.ResetBusy = true;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  ok_->setEnabled(false);
+  help_->setEnabled(false);
+  cancelFlag_ = false;
+
+  worker_ = QThread::create([this] {
+    TransferControl control;
+    control.Cancel = &cancelFlag_;
+    control.Clock = clock_;
+    control.Progress = [this](int percent) {
+      QMetaObject::invokeMethod(
+          this, [this, percent] { ShowProgress(percent); }, Qt::QueuedConnection);
+    };
+    std::unique_ptr<SerialPort> port = openPort_();
+    Outcome outcome = Outcome::Failed();
+    if (port) {
+      outcome =
+          mode_ == kRead ? doc_.ReadFromRadio(*port, control) : doc_.ProgramToRadio(*port, control);
+      port.reset();
+    }
+    QMetaObject::invokeMethod(
+        this, [this, outcome] { Finish(outcome); }, Qt::QueuedConnection);
+  });
+  worker_->setObjectName("TransferWorker");
+  worker_->start();
+}
+
+void TransferDialog::Finish(const Outcome& outcome) {
+  worker_->wait();
+  delete worker_;
+  worker_ = nullptr;
+  auto done = [this, outcome] {
+    QApplication::restoreOverrideCursor();
+    if (outcome.message) prompter_.Show(this, *outcome.message);
+    ShowProgress(0);
+    ok_->setEnabled(true);
+    help_->setEnabled(true);
+    state_.ResetBusy = false;
+    running_ = false;
+    if (outcome.ok()) {
+      transferDone_ = true;
+      accept();
+    }
+  };
+  // A short pause lets the user see the full bar before the message.
+  if (outcome.ok() && timings_.pauseMs > 0) {
+    QTimer::singleShot(timings_.pauseMs, this, done);
+  } else {
+    done();
+  }
+}
+
+void TransferDialog::reject() {
+  if (running_) {
+    cancelFlag_ = true;
+    return;
+  }
+  QDialog::reject();
+}
+
+void TransferDialog::closeEvent(QCloseEvent* event) {
+  if (running_) {
+    event->ignore();
+    return;
+  }
+  QDialog::closeEvent(event);
+}
+
+void TransferDialog::OnHelp() {
+  if (showHelp_ && showHelp_()) return;
+  prompter_.Show(this, {"Unable to display Help Contents. There is no Help associated with this "
+                        "project.",
+                        windowTitle().toStdString(), MessageIcon::Information});
+}
+
+}  // namespace qw

@@ -1,0 +1,82 @@
+// frmRadio: tells the user how to put the radio into clone mode and runs the read or the program
+// run on a worker thread, with a sliding progress bar, Cancel and Help.
+#pragma once
+
+#include <QDialog>
+#include <atomic>
+#include <functional>
+
+#include "editor/editor_options.h"
+#include "model/outcome.h"
+
+class QLabel;
+class QPushButton;
+class QThread;
+
+namespace qw {
+
+class Document;
+class Prompter;
+class SteadyClock;
+class SvgPicture;
+struct EditState;
+
+class TransferDialog final : public QDialog {
+  Q_OBJECT
+ public:
+  enum Mode { kRead = 0, kProgram = 1 };
+
+  TransferDialog(Document& doc, EditState& state, Prompter& prompter, int mode,
+                 PortFactory openPort, EditorTimings timings, std::function<bool()> showHelp,
+                 const SteadyClock* clock = nullptr, QWidget* parent = nullptr);
+  ~TransferDialog() override;
+
+  // A read or program run succeeded.
+  bool TransferDone() const { return transferDone_; }
+  bool Running() const { return running_; }
+  // The bar's percent as shown, 0..100.
+  int Progress() const { return progress_; }
+
+  // The operator instructions for a series.
+  static QString Instructions(int16_t series);
+
+ public slots:
+  void reject() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildControls(int16_t series);
+  void PlacePictures(int16_t series);
+  void ShowProgress(int percent);
+  void Start();
+  void Finish(const Outcome& outcome);
+  void OnHelp();
+
+  Document& doc_;
+  EditState& state_;
+  Prompter& prompter_;
+  const int mode_;
+  PortFactory openPort_;
+  EditorTimings timings_;
+  std::function<bool()> showHelp_;
+  const SteadyClock* clock_ = nullptr;
+
+  QLabel* message_ = nullptr;
+  QWidget* progressBox_ = nullptr;
+  QLabel* progressBar_ = nullptr;
+  SvgPicture* radio_ = nullptr;
+  SvgPicture* computer_ = nullptr;
+  QPushButton* ok_ = nullptr;
+  QPushButton* cancel_ = nullptr;
+  QPushButton* help_ = nullptr;
+
+  std::atomic<bool> cancelFlag_{false};
+  QThread* worker_ = nullptr;
+  bool running_ = false;
+  bool transferDone_ = false;
+  int progress_ = 0;
+};
+
+}  // namespace qw

@@ -1,0 +1,240 @@
+#include "editor/usable_pane.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "model/channel_plans.h"
+
+namespace qw {
+
+namespace {
+
+constexpr int kPriorityListOffset[3] = {96, 112, 128};
+constexpr int32_t kChannel09 = 18;
+constexpr int32_t kChannel16 = 32;
+constexpr int32_t kFirstProgrammable = 240;
+constexpr int32_t kPastProgrammable = 280;
+
+const char* const kGroupCaption[3] = {"USA", "INTL", "CANADA"};
+
+QComboBox* OffOnList(QWidget* parent) {
+  auto* list = new QComboBox(parent);
+  list->addItems({"Off", "On"});
+  SetHelpText(list, "[Up]/[Down]:Change of a Selection item.");
+  return list;
+}
+
+bool ChannelEnabled(const RadioData& d, int group, int32_t id) {
+  if (id < kFirstProgrammable) {
+    const auto& list = GroupList(d, group);
+    return id < static_cast<int32_t>(list.size()) && list[id].Enable;
+  }
+  int k = id - kFirstProgrammable;
+  return k < static_cast<int>(d.FourthGroup.size()) && d.FourthGroup[k].Enable;
+}
+
+}  // namespace
+
+std::vector<std::pair<int32_t, QString>> PriorityChoices(const RadioData& d, int group) {
+  std::vector<std::pair<int32_t, QString>> choices{{kNoChannel, "Off"}};
+  if (group == kGroupFourth) return choices;
+
+  std::vector<int32_t> ids;
+  const int base = kPriorityListOffset[group];
+  for (int i = 0; i < 8; ++i) {
+    int32_t id = d.RadioImage[base + 2 * i] * 256 + d.RadioImage[base + 2 * i + 1];
+    if (id < kPastProgrammable) ids.push_back(id);
+  }
+  for (int32_t always : {kChannel09, kChannel16}) {
+    if (std::find(ids.begin(), ids.end(), always) == ids.end()) ids.push_back(always);
+  }
+  const auto& master = ChannelMasterTable();
+  for (int32_t id : ids) {
+    if (!ChannelEnabled(d, group, id)) continue;
+    QString caption = id < kFirstProgrammable
+                          ? QString::fromStdString(master[id].Label)
+                          : QString("%1%2").arg(FourthGroupName(d.ModelSeries)).arg(id - 239);
+    choices.emplace_back(id, caption);
+  }
+  return choices;
+}
+
+std::string StatusNameToStore(const QString& text) {
+  QString t = text.trimmed();
+  if (!t.isEmpty() && t.size() < 4) t = QString(4 - t.size(), ' ') + t;
+  return t.toStdString();
+}
+
+UsablePane::UsablePane(RadioData& data, EditState& state, std::function<void()> rebuildTree,
+                       QWidget* parent)
+    : Pane(data, state, parent), rebuildTree_(std::move(rebuildTree)) {
+  setObjectName("pictUsable");
+  auto* layout = new QVBoxLayout(this);
+  for (int g = 0; g < 4; ++g) layout->addWidget(BuildRow(g));
+  layout->addStretch();
+  ApplySeries();
+}
+
+QWidget* UsablePane::BuildRow(int g) {
+  auto* frame = new QFrame(this);
+  frame->setObjectName(QString("fraUsable%1").arg(g));
+  frame->setFrameShape(QFrame::StyledPanel);
+  auto* grid = new QGridLayout(frame);
+  grid->setContentsMargins(8, 4, 8, 6);
+  grid->setVerticalSpacing(2);
+  Row& r = rows_[g];
+
+  r.usable = new QCheckBox(frame);
+  r.usable->setObjectName(QString("chkUsable%1").arg(g));
+  SetHelpText(r.usable, "[Space]:An effective and invalid change.");
+  r.usable->setMinimumWidth(r.usable->fontMetrics().horizontalAdvance("CANADA") + 40);
+  grid->addWidget(r.usable, 1, 0);
+
+  auto addField = [&](int column, QLabel*& label, const char* caption, QWidget* field,
+                      const QString& name) {
+    label = new QLabel(caption, frame);
+    label->setObjectName("lbl" + name);
+    label->setBuddy(field);
+    field->setObjectName((qobject_cast<QComboBox*>(field) ? "cmb" : "txt") + name);
+    grid->addWidget(label, 0, column);
+    grid->addWidget(field, 1, column);
+  };
+  r.statusName = new QLineEdit(frame);
+  r.statusName->setMaxLength(4);
+  r.statusName->setValidator(new QRegularExpressionValidator(
+      QRegularExpression("[0-9A-Za-z \\-+().*/]{0,4}"), r.statusName));
+  SetHelpText(r.statusName, "max 4 charactors.");
+  r.statusIcon = OffOnList(frame);
+  r.priority = new QComboBox(frame);
+  SetHelpText(r.priority, "[Up]/[Down]:Change of a Selection item.");
+  r.priority->setMinimumContentsLength(6);
+  r.txTot = OffOnList(frame);
+  addField(1, r.statusNameLabel, "Status Name", r.statusName, QString("StatusName%1").arg(g));
+  addField(2, r.statusIconLabel, "Status Icon", r.statusIcon, QString("StatusIcon%1").arg(g));
+  addField(3, r.priorityLabel, "Priority CH", r.priority, QString("PriorityCh%1").arg(g));
+  addField(4, r.txTotLabel, "TX TOT", r.txTot, QString("TxTot%1").arg(g));
+  r.statusName->setMaximumWidth(r.statusName->fontMetrics().horizontalAdvance("WWWW") + 16);
+  grid->setColumnStretch(5, 1);
+
+  connect(r.usable, &QCheckBox::clicked, this, [this, g] { OnUsableClicked(g); });
+  connect(r.statusIcon, &QComboBox::activated, this, [this, g] { OnStatusIcon(g); });
+  connect(r.txTot, &QComboBox::activated, this, [this, g](int index) {
+    if (!Writable()) return;
+    data_.UsableGroupSettings[g].TxTot = index != 0;
+    state_.Edited();
+  });
+  connect(r.priority, &QComboBox::activated, this, [this, g](int index) {
+    if (!Writable()) return;
+    data_.UsableGroupSettings[g].PriorityCh = rows_[g].priority->itemData(index).toInt();
+    state_.Edited();
+  });
+  connect(r.statusName, &QLineEdit::textEdited, this, [this] {
+    if (!Writable()) return;
+    state_.FieldEdited = true;
+    state_.Edited();
+  });
+  connect(r.statusName, &QLineEdit::editingFinished, this, [this, g] { CommitStatusName(g); });
+  return frame;
+}
+
+void UsablePane::ApplySeries() {
+  const bool series0 = data_.ModelSeries == kSeriesThird;
+  for (int g = 0; g < 4; ++g) {
+    rows_[g].usable->setText(g < 3 ? kGroupCaption[g]
+                                   : (data_.ModelSeries == kSeriesMV710 ? "LMR CH" : "EXP CH"));
+    const bool showName = series0 && g < 3;
+    rows_[g].statusName->setVisible(showName);
+    rows_[g].statusNameLabel->setVisible(showName);
+  }
+}
+
+void UsablePane::FillPriorityList(int g) {
+  QComboBox* list = rows_[g].priority;
+  list->clear();
+  for (const auto& [id, caption] : PriorityChoices(data_, g)) list->addItem(caption, id);
+}
+
+void UsablePane::Fill() {
+  Filling([this] {
+    ApplySeries();
+    for (int g = 0; g < 4; ++g) {
+      Row& r = rows_[g];
+      UsableGroupSettings& s = data_.UsableGroupSettings[g];
+      FillPriorityList(g);
+      r.usable->setChecked(s.Usable);
+      r.txTot->setCurrentIndex(s.TxTot ? 1 : 0);
+      r.statusIcon->setCurrentIndex(s.StatusIcon ? 1 : 0);
+      int found = r.priority->findData(s.PriorityCh);
+      r.priority->setCurrentIndex(found < 0 ? 0 : found);
+      // A priority channel the list does not offer is dropped, as the radio would.
+      if (found < 0) s.PriorityCh = kNoChannel;
+      r.statusName->setText(data_.ModelSeries != kSeriesMV510 ? QString::fromStdString(s.StatusName)
+                                                              : QString());
+      ApplyRowRule(g);
+    }
+  });
+}
+
+void UsablePane::OnUsableClicked(int g) {
+  if (Writable()) {
+    data_.UsableGroupSettings[g].Usable = rows_[g].usable->isChecked();
+    state_.Edited();
+  }
+  ApplyRowRule(g);
+  if (Writable() && rebuildTree_) rebuildTree_();
+}
+
+void UsablePane::OnStatusIcon(int g) {
+  if (Writable()) {
+    data_.UsableGroupSettings[g].StatusIcon = rows_[g].statusIcon->currentIndex() != 0;
+    state_.Edited();
+  }
+  ApplyStatusNameRule(g);
+}
+
+void UsablePane::ApplyRowRule(int g) {
+  Row& r = rows_[g];
+  const bool on = r.usable->isChecked();
+  for (QWidget* w :
+       {static_cast<QWidget*>(r.txTot), static_cast<QWidget*>(r.txTotLabel),
+        static_cast<QWidget*>(r.priority), static_cast<QWidget*>(r.priorityLabel),
+        static_cast<QWidget*>(r.statusIcon), static_cast<QWidget*>(r.statusIconLabel)}) {
+    w->setEnabled(on);
+  }
+  ApplyStatusNameRule(g);
+}
+
+void UsablePane::ApplyStatusNameRule(int g) {
+  Row& r = rows_[g];
+  const bool on = r.usable->isChecked() && r.statusIcon->currentIndex() == 0;
+  r.statusName->setEnabled(on);
+  r.statusNameLabel->setEnabled(on);
+}
+
+void UsablePane::CommitStatusName(int g) {
+  if (!Writable()) return;
+  QLineEdit* field = rows_[g].statusName;
+  std::string stored = StatusNameToStore(field->text());
+  if (data_.UsableGroupSettings[g].StatusName != stored) {
+    data_.UsableGroupSettings[g].StatusName = stored;
+    state_.Edited();
+  }
+  state_.FieldEdited = false;
+}
+
+bool UsablePane::CheckFocusedField() {
+  QWidget* focus = window()->focusWidget();
+  for (int g = 0; g < 4; ++g) {
+    if (focus == rows_[g].statusName) CommitStatusName(g);
+  }
+  return true;  // a status name is corrected, never refused
+}
+
+}  // namespace qw

@@ -1,0 +1,58 @@
+// "Available CH Group Setup": per group usable, Status Name, Status Icon, Priority CH, TX TOT.
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include "editor/pane.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace qw {
+
+class UsablePane final : public Pane {
+  Q_OBJECT
+ public:
+  // rebuildTree runs when the user turns a group on or off.
+  UsablePane(RadioData& data, EditState& state, std::function<void()> rebuildTree,
+             QWidget* parent = nullptr);
+
+  void Fill() override;
+  bool CheckFocusedField() override;
+  // Captions and visibility that follow the series.
+  void ApplySeries();
+
+ private:
+  struct Row {
+    QCheckBox* usable = nullptr;
+    QLabel* statusNameLabel = nullptr;
+    QLineEdit* statusName = nullptr;
+    QLabel* statusIconLabel = nullptr;
+    QComboBox* statusIcon = nullptr;
+    QLabel* priorityLabel = nullptr;
+    QComboBox* priority = nullptr;
+    QLabel* txTotLabel = nullptr;
+    QComboBox* txTot = nullptr;
+  };
+
+  QWidget* BuildRow(int group);
+  void FillPriorityList(int group);
+  void OnUsableClicked(int group);
+  void OnStatusIcon(int group);
+  void ApplyRowRule(int group);
+  void ApplyStatusNameRule(int group);
+  void CommitStatusName(int group);
+
+  std::array<Row, 4> rows_;
+  std::function<void()> rebuildTree_;
+};
+
+// The candidate priority channels of a group as (channel id, caption), "Off" first.
+std::vector<std::pair<int32_t, QString>> PriorityChoices(const RadioData& d, int group);
+// A status name as stored: trimmed, short names padded with leading blanks to 4.
+std::string StatusNameToStore(const QString& text);
+
+}  // namespace qw

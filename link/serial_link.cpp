@@ -1,0 +1,223 @@
+#include "link/serial_link.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "link/record.h"
+#include "link/steady_clock.h"
+#include "link/trace_sink.h"
+
+namespace qw {
+namespace {
+
+using Ms = SerialLink::Ms;
+
+// How long one wait may block before the cancel flag is looked at again.
+constexpr Ms kCancelSlice{10};
+constexpr Ms kShortTimeout{1000};
+constexpr Ms kLongTimeout{10000};
+constexpr Ms kCanPause{50};
+
+std::string Label(const char* what, int address) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%s %04X", what, address);
+  return text;
+}
+
+}  // namespace
+
+SerialLink::SerialLink(SerialPort& port, const TransferControl& control, int16_t series)
+    : port_(port),
+      control_(control),
+      clock_(control.Clock ? *control.Clock : RealSteadyClock()),
+      series_(series) {}
+
+bool SerialLink::PortOpen(std::string& error) {
+  if (port_.IsOpen()) return true;
+  return port_.Open(error);
+}
+
+void SerialLink::ClosePort() {
+  if (port_.IsOpen()) port_.Close();
+}
+
+bool SerialLink::CancelSeen() {
+  if (CancelRequested()) OperationCancelled = true;
+  return OperationCancelled;
+}
+
+bool SerialLink::PastDeadline(SteadyClock::time_point deadline) const {
+  return clock_.Now() > deadline;
+}
+
+void SerialLink::Send(const std::vector<uint8_t>& bytes) {
+  if (control_.Trace) control_.Trace->Bytes(TraceDirection::Sent, bytes.data(), bytes.size());
+  port_.Write(bytes.data(), bytes.size());
+}
+
+std::size_t SerialLink::Take(uint8_t* out, std::size_t n) {
+  std::size_t got = port_.Read(out, n);
+  if (control_.Trace) control_.Trace->Bytes(TraceDirection::Received, out, got);
+  return got;
+}
+
+void SerialLink::Await(std::size_t have, SteadyClock::time_point deadline, bool honourCancel) {
+  // One tick past the deadline, so that the caller's "strictly later" test can become true.
+  auto left = std::chrono::ceil<Ms>(deadline - clock_.Now()) + Ms{1};
+  if (left < Ms{1}) left = Ms{1};
+  if (honourCancel && control_.Cancel) left = std::min(left, kCancelSlice);
+  port_.WaitForInput(have, left);
+}
+
+void SerialLink::Pause(Ms length) {
+  const auto deadline = clock_.Now() + length;
+  while (!PastDeadline(deadline) && !CancelRequested() && port_.IsOpen()) {
+    // Whatever arrives meanwhile stays waiting for the echo reader.
+    Await(port_.BytesWaiting(), deadline);
+  }
+}
+
+void SerialLink::FlushInput() {
+  uint8_t scratch[256];
+  while (port_.BytesWaiting() > 0) {
+    if (Take(scratch, std::min(port_.BytesWaiting(), sizeof scratch)) == 0) break;
+  }
+}
+
+void SerialLink::DrainEcho(std::size_t count, Ms timeout) {
+  OperationFailed = true;
+  OperationCancelled = false;
+  // The third variant's cable does not echo.
+  if (series_ == kSeriesThird) return;
+  const auto deadline = clock_.Now() + timeout;
+  uint8_t scratch[256];
+  std::size_t got = 0;
+  for (;;) {
+    std::size_t waiting = port_.BytesWaiting();
+    if (waiting > 0) got += Take(scratch, std::min({waiting, count - got, sizeof scratch}));
+    if (CancelSeen()) return;
+    if (PastDeadline(deadline)) return;
+    if (got == count) {
+      OperationFailed = false;
+      return;
+    }
+    if (port_.BytesWaiting() == 0) {
+      if (!port_.IsOpen()) return;
+      // The rest of the echo comes as one piece; no need to wake for each byte of it.
+      Await(count - got - 1, deadline);
+    }
+  }
+}
+
+int SerialLink::WaitForByte(uint8_t expected, Ms timeout, bool honourCancel) {
+  const auto deadline = clock_.Now() + timeout;
+  int last = -1;
+  for (;;) {
+    if (port_.BytesWaiting() > 0) {
+      uint8_t byte = 0;
+      if (Take(&byte, 1) == 1) last = byte;
+    }
+    if (honourCancel && CancelSeen()) return kCancelled;
+    if (PastDeadline(deadline)) return kTimedOut;
+    if (last == expected) return kReceived;
+    if (port_.BytesWaiting() == 0) {
+      // A port that has gone away answers nothing more: no point in waiting out the time-out.
+      if (!port_.IsOpen()) return kTimedOut;
+      Await(0, deadline, honourCancel);
+    }
+  }
+}
+
+int SerialLink::ReceiveRecord(std::vector<uint8_t>& record, std::size_t n, Ms timeout) {
+  OperationFailed = true;
+  OperationCancelled = false;
+  const auto deadline = clock_.Now() + timeout;
+  for (;;) {
+    // Exactly the record length: more bytes than that mean the line is out of step.
+    std::size_t waiting = port_.BytesWaiting();
+    if (waiting == n) break;
+    if (CancelSeen()) return kCancelled;
+    if (PastDeadline(deadline)) return kTimedOut;
+    if (!port_.IsOpen()) return kTimedOut;
+    Await(waiting < n ? n - 1 : waiting, deadline);
+  }
+  record.assign(n, 0);
+  if (Take(record.data(), n) != n || record[n - 1] != kCR) return kBadTerminator;
+  OperationFailed = false;
+  return kReceived;
+}
+
+template <typename ReplyStep>
+void SerialLink::Exchange(const std::string& label, const std::vector<uint8_t>& request,
+                          Ms echoTimeout, ReplyStep replyStep) {
+  for (int attempt = 0; attempt <= RetryCount; ++attempt) {
+    OperationFailed = true;
+    OperationCancelled = false;
+    if (control_.Trace) control_.Trace->BeginExchange(attempt == 0 ? label : label + " again");
+    FlushInput();
+    if (attempt > 0) {
+      // The CAN puts the radio back to waiting for a record's SOH.
+      Send({kCAN});
+      Pause(kCanPause);
+    }
+    Send(request);
+    DrainEcho(request.size(), echoTimeout);
+    replyStep();
+    if (!OperationFailed || CancelSeen()) return;
+  }
+}
+
+void SerialLink::ReadExchange(uint8_t code, int address, uint8_t* buffer, int count,
+                              Ms echoTimeout) {
+  const auto request = BuildRequest(code, static_cast<uint16_t>(address));
+  const std::size_t length = count == 1 ? kReadByteReplyLength : kReadBlockReplyLength;
+  std::vector<uint8_t> record;
+  Exchange(Label(count == 1 ? "read byte" : "read block", address), request, echoTimeout, [&] {
+    OperationFailed = true;
+    OperationCancelled = false;
+    if (WaitForByte(kSOH, kLongTimeout) != kReceived) return;
+    if (ReceiveRecord(record, length, kShortTimeout) != kReceived) return;
+    OperationFailed = true;
+    if (CheckRecord(record.data(), record.size()) != code) return;
+    for (int i = 0; i < count; ++i)
+      buffer[address + i] = HexToByte(record[2 * i + 2], record[2 * i + 3]);
+    OperationFailed = false;
+  });
+}
+
+void SerialLink::WriteExchange(uint8_t code, int address, const Image& image, int count) {
+  const auto request = BuildRequest(code, static_cast<uint16_t>(address), &image[address],
+                                    static_cast<std::size_t>(count));
+  Exchange(Label(count == 1 ? "write byte" : "write block", address), request, kShortTimeout, [&] {
+    OperationFailed = true;
+    OperationCancelled = false;
+    if (WaitForByte(kACK, kLongTimeout) == kReceived) OperationFailed = false;
+  });
+}
+
+void SerialLink::ReadBlockExchange(int address, uint8_t* buffer) {
+  ReadExchange(kCmdReadBlock, address, buffer, kBlockSize, kShortTimeout);
+}
+
+void SerialLink::ReadByteExchange(int address, uint8_t* buffer) {
+  ReadExchange(kCmdReadByte, address, buffer, 1, kLongTimeout);
+}
+
+void SerialLink::WriteBlockExchange(int address, const Image& image) {
+  WriteExchange(kCmdWriteBlock, address, image, kBlockSize);
+}
+
+void SerialLink::WriteByteExchange(int address, const Image& image) {
+  WriteExchange(kCmdWriteByte, address, image, 1);
+}
+
+void SerialLink::CancelSequence() {
+  if (control_.Trace) control_.Trace->BeginExchange("cancel");
+  FlushInput();
+  Send({kCAN});
+  // The cancel is what brought us here, so this wait does not stop for it.
+  WaitForByte(kACK, kLongTimeout, false);
+  OperationCancelled = true;
+}
+
+}  // namespace qw

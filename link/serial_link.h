@@ -1,0 +1,80 @@
+// The program's side of the clone protocol on one serial port: requests framed as records, the
+// cable's echo read back, replies awaited with fixed time-outs and checked, and a failed exchange
+// repeated once after a CAN byte.
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "link/serial_port.h"
+#include "link/steady_clock.h"
+#include "link/transfer.h"
+#include "model/radio_data.h"
+
+namespace qw {
+
+class SerialLink {
+ public:
+  using Ms = std::chrono::milliseconds;
+
+  // Results of WaitForByte and ReceiveRecord.
+  static constexpr int kReceived = 0;
+  static constexpr int kCancelled = 1;
+  static constexpr int kTimedOut = 3;
+  static constexpr int kBadTerminator = -1;
+
+  SerialLink(SerialPort& port, const TransferControl& control, int16_t series);
+
+  // The outcome of the last step: failed means the exchange did not succeed; cancelled means the
+  // caller asked to stop (it stays asked: a cancel is never forgotten between steps).
+  bool OperationFailed = false;
+  bool OperationCancelled = false;
+  // Exchanges are tried 1 + RetryCount times.
+  int RetryCount = 1;
+
+  // False with the reason in plain words when the port cannot be opened.
+  bool PortOpen(std::string& error);
+  void ClosePort();
+
+  void FlushInput();
+  void DrainEcho(std::size_t count, Ms timeout);
+  int WaitForByte(uint8_t expected, Ms timeout, bool honourCancel = true);
+  // Fills record with exactly n bytes (the reply after its SOH, CR included).
+  int ReceiveRecord(std::vector<uint8_t>& record, std::size_t n, Ms timeout);
+
+  void ReadBlockExchange(int address, uint8_t* buffer);
+  void ReadByteExchange(int address, uint8_t* buffer);
+  void WriteBlockExchange(int address, const Image& image);
+  void WriteByteExchange(int address, const Image& image);
+  // Stops the radio after an interrupted read: CAN, then up to 10 s for its ACK.
+  void CancelSequence();
+
+  bool CancelRequested() const { return control_.Cancel && control_.Cancel->load(); }
+  const TransferControl& Control() const { return control_; }
+
+ private:
+  template <typename ReplyStep>
+  void Exchange(const std::string& label, const std::vector<uint8_t>& request, Ms echoTimeout,
+                ReplyStep replyStep);
+  void ReadExchange(uint8_t code, int address, uint8_t* buffer, int count, Ms echoTimeout);
+  void WriteExchange(uint8_t code, int address, const Image& image, int count);
+
+  bool CancelSeen();
+  void Send(const std::vector<uint8_t>& bytes);
+  std::size_t Take(uint8_t* out, std::size_t n);
+  void Pause(Ms length);
+  // Blocks on the port until more than `have` bytes wait, the deadline passes or (in slices of a
+  // few milliseconds) a cancel may have arrived.
+  void Await(std::size_t have, SteadyClock::time_point deadline, bool honourCancel = true);
+  bool PastDeadline(SteadyClock::time_point deadline) const;
+
+  SerialPort& port_;
+  const TransferControl& control_;
+  const SteadyClock& clock_;
+  int16_t series_;
+};
+
+}  // namespace qw

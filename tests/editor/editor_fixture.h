@@ -1,0 +1,88 @@
+// A main window on a temporary program folder and settings store, with scripted message boxes
+// and no cosmetic pauses.
+#pragma once
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+#include <memory>
+
+#include "editor/main_window.h"
+#include "editor/nav_tree.h"
+#include "editor/scripted_prompter.h"
+#include "files/document.h"
+#include "files/settings_store.h"
+
+namespace qw::test {
+
+// A destination image as the program ships them: the right length and both model words.
+inline void WriteDestinationImage(const QString& folder, const std::string& name, int16_t series,
+                                  uint8_t fill = 0) {
+  const uint16_t id = ModelIdFor(series);
+  char digits[8];
+  std::snprintf(digits, sizeof digits, "%04X", id);
+  std::vector<char> image(ImageLastFor(series) + 1, static_cast<char>(fill));
+  image[0x40] = static_cast<char>(id >> 8);
+  image[0x41] = static_cast<char>(id & 0xFF);
+  image[image.size() - 2] = static_cast<char>(id >> 8);
+  image[image.size() - 1] = static_cast<char>(id & 0xFF);
+  std::ofstream out((folder + "/").toStdString() + name + "_" + digits + ".ini", std::ios::binary);
+  out.write(image.data(), static_cast<std::streamsize>(image.size()));
+}
+
+// A user's change of a drop-down list: one step up or down with the keyboard.
+inline void ChangeList(QComboBox* list) {
+  list->setFocus();
+  QTest::keyClick(list, list->currentIndex() > 0 ? Qt::Key_Up : Qt::Key_Down);
+}
+
+struct EditorFixture {
+  QTemporaryDir folder;
+  MemorySettingsStore store;
+  ScriptedPrompter prompter;
+  std::unique_ptr<Document> doc;
+  std::unique_ptr<MainWindow> window;
+
+  EditorFixture() = default;
+
+  // Opens the window; before that, tests can put files in the folder and values in the store.
+  MainWindow& Open(bool debug = false, PortFactory port = {}, const SteadyClock* clock = nullptr) {
+    doc = std::make_unique<Document>(folder.path().toStdString(), debug);
+    EditorOptions options;
+    options.programFolder = folder.path().toStdString();
+    options.debug = debug;
+    options.timings.newDelayMs = 0;
+    options.timings.pauseMs = 0;
+    options.simulatorFolder = folder.path();
+    options.portOverride = std::move(port);
+    options.transferClock = clock;
+    window = std::make_unique<MainWindow>(*doc, store, prompter, options);
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    (void)QTest::qWaitForWindowActive(window.get());
+    return *window;
+  }
+
+  RadioData& Data() { return doc->Data(); }
+
+  template <typename T>
+  T* Find(const QString& name) {
+    return window->findChild<T*>(name);
+  }
+  QAction* Menu(const QString& name) { return Find<QAction>(name); }
+
+  bool HasNode(const QString& key) { return window->Tree()->IndexOfKey(key) > 0; }
+  void Select(const QString& key) { window->SelectNodeAsIfClicked(key); }
+  // Messages the prompter was asked for, by text.
+  bool WasAsked(const std::string& text) const {
+    for (const auto& a : prompter.asked) {
+      if (a.message.Text == text) return true;
+    }
+    return false;
+  }
+};
+
+}  // namespace qw::test

@@ -1,0 +1,207 @@
+// The settings panes' rules: what each field stores, what it enables, what it refuses.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "editor/pane.h"
+#include "editor/usable_pane.h"
+#include "editor_fixture.h"
+
+using namespace qw;
+using namespace qw::test;
+
+namespace {
+
+void Choose(QComboBox* list, int index) {
+  list->setFocus();
+  list->setCurrentIndex(index);
+  emit list->activated(index);
+}
+
+void SetPriorityList(RadioData& d, int group, std::vector<uint16_t> ids) {
+  ids.resize(8, 0xFFFF);
+  const int base = 96 + 16 * group;
+  for (int i = 0; i < 8; ++i) {
+    d.RadioImage[base + 2 * i] = static_cast<uint8_t>(ids[i] >> 8);
+    d.RadioImage[base + 2 * i + 1] = static_cast<uint8_t>(ids[i] & 0xFF);
+  }
+}
+
+QStringList Entries(QComboBox* list) {
+  QStringList out;
+  for (int i = 0; i < list->count(); ++i) out << list->itemText(i);
+  return out;
+}
+
+}  // namespace
+
+class PaneTests : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void PriorityListComesFromTheImageAndEnabledChannels() {
+    EditorFixture f;
+    f.Open();
+    RadioData& d = f.Data();
+    for (auto& c : d.USA) c.Enable = false;
+    for (auto& c : d.FourthGroup) c.Enable = false;
+    // Slots 5 and 18 enabled, 7 not; 245 is programmable channel 6; 300 is out of range.
+    d.USA[5].Enable = d.USA[18].Enable = d.USA[32].Enable = true;
+    d.FourthGroup[5].Enable = true;
+    SetPriorityList(d, kGroupUSA, {5, 7, 245, 300});
+    d.UsableGroupSettings[kGroupUSA].Usable = true;
+    d.UsableGroupSettings[kGroupUSA].PriorityCh = 245;
+    d.UsableGroupSettings[kGroupINTL].PriorityCh = 7;  // not offered: becomes none
+
+    const auto choices = PriorityChoices(d, kGroupUSA);
+    std::vector<int32_t> ids;
+    for (const auto& c : choices) ids.push_back(c.first);
+    QCOMPARE(ids, (std::vector<int32_t>{kNoChannel, 5, 245, 18, 32}));
+    QCOMPARE(choices[2].second, QString("LMR6"));
+    QCOMPARE(PriorityChoices(d, kGroupFourth).size(), size_t(1));
+
+    f.Select("Usable");
+    auto* usa = f.Find<QComboBox>("cmbPriorityCh0");
+    QCOMPARE(usa->currentText(), QString("LMR6"));
+    QCOMPARE(f.Find<QComboBox>("cmbPriorityCh1")->currentText(), QString("Off"));
+    QCOMPARE(d.UsableGroupSettings[kGroupINTL].PriorityCh, kNoChannel);
+    QCOMPARE(Entries(f.Find<QComboBox>("cmbPriorityCh3")), QStringList{"Off"});
+    QVERIFY(!f.window->State().DataChanged);
+
+    Choose(usa, 1);
+    QCOMPARE(d.UsableGroupSettings[kGroupUSA].PriorityCh, 5);
+    Choose(usa, 0);
+    QCOMPARE(d.UsableGroupSettings[kGroupUSA].PriorityCh, kNoChannel);
+    QVERIFY(f.window->State().DataChanged);
+  }
+
+  void UsableRowRulesEnableTheFields() {
+    EditorFixture f;
+    f.Open();
+    RadioData& d = f.Data();
+    d.UsableGroupSettings[kGroupUSA].Usable = true;
+    d.UsableGroupSettings[kGroupUSA].StatusIcon = false;
+    d.UsableGroupSettings[kGroupCANADA].Usable = false;
+    f.Select("Usable");
+    QVERIFY(f.Find<QComboBox>("cmbTxTot0")->isEnabled());
+    QVERIFY(!f.Find<QComboBox>("cmbTxTot2")->isEnabled());
+    QVERIFY(!f.Find<QComboBox>("cmbPriorityCh2")->isEnabled());
+    // Status names are only for the third variant; the MV710 hides them.
+    QVERIFY(!f.Find<QLineEdit>("txtStatusName0")->isVisible());
+    QCOMPARE(f.Find<QCheckBox>("chkUsable3")->text(), QString("LMR CH"));
+
+    Choose(f.Find<QComboBox>("cmbStatusIcon0"), 1);
+    QVERIFY(d.UsableGroupSettings[kGroupUSA].StatusIcon);
+    QVERIFY(!f.Find<QLineEdit>("txtStatusName0")->isEnabled());
+    Choose(f.Find<QComboBox>("cmbTxTot0"), 1);
+    QVERIFY(d.UsableGroupSettings[kGroupUSA].TxTot);
+  }
+
+  void StatusNamesArePaddedNotRefused() {
+    QCOMPARE(StatusNameToStore("X"), std::string("   X"));
+    QCOMPARE(StatusNameToStore(" AB "), std::string("  AB"));
+    QCOMPARE(StatusNameToStore("   "), std::string());
+    QCOMPARE(StatusNameToStore("SHIP"), std::string("SHIP"));
+
+    EditorFixture f;
+    f.store.Set("ModelPath", "ModelNum", "0");  // the third variant shows the fields
+    MainWindow& w = f.Open();
+    f.Data().UsableGroupSettings[kGroupUSA].Usable = true;
+    f.Select("Usable");
+    auto* name = f.Find<QLineEdit>("txtStatusName0");
+    QVERIFY(name->isVisible() && name->isEnabled());
+    name->setFocus();
+    QTest::keyClicks(name, "x!");  // "!" is not a status-name character
+    QCOMPARE(name->text(), QString("x"));
+    QVERIFY(w.PaneCheck());
+    QCOMPARE(f.Data().UsableGroupSettings[kGroupUSA].StatusName, std::string("   x"));
+    QVERIFY(w.State().DataChanged);
+  }
+
+  void ScanOffDisablesItsSettingsButKeepsThem() {
+    EditorFixture f;
+    f.Open();
+    RadioData& d = f.Data();
+    d.CommonSettings.Scan = true;
+    d.CommonSettings.ResumeTime = 2;
+    d.CommonSettings.PttScanClear = true;
+    f.Select("Common");
+    auto* resume = f.Find<QComboBox>("cmbResumeTime");
+    QVERIFY(resume->isEnabled());
+    QCOMPARE(resume->currentText(), QString("2Sec"));
+
+    Choose(f.Find<QComboBox>("cmbScan"), 0);
+    QVERIFY(!d.CommonSettings.Scan);
+    QVERIFY(!resume->isEnabled());
+    QVERIFY(!f.Find<QComboBox>("cmbPttScanClear")->isEnabled());
+    QCOMPARE(d.CommonSettings.ResumeTime, int16_t(2));
+    QVERIFY(d.CommonSettings.PttScanClear);
+
+    Choose(f.Find<QComboBox>("cmbWeatherAlert"), 3);
+    QCOMPARE(d.CommonSettings.Weater, int16_t(3));
+    Choose(f.Find<QComboBox>("cmbTxPoDisplay"), 2);
+    QCOMPARE(d.CommonSettings.TxPoDisplay, int16_t(2));
+    QVERIFY(!f.Find<QComboBox>("cmbRotary")->isVisible());
+  }
+
+  void AtisCodeMustBeEmptyOrTenDigits() {
+    EditorFixture f;
+    MainWindow& w = f.Open();
+    f.Data().AtisSettings.AtisCode = "1112223334";
+    f.Select("ATIS");
+    auto* code = f.Find<QLineEdit>("txtAtisCode");
+    QCOMPARE(code->text(), QString("1112223334"));
+    code->setFocus();
+    code->clear();
+    QTest::keyClicks(code, "12345a6789");  // letters never get in
+    QCOMPARE(code->text(), QString("123456789"));
+    QVERIFY(w.State().DataChanged);
+
+    QVERIFY(!w.PaneCheck());
+    QCOMPARE(f.prompter.asked.back().message,
+             (Message{"Data Error!!", "ATISNo", MessageIcon::Exclamation}));
+    QCOMPARE(f.Data().AtisSettings.AtisCode, std::string("1112223334"));
+    QCOMPARE(w.window()->focusWidget(), code);
+
+    // A refused code also stops leaving the node.
+    f.Select("Common");
+    QCOMPARE(w.ActivePane()->objectName(), QString("pictAtis"));
+    // ... and a series switch, before its question.
+    const size_t asked = f.prompter.asked.size();
+    f.Menu("mnuModel510")->trigger();
+    QCOMPARE(w.Series(), kSeriesMV710);
+    QCOMPARE(f.prompter.asked.size(), asked + 1);
+    QCOMPARE(f.prompter.asked.back().message.Text, std::string("Data Error!!"));
+
+    QTest::keyClicks(code, "0");
+    QVERIFY(w.PaneCheck());
+    QCOMPARE(f.Data().AtisSettings.AtisCode, std::string("1234567890"));
+
+    code->selectAll();
+    QTest::keyClick(code, Qt::Key_Backspace);
+    QVERIFY(w.PaneCheck());
+    QCOMPARE(f.Data().AtisSettings.AtisCode, std::string());
+  }
+
+  void AtisGroupsStoreTheirFlags() {
+    EditorFixture f;
+    f.Open();
+    f.Select("ATIS");
+    auto* exp = f.Find<QCheckBox>("chkAtisGroup3");
+    const bool before = f.Data().AtisSettings.UsableAtisGroup[3];
+    exp->click();
+    QCOMPARE(f.Data().AtisSettings.UsableAtisGroup[3], !before);
+  }
+
+  void FillingAPaneIsNotAnEdit() {
+    EditorFixture f;
+    MainWindow& w = f.Open();
+    for (const char* key : {"Usable", "Common", "ATIS", "General", "Program", "PW"}) {
+      f.Select(key);
+      QVERIFY2(!w.State().DataChanged, key);
+    }
+  }
+};
+
+QTEST_MAIN(PaneTests)
+#include "editor_pane_tests.moc"

@@ -1,0 +1,210 @@
+// The transfer dialog against an in-memory simulated radio: a read, a program run, a radio of
+// the other series, a cancel, and what the dialog shows.
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <future>
+
+#include "editor/pane.h"
+#include "editor/svg_picture.h"
+#include "editor/transfer_dialog.h"
+#include "editor_fixture.h"
+#include "model/channel_plans.h"
+#include "model/image_codec.h"
+#include "sim/memory_port.h"
+
+using namespace qw;
+using namespace qw::test;
+
+namespace {
+
+// A radio whose memory holds a data set that differs from the defaults in known places.
+std::vector<uint8_t> RadioMemory(int16_t series, bool dualWatch, const std::string& atisCode) {
+  RadioData d;
+  BuildNewDataSet(d, series);
+  d.CommonSettings.DualWatch = dualWatch;
+  d.AtisSettings.AtisCode = atisCode;
+  PrepareImageForRadio(d);
+  return {d.RadioImage.begin(), d.RadioImage.begin() + d.ImageLast + 1};
+}
+
+RadioData Decoded(int16_t series, const std::vector<uint8_t>& memory) {
+  RadioData d;
+  BuildNewDataSet(d, series);
+  std::copy(memory.begin(), memory.end(), d.RadioImage.begin());
+  DecodeImage(d);
+  return d;
+}
+
+// The radio and its cable; every transfer of the window opens a port to it. A gate, when set,
+// holds the transfer at the port's opening until the test lets it go.
+struct Bench {
+  SimulatedRadio radio;
+  ManualClock clock;
+  std::shared_future<void> gate;
+
+  explicit Bench(int16_t series, std::vector<uint8_t> memory) : radio(series, std::move(memory)) {}
+
+  PortFactory Port() {
+    return [this] {
+      if (gate.valid()) gate.wait();
+      return std::unique_ptr<SerialPort>(new MemoryPort(radio, clock));
+    };
+  }
+};
+
+struct TransferFixture : EditorFixture {
+  Bench bench;
+  explicit TransferFixture(int16_t radioSeries, std::vector<uint8_t> memory)
+      : bench(radioSeries, std::move(memory)) {}
+
+  MainWindow& OpenWindow() {
+    MainWindow& w = Open(false, bench.Port(), &bench.clock);
+    return w;
+  }
+  TransferDialog* Dialog() { return window->findChild<TransferDialog*>("frmRadio"); }
+  void Ok() { Dialog()->findChild<QPushButton*>("cmdOK")->click(); }
+};
+
+}  // namespace
+
+class TransferTests : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ReadTakesTheRadiosDataAndSettlesTheEdits() {
+    TransferFixture f(kSeriesMV710, RadioMemory(kSeriesMV710, true, "1234567890"));
+    MainWindow& w = f.OpenWindow();
+    f.Select("Common");
+    ChangeList(f.Find<QComboBox>("cmbWeatherAlert"));
+    QVERIFY(w.State().DataChanged);
+
+    f.Menu("mnuTransferRead")->trigger();
+    QPointer<TransferDialog> dialog = f.Dialog();
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), QString("Read from Radio"));
+    QCOMPARE(dialog->size(), QSize(455, 275));
+    QVERIFY(dialog->findChild<QLabel*>("lblmess")->text().startsWith(
+        "1.Connect the ZOK cable between the PC serial port and the radio.\n2.On the radio, "
+        "press and hold the [DOWN]+[H/L]+[MEM] keys"));
+    // Reading: the radio on the left, the computer on the right.
+    auto* radio = dialog->findChild<SvgPicture*>("pictHandy");
+    auto* computer = dialog->findChild<SvgPicture*>("pictB");
+    QVERIFY(radio->x() < computer->x());
+    QCOMPARE(computer->pos(), QPoint(280, 88));
+
+    f.Ok();
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog, 10000);
+    QCOMPARE(f.prompter.asked.back().message,
+             (Message{"Complete!!", "Read from Radio", MessageIcon::Information}));
+    QVERIFY(f.Data().CommonSettings.DualWatch);
+    QCOMPARE(f.Data().AtisSettings.AtisCode, std::string("1234567890"));
+    QVERIFY(!w.State().DataChanged);
+    QVERIFY(!w.State().ResetBusy);
+    QCOMPARE(w.ActivePane()->objectName(), QString("pictGeneral"));
+    QVERIFY(f.doc->CurrentFileName.empty());
+  }
+
+  void ProgramWritesTheEditsIntoTheRadio() {
+    TransferFixture f(kSeriesMV710, RadioMemory(kSeriesMV710, false, ""));
+    MainWindow& w = f.OpenWindow();
+    f.Data().AtisSettings.AtisCode = "9876543210";
+    f.Data().CommonSettings.DualWatch = true;
+
+    f.Menu("mnuTransferProgram")->trigger();
+    QPointer<TransferDialog> dialog = f.Dialog();
+    QCOMPARE(dialog->windowTitle(), QString("Program to Radio"));
+    QVERIFY(dialog->findChild<SvgPicture*>("pictB")->x() <
+            dialog->findChild<SvgPicture*>("pictHandy")->x());
+    f.Ok();
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog, 10000);
+    QCOMPARE(f.prompter.asked.back().message.Text, std::string("Complete!!"));
+    QCOMPARE(f.prompter.asked.back().message.Title, std::string("Program to Radio"));
+
+    const RadioData inRadio = Decoded(kSeriesMV710, f.bench.radio.Memory());
+    QVERIFY(inRadio.CommonSettings.DualWatch);
+    QCOMPARE(inRadio.AtisSettings.AtisCode, std::string("9876543210"));
+    QVERIFY(!w.State().ResetBusy);
+  }
+
+  void RadioOfTheOtherSeriesIsRefusedAndTheDialogStays() {
+    // A radio of another model: both model words say MV510 in a memory of the MV710's size.
+    std::vector<uint8_t> memory = RadioMemory(kSeriesMV710, true, "");
+    for (std::size_t at : {std::size_t(0x40), memory.size() - 2}) {
+      memory[at] = 0x01;
+      memory[at + 1] = 0xFE;
+    }
+    TransferFixture f(kSeriesMV710, memory);
+    MainWindow& w = f.OpenWindow();  // MV710 selected
+    const RadioData before = f.Data();
+    f.Menu("mnuTransferRead")->trigger();
+    QPointer<TransferDialog> dialog = f.Dialog();
+    f.Ok();
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog->Running(), 10000);
+    QCOMPARE(f.prompter.asked.back().message,
+             (Message{"ModelType Error !!", "Read from Radio", MessageIcon::Stop}));
+    QVERIFY(dialog->isVisible());
+    QVERIFY(!dialog->TransferDone());
+    QVERIFY(dialog->findChild<QPushButton*>("cmdOK")->isEnabled());
+    QCOMPARE(dialog->Progress(), 0);
+    QVERIFY(f.Data() == before);
+
+    dialog->findChild<QPushButton*>("cmdCancel")->click();
+    QTRY_VERIFY(!dialog);
+    QVERIFY(w.isVisible());
+  }
+
+  void CancelStopsTheReadAndTheDialogCannotCloseMeanwhile() {
+    TransferFixture f(kSeriesMV710, RadioMemory(kSeriesMV710, true, "1234567890"));
+    f.OpenWindow();
+    std::promise<void> release;
+    f.bench.gate = release.get_future().share();
+    const RadioData before = f.Data();
+
+    f.Menu("mnuTransferRead")->trigger();
+    QPointer<TransferDialog> dialog = f.Dialog();
+    f.Ok();
+    QVERIFY(dialog->Running());
+    QVERIFY(!dialog->findChild<QPushButton*>("cmdOK")->isEnabled());
+    QVERIFY(!dialog->findChild<QPushButton*>("cmdHelp")->isEnabled());
+    QVERIFY(!dialog->close());
+    dialog->findChild<QPushButton*>("cmdCancel")->click();
+    QVERIFY(dialog->isVisible());
+    const size_t asked = f.prompter.asked.size();
+
+    release.set_value();
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog->Running(), 10000);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(f.prompter.asked.size(), asked);  // a cancel shows nothing
+    QVERIFY(f.Data() == before);
+    QVERIFY(!f.window->State().ResetBusy);
+    dialog->findChild<QPushButton*>("cmdCancel")->click();
+    QTRY_VERIFY(!dialog);
+  }
+
+  void ProgressSlidesInFromTheLeft() {
+    TransferFixture f(kSeriesMV710, RadioMemory(kSeriesMV710, true, ""));
+    f.OpenWindow();
+    f.Menu("mnuTransferRead")->trigger();
+    TransferDialog* dialog = f.Dialog();
+    auto* box = dialog->findChild<QWidget*>("pictProgress");
+    auto* bar = dialog->findChild<QLabel*>("lblPercent");
+    QCOMPARE(bar->width(), box->width());
+    QCOMPARE(bar->x(), -box->width());
+    dialog->findChild<QPushButton*>("cmdCancel")->click();
+  }
+
+  void HelpWithoutHelpFilesSaysSo() {
+    TransferFixture f(kSeriesMV710, RadioMemory(kSeriesMV710, true, ""));
+    f.OpenWindow();
+    f.Menu("mnuTransferRead")->trigger();
+    f.Dialog()->findChild<QPushButton*>("cmdHelp")->click();
+    QCOMPARE(f.prompter.asked.back().message,
+             (Message{"Unable to display Help Contents. There is no Help associated with this "
+                      "project.",
+                      "Read from Radio", MessageIcon::Information}));
+  }
+};
+
+QTEST_MAIN(TransferTests)
+#include "editor_transfer_tests.moc"

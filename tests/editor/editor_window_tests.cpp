@@ -1,0 +1,294 @@
+// The main window: start-up, tree presence rules, series and destination switches, closing,
+// and the debug keys.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QToolBar>
+
+#include "editor/pane.h"
+#include "editor_fixture.h"
+
+using namespace qw;
+using namespace qw::test;
+
+class WindowTests : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void StartsOnGeneralWithNothingChanged() {
+    EditorFixture f;
+    f.store.Set("ComPath", "ComNum", "3");
+    MainWindow& w = f.Open();
+
+    QCOMPARE(w.windowTitle(), QString("QL24  PC Program for MV510/MV710 Series"));
+    QCOMPARE(w.objectName(), QString("frmMain"));
+    QVERIFY(!w.State().DataChanged);
+    QCOMPARE(w.CurrentNodeIndex(), -1);
+    QCOMPARE(w.ActivePane()->objectName(), QString("pictGeneral"));
+    QCOMPARE(w.Series(), kSeriesMV710);
+    QVERIFY(f.Menu("mnuModel710")->isChecked());
+    QVERIFY(!f.Menu("mnuModel510")->isChecked());
+    QCOMPARE(f.Find<QLabel>("sbrPanel3")->text(), QString("MV710"));
+    QVERIFY(f.Menu("mnuCom3")->isChecked());
+    QVERIFY(!f.Menu("mnuCom1")->isChecked());
+    // Choosing the stored port at start-up does not store it again.
+    QCOMPARE(f.store.Get("ComPath", "ComNum").value(), std::string("3"));
+
+    QVERIFY(f.Menu("tbrRead")->isVisible());
+    QVERIFY(!f.Menu("tbrRead2")->isVisible());
+    QVERIFY(!f.Menu("tbrProgram2")->isVisible());
+    QCOMPARE(f.Menu("tbrOpen")->toolTip(), QString("Open..."));
+    QCOMPARE(f.Menu("mnuModel510")->text(), QString("M&V510 Series"));
+
+    // The fixed nodes, in order.
+    NavTree* tree = w.Tree();
+    const char* fixed[] = {"General", "Usable", "Common", "ATIS", "Program"};
+    for (int i = 0; i < 5; ++i) QCOMPARE(tree->IndexOfKey(fixed[i]), i + 1);
+    QCOMPARE(tree->Node(2)->text(0), QString("Available CH Group Setup"));
+    QVERIFY(f.HasNode("PW"));
+  }
+
+  void UsableGroupsDecideWhichNodesExist() {
+    EditorFixture f;
+    MainWindow& w = f.Open();
+    for (auto& g : f.Data().UsableGroupSettings) g.Usable = true;
+    f.Select("Usable");
+    QCOMPARE(w.ActivePane()->objectName(), QString("pictUsable"));
+    QVERIFY(!w.State().DataChanged);
+
+    auto* intl = f.Find<QCheckBox>("chkUsable1");
+    auto* fourth = f.Find<QCheckBox>("chkUsable3");
+    QVERIFY(intl->isChecked());
+    intl->click();
+    QVERIFY(!f.Data().UsableGroupSettings[kGroupINTL].Usable);
+    QVERIFY(!f.HasNode("PI") && !f.HasNode("PI0") && !f.HasNode("PI239"));
+    QVERIFY(w.State().DataChanged);
+    // The pane shown keeps its node although positions moved.
+    QCOMPARE(w.Tree()->KeyOf(w.Tree()->currentItem()), QString("Usable"));
+
+    intl->click();
+    QVERIFY(f.HasNode("PI") && f.HasNode("PI0") && f.HasNode("PI239"));
+    QCOMPARE(w.Tree()->Node(w.Tree()->IndexOfKey("PI"))->childCount(), 240);
+
+    QVERIFY(f.HasNode("ExpChannel") && f.HasNode("E40"));
+    QCOMPARE(w.Tree()->Node(w.Tree()->IndexOfKey("ExpChannel"))->text(0), QString("LMR Channel"));
+    fourth->click();
+    QVERIFY(!f.HasNode("ExpChannel") && !f.HasNode("E1"));
+  }
+
+  void GroupCaptionsShowStatusNamesExceptForMV510() {
+    EditorFixture f;
+    MainWindow& w = f.Open();
+    for (auto& g : f.Data().UsableGroupSettings) g.Usable = true;
+    f.Data().UsableGroupSettings[kGroupUSA].StatusName = "SHIP";
+    f.Data().UsableGroupSettings[kGroupINTL].StatusName = "  AB";
+    f.Data().UsableGroupSettings[kGroupINTL].StatusIcon = true;  // icon shown instead
+    f.Select("Usable");
+    f.Find<QCheckBox>("chkUsable2")->click();
+    f.Find<QCheckBox>("chkUsable2")->click();
+    NavTree* tree = w.Tree();
+    QCOMPARE(tree->Node(tree->IndexOfKey("PU"))->text(0), QString("USA(SHIP)"));
+    QCOMPARE(tree->Node(tree->IndexOfKey("PI"))->text(0), QString("INTL"));
+  }
+
+  void SeriesSwitchAsksAndCancelKeepsEverything() {
+    EditorFixture f;
+    MainWindow& w = f.Open();
+    f.Data().CommonSettings.DualWatch = true;  // an edit that New would discard
+
+    f.prompter.answers = {PromptAnswer::Cancel};
+    f.Menu("mnuModel510")->trigger();
+    QCOMPARE(f.prompter.asked.size(), size_t(1));
+    QCOMPARE(f.prompter.asked[0].message.Text,
+             std::string("Do yo want to program the MV510 series?"));
+    QCOMPARE(w.Series(), kSeriesMV710);
+    QVERIFY(f.Menu("mnuModel710")->isChecked() && !f.Menu("mnuModel510")->isChecked());
+    QVERIFY(!f.store.Get("ModelPath", "ModelNum"));
+    QVERIFY(f.Data().CommonSettings.DualWatch);
+
+    // The current series' own entry does nothing at all.
+    f.Menu("mnuModel710")->trigger();
+    QCOMPARE(f.prompter.asked.size(), size_t(1));
+    QVERIFY(f.Menu("mnuModel710")->isChecked());
+
+    f.prompter.answers = {PromptAnswer::Ok};
+    f.Menu("mnuModel510")->trigger();
+    QCOMPARE(w.Series(), kSeriesMV510);
+    QCOMPARE(f.Data().ModelSeries, kSeriesMV510);
+    QCOMPARE(f.store.Get("ModelPath", "ModelNum").value(), std::string("1"));
+    QVERIFY(f.Menu("mnuModel510")->isChecked() && !f.Menu("mnuModel710")->isChecked());
+    QCOMPARE(f.Find<QLabel>("sbrPanel3")->text(), QString("MV510"));
+    QVERIFY(!w.State().DataChanged);
+    QCOMPARE(w.CurrentNodeIndex(), -1);
+  }
+
+  void CloseAnsweredYesThenSaveCancelledKeepsWindowAndEdits() {
+    EditorFixture f;
+    MainWindow& w = f.Open();
+    f.Select("Common");
+    ChangeList(f.Find<QComboBox>("cmbDualWatch"));
+    QVERIFY(w.State().DataChanged);
+    const bool edited = f.Data().CommonSettings.DualWatch;
+
+    f.prompter.answers = {PromptAnswer::Yes};  // then the save dialog is cancelled
+    QVERIFY(!w.close());
+    QVERIFY(w.isVisible());
+    QCOMPARE(f.prompter.asked.back().message.Text,
+             std::string("ZOK data has changed.\r\nDo you want to save changes?"));
+    QCOMPARE(f.prompter.asked.back().buttons, PromptButtons::YesNoCancel);
+    QVERIFY(w.State().DataChanged);
+    QCOMPARE(f.Data().CommonSettings.DualWatch, edited);
+    QVERIFY(!f.store.Get("Settings", "MainWidth"));
+
+    // Cancel keeps it open too; No closes and stores the placement in twips.
+    f.prompter.answers = {PromptAnswer::Cancel};
+    QVERIFY(!w.close());
+    f.prompter.answers = {PromptAnswer::No};
+    QVERIFY(w.close());
+    const int width = std::stoi(f.store.Get("Settings", "MainWidth").value());
+    QCOMPARE(width, w.frameGeometry().width() * 1440 / w.logicalDpiX());
+  }
+
+  void SaveKeepsTheCloseQuestionAndNamesTheWindow() {
+    EditorFixture f;
+    MainWindow& w = f.Open();
+    f.Select("Common");
+    ChangeList(f.Find<QComboBox>("cmbScan"));
+    const QString path = f.folder.filePath("boat.dat");
+    f.prompter.fileNames = {path};
+    f.Menu("mnuFileSaveAs")->trigger();
+    QCOMPARE(f.prompter.fileFolders.front(), f.folder.path());
+    QCOMPARE(w.windowTitle(), QString("QL24  PC Program for MV510/MV710 Series - boat.dat"));
+    QVERIFY(w.State().DataChanged);  // saving does not count as settling the edits
+
+    f.prompter.answers = {PromptAnswer::Yes};
+    QVERIFY(w.close());  // Yes saves to the current name without asking for one
+    QVERIFY(f.prompter.fileNames.empty());
+  }
+
+  void OpenBringsBackTheSavedValuesAndKeepsTheChangedFlag() {
+    EditorFixture f;
+    MainWindow& w = f.Open();
+    f.Data().AtisSettings.AtisCode = "2223334445";
+    f.Data().CommonSettings.ResumeTime = 3;
+    const QString path = f.folder.filePath("saved.dat");
+    f.prompter.fileNames = {path};
+    QVERIFY(w.FileSave(false));
+
+    f.Select("Common");
+    ChangeList(f.Find<QComboBox>("cmbResumeTime"));
+    f.Data().AtisSettings.AtisCode.clear();
+    QVERIFY(w.State().DataChanged);
+    f.prompter.fileNames = {path};
+    f.Menu("mnuFileOpen")->trigger();
+    QCOMPARE(f.Data().AtisSettings.AtisCode, std::string("2223334445"));
+    QCOMPARE(f.Data().CommonSettings.ResumeTime, int16_t(3));
+    // The pane shown follows the file.
+    QCOMPARE(f.Find<QComboBox>("cmbResumeTime")->currentText(), QString("3Sec"));
+    QVERIFY(w.State().DataChanged);
+    QCOMPARE(w.windowTitle(), QString("QL24  PC Program for MV510/MV710 Series - saved.dat"));
+
+    // A cancelled open changes nothing.
+    f.Menu("mnuFileOpen")->trigger();
+    QVERIFY(f.doc->OperationCancelled);
+    QCOMPARE(f.Data().CommonSettings.ResumeTime, int16_t(3));
+  }
+
+  void DestinationMenuListsSortsAndChecksTheRememberedOne() {
+    EditorFixture f;
+    WriteDestinationImage(f.folder.path(), "usa", kSeriesMV710);
+    WriteDestinationImage(f.folder.path(), "eur", kSeriesMV710);
+    WriteDestinationImage(f.folder.path(), "usa", kSeriesMV510);
+    WriteDestinationImage(f.folder.path(), "can", kSeriesMV510);
+    MainWindow& w = f.Open();
+
+    QMenu* menu = f.Find<QMenu>("mnuDestination");
+    QVERIFY(menu->isEnabled());
+    QStringList shown;
+    for (int k = 0; k < 11; ++k) {
+      QAction* entry = f.Menu(QString("mnuDestination%1").arg(k));
+      if (entry->isVisible()) shown << entry->text() + (entry->isChecked() ? "*" : "");
+    }
+    QCOMPARE(shown, (QStringList{"EUR", "USA*"}));
+
+    // Another destination asks first; the checked one is re-applied without a question.
+    f.prompter.answers = {PromptAnswer::Ok};
+    f.Menu("mnuDestination0")->trigger();
+    QCOMPARE(f.prompter.asked.back().message.Text, std::string("Do yo want to change to EUR?"));
+    QVERIFY(f.Menu("mnuDestination0")->isChecked());
+    QVERIFY(!f.Menu("mnuDestination1")->isChecked());
+    QCOMPARE(f.store.Get("IniFilePath", "IniFileName_2").value(), std::string("EUR"));
+    QVERIFY(!w.State().DataChanged);
+
+    const size_t asked = f.prompter.asked.size();
+    f.Menu("mnuDestination0")->trigger();
+    QCOMPARE(f.prompter.asked.size(), asked);
+    QVERIFY(f.Menu("mnuDestination0")->isChecked());
+
+    // Cancel leaves the mark where it was.
+    f.prompter.answers = {PromptAnswer::Cancel};
+    f.Menu("mnuDestination1")->trigger();
+    QVERIFY(f.Menu("mnuDestination0")->isChecked());
+    QVERIFY(!f.Menu("mnuDestination1")->isChecked());
+  }
+
+  void NoDestinationFilesLeaveTheMenuDisabled() {
+    EditorFixture f;
+    WriteDestinationImage(f.folder.path(), "usa", kSeriesMV510);
+    f.Open();
+    QVERIFY(!f.Find<QMenu>("mnuDestination")->isEnabled());
+  }
+
+  void DebugKeysOnlyWithTheDebugSwitch() {
+    for (bool debug : {false, true}) {
+      EditorFixture f;
+      MainWindow& w = f.Open(debug);
+      QTest::keyClick(w.Tree(), Qt::Key_F3, Qt::ControlModifier);
+      QTest::keyClick(w.Tree(), Qt::Key_F2, Qt::ControlModifier);
+      QTest::keyClick(w.Tree(), Qt::Key_F3, Qt::ControlModifier | Qt::ShiftModifier);
+      QTest::keyClick(w.Tree(), Qt::Key_F2, Qt::AltModifier);
+      // Each key asks for a file in debug mode (cancelled here), and nothing at all without it.
+      QCOMPARE(f.prompter.fileFolders.size(), debug ? size_t(2) : size_t(0));
+      QCOMPARE(f.doc->OperationCancelled, debug);
+    }
+  }
+
+  void DebugImageSavedAndLoadedBack() {
+    EditorFixture f;
+    MainWindow& w = f.Open(true);
+    const QString path = f.folder.filePath("radio.hex");
+    f.prompter.fileNames = {path};
+    QTest::keyClick(w.Tree(), Qt::Key_F3, Qt::ControlModifier);
+    QVERIFY(QFileInfo(path).size() == 16384);
+
+    f.Select("Common");
+    ChangeList(f.Find<QComboBox>("cmbDualWatch"));
+    QVERIFY(w.State().DataChanged);
+    f.prompter.fileNames = {path};
+    QTest::keyClick(w.Tree(), Qt::Key_F2, Qt::ControlModifier);
+    QVERIFY(!w.State().DataChanged);
+    QCOMPARE(w.windowTitle(), QString("QL24  PC Program for MV510/MV710 Series - radio.hex"));
+    QCOMPARE(w.ActivePane()->objectName(), QString("pictGeneral"));
+  }
+
+  void EnterNeverReachesAField() {
+    EditorFixture f;
+    MainWindow& w = f.Open();
+    f.Select("ATIS");
+    auto* code = f.Find<QLineEdit>("txtAtisCode");
+    code->setFocus();
+    QSignalSpy returns(code, &QLineEdit::returnPressed);
+    QTest::keyClick(code, Qt::Key_Return);
+    QTest::keyClick(code, Qt::Key_Enter);
+    QCOMPARE(returns.count(), 0);
+    QVERIFY(w.isVisible());
+  }
+};
+
+QTEST_MAIN(WindowTests)
+#include "editor_window_tests.moc"

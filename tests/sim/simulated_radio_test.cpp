@@ -1,0 +1,113 @@
+// The radio's side of the protocol, byte for byte, and its faults.
+#include "sim/simulated_radio.h"
+
+#include <gtest/gtest.h>
+
+#include "link/record.h"
+
+namespace qw {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+Bytes Feed(SimulatedRadio& radio, const Bytes& in) {
+  Bytes out;
+  radio.Receive(in.data(), in.size(), out);
+  return out;
+}
+
+SimulatedRadio Radio(int16_t series = kSeriesMV510) {
+  Bytes memory(ImageLastFor(series) + 1);
+  for (std::size_t i = 0; i < memory.size(); ++i) memory[i] = static_cast<uint8_t>(i);
+  return SimulatedRadio(series, memory);
+}
+
+TEST(SimulatedRadio, EchoesThenAnswersReads) {
+  SimulatedRadio radio = Radio();
+  Bytes request = BuildRequest(kCmdReadByte, 0x0041);
+  Bytes out = Feed(radio, request);
+  ASSERT_EQ(out.size(), request.size() + 8);
+  EXPECT_EQ(Bytes(out.begin(), out.begin() + 10), request);
+  Bytes reply(out.begin() + 10, out.end());
+  EXPECT_EQ(reply.front(), kSOH);
+  EXPECT_EQ(CheckRecord(reply.data() + 1, reply.size() - 1), kCmdReadByte);
+  EXPECT_EQ(HexToByte(reply[3], reply[4]), 0x41);
+
+  out = Feed(radio, BuildRequest(kCmdReadBlock, 0x1FC0));
+  EXPECT_EQ(out.size(), 10u + 134);
+  // A block past the end of the image is not answered.
+  EXPECT_EQ(Feed(radio, BuildRequest(kCmdReadBlock, 0x2000)).size(), 10u);
+}
+
+TEST(SimulatedRadio, StoresWritesAndAcknowledges) {
+  SimulatedRadio radio = Radio();
+  Bytes data(64, 0xAB);
+  Bytes out = Feed(radio, BuildRequest(kCmdWriteBlock, 0x0300, data.data(), 64));
+  EXPECT_EQ(out.back(), kACK);
+  EXPECT_EQ(out.size(), 139u);
+  EXPECT_EQ(radio.Memory()[0x300], 0xAB);
+  EXPECT_EQ(radio.Memory()[0x33F], 0xAB);
+  EXPECT_EQ(radio.Memory()[0x340], 0x40);
+  EXPECT_EQ(radio.Requests().back(), (SimulatedRadio::Request{kCmdWriteBlock, 0x300}));
+}
+
+TEST(SimulatedRadio, LoneCanIsAcknowledgedAndBadRecordsIgnored) {
+  SimulatedRadio radio = Radio();
+  EXPECT_EQ(Feed(radio, {kCAN}), (Bytes{kCAN, kACK}));
+  Bytes bad = BuildRequest(kCmdReadByte, 0x40);
+  bad[7] ^= 1;
+  EXPECT_EQ(Feed(radio, bad), bad);  // echo only
+  Bytes noise(1000, 'A');
+  noise.insert(noise.begin(), kSOH);
+  EXPECT_EQ(Feed(radio, noise).size(), noise.size());
+  // Still in step after the noise.
+  EXPECT_EQ(Feed(radio, BuildRequest(kCmdReadByte, 0x40)).size(), 18u);
+}
+
+TEST(SimulatedRadio, FaultsApplyToTheNextAnswersOnly) {
+  SimulatedRadio radio = Radio();
+  Bytes request = BuildRequest(kCmdReadByte, 0x40);
+  radio.Faults().corruptChecksum = 1;
+  Bytes out = Feed(radio, request);
+  EXPECT_EQ(CheckRecord(out.data() + 11, 7), 0);
+  out = Feed(radio, request);
+  EXPECT_EQ(CheckRecord(out.data() + 11, 7), kCmdReadByte);
+
+  radio.Faults().wrongType = 1;
+  out = Feed(radio, request);
+  EXPECT_EQ(CheckRecord(out.data() + 11, 7), kCmdWriteBlock);
+
+  radio.Faults().dropReply = 1;
+  EXPECT_EQ(Feed(radio, request).size(), 10u);
+
+  radio.Faults().garbageBeforeSoh = 1;
+  out = Feed(radio, request);
+  EXPECT_EQ(out.size(), 21u);
+  EXPECT_NE(out[10], kSOH);
+
+  radio.Faults().noEcho = true;
+  EXPECT_EQ(Feed(radio, request).size(), 8u);
+}
+
+TEST(SimulatedRadio, StartsWithTheSeriesDefaultImageAndItsModelNumber) {
+  for (int16_t series : {kSeriesMV510, kSeriesMV710, kSeriesThird}) {
+    SimulatedRadio radio(series);
+    const auto& m = radio.Memory();
+    ASSERT_EQ(m.size(), static_cast<std::size_t>(ImageLastFor(series)) + 1);
+    const int second = SecondModelIdOffset(series);
+    EXPECT_EQ(m[0x40] << 8 | m[0x41], ModelIdFor(series));
+    EXPECT_EQ(m[second] << 8 | m[second + 1], ModelIdFor(series));
+  }
+  SimulatedRadio radio(kSeriesMV510);
+  radio.SetModelWords(0x01FE, 0x02C6);
+  EXPECT_EQ(radio.Memory()[8190], 0x02);
+  EXPECT_EQ(radio.Memory()[0x41], 0xFE);
+}
+
+TEST(SimulatedRadio, TheThirdVariantsCableDoesNotEcho) {
+  SimulatedRadio radio = Radio(kSeriesThird);
+  EXPECT_EQ(Feed(radio, BuildRequest(kCmdReadByte, 0x3FFE)).size(), 8u);
+}
+
+}  // namespace
+}  // namespace qw
