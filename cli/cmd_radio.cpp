@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <atomic>
+#include <cctype>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -126,9 +127,18 @@ Outcome Transfer(Document& doc, const RadioOptions& o, bool read) {
   return outcome;
 }
 
+// A read takes half a minute; a name it cannot write is better refused before it starts.
+bool WritableKind(const std::string& path) {
+  std::string ext = std::filesystem::path(path).extension().string();
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (ext == ".dat" || ext == ".hex" || ext == ".json" || ext == ".txt") return true;
+  std::cerr << path << ": unknown kind of file (use .dat, .hex, .json or .txt)\n";
+  return false;
+}
+
 int RunRead(const RadioOptions& o) {
   int16_t series = kSeriesMV710;
-  if (!SeriesOption(o, {}, series)) return kExitUsage;
+  if (!SeriesOption(o, {}, series) || !WritableKind(o.file)) return kExitUsage;
   Document doc(ProgramFolder());
   Outcome start = StartDocument(doc, series, o.destination);
   if (!start.ok()) return Report(start);

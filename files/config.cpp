@@ -1,6 +1,7 @@
 #include "files/config.h"
 
 #include "files/text_util.h"
+#include "model/outcome.h"
 #include "model/radio_data.h"
 
 namespace qw {
@@ -47,6 +48,10 @@ void SaveWindowPlacement(SettingsStore& store, int left, int top, int width, int
   store.Set("Settings", "MainTop", std::to_string(top));
   store.Set("Settings", "MainWidth", std::to_string(width));
   store.Set("Settings", "MainHeight", std::to_string(height));
+}
+
+std::filesystem::path HelpFilePath(const std::filesystem::path& programFolder) {
+  return programFolder / (std::string(kApplicationName) + ".HLP");
 }
 
 }  // namespace qw

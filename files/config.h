@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "files/settings_store.h"
@@ -24,5 +25,8 @@ void SaveDestinationSetting(SettingsStore& store, int16_t series, const std::str
 
 // Settings/MainLeft, MainTop, MainWidth, MainHeight, in twips.
 void SaveWindowPlacement(SettingsStore& store, int left, int top, int width, int height);
+
+// The program's help file: "QL24.HLP" in the program's folder.
+std::filesystem::path HelpFilePath(const std::filesystem::path& programFolder);
 
 }  // namespace qw

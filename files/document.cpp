@@ -3,6 +3,7 @@
 
 #include "files/document_messages.h"
 #include "files/error_log.h"
+#include "files/file_path.h"
 #include "files/image_file.h"
 #include "model/channel_plans.h"
 #include "model/image_codec.h"
@@ -28,7 +29,8 @@ void Document::WriteErrorLog(const std::string& location, const std::string& mes
 
 Outcome Document::LoadRawImage(const std::string& path) {
   FileError error;
-  ImageFileStatus status = ReadImageFile(path, data_.ModelSeries, data_.RadioImage, &error);
+  ImageFileStatus status =
+      ReadImageFile(PathFromUtf8(path), data_.ModelSeries, data_.RadioImage, &error);
   switch (status) {
     case ImageFileStatus::Ok:
       break;
@@ -55,7 +57,7 @@ Outcome Document::SaveRawImage(const std::string& path) {
   // would be programmed.
   PrepareImageForRadio(data_);
   FileError error;
-  if (!WriteImageFile(path, data_.ModelSeries, data_.RadioImage, &error)) {
+  if (!WriteImageFile(PathFromUtf8(path), data_.ModelSeries, data_.RadioImage, &error)) {
     OperationFailed = true;
     OperationCancelled = true;
     WriteErrorLog("frmMain.SaveHexFileAs", error.LogText());

@@ -3,11 +3,13 @@
 #include <system_error>
 
 #include "files/atomic_file.h"
+#include "files/bounded_read.h"
 #include "files/data_file_parser.h"
 #include "files/data_file_reader.h"
 #include "files/data_file_writer.h"
 #include "files/document.h"
 #include "files/document_messages.h"
+#include "files/file_path.h"
 #include "files/profile_file.h"
 
 namespace qw {
@@ -16,18 +18,22 @@ Outcome Document::OpenDataFile(const std::string& path) {
   // Cancelled until the command completes, so an abnormal end leaves it set.
   OperationCancelled = true;
   OperationFailed = false;
-  Outcome model = CheckFileModel(path, data_.ModelSeries);
+  // One read serves the model check and the parse. A file that cannot be read has no model
+  // type, so the model check refuses it.
+  std::string bytes;
+  FileError error;
+  ReadStatus status = ReadFileBounded(PathFromUtf8(path), kMaxTextFileBytes, bytes, &error);
+  if (status == ReadStatus::Failed) bytes.clear();
+  Outcome model = CheckFileModelText(bytes, data_.ModelSeries);
   if (!model.ok()) {
     OperationFailed = true;
     return model;
   }
-  ParseFailure failure = ParseFailure::None;
-  FileError error;
-  auto table = ParseDataFile(path, &failure, &error);
+  std::optional<DataFileSectionTable> table;
+  if (status == ReadStatus::Ok) table = ParseDataFileText(bytes);
   if (!table) {
-    if (failure == ParseFailure::TooLarge) {
-      error = FileError{EFBIG, std::generic_category().message(EFBIG)};
-    }
+    // Far more than any data file holds: refused rather than read in part.
+    error = FileError{EFBIG, std::generic_category().message(EFBIG)};
     OperationFailed = true;
     WriteErrorLog("frmMain.FileRead2", error.LogText());
     return Outcome::Failed(FileReadErrorMessage());
@@ -42,7 +48,7 @@ Outcome Document::SaveDataFile(const std::string& path) {
   OperationCancelled = true;
   OperationFailed = false;
   FileError error;
-  if (!WriteFileAtomically(path, DataFileText(data_), &error)) {
+  if (!WriteFileAtomically(PathFromUtf8(path), DataFileText(data_), &error)) {
     OperationFailed = true;
     WriteErrorLog("frmMain.SaveFileAs", error.LogText());
     return Outcome::Failed(FileSaveErrorMessage());

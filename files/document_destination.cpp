@@ -10,7 +10,7 @@ std::vector<std::string> Document::DestinationNames() const {
 }
 
 bool Document::LoadDestination(const std::string& name) {
-  std::filesystem::path path = programFolder_ / DestinationFileName(name, data_.ModelSeries);
+  std::filesystem::path path = FindDestinationFile(programFolder_, name, data_.ModelSeries);
   std::error_code sized;
   (void)std::filesystem::file_size(path, sized);
   if (sized) {

@@ -1,6 +1,7 @@
 // Document: the text report and its text file.
 #include "files/atomic_file.h"
 #include "files/document.h"
+#include "files/file_path.h"
 #include "report/text_report.h"
 
 namespace qw {
@@ -12,7 +13,7 @@ std::string Document::TextReport() {
 Outcome Document::SaveTextFile(const std::string& path, const std::string& textImage) {
   OperationFailed = false;
   FileError error;
-  if (!WriteFileAtomically(path, TextFileContent(textImage), &error)) {
+  if (!WriteFileAtomically(PathFromUtf8(path), TextFileContent(textImage), &error)) {
     OperationFailed = true;
     OperationCancelled = true;
     // The preview window shows the platform's own description, captioned with the model name.

@@ -70,6 +70,19 @@ std::string DestinationFileName(const std::string& name, int16_t series) {
   return name + "_" + ModelIdDigits(series) + ".ini";
 }
 
+std::filesystem::path FindDestinationFile(const std::filesystem::path& folder,
+                                          const std::string& name, int16_t series) {
+  const std::string file = DestinationFileName(name, series);
+  std::filesystem::path exact = folder / file;
+  std::error_code error;
+  if (std::filesystem::exists(exact, error)) return exact;
+  std::filesystem::directory_iterator it(folder, error), end;
+  for (; !error && it != end; it.increment(error)) {
+    if (EqualsIgnoringCase(it->path().filename().string(), file)) return it->path();
+  }
+  return exact;
+}
+
 std::vector<std::string> ListDestinationNames(const std::filesystem::path& folder, int16_t series) {
   // Folder listings on the desktop match names without regard to letter case.
   const std::string suffix = "_" + ModelIdDigits(series) + ".ini";

@@ -30,6 +30,12 @@ bool WriteImageFile(const std::filesystem::path& path, int16_t series, const Ima
 // "usa_02C6.ini": the name, "_", the series' model number as four upper-case hex digits.
 std::string DestinationFileName(const std::string& name, int16_t series);
 
+// The destination image NAME_XXXX.ini in the folder. The menu shows names in upper case while
+// the files may be named in any case, so on file systems that tell case apart a file whose name
+// differs only in case is taken too.
+std::filesystem::path FindDestinationFile(const std::filesystem::path& folder,
+                                          const std::string& name, int16_t series);
+
 // The destination names the folder holds for the series: from the first ten matching files the
 // listing gives, the part before the first "_" in upper case, sorted ignoring letter case.
 std::vector<std::string> ListDestinationNames(const std::filesystem::path& folder, int16_t series);

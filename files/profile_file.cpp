@@ -53,10 +53,22 @@ std::string ProfileValueInText(std::string_view text, std::string_view section,
   return value;
 }
 
-Outcome CheckFileModel(const std::filesystem::path& file, int16_t series) {
-  auto model = ParseInt16(ReadProfileValue(file, "MAIN", "MODELTYPE"));
+namespace {
+
+Outcome ModelOutcome(const std::string& modelType, int16_t series) {
+  auto model = ParseInt16(modelType);
   if (model && *model == series) return Outcome::Ok();
   return Outcome::Failed(Message{"different model!!", kProgramTitle, MessageIcon::Stop});
+}
+
+}  // namespace
+
+Outcome CheckFileModel(const std::filesystem::path& file, int16_t series) {
+  return ModelOutcome(ReadProfileValue(file, "MAIN", "MODELTYPE"), series);
+}
+
+Outcome CheckFileModelText(std::string_view text, int16_t series) {
+  return ModelOutcome(ProfileValueInText(text, "MAIN", "MODELTYPE"), series);
 }
 
 }  // namespace qw

@@ -21,5 +21,7 @@ std::string ProfileValueInText(std::string_view text, std::string_view section,
 
 // MAIN/MODELTYPE must be a number equal to the series; "different model!!" otherwise.
 Outcome CheckFileModel(const std::filesystem::path& file, int16_t series);
+// The same check on the file's text.
+Outcome CheckFileModelText(std::string_view text, int16_t series);
 
 }  // namespace qw

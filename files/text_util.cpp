@@ -40,14 +40,18 @@ std::size_t NumberPrefixLength(std::string_view text) {
 }
 
 std::optional<double> ConvertNumber(std::string_view text) {
-  std::string normal(text);
-  if (!normal.empty() && normal[0] == '+') normal.erase(0, 1);
-  for (char& c : normal) {
-    if (c == ',') c = '.';
+  if (!text.empty() && text[0] == '+') text.remove_prefix(1);
+  std::string normal;
+  if (text.find(',') != std::string_view::npos) {
+    normal.assign(text);
+    for (char& c : normal) {
+      if (c == ',') c = '.';
+    }
+    text = normal;
   }
   double value = 0;
-  auto [end, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
-  if (ec != std::errc() || end != normal.data() + normal.size() || !std::isfinite(value)) {
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
     return std::nullopt;
   }
   return value;

@@ -117,8 +117,16 @@ class MissingPort final : public SerialPort {
   std::string name_, reason_;
 };
 
+// A port given as a number: 1..4 from the menu, or any other stored number, which is used as it
+// is. -1 when the text is not a number.
 int PortNumber(const std::string& text) {
-  return text.size() == 1 && text[0] >= '1' && text[0] <= '4' ? text[0] - '0' : 0;
+  if (text.empty() || text.size() > 3) return -1;
+  int n = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return -1;
+    n = n * 10 + (c - '0');
+  }
+  return n;
 }
 
 bool IsPseudoTerminal(const std::string& path) {
@@ -143,12 +151,12 @@ std::vector<PortInfo> ListSerialPorts() {
 
 std::unique_ptr<SerialPort> MakeSerialPort(const std::string& nameOrNumber) {
   std::string name = nameOrNumber;
-  if (int number = PortNumber(nameOrNumber)) {
+  if (int number = PortNumber(nameOrNumber); number >= 0) {
 #ifdef _WIN32
-    name = "COM" + nameOrNumber;
+    name = "COM" + std::to_string(number);
 #else
     auto ports = ListSerialPorts();
-    if (static_cast<std::size_t>(number) > ports.size()) {
+    if (number == 0 || static_cast<std::size_t>(number) > ports.size()) {
       return std::make_unique<MissingPort>(
           nameOrNumber, "There is no serial port number " + nameOrNumber + ": the system lists " +
                             std::to_string(ports.size()) + " serial port(s).");

@@ -15,7 +15,8 @@ struct PortInfo {
 };
 
 // A port by number 1..4 (COM1..COM4 on Windows; elsewhere the first four serial devices the
-// system lists, sorted by name) or by device path. Pseudo-terminals get a termios adapter. Never
+// system lists, sorted by name; a stored number beyond 4 counts on the same way) or by device
+// path. Pseudo-terminals get a termios adapter. Never
 // null: a port that cannot exist fails to open with the reason. Create and use it on the thread
 // that runs the transfer.
 std::unique_ptr<SerialPort> MakeSerialPort(const std::string& nameOrNumber);

@@ -36,6 +36,7 @@ TEST(Config, ValuesAreStoredUnderTheirSectionsAndKeys) {
   // Each series remembers its own destination.
   EXPECT_EQ(ReadDestinationSetting(store, 1), "EUR");
   EXPECT_EQ(ReadDestinationSetting(store, 2), "usa");
+  EXPECT_EQ(HelpFilePath("/opt/qw"), std::filesystem::path("/opt/qw") / "QL24.HLP");
 }
 
 TEST(Config, OddStoredNumbers) {

