@@ -2,6 +2,7 @@
 // the command line is the text that "/D" (debug mode) is looked for in.
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Quaywright");
   QApplication::setApplicationVersion(QW_APP_VERSION);
+  QApplication::setWindowIcon(QIcon(":/icons/program.svg"));
 
   qw::EditorOptions options;
   std::vector<const char*> rest{argv[0]};

@@ -2,6 +2,8 @@
 // and the debug keys.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -274,6 +276,27 @@ class WindowTests : public QObject {
     QVERIFY(!w.State().DataChanged);
     QCOMPARE(w.windowTitle(), QString("QL24  PC Program for MV510/MV710 Series - radio.hex"));
     QCOMPARE(w.ActivePane()->objectName(), QString("pictGeneral"));
+  }
+
+  void HelpOpensTheHelpPagesOrSaysThereAreNone() {
+    EditorFixture f;
+    MainWindow& w = f.Open();
+    f.Menu("mnuHelpContents")->trigger();
+    QCOMPARE(f.prompter.asked.back().message,
+             (Message{"Unable to display Help Contents. There is no Help associated with this "
+                      "project.",
+                      w.windowTitle().toStdString(), MessageIcon::Information}));
+
+    QDir(f.folder.path()).mkdir("help");
+    QFile page(f.folder.filePath("help/index.html"));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.write("<html><body><h1>Contents</h1></body></html>");
+    page.close();
+    const size_t asked = f.prompter.asked.size();
+    f.Menu("mnuHelpContents")->trigger();
+    QCOMPARE(f.prompter.asked.size(), asked);
+    auto* help = w.findChild<QWidget*>("frmHelp");
+    QVERIFY(help && help->isVisible());
   }
 
   void EnterNeverReachesAField() {
