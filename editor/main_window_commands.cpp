@@ -2,7 +2,6 @@
 // transfers, the debug image keys, help and closing.
 #include <QAction>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QTimer>
@@ -26,22 +25,6 @@ const QString kHexFilter = "hex files(*.hex);;All files(*.*)";
 
 Message ProgramMessage(const char* text, MessageIcon icon) {
   return {text, kProgramTitle, icon};
-}
-
-// The menu shows destination names in upper case, while the files beside the program may be
-// named in any case; on file systems that tell cases apart the file's own spelling is used.
-std::string DestinationStem(const std::filesystem::path& folder, const std::string& name,
-                            int16_t series) {
-  const QString suffix = QString("_%1.ini").arg(ModelIdFor(series), 4, 16, QChar('0')).toUpper();
-  const QString wanted = QString::fromStdString(name) + suffix;
-  const QDir dir(QString::fromStdString(folder.string()));
-  if (dir.exists(wanted)) return name;
-  for (const QString& file : dir.entryList({"*" + suffix}, QDir::Files)) {
-    if (file.compare(wanted, Qt::CaseInsensitive) == 0) {
-      return file.left(file.size() - suffix.size()).toStdString();
-    }
-  }
-  return name;
 }
 
 }  // namespace
@@ -175,8 +158,7 @@ void MainWindow::BuildDestinationMenu() {
         entry->text().compare(QString::fromStdString(remembered), Qt::CaseInsensitive) != 0) {
       continue;
     }
-    const bool loaded =
-        doc_.LoadDestination(DestinationStem(options_.programFolder, remembered, series_));
+    const bool loaded = doc_.LoadDestination(remembered);
     entry->setChecked(loaded);
     if (loaded) {
       RebuildTree();
@@ -193,7 +175,7 @@ bool MainWindow::SelectDestination(int k) {
     entry->setChecked(false);
   }
   const std::string name = destinations_[k]->text().toStdString();
-  if (!doc_.LoadDestination(DestinationStem(options_.programFolder, name, series_))) {
+  if (!doc_.LoadDestination(name)) {
     prompter_.Show(this, ProgramMessage("IniFileRead Error!!", MessageIcon::Exclamation));
     if (before) before->setChecked(true);
     return false;
