@@ -2,6 +2,7 @@
 // image format implies, encoding is repeatable, and no byte pattern upsets the decoder.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -201,11 +202,9 @@ TEST(RoundTrip, DecodeOfEncodeGivesTheNormalisedDataSet) {
       DecodeImage(y);
       const RadioData want = Normalise(x);
       for (int g = 0; g < 4; ++g) {
-        const auto &a = GroupList(y, g), &b = GroupList(want, g);
-        for (std::size_t i = 0; i < a.size(); ++i) {
-          ASSERT_EQ(a[i], b[i]) << "group " << g << " index " << i << " tag '" << a[i].ChTag
-                                << "' vs '" << b[i].ChTag << "'";
-        }
+        const auto& a = GroupList(y, g);
+        const auto diff = std::mismatch(a.begin(), a.end(), GroupList(want, g).begin()).first;
+        ASSERT_TRUE(diff == a.end()) << "group " << g << " index " << diff - a.begin();
       }
       EXPECT_EQ(y, want) << "settings or directories differ";
     }
