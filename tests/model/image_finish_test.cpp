@@ -1,132 +1,92 @@
 // The finishing step's start-up repairs, the checksum and the model check.
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <tuple>
 
-#include "model/channel_plans.h"
-#include "model/image_codec.h"
-#include "model/image_fields.h"
+#include "model_test_support.h"
 
-namespace qw {
+namespace qw::test {
 namespace {
 
-RadioData NewData(int16_t series) {
-  RadioData d;
-  BuildNewDataSet(d, series);
-  return d;
-}
-
-int Word(const Image& im, int offset) {
-  return im[offset] << 8 | im[offset + 1];
-}
-void SetWord(Image& im, int offset, int value) {
-  WriteWord(im, {offset}, value);
-}
-
-// Encodes and finishes with the current channel `current` in group `group`, marine mode.
-void FinishMarine(RadioData& d, int group, int current) {
+// Encodes and finishes in channel mode `mode` with current group, channel and weather channel.
+void Finish(RadioData& d, int mode, int group, int current, int wx = 0) {
   EncodeImage(d);
-  d.RadioImage[71] = 0;
   d.RadioImage[70] = static_cast<uint8_t>(group);
-  SetWord(d.RadioImage, 80, current);
+  d.RadioImage[71] = static_cast<uint8_t>(mode);
+  d.RadioImage[72] = static_cast<uint8_t>(wx);
+  WriteWord(d.RadioImage, {80}, current);
+  WriteWord(d.RadioImage, {82}, 0x7777);
   FinishImage(d);
 }
 
 TEST(Finish, CurrentGroupMovesToAUsableGroup) {
-  struct Case {
-    int group;
-    bool usa, intl, canada;
-    int expected;
-  };
-  const Case cases[] = {
+  // Current group, usable USA, INTL, CANADA, repaired group.
+  const std::tuple<int, bool, bool, bool, int> cases[] = {
       {0, false, false, true, 2},  {0, false, true, true, 1}, {1, true, false, false, 0},
       {1, true, false, true, 2},   {2, true, true, false, 0}, {2, false, true, false, 1},
       {0, false, false, false, 0}, {1, true, true, true, 1},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.group << c.usa << c.intl << c.canada);
+  for (const auto& [group, usa, intl, canada, expected] : cases) {
     RadioData d = NewData(kSeriesMV710);
-    d.UsableGroupSettings[0].Usable = c.usa;
-    d.UsableGroupSettings[1].Usable = c.intl;
-    d.UsableGroupSettings[2].Usable = c.canada;
-    FinishMarine(d, c.group, 32);
-    EXPECT_EQ(d.RadioImage[70], c.expected);
+    d.UsableGroupSettings[0].Usable = usa;
+    d.UsableGroupSettings[1].Usable = intl;
+    d.UsableGroupSettings[2].Usable = canada;
+    Finish(d, 0, group, 32);
+    EXPECT_EQ(d.RadioImage[70], expected) << group << usa << intl << canada;
   }
 }
 
-TEST(Finish, CurrentChannelIsCheckedInTheRepairedGroup) {
+// Current channel and current marine channel after finishing; the latter stays 0x7777 when
+// nothing is written.
+template <class Setup>
+std::pair<int, int> MarineAfter(Setup setup, int group, int current) {
   RadioData d = NewData(kSeriesMV710);
-  d.UsableGroupSettings[0].Usable = false;
-  d.UsableGroupSettings[1].Usable = false;
-  FinishMarine(d, 0, 3);  // USA 01A, which CANADA does not have
-  EXPECT_EQ(d.RadioImage[70], 2);
-  EXPECT_EQ(Word(d.RadioImage, 80), 2);  // CANADA 01
-  EXPECT_EQ(Word(d.RadioImage, 82), 2);
+  setup(d);
+  Finish(d, 0, group, current);
+  return {Word(d.RadioImage, 80), Word(d.RadioImage, 82)};
 }
 
-TEST(Finish, CurrentChannelFallsBackToTheFirstEnabledChannel) {
-  RadioData d = NewData(kSeriesMV710);
-  d.INTL[2].Enable = d.INTL[4].Enable = false;
-  d.RadioImage[82] = d.RadioImage[83] = 0x77;
-  FinishMarine(d, 1, 0xFFFF);
-  EXPECT_EQ(Word(d.RadioImage, 80), 6);
-  EXPECT_EQ(Word(d.RadioImage, 82), 6);
-
-  FinishMarine(d, 1, 32);  // enabled: stays
-  EXPECT_EQ(Word(d.RadioImage, 80), 32);
-}
-
-TEST(Finish, CurrentChannelFallsBackToTheFourthGroupAsAChannelNumber) {
-  RadioData d = NewData(kSeriesMV710);
-  for (auto& ch : d.USA) ch.Enable = false;
-  d.FourthGroup[2].Enable = true;
-  FinishMarine(d, 0, 32);
-  EXPECT_EQ(Word(d.RadioImage, 80), 242);
-  EXPECT_EQ(Word(d.RadioImage, 82), 242);
-
-  d.FourthGroup[2].Enable = false;  // nothing enabled anywhere: nothing is written
-  FinishMarine(d, 0, 32);
-  EXPECT_EQ(Word(d.RadioImage, 80), 32);
-  EXPECT_EQ(Word(d.RadioImage, 82), 242);
-}
-
-TEST(Finish, FourthGroupChannelCountsAsEnabledWhenItsGroupIsUsable) {
-  RadioData d = NewData(kSeriesMV710);
-  d.FourthGroup[4].Enable = true;
-  FinishMarine(d, 0, 244);
-  EXPECT_EQ(Word(d.RadioImage, 80), 244);
-  d.UsableGroupSettings[kGroupFourth].Usable = false;
-  FinishMarine(d, 0, 244);
-  EXPECT_EQ(Word(d.RadioImage, 80), 3);  // USA 01A, the first enabled channel
-}
-
-TEST(Finish, WeatherMode) {
-  struct Case {
-    int wx;
-    int disabled_before;  // WX channels 0..n-1 switched off
-    int expected;
+TEST(Finish, CurrentMarineChannel) {
+  using P = std::pair<int, int>;
+  auto usa_off = [](RadioData& d) {
+    for (auto& ch : d.USA) ch.Enable = false;
   };
-  for (const Case& c : {Case{12, 0, 12}, Case{3, 0, 3}, Case{3, 5, 5}, Case{9, 10, 9}}) {
-    SCOPED_TRACE(c.wx);
-    RadioData d = NewData(kSeriesMV710);
-    for (int i = 0; i < c.disabled_before; ++i) d.WX[i].Enable = false;
-    EncodeImage(d);
-    d.RadioImage[71] = 1;
-    d.RadioImage[72] = static_cast<uint8_t>(c.wx);
-    SetWord(d.RadioImage, 80, 0x4444);
-    FinishImage(d);
-    EXPECT_EQ(d.RadioImage[72], c.expected);
-    EXPECT_EQ(Word(d.RadioImage, 80), c.disabled_before == 10 ? 0x4444 : c.expected);
-  }
+  EXPECT_EQ(MarineAfter([](RadioData&) {}, 1, 32), P(32, 32));
+  // The first enabled channel of the group.
+  EXPECT_EQ(
+      MarineAfter([](RadioData& d) { d.INTL[2].Enable = d.INTL[4].Enable = false; }, 1, 0xFFFF),
+      P(6, 6));
+  // Checked in the repaired group: INTL has no 01A.
+  EXPECT_EQ(MarineAfter([](RadioData& d) { d.UsableGroupSettings[0].Usable = false; }, 0, 3),
+            P(2, 2));
+  // A fourth-group fallback is written as a channel number.
+  EXPECT_EQ(MarineAfter([&](RadioData& d) { usa_off(d), d.FourthGroup[2].Enable = true; }, 0, 32),
+            P(242, 242));
+  EXPECT_EQ(MarineAfter(usa_off, 0, 32), P(32, 0x7777));
+  // A fourth-group channel counts only while its group is usable.
+  auto fourth = [](bool usable) {
+    return [usable](RadioData& d) {
+      d.FourthGroup[4].Enable = true;
+      d.UsableGroupSettings[kGroupFourth].Usable = usable;
+    };
+  };
+  EXPECT_EQ(MarineAfter(fourth(true), 0, 244), P(244, 244));
+  EXPECT_EQ(MarineAfter(fourth(false), 0, 244), P(3, 3));
 }
 
-TEST(Finish, OtherChannelModesLeaveTheCurrentChannel) {
-  RadioData d = NewData(kSeriesMV710);
-  EncodeImage(d);
-  d.RadioImage[71] = 2;
-  SetWord(d.RadioImage, 80, 0x1234);
-  FinishImage(d);
-  EXPECT_EQ(Word(d.RadioImage, 80), 0x1234);
+TEST(Finish, WeatherAndOtherChannelModes) {
+  // Mode, current WX, WX channels 0..n-1 switched off, expected WX and current channel.
+  const std::tuple<int, int, int, int, int> cases[] = {
+      {1, 12, 0, 12, 12},    {1, 3, 0, 3, 3},      {1, 3, 5, 5, 5},
+      {1, 9, 10, 9, 0x4444}, {2, 3, 5, 3, 0x4444},
+  };
+  for (const auto& [mode, wx, disabled, expected_wx, expected_channel] : cases) {
+    RadioData d = NewData(kSeriesMV710);
+    for (int i = 0; i < disabled; ++i) d.WX[i].Enable = false;
+    Finish(d, mode, 0, 0x4444, wx);
+    EXPECT_EQ(d.RadioImage[72], expected_wx) << mode << " " << wx;
+    EXPECT_EQ(Word(d.RadioImage, 80), expected_channel) << mode << " " << wx;
+  }
 }
 
 TEST(Finish, GroupChannelListsLoseDisabledEntries) {
@@ -134,8 +94,8 @@ TEST(Finish, GroupChannelListsLoseDisabledEntries) {
   d.FourthGroup[1].Enable = true;
   EncodeImage(d);
   const int entries[8] = {32, 0, 0xFFFF, 241, 242, 239, 3, 0x0100};
-  for (int j = 0; j < 8; ++j) SetWord(d.RadioImage, 96 + 2 * j, entries[j]);
-  SetWord(d.RadioImage, 112, 3);  // INTL has no 01A
+  for (int j = 0; j < 8; ++j) WriteWord(d.RadioImage, {96 + 2 * j}, entries[j]);
+  WriteWord(d.RadioImage, {112}, 3);  // INTL has no 01A
   FinishImage(d);
   const int expected[8] = {32, 0xFFFF, 0xFFFF, 241, 0xFFFF, 0xFFFF, 3, 0xFFFF};
   for (int j = 0; j < 8; ++j) EXPECT_EQ(Word(d.RadioImage, 96 + 2 * j), expected[j]) << j;
@@ -143,102 +103,79 @@ TEST(Finish, GroupChannelListsLoseDisabledEntries) {
 }
 
 TEST(Finish, PriorityChannelRepairForMv510AndMv710) {
-  struct Case {
-    int32_t priority;
-    std::vector<int> disabled;  // USA slots switched off
-    int favourite;              // first USA favourite
-    int32_t expected;
-  };
-  const Case cases[] = {
+  // Priority, USA slots switched off, first USA favourite, repaired priority.
+  const std::tuple<int32_t, std::vector<int>, int, int32_t> cases[] = {
       {34, {}, 0xFFFF, 34},
       {0, {}, 0xFFFF, 32},
       {0, {32}, 0xFFFF, 18},
       {0, {32, 18}, 136, 136},
       {0, {32, 18}, 0xFFFF, kNoChannel},
       {300, {}, 0xFFFF, kNoChannel},
-      {-1, {}, 0xFFFF, kNoChannel},
-      {kNoChannel, {}, 0xFFFF, kNoChannel},
   };
   for (int16_t series : {kSeriesMV510, kSeriesMV710}) {
-    for (const Case& c : cases) {
-      SCOPED_TRACE(testing::Message() << "series " << series << " priority " << c.priority);
+    for (const auto& [priority, disabled, favourite, expected] : cases) {
+      SCOPED_TRACE(testing::Message() << "series " << series << " priority " << priority);
       RadioData d = NewData(series);
-      for (int slot : c.disabled) d.USA[slot].Enable = false;
-      d.UsableGroupSettings[0].PriorityCh = c.priority;
+      for (int slot : disabled) d.USA[slot].Enable = false;
+      d.UsableGroupSettings[0].PriorityCh = priority;
       EncodeImage(d);
-      for (int j = 0; j < 8; ++j) SetWord(d.RadioImage, 96 + 2 * j, 0xFFFF);
-      SetWord(d.RadioImage, 98, 400);  // not a channel: never a stand-in
-      SetWord(d.RadioImage, 100, c.favourite);
+      for (int j = 0; j < 8; ++j) WriteWord(d.RadioImage, {96 + 2 * j}, 0xFFFF);
+      WriteWord(d.RadioImage, {98}, 400);  // not a channel: never a stand-in
+      WriteWord(d.RadioImage, {100}, favourite);
       FinishImage(d);
-      EXPECT_EQ(d.UsableGroupSettings[0].PriorityCh, c.expected);
-      EXPECT_EQ(Word(d.RadioImage, 84), c.expected == kNoChannel ? 0xFFFF : c.expected);
+      EXPECT_EQ(d.UsableGroupSettings[0].PriorityCh, expected);
+      EXPECT_EQ(Word(d.RadioImage, 84), expected == kNoChannel ? 0xFFFF : expected);
     }
   }
 }
 
-TEST(Finish, ThirdVariantKeepsPriorityChannelsAndWritesAtisModes) {
+TEST(Finish, OnlyTheThirdVariantWritesAtisModesAndKeepsPriorityChannels) {
   RadioData d = NewData(kSeriesThird);
   d.UsableGroupSettings[0].PriorityCh = 0;  // disabled slot
   d.AtisSettings.UsableAtisGroup = {true, false, true, false};
-  EncodeImage(d);
-  FinishImage(d);
+  PrepareImageForRadio(d);
   EXPECT_EQ(d.UsableGroupSettings[0].PriorityCh, 0);
   EXPECT_EQ(Word(d.RadioImage, 84), 0);
-  EXPECT_EQ(d.RadioImage[506], 0x44);  // on, call-sign table empty
-
+  EXPECT_EQ(d.RadioImage[506], 0x44);          // on, call-sign table empty
   d.AtisSettings.AtisCallSign[19].DISP = "X";  // DISP alone does not fill the table
-  EncodeImage(d);
-  FinishImage(d);
+  PrepareImageForRadio(d);
   EXPECT_EQ(d.RadioImage[506], 0x44);
   d.AtisSettings.AtisCallSign[19].MID = "X";
-  EncodeImage(d);
-  FinishImage(d);
-  EXPECT_EQ(d.RadioImage[506], 0x88);
-}
-
-TEST(Finish, AtisModesOnlyForTheThirdVariant) {
-  RadioData d = NewData(kSeriesMV710);
   PrepareImageForRadio(d);
-  EXPECT_EQ(d.RadioImage[506], 0xFF);
+  EXPECT_EQ(d.RadioImage[506], 0x88);
+
+  RadioData mv710 = NewData(kSeriesMV710);
+  PrepareImageForRadio(mv710);
+  EXPECT_EQ(mv710.RadioImage[506], 0xFF);
 }
 
-TEST(Checksum, HeaderSum) {
+TEST(Checksum, HeaderSumIsStoredWhenPreparing) {
   Image im{};
   std::fill(im.begin() + 66, im.begin() + 95, 0xFF);
   StoreHeaderChecksum(im);
   EXPECT_EQ(im[95], 0xE3);
-  EXPECT_EQ(ImageChecksum(im, 60, 10), 0xFC);  // four 0xFF bytes
-
   RadioData d = NewData(kSeriesMV710);
+  d.CommonSettings.TxPoDisplay = 0x21;
   PrepareImageForRadio(d);
-  unsigned sum = 0;
-  for (int i = 66; i <= 94; ++i) sum += d.RadioImage[i];
-  EXPECT_EQ(d.RadioImage[95], sum % 256);
+  EXPECT_EQ(d.RadioImage[95], ImageChecksum(d.RadioImage, 66, 29));
 }
 
 TEST(Checksum, ModelIdsMatchChecksBothCopies) {
-  for (int16_t series : {kSeriesThird, kSeriesMV510, kSeriesMV710}) {
+  for (int16_t series : kAllSeries) {
     SCOPED_TRACE(series);
-    RadioData d = NewData(series);
+    const Image im = NewData(series).RadioImage;
     const std::size_t size = ImageLastFor(series) + 1;
-    EXPECT_TRUE(ModelIdsMatch(d.RadioImage.data(), size, series));
-    EXPECT_FALSE(ModelIdsMatch(d.RadioImage.data(), size - 1, series));
-    EXPECT_FALSE(ModelIdsMatch(nullptr, size, series));
-    for (int16_t other : {kSeriesThird, kSeriesMV510, kSeriesMV710}) {
-      if (other != series) {
-        EXPECT_FALSE(ModelIdsMatch(d.RadioImage.data(), kImageSize, other));
-      }
+    EXPECT_FALSE(ModelIdsMatch(im.data(), size - 1, series));
+    for (int16_t other : kAllSeries) {
+      EXPECT_EQ(ModelIdsMatch(im.data(), size, other), other == series) << other;
     }
-    Image broken = d.RadioImage;
-    broken[SecondModelIdOffset(series) + 1] ^= 1;
-    EXPECT_FALSE(ModelIdsMatch(broken.data(), size, series));
-    broken = d.RadioImage;
-    broken[64] ^= 1;
-    EXPECT_FALSE(ModelIdsMatch(broken.data(), size, series));
+    for (int at : {64, SecondModelIdOffset(series) + 1}) {
+      Image broken = im;
+      broken[at] ^= 1;
+      EXPECT_FALSE(ModelIdsMatch(broken.data(), size, series)) << at;
+    }
   }
-  const uint8_t tiny[70] = {};
-  EXPECT_FALSE(ModelIdsMatch(tiny, sizeof tiny, kSeriesMV510));
 }
 
 }  // namespace
-}  // namespace qw
+}  // namespace qw::test
