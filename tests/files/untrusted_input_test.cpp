@@ -13,16 +13,12 @@ namespace {
 
 void ExpectShapeKept(const RadioData& d, int16_t series) {
   EXPECT_EQ(d.ModelSeries, series);
-  EXPECT_EQ(d.USA.size(), 240u);
-  EXPECT_EQ(d.INTL.size(), 240u);
-  EXPECT_EQ(d.CANADA.size(), 240u);
-  EXPECT_EQ(d.WX.size(), 10u);
-  EXPECT_EQ(d.FourthGroup.size(), 40u);
+  EXPECT_EQ(d.WX.size() + d.FourthGroup.size(), 50u);
   int odd = 0;
   for (int group = 0; group < 3; ++group) {
-    for (const ChannelRecord& ch : GroupList(d, group)) {
+    odd += GroupList(d, group).size() != 240;
+    for (const ChannelRecord& ch : GroupList(d, group))
       odd += ch.Position < 0 || ch.Position >= 240 || (ch.Duplex && !ch.DuplexCapable);
-    }
   }
   EXPECT_EQ(odd, 0);
 }
@@ -32,25 +28,22 @@ std::string Mutate(std::string text, std::mt19937& random) {
   int edits = 1 + static_cast<int>(random() % 12);
   for (int e = 0; e < edits && !text.empty(); ++e) {
     std::size_t at = random() % text.size();
-    switch (random() % 6) {
+    const char piece = pieces[random() % (sizeof pieces - 1)];
+    switch (random() % 5) {
       case 0:
-        text[at] = static_cast<char>(random());
+        text[at] = random() % 2 ? static_cast<char>(random()) : piece;
         break;
       case 1:
-        text[at] = pieces[random() % (sizeof pieces - 1)];
-        break;
-      case 2:
         text.erase(at, random() % 64);
         break;
-      case 3:
-        text.insert(at, std::string(random() % 8, pieces[random() % (sizeof pieces - 1)]));
+      case 2:
+        text.insert(at, std::string(random() % 8, piece));
         break;
-      case 4:
+      case 3:  // duplicated sections and keys
         text.insert(at, text.substr(random() % text.size(), random() % 200));
         break;
-      case 5:
+      default:
         text.resize(at);
-        break;
     }
   }
   return text;
