@@ -44,19 +44,17 @@ TEST_F(DataFileReading, ModelCheckRefusesOtherSeriesAndChangesNothing) {
     EXPECT_EQ(doc.OperationFailed, !c.accepted);
     EXPECT_EQ(d.CommonSettings.Scan, c.accepted);
     EXPECT_EQ(doc.CurrentFileName, c.accepted ? folder.File("m.dat") : "previous.dat");
-    if (!c.accepted) {
-      EXPECT_EQ(*outcome.message, (Message{"different model!!", kProgramTitle, MessageIcon::Stop}));
-      EXPECT_EQ(d, before);
-    }
+    EXPECT_EQ(d == before, !c.accepted);
   }
-  EXPECT_EQ(doc.OpenDataFile(folder.File("missing.dat")).message->Text, "different model!!");
+  EXPECT_EQ(*doc.OpenDataFile(folder.File("missing.dat")).message,
+            (Message{"different model!!", kProgramTitle, MessageIcon::Stop}));
 }
 
 // Values the cases below change, set so that each change shows, and fields the data file never
 // carries, set so that a reader touching them shows.
 void Prepare(RadioData& d) {
   auto& g = d.UsableGroupSettings;
-  g[0].Usable = false, g[1].Usable = g[2].Usable = true, g[0].PriorityCh = 5;
+  g[0].Usable = g[0].TxTot = false, g[1].Usable = g[2].Usable = true, g[0].PriorityCh = 5;
   d.CommonSettings.Weater = 2;
   d.AtisSettings.AtisKillerGroup[0] = false;
   for (auto* list : {&d.USA, &d.CANADA})
@@ -80,13 +78,17 @@ TEST_F(DataFileReading, EachFileChangesExactlyWhatItCarries) {
     std::string file;
     std::function<void(RadioData&)> change;
   } cases[] = {
-      {kSeriesMV710,  // "yes" is no boolean; unreadable values keep the old one
-       "[Usable CH Group Setup]\r\nUSA=True\r\nINTL=false\r\nCanada=yes\r\nPriority CH 0=65535",
+      {kSeriesMV710,  // "yes" is no boolean; unreadable or out-of-range values keep the old one
+       "[Usable CH Group Setup]\r\nUSA=True\r\nINTL=false\r\nCanada=yes\r\nTX TOT 0=0.4\r\n"
+       "Priority CH 0=65535\r\nPriority CH 1=2147483648",
        [](RadioData& e) {
-         e.UsableGroupSettings[0].Usable = true, e.UsableGroupSettings[1].Usable = false;
-         e.UsableGroupSettings[0].PriorityCh = kNoChannel;
+         e.UsableGroupSettings[0].Usable = e.UsableGroupSettings[0].TxTot = true;
+         e.UsableGroupSettings[1].Usable = false, e.UsableGroupSettings[0].PriorityCh = kNoChannel;
        }},
-      {kSeriesMV710, "[common setup]\r\n weater = 40000 \r\n[CHEXP2]\r\nTxfreq=1.5.5", {}},
+      {kSeriesMV710,  // exact halves round to the even neighbour
+       "[common setup]\r\n weater = 40000 \r\nResume Time=inf\r\nOffset Time=-2.5\r\n"
+       "[CHEXP2]\r\nTxfreq=1.5.5\r\nRxfreq=1e400",
+       [](RadioData& e) { e.CommonSettings.OffsetTime = -2; }},
       {kSeriesMV710,  // the plan decides whether a channel may be duplex
        "[CHUSA0]\r\nPosition=0\r\nDuplex=1\r\nScramble=3.5\r\n"
        "[CHUSA1]\r\nPosition=1\r\nDuplex=1\r\nScramble=40000",
