@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace qw {
 namespace {
 
@@ -9,12 +11,10 @@ namespace {
 std::string Describe(const DataFileSectionTable& table) {
   std::string text;
   for (const DataFileSection& section : table.Sections()) {
-    if (!text.empty()) text += ' ';
-    text += section.Name + '{';
-    for (std::size_t i = 0; i < section.Entries.size(); ++i) {
-      if (i > 0) text += ',';
-      text += section.Entries[i].Key + '=' + section.Entries[i].Value;
-    }
+    text += (text.empty() ? "" : " ") + section.Name + '{';
+    std::string comma;
+    for (const DataFileEntry& e : section.Entries)
+      text += std::exchange(comma, ",") + e.Key + '=' + e.Value;
     text += '}';
   }
   return text;

@@ -106,8 +106,7 @@ TEST_F(ImageFiles, AFailedSaveKeepsThePreviousFileAndLogsInDebugMode) {
   EXPECT_EQ(std::distance(begin(entries), end(entries)), 2);  // busy and err.log
 }
 
-TEST(ErrorLog, WrittenOnlyInDebugModeInTheExactLineForm) {
-  test::TempFolder folder;
+TEST_F(ImageFiles, ErrorLogWrittenOnlyInDebugModeInTheExactLineForm) {
   Document(folder.Path(), false).WriteErrorLog("frmMain.FileRead2", "53File not found");
   EXPECT_FALSE(std::filesystem::exists(folder.Path() / "err.log"));
   Document(folder.Path() / "missing", true).WriteErrorLog("x", "y");  // no error of its own
@@ -166,10 +165,7 @@ TEST_F(ImageFiles, DestinationLoadsOnlyAnExactImageOfTheSeries) {
   EXPECT_EQ(doc.CurrentFileName, "kept.dat");
 }
 
-TEST(TextFile, HoldsTheTextImageAndALineEnd) {
-  test::TempFolder folder;
-  Document doc(folder.Path());
-  doc.NewDataSet(kSeriesMV710);
+TEST_F(ImageFiles, TextFileHoldsTheTextImageAndALineEnd) {
   ASSERT_TRUE(doc.SaveTextFile(folder.File("r.txt"), "A\r\nB").ok());
   EXPECT_EQ(test::ReadBytes(folder.File("r.txt")), "A\r\nB\r\n");
   Outcome failed = doc.SaveTextFile(folder.File("none/r.txt"), "A");
