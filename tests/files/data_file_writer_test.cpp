@@ -49,13 +49,11 @@ TEST(DataFileWriter, ChannelSectionsFollowTheSeries) {
     SCOPED_TRACE(series);
     RadioData d;
     BuildNewDataSet(d, series);
-    ChannelRecord& usa = d.USA[5];
-    usa = ChannelRecord{};
+    ChannelRecord& usa = d.USA[5] = ChannelRecord{};
     usa.Position = 5, usa.Enable = true, usa.DispayA = true, usa.Scramble = 3;
     usa.ChTag = "  DOCK";
     d.WX[0] = ChannelRecord{};
-    ChannelRecord& lmr = d.FourthGroup[0];
-    lmr = ChannelRecord{};
+    ChannelRecord& lmr = d.FourthGroup[0] = ChannelRecord{};
     lmr.Enable = true, lmr.CHDisplayL = "P1", lmr.Rxfreq = 156.05, lmr.Txfreq = 157.1;
     lmr.ChTag = "WORK", lmr.DCS = {23, 130}, lmr.CTCSS = {1, 50}, lmr.Narrow = true;
     std::string text = DataFileText(d, '.');
