@@ -54,18 +54,20 @@ TEST(DataFileWriter, ChannelSectionsFollowTheSeries) {
     usa.ChTag = "  DOCK";
     d.WX[0] = ChannelRecord{};
     ChannelRecord& lmr = d.FourthGroup[0] = ChannelRecord{};
-    lmr.Enable = true, lmr.CHDisplayL = "P1", lmr.Rxfreq = 156.05, lmr.Txfreq = 157.1;
+    lmr.Enable = true, lmr.CHDisplayL = "P1", lmr.Rxfreq = 1.0 / 3.0,
+    lmr.Txfreq = 156.00000000000003;
     lmr.ChTag = "WORK", lmr.DCS = {23, 130}, lmr.CTCSS = {1, 50}, lmr.Narrow = true;
-    std::string text = DataFileText(d, '.');
+    std::string text = DataFileText(d, ',');
 
     std::string marine =
         "[CHUSA5]\r\nPosition=5\r\nEnable=1\r\nLowPower=0\r\nPowUp=0\r\nDuplex=0\r\n"
         "TxEnable=0\r\nDispayA=1\r\nScanMemory=0\r\n";
     if (series != kSeriesMV510) marine += "Scramble=3\r\nChTag=#  DOCK\r\n";
     EXPECT_TRUE(HasSection(text, marine));
+    // Frequencies in fifteen significant digits, no trailing zeros, the given separator.
     std::string fourth =
-        "[CHEXP1]\r\nEnable=1\r\nCHDisplayL=P1\r\nCHDisplayR=\r\nRxfreq=156.05\r\n"
-        "Txfreq=157.1\r\nLowPower=0\r\nPowUp=0\r\nScanMemory=0\r\n";
+        "[CHEXP1]\r\nEnable=1\r\nCHDisplayL=P1\r\nCHDisplayR=\r\nRxfreq=0,333333333333333\r\n"
+        "Txfreq=156\r\nLowPower=0\r\nPowUp=0\r\nScanMemory=0\r\n";
     if (series == kSeriesMV710) {
       fourth +=
           "Scramble=0\r\nChTag=#WORK\r\nNarrow=1\r\nTxDCS=23\r\nRxDCS=130\r\nRxComp=0\r\n"
@@ -82,15 +84,6 @@ TEST(DataFileWriter, ChannelSectionsFollowTheSeries) {
     EXPECT_EQ(text.find("\r\n\r\n"), std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
   }
-}
-
-// Fifteen significant digits, no trailing zeros, the given separator.
-TEST(DataFileWriter, FrequenciesInGeneralFormWithTheGivenSeparator) {
-  EXPECT_EQ(FormatFrequency(149.9875, ','), "149,9875");
-  EXPECT_EQ(FormatFrequency(100, '.'), "100");
-  EXPECT_EQ(FormatFrequency(0, ','), "0");
-  EXPECT_EQ(FormatFrequency(1.0 / 3.0, '.'), "0.333333333333333");
-  EXPECT_EQ(FormatFrequency(156.00000000000003, ','), "156");
 }
 
 }  // namespace
