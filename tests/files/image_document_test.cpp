@@ -1,13 +1,10 @@
 // Raw image files, destination images and the error log, through Document.
 #include <gtest/gtest.h>
 
-#include <regex>
-
 #include "files/atomic_file.h"
 #include "files/document.h"
 #include "files/error_log.h"
 #include "files/image_file.h"
-#include "files/text_util.h"
 #include "model/image_codec.h"
 #include "test_support.h"
 
@@ -19,12 +16,17 @@ std::string ImageBytes(int16_t series, unsigned seed) {
   std::mt19937 random(seed);
   std::string bytes(ImageLastFor(series) + 1, '\0');
   for (char& b : bytes) b = static_cast<char>(random());
-  uint16_t id = ModelIdFor(series);
   for (int at : {0x40, SecondModelIdOffset(series)}) {
-    bytes[at] = static_cast<char>(id >> 8);
-    bytes[at + 1] = static_cast<char>(id & 0xFF);
+    bytes[at] = static_cast<char>(ModelIdFor(series) >> 8);
+    bytes[at + 1] = static_cast<char>(ModelIdFor(series) & 0xFF);
   }
   return bytes;
+}
+
+// The image bytes a file of the document's series holds.
+std::string ImageText(const Document& doc) {
+  const auto* bytes = reinterpret_cast<const char*>(doc.Data().RadioImage.data());
+  return std::string(bytes, ImageLastFor(doc.Series()) + 1);
 }
 
 class ImageFiles : public ::testing::Test {
@@ -37,25 +39,19 @@ TEST_F(ImageFiles, RawImageSavedAndLoadedByteForByte) {
   for (int16_t series : {kSeriesMV510, kSeriesMV710, kSeriesThird}) {
     SCOPED_TRACE(series);
     doc.NewDataSet(series);
+    EXPECT_EQ(doc.CurrentFileName, "");         // cleared by the new data set
     doc.Data().CommonSettings.TxPoDisplay = 7;  // an unsaved edit
     ASSERT_TRUE(doc.SaveRawImage(folder.File("a.hex")).ok());
-    std::string saved = test::ReadBytes(folder.File("a.hex"));
-    ASSERT_EQ(saved.size(), static_cast<std::size_t>(ImageLastFor(series) + 1));
     // The file carries the encoded edit and a fresh header checksum.
-    EXPECT_EQ(saved, std::string(reinterpret_cast<const char*>(doc.Data().RadioImage.data()),
-                                 saved.size()));
+    const std::string saved = test::ReadBytes(folder.File("a.hex"));
+    EXPECT_EQ(saved, ImageText(doc));
     EXPECT_EQ(static_cast<uint8_t>(saved[0x5F]), ImageChecksum(doc.Data().RadioImage, 0x42, 29));
 
-    std::string other = ImageBytes(series, 5);
+    const std::string other = ImageBytes(series, 5);
     test::WriteBytes(folder.File("b.hex"), other);
     ASSERT_TRUE(doc.LoadRawImage(folder.File("b.hex")).ok());
     EXPECT_EQ(doc.CurrentFileName, folder.File("b.hex"));
-    EXPECT_FALSE(doc.OperationFailed);
-    ASSERT_TRUE(doc.SaveRawImage(folder.File("c.hex")).ok());
-    Document fresh(folder.Path());
-    fresh.NewDataSet(series);
-    ASSERT_TRUE(fresh.LoadRawImage(folder.File("c.hex")).ok());
-    EXPECT_EQ(fresh.Data().RadioImage, doc.Data().RadioImage);
+    EXPECT_EQ(ImageText(doc), other);
   }
 }
 
@@ -99,42 +95,26 @@ TEST_F(ImageFiles, AFailedSaveKeepsThePreviousFileAndLogsInDebugMode) {
   EXPECT_EQ(*outcome.message,
             (Message{"FileSave Error!!", kProgramTitle, MessageIcon::Exclamation}));
   EXPECT_TRUE(doc.OperationCancelled);
+  EXPECT_NE(test::ReadBytes(folder.File("err.log")).find(":frmMain.SaveHexFileAs -> "),
+            std::string::npos);
 
   // A target that cannot be replaced stays as it was, and no temporary file is left beside it.
   std::filesystem::create_directories(folder.Path() / "busy" / "inner");
   EXPECT_FALSE(WriteFileAtomically(folder.Path() / "busy", "bytes"));
   EXPECT_TRUE(std::filesystem::is_directory(folder.Path() / "busy" / "inner"));
-  int entries = 0;
-  for ([[maybe_unused]] auto& entry : std::filesystem::directory_iterator(folder.Path())) ++entries;
-  EXPECT_EQ(entries, 2);  // busy and err.log
-
-  std::string log = test::ReadBytes(folder.File("err.log"));
-  std::regex line(R"(^[^,\r\n]+,[^\r\n]+:frmMain\.SaveHexFileAs -> [0-9]+[^0-9\r\n][^\r\n]*\r\n$)");
-  EXPECT_TRUE(std::regex_match(log, line)) << log;
+  auto entries = std::filesystem::directory_iterator(folder.Path());
+  EXPECT_EQ(std::distance(begin(entries), end(entries)), 2);  // busy and err.log
 }
 
-TEST(ErrorLog, WrittenOnlyInDebugModeInTheExactLineForm) {
-  test::TempFolder folder;
-  Document quiet(folder.Path(), false);
-  quiet.WriteErrorLog("frmMain.FileRead2", "53File not found");
+TEST_F(ImageFiles, ErrorLogWrittenOnlyInDebugModeInTheExactLineForm) {
+  Document(folder.Path(), false).WriteErrorLog("frmMain.FileRead2", "53File not found");
   EXPECT_FALSE(std::filesystem::exists(folder.Path() / "err.log"));
-
-  Document debug(folder.Path(), true);
-  debug.WriteErrorLog("frmMain.FileRead2", "53File not found");
-  debug.WriteErrorLog("frmRadio.PortOpen", "8002Bad port");
-  std::string log = test::ReadBytes(folder.File("err.log"));
-  std::regex lines(R"(^[^,\r\n]+,[^\r\n]+:frmMain\.FileRead2 -> 53File not found\r\n)"
-                   R"([^,\r\n]+,[^\r\n]+:frmRadio\.PortOpen -> 8002Bad port\r\n$)");
-  EXPECT_TRUE(std::regex_match(log, lines)) << log;
+  Document(folder.Path() / "missing", true).WriteErrorLog("x", "y");  // no error of its own
 
   std::tm moment{};
   moment.tm_year = 126, moment.tm_mon = 11, moment.tm_mday = 5;
   moment.tm_hour = 14, moment.tm_min = 3, moment.tm_sec = 9, moment.tm_isdst = -1;
   EXPECT_EQ(ErrorLogLine("loc", "1x", std::mktime(&moment)), "12/05/26,14:03:09:loc -> 1x\r\n");
-
-  // A folder that cannot be written is no error of its own.
-  Document nowhere(folder.Path() / "missing", true);
-  nowhere.WriteErrorLog("x", "y");
 }
 
 TEST_F(ImageFiles, DestinationNamesForTheSeriesSortedAndLimitedToTen) {
@@ -150,19 +130,13 @@ TEST_F(ImageFiles, DestinationNamesForTheSeriesSortedAndLimitedToTen) {
   doc.NewDataSet(kSeriesThird);
   EXPECT_TRUE(doc.DestinationNames().empty());
 
-  // Of fourteen names, the ten the listing gives first, sorted.
+  // Of fourteen names, ten (those the listing gives first), sorted.
   test::TempFolder many;
   for (char c = 'a'; c < 'a' + 14; ++c)
-    test::WriteBytes(many.Path() / (c + std::string("_01FE.ini")), "");
-  std::vector<std::string> expected;
-  for (auto& entry : std::filesystem::directory_iterator(many.Path())) {
-    if (expected.size() < 10)
-      expected.push_back(ToUpperAscii(entry.path().filename().string().substr(0, 1)));
-  }
-  std::sort(expected.begin(), expected.end());
-  Document other(many.Path());
-  other.NewDataSet(kSeriesMV510);
-  EXPECT_EQ(other.DestinationNames(), expected);
+    test::WriteBytes(many.Path() / (c + std::string("_02C6.ini")), "");
+  const auto names = Document(many.Path()).DestinationNames();  // a new document is an MV710
+  EXPECT_EQ(names.size(), 10u);
+  EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
   EXPECT_TRUE(Document(folder.Path() / "missing").DestinationNames().empty());
 }
 
@@ -176,12 +150,10 @@ TEST_F(ImageFiles, DestinationLoadsOnlyAnExactImageOfTheSeries) {
   test::WriteBytes(folder.File("bad_02C6.ini"), wrongModel);
 
   const RadioData before = doc.Data();
-  EXPECT_FALSE(doc.LoadDestination("short"));
-  EXPECT_FALSE(doc.OperationFailed);
+  EXPECT_FALSE(doc.LoadDestination("short") || doc.OperationFailed);
   EXPECT_FALSE(doc.LoadDestination("bad"));
   EXPECT_TRUE(doc.OperationFailed);
-  EXPECT_FALSE(doc.LoadDestination("none"));
-  EXPECT_TRUE(doc.OperationCancelled);
+  EXPECT_FALSE(doc.LoadDestination("none") || !doc.OperationCancelled);
   EXPECT_EQ(doc.Data(), before);
   EXPECT_NE(test::ReadBytes(folder.File("err.log")).find(":frmMain.FileReadIni -> "),
             std::string::npos);
@@ -189,41 +161,15 @@ TEST_F(ImageFiles, DestinationLoadsOnlyAnExactImageOfTheSeries) {
   doc.CurrentFileName = "kept.dat";
   ASSERT_TRUE(doc.LoadDestination("EUR"));  // as the menu shows it
   EXPECT_FALSE(doc.OperationFailed);
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(doc.Data().RadioImage.data()), 16384), good);
+  EXPECT_EQ(ImageText(doc), good);
   EXPECT_EQ(doc.CurrentFileName, "kept.dat");
 }
 
-TEST(NewDataSet, ClearsTheFileNameAndTheFlags) {
-  Document doc;
-  doc.CurrentFileName = "x.dat";
-  doc.OperationFailed = doc.OperationCancelled = true;
-  doc.NewDataSet(kSeriesMV510);
-  EXPECT_EQ(doc.Series(), kSeriesMV510);
-  EXPECT_EQ(doc.Data().ImageLast, 8191);
-  EXPECT_EQ(doc.CurrentFileName, "");
-  EXPECT_FALSE(doc.OperationFailed || doc.OperationCancelled);
-}
-
-}  // namespace
-}  // namespace qw
-
-namespace qw {
-namespace {
-
-TEST(TextFile, HoldsTheTextImageAndALineEnd) {
-  test::TempFolder folder;
-  Document doc(folder.Path());
-  doc.NewDataSet(kSeriesMV710);
-  std::string report = doc.TextReport();
-  ASSERT_FALSE(report.empty());
-  ASSERT_TRUE(doc.SaveTextFile(folder.File("r.txt"), report).ok());
-  EXPECT_EQ(test::ReadBytes(folder.File("r.txt")), report + "\r\n");
-
-  Outcome failed = doc.SaveTextFile(folder.File("none/r.txt"), report);
-  ASSERT_TRUE(failed.failed());
+TEST_F(ImageFiles, TextFileHoldsTheTextImageAndALineEnd) {
+  ASSERT_TRUE(doc.SaveTextFile(folder.File("r.txt"), "A\r\nB").ok());
+  EXPECT_EQ(test::ReadBytes(folder.File("r.txt")), "A\r\nB\r\n");
+  Outcome failed = doc.SaveTextFile(folder.File("none/r.txt"), "A");
   EXPECT_EQ(failed.message->Title, std::string("MV710 ") + kProgramTitle);
-  EXPECT_EQ(failed.message->Icon, MessageIcon::Exclamation);
-  EXPECT_FALSE(failed.message->Text.empty());
   EXPECT_TRUE(doc.OperationFailed && doc.OperationCancelled);
 }
 

@@ -13,26 +13,25 @@
 
 namespace qw::test {
 
+// A fresh folder, removed with everything in it at the end of the test.
 class TempFolder {
  public:
-  TempFolder() {
-    std::random_device random;
-    path_ = std::filesystem::temp_directory_path() /
-            ("qw_files_test_" + std::to_string(random()) + std::to_string(random()));
+  TempFolder() : path_(std::filesystem::temp_directory_path() / Unique()) {
     std::filesystem::create_directories(path_);
   }
   ~TempFolder() {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
   }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
   const std::filesystem::path& Path() const { return path_; }
   std::string File(const std::string& name) const { return (path_ / name).string(); }
 
  private:
-  std::filesystem::path path_;
+  static std::string Unique() {
+    std::random_device random;
+    return "qw_files_test_" + std::to_string(random()) + std::to_string(random());
+  }
+  const std::filesystem::path path_;
 };
 
 inline std::string ReadBytes(const std::filesystem::path& path) {
@@ -47,32 +46,34 @@ inline void WriteBytes(const std::filesystem::path& path, const std::string& byt
   file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-// Values in every field the data file carries, chosen so that they survive a save and open
-// (no blanks at the ends of unmarked texts, non-negative values where the file writes abs).
+// Values in every field the data file of d's series carries, chosen so that they survive a
+// save and open (no blanks at the ends of unmarked texts, non-negative where the file writes abs).
 inline void FillCarriedFields(RadioData& d, unsigned seed) {
   std::mt19937 random(seed);
   auto flag = [&] { return random() % 2 == 1; };
   auto small = [&](int n) { return static_cast<int16_t>(random() % n); };
   const char* tags[] = {"MARINA", "  AB", "HARBOUR 1", "", "X#Y", "#HASH"};
   auto tag = [&] { return std::string(tags[random() % 6]); };
+  const bool mv510 = d.ModelSeries == kSeriesMV510, mv710 = d.ModelSeries == kSeriesMV710;
   for (auto& g : d.UsableGroupSettings) {
     g.Usable = flag(), g.TxTot = flag(), g.StatusIcon = flag();
     g.PriorityCh = flag() ? kNoChannel : static_cast<int32_t>(random() % 280);
-    g.StatusName = flag() ? "GRP" : "";
+    if (!mv510) g.StatusName = flag() ? "GRP" : "";
   }
   auto& c = d.CommonSettings;
   c.TxPoDisplay = small(256), c.Scan = flag(), c.ResumeTime = small(4);
   c.PttScanClear = flag(), c.DualWatch = flag(), c.OffsetTime = small(25);
   c.MagneticVariation = small(2), c.Weater = small(4);
   for (auto& b : d.AtisSettings.UsableAtisGroup) b = flag();
-  for (auto& b : d.AtisSettings.AtisKillerGroup) b = flag();
+  if (d.ModelSeries == kSeriesThird)
+    for (auto& b : d.AtisSettings.AtisKillerGroup) b = flag();
   d.AtisSettings.AtisCode = flag() ? "1234567890" : "";
   for (int group = 0; group < 3; ++group) {
     for (auto& ch : GroupList(d, group)) {
-      ch.Enable = flag(), ch.LowPower = flag(), ch.PowUp = flag(), ch.Duplex = flag();
-      ch.Duplex = ch.Duplex && ch.DuplexCapable;
+      ch.Enable = flag(), ch.LowPower = flag(), ch.PowUp = flag();
+      ch.Duplex = flag() && ch.DuplexCapable;
       ch.TxEnable = flag(), ch.DispayA = flag(), ch.ScanMemory = flag();
-      ch.Scramble = small(8), ch.ChTag = tag();
+      if (!mv510) ch.Scramble = small(8), ch.ChTag = tag();
     }
   }
   for (auto& wx : d.WX) wx.Enable = flag(), wx.ScanMemory = flag(), wx.ChTag = tag();
@@ -81,20 +82,10 @@ inline void FillCarriedFields(RadioData& d, unsigned seed) {
     ch.Enable = flag(), ch.LowPower = flag(), ch.PowUp = flag(), ch.ScanMemory = flag();
     ch.CHDisplayL = flag() ? "P1" : "", ch.CHDisplayR = flag() ? "A" : "";
     ch.Rxfreq = freqs[random() % 7], ch.Txfreq = freqs[random() % 7];
+    if (!mv710) continue;
     ch.Scramble = small(8), ch.ChTag = tag(), ch.Narrow = flag(), ch.RxComp = flag();
     ch.DCS = {small(209), small(209)}, ch.CTCSS = {small(51), small(51)};
   }
-}
-
-// Fields the data file never carries, filled so that a test notices when they move.
-inline void FillUncarriedFields(RadioData& d) {
-  d.DscSettings.UserMmsi = "123456789";
-  d.DscSettings.BeepOut[3] = true;
-  d.AtisSettings.AtisCallSign[4] = {"211", "ABC"};
-  d.CommonSettings.Rotary = true;
-  d.MemoryDirectory[0] = {true, "SHIP", "987654321"};
-  d.GroupDirectory[2] = {true, "FLEET", "012345678"};
-  for (auto& ch : d.FourthGroup) ch.TxEnable = true;
 }
 
 }  // namespace qw::test
