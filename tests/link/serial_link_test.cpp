@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <deque>
 #include <map>
 #include <numeric>
 
@@ -53,15 +52,12 @@ class Line final : public SerialPort {
   void Close() override {}
   bool IsOpen() const override { return true; }
   std::size_t BytesWaiting() override {
-    for (; !pending_.empty() && pending_.begin()->first <= clock.Now();
-         pending_.erase(pending_.begin()))
-      arrived_.push_back(pending_.begin()->second);
-    return arrived_.size();
+    return std::distance(pending_.begin(), pending_.upper_bound(clock.Now()));
   }
   std::size_t Read(uint8_t* out, std::size_t n) override {
-    const std::size_t k = std::min(n, BytesWaiting());
-    std::copy_n(arrived_.begin(), k, out);
-    arrived_.erase(arrived_.begin(), arrived_.begin() + k);
+    std::size_t k = 0;
+    for (const auto end = pending_.upper_bound(clock.Now()); k < n && pending_.begin() != end; ++k)
+      out[k] = pending_.extract(pending_.begin()).mapped();
     return k;
   }
   bool Write(const uint8_t* data, std::size_t n) override {
@@ -77,8 +73,9 @@ class Line final : public SerialPort {
   bool WaitForInput(std::size_t have, Ms timeout) override {
     const Time end = clock.Now() + timeout;
     while (BytesWaiting() <= have) {
+      const auto later = pending_.upper_bound(clock.Now());
       const Time wake =
-          std::min({pending_.empty() ? Time::max() : pending_.begin()->first, cancelAt, end});
+          std::min({later == pending_.end() ? Time::max() : later->first, cancelAt, end});
       clock.AdvanceTo(wake);
       if (wake == cancelAt) {
         cancel = true;
@@ -103,7 +100,6 @@ class Line final : public SerialPort {
   std::size_t next_ = 0;
   bool echo_, atOnce_;
   std::multimap<Time, uint8_t> pending_;
-  std::deque<uint8_t> arrived_;
 };
 
 TEST(SerialLink, EveryFaultOfAReplyIsRepeatedOnceAfterCanAndThenFails) {
@@ -121,6 +117,8 @@ TEST(SerialLink, EveryFaultOfAReplyIsRepeatedOnceAfterCanAndThenFails) {
     Ms from, to;  // how long the exchange takes
     enum { Plain, AtOnce, Babble, NoEcho, ThirdVariant } line = Plain;
   };
+  // Replies come 20 ms after their request; the program waits 10 s for a SOH, 1 s for the rest of
+  // the record, and 50 ms after the CAN. Without the echo the reply's start is taken for the echo.
   const Row rows[] = {
       {"none", {good}, true, 20ms, 30ms},
       {"bytes before the SOH", {noisy}, true, 20ms, 30ms},
@@ -133,12 +131,7 @@ TEST(SerialLink, EveryFaultOfAReplyIsRepeatedOnceAfterCanAndThenFails) {
       {"silence", {}, false, 20s + 50ms, 20s + 60ms},
       {"noise that outlasts every time-out", {}, false, 20s + 50ms, 20s + 60ms, Row::Babble},
       {"checksum mismatch twice", {badSum, badSum}, false, 90ms, 100ms},
-      {"no echo from a cable that should echo",
-       {good, good},
-       false,
-       20s + 90ms,
-       20s + 100ms,
-       Row::NoEcho},
+      {"missing echo", {good, good}, false, 20s + 90ms, 20s + 100ms, Row::NoEcho},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.fault);
@@ -193,24 +186,12 @@ TEST(SerialLink, CancelStopsEveryWait) {
   }
 }
 
-TEST(SerialLink, WritesWaitForTheAck) {
-  Image image{};
-  image[0x42] = 0x5A;
-  Line line({{}, {0x41, kACK}});  // first try unanswered, the second acknowledged after noise
-  SerialLink link = line.Link();
-  link.WriteByteExchange(0x42, image);
-  EXPECT_FALSE(link.OperationFailed);
-  EXPECT_EQ(line.Requests(),
-            std::vector<Bytes>(2, BuildRequest(kCmdWriteByte, 0x42, &image[0x42], 1)));
-}
-
 TEST(SerialLink, CancelSequenceSendsCanAndWaitsForAckDespiteTheCancel) {
   Line line({});
   line.cancel = true;
   SerialLink link = line.Link();
   link.CancelSequence();
   EXPECT_EQ(line.sent.back().first, Bytes{kCAN});
-  EXPECT_TRUE(link.OperationCancelled);
   EXPECT_GE(line.Elapsed(), 2ms);  // it waited for the ACK
 }
 
