@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "link/record.h"
 #include "sim/memory_port.h"
 #include "sim/simulated_radio.h"
@@ -12,29 +14,16 @@ namespace {
 
 using Request = SimulatedRadio::Request;
 
-std::vector<uint8_t> RadioMemory(int16_t series) {
-  std::vector<uint8_t> m(ImageLastFor(series) + 1);
-  for (std::size_t i = 0; i < m.size(); ++i) m[i] = static_cast<uint8_t>(i * 7 + 3);
-  const uint16_t id = ModelIdFor(series);
-  const int second = SecondModelIdOffset(series);
-  m[0x40] = m[second] = id >> 8;
-  m[0x41] = m[second + 1] = id & 0xFF;
-  return m;
-}
-
 class CloneTest : public ::testing::Test {
  protected:
+  // A radio whose memory is a pattern, with its series' model number in both places.
   void Use(int16_t series) {
-    series_ = series;
-    radio = std::make_unique<SimulatedRadio>(series, RadioMemory(series));
+    std::vector<uint8_t> memory(ImageLastFor(series) + 1);
+    for (std::size_t i = 0; i < memory.size(); ++i) memory[i] = static_cast<uint8_t>(i * 7 + 3);
+    radio = std::make_unique<SimulatedRadio>(series, memory);
+    radio->SetModelWords(ModelIdFor(series), ModelIdFor(series));
     port = std::make_unique<MemoryPort>(*radio, clock);
     link = std::make_unique<SerialLink>(*port, control, series);
-  }
-  std::vector<Request> Requests(uint8_t command) const {
-    std::vector<Request> out;
-    for (const Request& r : radio->Requests())
-      if (r.command == command) out.push_back(r);
-    return out;
   }
 
   ManualClock clock;
@@ -44,98 +33,29 @@ class CloneTest : public ::testing::Test {
   std::unique_ptr<SimulatedRadio> radio;
   std::unique_ptr<MemoryPort> port;
   std::unique_ptr<SerialLink> link;
-  int16_t series_ = kSeriesMV710;
 };
 
-TEST_F(CloneTest, ModelCheckReadsBothCopiesOfTheModelNumber) {
-  for (int16_t series : {kSeriesMV510, kSeriesMV710, kSeriesThird}) {
+// The last block starts short of the image's end, so an MV510 read ends at 99 %.
+TEST_F(CloneTest, ReadCoversTheImageBlockByBlock) {
+  for (auto [series, blocks, lastPercent] :
+       {std::tuple{kSeriesMV510, 128u, 99}, std::tuple{kSeriesMV710, 256u, 100}}) {
+    SCOPED_TRACE(series);
     Use(series);
-    CloneResult r = ReadDataChkModel(*link, series, kReadTitle);
-    EXPECT_TRUE(r.outcome.ok()) << series;
-    const uint16_t second = SecondModelIdOffset(series);
-    EXPECT_EQ(radio->Requests(), (std::vector<Request>{{kCmdReadByte, 0x40},
-                                                       {kCmdReadByte, 0x41},
-                                                       {kCmdReadByte, second},
-                                                       {kCmdReadByte, uint16_t(second + 1)}}));
-    EXPECT_FALSE(port->IsOpen());
+    progress.clear();
+    Image buffer{};
+    buffer.fill(0xEE);
+    ASSERT_TRUE(ReadData(*link, buffer, ImageLastFor(series)).outcome.ok());
+    const auto& reads = radio->Requests();
+    ASSERT_EQ(reads.size(), blocks);
+    EXPECT_EQ(reads.back().address, ImageLastFor(series) + 1 - kBlockSize);
+    EXPECT_TRUE(std::equal(radio->Memory().begin(), radio->Memory().end(), buffer.begin()));
+    EXPECT_TRUE(series != kSeriesMV510 || buffer[8192] == 0xEE);  // nothing beyond the image
+    EXPECT_EQ(progress.front(), 0);
+    EXPECT_EQ(progress.back(), lastPercent);
   }
 }
 
-TEST_F(CloneTest, ModelCheckRefusesAnotherOrInconsistentRadio) {
-  const Message typeError{kModelTypeError, kReadTitle, MessageIcon::Stop};
-  Use(kSeriesMV710);
-  auto other = ReadDataChkModel(*link, kSeriesMV510, kProgramToRadioTitle);
-  EXPECT_EQ(other.outcome.message, typeError);  // titled "Read from Radio" for programming too
-
-  Use(kSeriesMV710);
-  radio->Memory()[16383] ^= 1;  // only the second copy is wrong
-  auto copy = ReadDataChkModel(*link, kSeriesMV710, kReadTitle);
-  EXPECT_TRUE(copy.outcome.failed());
-  EXPECT_EQ(copy.outcome.message, typeError);
-  EXPECT_TRUE(link->OperationFailed);
-}
-
-TEST_F(CloneTest, ModelCheckCommunicationFailure) {
-  Use(kSeriesMV710);
-  radio->Faults().dropReply = 2;  // the first byte fails twice; nothing after it is asked
-  auto r = ReadDataChkModel(*link, kSeriesMV710, kReadTitle);
-  EXPECT_EQ(r.outcome.message, (Message{kCommunicationError, kModelCheckTitle, MessageIcon::Stop}));
-  EXPECT_EQ(radio->Requests().size(), 2u);
-}
-
-TEST_F(CloneTest, ReadOfAnMV510Reads128BlocksAndEndsAt99Percent) {
-  Use(kSeriesMV510);
-  Image buffer{};
-  buffer.fill(0xEE);
-  auto r = ReadData(*link, buffer, ImageLastFor(kSeriesMV510));
-  ASSERT_TRUE(r.outcome.ok());
-  auto blocks = Requests(kCmdReadBlock);
-  ASSERT_EQ(blocks.size(), 128u);
-  EXPECT_EQ(blocks.front().address, 0);
-  EXPECT_EQ(blocks.back().address, 0x1FC0);
-  EXPECT_TRUE(std::equal(radio->Memory().begin(), radio->Memory().end(), buffer.begin()));
-  EXPECT_EQ(buffer[8192], 0xEE);  // beyond the MV510 image nothing is received
-  EXPECT_EQ(progress.front(), 0);
-  EXPECT_EQ(progress.back(), 99);
-}
-
-TEST_F(CloneTest, ReadOfAnMV710EndsAt100Percent) {
-  Use(kSeriesMV710);
-  Image buffer{};
-  ASSERT_TRUE(ReadData(*link, buffer, 16383).outcome.ok());
-  EXPECT_EQ(Requests(kCmdReadBlock).size(), 256u);
-  EXPECT_EQ(progress.back(), 100);
-}
-
-TEST_F(CloneTest, ReadSurvivesOneBadReplyButNotTwo) {
-  Use(kSeriesMV710);
-  Image buffer{};
-  radio->Faults().corruptChecksum = 1;
-  EXPECT_TRUE(ReadData(*link, buffer, 16383).outcome.ok());
-
-  Use(kSeriesMV710);
-  radio->Faults().wrongType = 2;
-  auto r = ReadData(*link, buffer, 16383);
-  EXPECT_EQ(r.outcome.message, (Message{kCommunicationError, kReadTitle, MessageIcon::Stop}));
-  EXPECT_EQ(Requests(kCmdReadBlock).size(), 2u);
-}
-
-TEST_F(CloneTest, CancelledReadStopsTheRadioWithCan) {
-  Use(kSeriesMV710);
-  Image buffer{};
-  // Cancel from the progress callback when a third of the image is done.
-  control.Progress = [this](int p) {
-    if (p >= 33) cancel = true;
-  };
-  radio->Faults().dropReply = 0;
-  auto r = ReadData(*link, buffer, 16383);
-  EXPECT_TRUE(r.outcome.cancelled());
-  EXPECT_FALSE(r.outcome.message.has_value());
-  EXPECT_LT(Requests(kCmdReadBlock).size(), 100u);
-  EXPECT_FALSE(port->IsOpen());
-}
-
-TEST_F(CloneTest, WritePlanOfAnMV710) {
+TEST_F(CloneTest, ProgramOfAnMV710WritesExactlyThePlannedRanges) {
   Use(kSeriesMV710);
   Image image{};
   for (int i = 0; i < kImageSize; ++i) image[i] = static_cast<uint8_t>(i ^ 0x5A);
@@ -156,42 +76,13 @@ TEST_F(CloneTest, WritePlanOfAnMV710) {
   EXPECT_EQ(progress.back(), 100);
 }
 
-TEST_F(CloneTest, WritePlanOfTheThirdVariantWritesItsBytesAt0x200) {
+TEST(WritePlan, TheThirdVariantWritesItsBytesAt0x200AndTheMV510StopsAtItsEnd) {
   auto plan = WritePlan(kSeriesThird);
   auto at = std::find_if(plan.begin(), plan.end(), [](auto& s) { return s.address == 0x200; });
   ASSERT_NE(at, plan.end());
-  EXPECT_EQ(at->kind, WriteStep::Bytes);
-  EXPECT_EQ(at->first, 0x200);
-  EXPECT_EQ(at->last, 0x22F);
-  EXPECT_EQ(WritePlan(kSeriesMV510).back().address, 0x1FC0);
-  EXPECT_EQ(WritePlan(kSeriesMV510).back().kind, WriteStep::Block);
-}
-
-TEST_F(CloneTest, WriteFailureAndCancel) {
-  Use(kSeriesMV510);
-  Image image{};
-  radio->Faults().dropReply = 1000;
-  auto r = WriteData(*link, image, kSeriesMV510);
-  EXPECT_EQ(r.outcome.message,
-            (Message{kWriteCommunicationError, kProgramToRadioTitle, MessageIcon::Stop}));
-
-  Use(kSeriesMV510);
-  control.Progress = [this](int p) {
-    if (p >= 50) cancel = true;
-  };
-  auto c = WriteData(*link, image, kSeriesMV510);
-  EXPECT_TRUE(c.outcome.cancelled());
-  EXPECT_LT(Requests(kCmdWriteBlock).size(), 70u);
-}
-
-TEST_F(CloneTest, PortThatWillNotOpenSaysWhy) {
-  Use(kSeriesMV710);
-  port->FailOpen("Cannot open /dev/ttyUSB0: there is no such port.");
-  auto r = ReadDataChkModel(*link, kSeriesMV710, kReadTitle);
-  EXPECT_TRUE(r.outcome.failed());
-  EXPECT_EQ(r.portError, "Cannot open /dev/ttyUSB0: there is no such port.");
-  EXPECT_EQ(r.outcome.message->Text, r.portError);
-  EXPECT_TRUE(radio->Requests().empty());
+  EXPECT_EQ(std::tuple(at->kind, at->first, at->last), std::tuple(WriteStep::Bytes, 0x200, 0x22F));
+  const WriteStep last = WritePlan(kSeriesMV510).back();  // the MV510's plan ends with its image
+  EXPECT_EQ(std::tuple(last.kind, last.address), std::tuple(WriteStep::Block, 0x1FC0));
 }
 
 TEST_F(CloneTest, TakeOverKeepsTheProgramsOwnRanges) {
