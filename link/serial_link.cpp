@@ -169,6 +169,8 @@ void SerialLink::Exchange(const std::string& label, const std::vector<uint8_t>& 
       // The CAN puts the radio back to waiting for a record's SOH.
       Send({kCAN});
       Pause(kCanPause);
+      // A cancel during the pause ends the exchange before the radio gets another request.
+      if (CancelSeen()) return;
     }
     Send(request);
     DrainEcho(request.size(), echoTimeout);
