@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 #include <iostream>
-#include <sstream>
-#include <system_error>
 
+#include "files/atomic_file.h"
+#include "files/bounded_read.h"
 #include "files/json_data.h"
+#include "files/profile_file.h"
 
 namespace qw::cli {
 namespace {
@@ -22,66 +22,24 @@ std::string Extension(const std::string& path) {
   return Lower(std::filesystem::path(path).extension().string());
 }
 
-// Reads at most limit bytes; nullopt when the file cannot be read.
-std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t limit) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes(limit, '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(limit));
-  if (in.bad()) return std::nullopt;
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
+// At most limit bytes of the file; nullopt when it cannot be read.
+std::optional<std::string> ReadHead(const std::string& path, std::size_t limit) {
+  std::string bytes;
+  if (ReadFileBounded(path, limit, bytes) == ReadStatus::Failed) return std::nullopt;
   return bytes;
+}
+
+// A data file's MAIN/MODELTYPE; the data-file reader does the real model check.
+std::optional<int16_t> SeriesOfDataFile(const std::string& text) {
+  std::string value = ProfileValueInText(text, "MAIN", "MODELTYPE");
+  if (value.size() == 1 && value[0] >= '0' && value[0] <= '2') {
+    return static_cast<int16_t>(value[0] - '0');
+  }
+  return std::nullopt;
 }
 
 Message FileMessage(const std::string& text, MessageIcon icon = MessageIcon::Exclamation) {
   return Message{text, kProgramTitle, icon};
-}
-
-// Writes through a temporary file beside the target, so a failed write keeps the old file.
-bool WriteWhole(const std::string& path, const std::string& bytes) {
-  std::filesystem::path target(path);
-  std::filesystem::path temp = target;
-  temp += ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ec;
-      std::filesystem::remove(temp, ec);
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, target, ec);
-  if (ec) std::filesystem::remove(temp, ec);
-  return !ec;
-}
-
-std::optional<int16_t> SeriesOfDataFile(const std::string& text) {
-  // The MODELTYPE line of the MAIN section; the data-file reader does the real model check.
-  std::istringstream in(text);
-  std::string line;
-  bool inMain = false;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    std::string l = Lower(line);
-    l.erase(0, l.find_first_not_of(" \t"));
-    if (!l.empty() && l[0] == '[') {
-      inMain = l.rfind("[main]", 0) == 0;
-      continue;
-    }
-    if (!inMain || l.rfind("modeltype", 0) != 0) continue;
-    auto eq = l.find('=');
-    if (eq == std::string::npos) continue;
-    std::string v = l.substr(eq + 1);
-    v.erase(0, v.find_first_not_of(" \t#"));
-    if (!v.empty() && v[0] >= '0' && v[0] <= '2') return static_cast<int16_t>(v[0] - '0');
-    return std::nullopt;
-  }
-  return std::nullopt;
 }
 
 std::optional<int16_t> SeriesOfImage(const std::string& bytes) {
@@ -115,10 +73,10 @@ std::optional<int16_t> ParseSeries(const std::string& text) {
 std::optional<int16_t> SeriesOfFile(const std::string& path) {
   std::string ext = Extension(path);
   if (ext == ".hex") {
-    auto bytes = ReadSmallFile(path, 16385);
+    auto bytes = ReadHead(path, 16385);
     return bytes ? SeriesOfImage(*bytes) : std::nullopt;
   }
-  auto text = ReadSmallFile(path, 1 << 20);
+  auto text = ReadHead(path, kMaxTextFileBytes);
   if (!text) return std::nullopt;
   if (ext == ".json") return SeriesOfJson(*text);
   return SeriesOfDataFile(*text);
@@ -144,10 +102,12 @@ Outcome LoadInput(Document& doc, const std::string& path) {
   if (ext == ".dat") return doc.OpenDataFile(path);
   if (ext == ".hex") return doc.LoadRawImage(path);
   if (ext == ".json") {
-    auto text = ReadSmallFile(path, 64 << 20);
-    if (!text) return Outcome::Failed(FileMessage("FileRead Error!!"));
+    std::string text;
+    if (ReadFileBounded(path, 64 << 20, text) != ReadStatus::Ok) {
+      return Outcome::Failed(FileMessage("FileRead Error!!"));
+    }
     std::string error;
-    if (!JsonToData(*text, doc.Data(), error)) {
+    if (!JsonToData(text, doc.Data(), error)) {
       return Outcome::Failed(FileMessage(path + ": " + error, MessageIcon::Stop));
     }
     return Outcome::Ok();
@@ -156,13 +116,18 @@ Outcome LoadInput(Document& doc, const std::string& path) {
       FileMessage(path + ": unknown kind of file (use .dat, .hex or .json)", MessageIcon::Stop));
 }
 
+bool IsOutputKind(const std::string& path) {
+  std::string ext = Extension(path);
+  return ext == ".dat" || ext == ".hex" || ext == ".txt" || ext == ".json";
+}
+
 Outcome WriteOutput(Document& doc, const std::string& path) {
   std::string ext = Extension(path);
   if (ext == ".dat") return doc.SaveDataFile(path);
   if (ext == ".hex") return doc.SaveRawImage(path);
   if (ext == ".txt") return doc.SaveTextFile(path, doc.TextReport());
   if (ext == ".json") {
-    if (!WriteWhole(path, DataToJson(doc.Data()))) {
+    if (!WriteFileAtomically(path, DataToJson(doc.Data()))) {
       return Outcome::Failed(FileMessage("FileSave Error!!"));
     }
     return Outcome::Ok();

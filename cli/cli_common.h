@@ -34,6 +34,8 @@ std::filesystem::path ProgramFolder();
 Outcome StartDocument(Document& doc, int16_t series, const std::string& destination);
 // Loads IN onto the document by its extension (.dat, .hex, .json).
 Outcome LoadInput(Document& doc, const std::string& path);
+// True when OUT's extension is one WriteOutput can write.
+bool IsOutputKind(const std::string& path);
 // Writes OUT by its extension (.dat, .hex, .json, .txt).
 Outcome WriteOutput(Document& doc, const std::string& path);
 

@@ -129,9 +129,7 @@ Outcome Transfer(Document& doc, const RadioOptions& o, bool read) {
 
 // A read takes half a minute; a name it cannot write is better refused before it starts.
 bool WritableKind(const std::string& path) {
-  std::string ext = std::filesystem::path(path).extension().string();
-  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (ext == ".dat" || ext == ".hex" || ext == ".json" || ext == ".txt") return true;
+  if (IsOutputKind(path)) return true;
   std::cerr << path << ": unknown kind of file (use .dat, .hex, .json or .txt)\n";
   return false;
 }
