@@ -16,6 +16,29 @@ Outcome Unexpected(const Document& doc, const char* location, const std::excepti
   return Outcome::Cancelled(Message{e.what(), kProgramTitle, MessageIcon::Stop});
 }
 
+// The outcome of one clone step; a port that would not open is worth a line in the log.
+Outcome StepOutcome(const Document& doc, const CloneResult& result) {
+  if (!result.portError.empty()) doc.WriteErrorLog("frmRadio.PortOpen", result.portError);
+  return result.outcome;
+}
+
+// Runs a procedure's steps. An unexpected error ends it as a logged stop at the location of the
+// step that was running; the outcome flags follow the result.
+template <typename Steps>
+Outcome RunProcedure(Document& doc, SerialLink& link, Steps steps) {
+  const char* location = "frmRadio.ReadDataChkModel";
+  Outcome outcome;
+  try {
+    outcome = steps(location);
+  } catch (const std::exception& e) {
+    link.ClosePort();
+    outcome = Unexpected(doc, location, e);
+  }
+  doc.OperationFailed = !outcome.ok();
+  doc.OperationCancelled = outcome.cancelled();
+  return outcome;
+}
+
 }  // namespace
 
 Outcome Document::ReadFromRadio(SerialPort& port, const TransferControl& control) {
@@ -23,32 +46,18 @@ Outcome Document::ReadFromRadio(SerialPort& port, const TransferControl& control
   OperationCancelled = false;
   const int16_t series = data_.ModelSeries;
   SerialLink link(port, control, series);
-  Outcome outcome;
-  const char* location = "frmRadio.ReadDataChkModel";
-  try {
-    CloneResult check = ReadDataChkModel(link, series, kReadTitle);
-    if (!check.portError.empty()) WriteErrorLog("frmRadio.PortOpen", check.portError);
-    outcome = check.outcome;
-    if (outcome.ok()) {
-      location = "frmRadio.ReadData";
-      // Addresses the radio does not deliver keep the image's own bytes.
-      Image buffer = data_.RadioImage;
-      CloneResult read = ReadData(link, buffer, data_.ImageLast);
-      if (!read.portError.empty()) WriteErrorLog("frmRadio.PortOpen", read.portError);
-      outcome = read.outcome;
-      if (outcome.ok()) {
-        TakeOverReadImage(buffer, data_.RadioImage, data_.ImageLast);
-        DecodeImage(data_);
-        outcome = Outcome::Ok(Message{kComplete, kReadTitle, MessageIcon::Information});
-      }
-    }
-  } catch (const std::exception& e) {
-    link.ClosePort();
-    outcome = Unexpected(*this, location, e);
-  }
-  OperationFailed = !outcome.ok();
-  OperationCancelled = outcome.cancelled();
-  return outcome;
+  return RunProcedure(*this, link, [&](const char*& location) {
+    Outcome outcome = StepOutcome(*this, ReadDataChkModel(link, series, kReadTitle));
+    if (!outcome.ok()) return outcome;
+    location = "frmRadio.ReadData";
+    // Addresses the radio does not deliver keep the image's own bytes.
+    Image buffer = data_.RadioImage;
+    outcome = StepOutcome(*this, ReadData(link, buffer, data_.ImageLast));
+    if (!outcome.ok()) return outcome;
+    TakeOverReadImage(buffer, data_.RadioImage, data_.ImageLast);
+    DecodeImage(data_);
+    return Outcome::Ok(Message{kComplete, kReadTitle, MessageIcon::Information});
+  });
 }
 
 Outcome Document::ProgramToRadio(SerialPort& port, const TransferControl& control) {
@@ -58,28 +67,14 @@ Outcome Document::ProgramToRadio(SerialPort& port, const TransferControl& contro
   // The header checksum is made fresh each time, so it is right even when only data changed.
   PrepareImageForRadio(data_);
   SerialLink link(port, control, series);
-  Outcome outcome;
-  const char* location = "frmRadio.ReadDataChkModel";
-  try {
-    CloneResult check = ReadDataChkModel(link, series, kProgramToRadioTitle);
-    if (!check.portError.empty()) WriteErrorLog("frmRadio.PortOpen", check.portError);
-    outcome = check.outcome;
-    if (outcome.ok()) {
-      location = "frmRadio.WriteData";
-      CloneResult write = WriteData(link, data_.RadioImage, series);
-      if (!write.portError.empty()) WriteErrorLog("frmRadio.PortOpen", write.portError);
-      outcome = write.outcome;
-      if (outcome.ok()) {
-        outcome = Outcome::Ok(Message{kComplete, kProgramToRadioTitle, MessageIcon::Information});
-      }
-    }
-  } catch (const std::exception& e) {
-    link.ClosePort();
-    outcome = Unexpected(*this, location, e);
-  }
-  OperationFailed = !outcome.ok();
-  OperationCancelled = outcome.cancelled();
-  return outcome;
+  return RunProcedure(*this, link, [&](const char*& location) {
+    Outcome outcome = StepOutcome(*this, ReadDataChkModel(link, series, kProgramToRadioTitle));
+    if (!outcome.ok()) return outcome;
+    location = "frmRadio.WriteData";
+    outcome = StepOutcome(*this, WriteData(link, data_.RadioImage, series));
+    if (!outcome.ok()) return outcome;
+    return Outcome::Ok(Message{kComplete, kProgramToRadioTitle, MessageIcon::Information});
+  });
 }
 
 }  // namespace qw
