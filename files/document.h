@@ -3,9 +3,11 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "files/data_edit.h"
 #include "model/outcome.h"
 #include "model/radio_data.h"
 
@@ -24,6 +26,26 @@ class Document {
   int16_t Series() const { return data_.ModelSeries; }
   const std::filesystem::path& ProgramFolder() const { return programFolder_; }
   bool Debug() const { return debug_; }
+
+  // Set by every edit of the data set; whole-document operations set or clear it as the
+  // program's rules say (New and Open clear it, a read sets it).
+  bool DataChanged = false;
+
+  // The one edit path. apply changes the data set; the Document tells its observers before
+  // and after, sets DataChanged and returns. Panes, undo and imports all come through here.
+  void Edit(const EditWhat& what, const std::function<void(RadioData&)>& apply);
+  // Takes a whole new data set (a read, an import, an undo of a whole-document step) as one
+  // edit of the WholeDataSet unit.
+  void Replace(RadioData next, const std::string& operation);
+
+  // Told of every edit, before (data still as it was) and after it is applied.
+  struct Observer {
+    virtual ~Observer() = default;
+    virtual void BeforeEdit(const EditWhat&, const RadioData&) {}
+    virtual void AfterEdit(const EditWhat&, const RadioData&) {}
+  };
+  void AddObserver(Observer* observer);
+  void RemoveObserver(Observer* observer);
 
   // Outcome flags for callers whose behaviour depends on them.
   bool OperationFailed = false;
@@ -65,6 +87,7 @@ class Document {
   std::filesystem::path programFolder_;
   bool debug_ = false;
   RadioData data_;
+  std::vector<Observer*> observers_;
 };
 
 }  // namespace qw

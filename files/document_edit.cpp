@@ -1,0 +1,31 @@
+// Document: the one path through which the data set is edited.
+#include <algorithm>
+
+#include "files/document.h"
+
+namespace qw {
+
+void Document::Edit(const EditWhat& what, const std::function<void(RadioData&)>& apply) {
+  // A copy of the list, so an observer may remove itself while it is told.
+  const std::vector<Observer*> observers = observers_;
+  for (Observer* o : observers) o->BeforeEdit(what, data_);
+  apply(data_);
+  DataChanged = true;
+  for (Observer* o : observers) o->AfterEdit(what, data_);
+}
+
+void Document::Replace(RadioData next, const std::string& operation) {
+  Edit({EditWhat::Unit::WholeDataSet, -1, -1, operation},
+       [&next](RadioData& d) { d = std::move(next); });
+}
+
+void Document::AddObserver(Observer* observer) {
+  if (std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
+    observers_.push_back(observer);
+}
+
+void Document::RemoveObserver(Observer* observer) {
+  observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+}
+
+}  // namespace qw
