@@ -167,6 +167,11 @@ std::string ToneText(const ChannelRecord& ch, int direction) {
   return "-------";
 }
 
+std::string ChannelDisplayText(const ChannelRecord& ch) {
+  const std::string suffix = " " + ch.CHDisplayR;
+  return PadOrDashes(PadRight(ch.CHDisplayL, 2) + suffix.back(), 3);
+}
+
 std::string DcsText(int i) {
   const auto& codes = DcsList();
   const int last = static_cast<int>(codes.size()) - 1;  // 104

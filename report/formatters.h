@@ -55,6 +55,9 @@ std::string TextOrDashes(const std::string& s);        // "----" when s is blank
 
 // Tones of a fourth-group channel: direction 0 transmit, 1 receive. CTCSS wins over DCS.
 std::string ToneText(const ChannelRecord& ch, int direction);
+// The channel number a fourth-group channel shows, always three characters: two of number and
+// one of suffix ("1 A", "12 ", "   ").
+std::string ChannelDisplayText(const ChannelRecord& ch);
 // "N023" for 1..104, "I023" for the second bank 105..208; "" outside.
 std::string DcsText(int i);
 
