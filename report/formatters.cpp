@@ -138,6 +138,12 @@ std::string ChannelLabelText(int32_t p, int16_t series) {
   return "Off";
 }
 
+const MasterSlot& MasterSlotAt(int position) {
+  static const MasterSlot kNone{};
+  if (position < 0 || position >= 240) return kNone;
+  return ChannelMasterTable()[static_cast<std::size_t>(position)];
+}
+
 std::string FourthGroupText(int16_t series) {
   return FourthGroupName(series) + std::string(" CH");
 }

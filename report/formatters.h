@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/channel_plans.h"
 #include "model/radio_data.h"
 
 namespace qw {
@@ -44,6 +45,10 @@ std::string ScrambleText(int16_t v);
 
 // A channel number as PriorityCh holds it: "16", "22A", "EXP7"/"LMR7", or "Off".
 std::string ChannelLabelText(int32_t p, int16_t series);
+// The master-table slot a marine channel's Position names. A Position read from a file may
+// point outside the table; such a channel gets an empty slot (no label, no frequencies) rather
+// than a read out of bounds.
+const MasterSlot& MasterSlotAt(int position);
 // Caption of the fourth group in group lists: "LMR CH" for the MV710 series, else "EXP CH".
 // (The short prefix "LMR"/"EXP" is FourthGroupName in model/radio_data.h.)
 std::string FourthGroupText(int16_t series);
