@@ -1,86 +1,8 @@
 #include "cli/cli_common.h"
 
-#include <algorithm>
-#include <cctype>
 #include <iostream>
 
-#include "files/atomic_file.h"
-#include "files/bounded_read.h"
-#include "files/json_data.h"
-#include "files/profile_file.h"
-
 namespace qw::cli {
-namespace {
-
-std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
-
-std::string Extension(const std::string& path) {
-  return Lower(std::filesystem::path(path).extension().string());
-}
-
-// At most limit bytes of the file; nullopt when it cannot be read.
-std::optional<std::string> ReadHead(const std::string& path, std::size_t limit) {
-  std::string bytes;
-  if (ReadFileBounded(path, limit, bytes) == ReadStatus::Failed) return std::nullopt;
-  return bytes;
-}
-
-// A data file's MAIN/MODELTYPE; the data-file reader does the real model check.
-std::optional<int16_t> SeriesOfDataFile(const std::string& text) {
-  std::string value = ProfileValueInText(text, "MAIN", "MODELTYPE");
-  if (value.size() == 1 && value[0] >= '0' && value[0] <= '2') {
-    return static_cast<int16_t>(value[0] - '0');
-  }
-  return std::nullopt;
-}
-
-Message FileMessage(const std::string& text, MessageIcon icon = MessageIcon::Exclamation) {
-  return Message{text, kProgramTitle, icon};
-}
-
-std::optional<int16_t> SeriesOfImage(const std::string& bytes) {
-  if (bytes.size() == 8192) return kSeriesMV510;
-  if (bytes.size() != 16384) return std::nullopt;
-  int id = static_cast<unsigned char>(bytes[0x40]) * 256 + static_cast<unsigned char>(bytes[0x41]);
-  if (id == ModelIdFor(kSeriesThird)) return kSeriesThird;
-  return kSeriesMV710;
-}
-
-std::optional<int16_t> SeriesOfJson(const std::string& text) {
-  auto key = text.find("\"ModelSeries\"");
-  if (key == std::string::npos) return std::nullopt;
-  auto colon = text.find(':', key);
-  if (colon == std::string::npos) return std::nullopt;
-  auto digit = text.find_first_not_of(" \t\r\n", colon + 1);
-  if (digit == std::string::npos || text[digit] < '0' || text[digit] > '2') return std::nullopt;
-  return static_cast<int16_t>(text[digit] - '0');
-}
-
-}  // namespace
-
-std::optional<int16_t> ParseSeries(const std::string& text) {
-  std::string t = Lower(text);
-  if (t == "mv510" || t == "1") return kSeriesMV510;
-  if (t == "mv710" || t == "2") return kSeriesMV710;
-  if (t == "0") return kSeriesThird;
-  return std::nullopt;
-}
-
-std::optional<int16_t> SeriesOfFile(const std::string& path) {
-  std::string ext = Extension(path);
-  if (ext == ".hex") {
-    auto bytes = ReadHead(path, 16385);
-    return bytes ? SeriesOfImage(*bytes) : std::nullopt;
-  }
-  auto text = ReadHead(path, kMaxTextFileBytes);
-  if (!text) return std::nullopt;
-  if (ext == ".json") return SeriesOfJson(*text);
-  return SeriesOfDataFile(*text);
-}
 
 std::filesystem::path ProgramFolder() {
   std::error_code ec;
@@ -91,53 +13,21 @@ std::filesystem::path ProgramFolder() {
 
 Outcome StartDocument(Document& doc, int16_t series, const std::string& destination) {
   doc.NewDataSet(series);
-  if (!destination.empty() && !doc.LoadDestination(destination)) {
-    return Outcome::Failed(FileMessage("IniFileRead Error!!"));
-  }
-  return Outcome::Ok();
+  if (destination.empty()) return Outcome::Ok();
+  return doc.LoadDestination(destination);
 }
 
 Outcome LoadInput(Document& doc, const std::string& path) {
-  std::string ext = Extension(path);
-  if (ext == ".dat") return doc.OpenDataFile(path);
-  if (ext == ".hex") return doc.LoadRawImage(path);
-  if (ext == ".json") {
-    std::string text;
-    if (ReadFileBounded(path, 64 << 20, text) != ReadStatus::Ok) {
-      return Outcome::Failed(FileMessage("FileRead Error!!"));
-    }
-    std::string error;
-    if (!JsonToData(text, doc.Data(), error)) {
-      return Outcome::Failed(FileMessage(path + ": " + error, MessageIcon::Stop));
-    }
-    return Outcome::Ok();
-  }
-  return Outcome::Failed(
-      FileMessage(path + ": unknown kind of file (use .dat, .hex or .json)", MessageIcon::Stop));
+  return doc.Open(path);
 }
 
 bool IsOutputKind(const std::string& path) {
-  std::string ext = Extension(path);
-  return ext == ".dat" || ext == ".hex" || ext == ".txt" || ext == ".json";
+  return Document::CanSaveAs(path);
 }
 
 Outcome WriteOutput(Document& doc, const std::string& path) {
-  std::string ext = Extension(path);
-  if (ext == ".dat") return doc.SaveDataFile(path);
-  if (ext == ".hex") return doc.SaveRawImage(path);
-  if (ext == ".txt") return doc.SaveTextFile(path, doc.TextReport());
-  if (ext == ".json") {
-    if (!WriteFileAtomically(path, DataToJson(doc.Data()))) {
-      return Outcome::Failed(FileMessage("FileSave Error!!"));
-    }
-    return Outcome::Ok();
-  }
-  return Outcome::Failed(FileMessage(
-      path + ": unknown kind of file (use .dat, .hex, .json or .txt)", MessageIcon::Stop));
+  return doc.SaveAs(path);
 }
-
-// The radio commands live in their own file; this keeps the tool linkable without them.
-[[gnu::weak]] void RegisterRadioCommands(CLI::App&, Context&) {}
 
 int Report(const Outcome& outcome) {
   if (outcome.message && !outcome.ok()) std::cerr << outcome.message->Text << "\n";

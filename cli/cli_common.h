@@ -8,6 +8,7 @@
 #include <string>
 
 #include "files/document.h"
+#include "files/file_kinds.h"
 #include "model/outcome.h"
 
 namespace qw::cli {
@@ -22,10 +23,9 @@ struct Context {
 };
 
 // "mv510"/"1", "mv710"/"2", "0"; nullopt for anything else.
-std::optional<int16_t> ParseSeries(const std::string& text);
-// The series a file belongs to: a data file's MAIN/MODELTYPE, a raw image's length and model
-// number, a JSON file's ModelSeries. nullopt when it cannot be told.
-std::optional<int16_t> SeriesOfFile(const std::string& path);
+inline std::optional<int16_t> ParseSeries(const std::string& text) {
+  return SeriesFromName(text);
+}
 // The folder the executables (and the destination images) are in.
 std::filesystem::path ProgramFolder();
 

@@ -1,10 +1,12 @@
 // The commands that build, convert and describe data sets: new, convert, info.
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <memory>
 
 #include "cli/cli_common.h"
 #include "model/image_codec.h"
+#include "model/image_header.h"
 
 namespace qw::cli {
 namespace {
@@ -16,15 +18,25 @@ struct FileOptions {
   std::string output;
 };
 
-const auto kSeriesNames = CLI::IsMember({"mv510", "mv710", "0", "1", "2"}, CLI::ignore_case);
+// Every name --series takes: the series' own names and their numbers.
+std::vector<std::string> SeriesNames() {
+  std::vector<std::string> names;
+  for (const SeriesTraits& row : AllSeries()) names.emplace_back(row.cliName);
+  for (const SeriesTraits& row : AllSeries()) {
+    std::string number = std::to_string(row.series);
+    if (std::find(names.begin(), names.end(), number) == names.end()) names.push_back(number);
+  }
+  return names;
+}
+const auto kSeriesNames = CLI::IsMember(SeriesNames(), CLI::ignore_case);
 
-// Series from --series, else from the input file, else the default MV710.
+// Series from --series, else from the input file, else the default.
 int16_t ChooseSeries(const FileOptions& o) {
-  if (!o.series.empty()) return ParseSeries(o.series).value_or(kSeriesMV710);
+  if (!o.series.empty()) return ParseSeries(o.series).value_or(kDefaultSeries);
   if (!o.input.empty()) {
     if (auto s = SeriesOfFile(o.input)) return *s;
   }
-  return kSeriesMV710;
+  return kDefaultSeries;
 }
 
 int RunNew(const FileOptions& o) {
@@ -70,22 +82,19 @@ int RunInfo(const FileOptions& o) {
   // A raw image is described as it is on disk; other files as the image they would program.
   bool rawImage = std::filesystem::path(o.input).extension() == ".hex";
   if (!rawImage) PrepareImageForRadio(d);
-  const Image& img = d.RadioImage;
-  int e = SecondModelIdOffset(d.ModelSeries);
-  int first = img[0x40] * 256 + img[0x41];
-  int second = img[e] * 256 + img[e + 1];
-  uint8_t sum = ImageChecksum(img, 66, 29);
+  const ImageHeaderFacts h = HeaderFacts(d.RadioImage, d.ModelSeries);
 
   std::cout << "file: " << o.input << "\n";
-  std::cout << "series: "
-            << (d.ModelSeries == kSeriesMV710   ? "mv710"
-                : d.ModelSeries == kSeriesMV510 ? "mv510"
-                                                : "0")
-            << " (ModelSeries " << d.ModelSeries << ", " << (d.ImageLast + 1) << " bytes)\n";
-  std::cout << "model number: " << Hex4(first) << " at 64..65, " << Hex4(second) << " at " << e
-            << ".." << e + 1 << " (expected " << Hex4(ModelIdFor(d.ModelSeries)) << ")\n";
-  std::cout << "header checksum: " << (img[95] == sum ? "right" : "wrong") << " (byte 95 "
-            << Hex2(img[95]) << ", sum of 66..94 " << Hex2(sum) << ")\n";
+  std::cout << "series: " << Traits(d.ModelSeries).cliName << " (ModelSeries " << d.ModelSeries
+            << ", " << (d.ImageLast + 1) << " bytes)\n";
+  std::cout << "model number: " << Hex4(h.firstModelId) << " at " << h.firstModelIdOffset << ".."
+            << h.firstModelIdOffset + 1 << ", " << Hex4(h.secondModelId) << " at "
+            << h.secondModelIdOffset << ".." << h.secondModelIdOffset + 1 << " (expected "
+            << Hex4(ModelIdFor(d.ModelSeries)) << ")\n";
+  std::cout << "header checksum: " << (h.storedChecksum == h.computedChecksum ? "right" : "wrong")
+            << " (byte " << h.checksumOffset << " " << Hex2(h.storedChecksum) << ", sum of "
+            << h.checksumFirst << ".." << h.checksumLast << " " << Hex2(h.computedChecksum)
+            << ")\n";
   const char* fourth = FourthGroupName(d.ModelSeries);
   std::cout << "enabled channels: USA " << CountEnabled(d.USA) << ", INTL " << CountEnabled(d.INTL)
             << ", CANADA " << CountEnabled(d.CANADA) << ", " << fourth << " "

@@ -1,19 +1,16 @@
 // read, program, simulate and ports: the commands that talk to a radio (or pretend to be one).
-#include <pthread.h>
-#include <signal.h>
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <atomic>
 #include <cctype>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <memory>
-#include <thread>
 
 #include "cli/cli_common.h"
+#include "cli/interrupts.h"
+#include "files/file_path.h"
+#include "files/image_file.h"
 #include "link/qt_serial_port.h"
 #include "link/trace_sink.h"
 #include "link/transfer.h"
@@ -33,47 +30,9 @@ struct RadioOptions {
   std::string pacing = "real";
 };
 
-// Ctrl+C and SIGTERM are taken by a watcher thread instead of a handler, so that cancelling needs
-// no global flag: the first one cancels like the dialog's Cancel, a second one ends at once.
-class InterruptWatcher {
- public:
-  explicit InterruptWatcher(std::atomic<bool>& cancel) {
-    sigset_t set = Signals();
-    pthread_sigmask(SIG_BLOCK, &set, &old_);
-    thread_ = std::thread([this, &cancel] {
-      sigset_t wait = Signals();
-      for (;;) {
-        int sig = 0;
-        if (sigwait(&wait, &sig) != 0 || done_) return;
-        if (cancel.exchange(true)) std::_Exit(130);
-        std::fputs("\nCancelling (press Ctrl+C again to quit at once)...\n", stderr);
-      }
-    });
-  }
-  ~InterruptWatcher() {
-    done_ = true;
-    pthread_kill(thread_.native_handle(), SIGTERM);
-    thread_.join();
-    pthread_sigmask(SIG_SETMASK, &old_, nullptr);
-  }
-
-  static sigset_t Signals() {
-    sigset_t set;
-    sigemptyset(&set);
-    sigaddset(&set, SIGINT);
-    sigaddset(&set, SIGTERM);
-    return set;
-  }
-
- private:
-  sigset_t old_{};
-  std::atomic<bool> done_{false};
-  std::thread thread_;
-};
-
 // A bar on stderr while the transfer runs, when someone is watching.
 std::function<void(int)> ProgressBar() {
-  if (!isatty(STDERR_FILENO)) return {};
+  if (!StderrIsTerminal()) return {};
   return [last = -1](int percent) mutable {
     if (percent == last) return;
     last = percent;
@@ -135,7 +94,7 @@ bool WritableKind(const std::string& path) {
 }
 
 int RunRead(const RadioOptions& o) {
-  int16_t series = kSeriesMV710;
+  int16_t series = kDefaultSeries;
   if (!SeriesOption(o, {}, series) || !WritableKind(o.file)) return kExitUsage;
   Document doc(ProgramFolder());
   Outcome start = StartDocument(doc, series, o.destination);
@@ -147,7 +106,7 @@ int RunRead(const RadioOptions& o) {
 }
 
 int RunProgram(const RadioOptions& o) {
-  int16_t series = kSeriesMV710;
+  int16_t series = kDefaultSeries;
   if (!SeriesOption(o, o.file, series)) return kExitUsage;
   Document doc(ProgramFolder());
   Outcome start = StartDocument(doc, series, o.destination);
@@ -157,19 +116,21 @@ int RunProgram(const RadioOptions& o) {
   return Report(Transfer(doc, o, false));
 }
 
+// The simulated radio's memory from a raw image file of the series, checked as any image file.
 bool LoadImageFile(const std::string& path, int16_t series, std::vector<uint8_t>& memory) {
-  std::ifstream in(path, std::ios::binary);
-  const std::size_t size = static_cast<std::size_t>(ImageLastFor(series)) + 1;
-  memory.assign(size + 1, 0);
-  in.read(reinterpret_cast<char*>(memory.data()), static_cast<std::streamsize>(size + 1));
-  if (!in.eof() && !in.good()) return false;
-  if (static_cast<std::size_t>(in.gcount()) != size) return false;
-  memory.resize(size);
+  Image image{};
+  const ImageFileStatus status = ReadImageFile(PathFromUtf8(path), series, image);
+  if (status != ImageFileStatus::Ok) {
+    std::cerr << (status == ImageFileStatus::WrongModel ? "ModelType Error !!" : "bad file!!")
+              << "\n";
+    return false;
+  }
+  memory.assign(image.begin(), image.begin() + ImageLastFor(series) + 1);
   return true;
 }
 
 int RunSimulate(const RadioOptions& o) {
-  int16_t series = kSeriesMV710;
+  int16_t series = kDefaultSeries;
   if (!SeriesOption(o, o.image, series)) return kExitUsage;
   if (o.pacing != "real" && o.pacing != "none") {
     std::cerr << "Unknown pacing: " << o.pacing << " (use real or none)\n";
@@ -179,12 +140,10 @@ int RunSimulate(const RadioOptions& o) {
   if (o.image.empty()) {
     memory = DefaultRadioMemory(series);
   } else if (!LoadImageFile(o.image, series, memory)) {
-    std::cerr << "bad file!!\n";
     return kExitFailed;
   }
-  // Blocked before the serving thread starts, so that only sigwait below receives them.
-  sigset_t set = InterruptWatcher::Signals();
-  pthread_sigmask(SIG_BLOCK, &set, nullptr);
+  // Taken before the serving thread starts, so that only the wait below receives interrupts.
+  InterruptWait interrupts;
   PtyRadioHost host(SimulatedRadio(series, std::move(memory)),
                     o.pacing == "none" ? Pacing::None : Pacing::Real);
   std::string error;
@@ -193,8 +152,7 @@ int RunSimulate(const RadioOptions& o) {
     return kExitFailed;
   }
   std::cout << "port: " << host.PortPath() << std::endl;
-  int sig = 0;
-  sigwait(&set, &sig);
+  interrupts.Wait();
   host.Stop();
   return kExitOk;
 }

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
-#include <QTabBar>
 #include <QVBoxLayout>
 
 #include "editor/prompter.h"
@@ -19,12 +18,6 @@ AtisPane::AtisPane(Document& doc, const EditState& state, Prompter& prompter, QW
     : Pane(doc, state, parent), prompter_(prompter) {
   setObjectName("pictAtis");
   auto* layout = new QVBoxLayout(this);
-  // The radio's ATIS settings have a single page; its tab strip is kept but never shown.
-  tabs_ = new QTabBar(this);
-  tabs_->setObjectName("tbsAtis");
-  tabs_->addTab("Common");
-  tabs_->hide();
-  layout->addWidget(tabs_);
 
   auto* box = new QGroupBox("Usable ATIS CH Group", this);
   box->setObjectName("fraAtisGroup");
@@ -66,7 +59,6 @@ AtisPane::AtisPane(Document& doc, const EditState& state, Prompter& prompter, QW
 
 void AtisPane::Fill() {
   Filling([this] {
-    tabs_->setCurrentIndex(0);
     for (int g = 0; g < 4; ++g) groups_[g]->setChecked(Data().AtisSettings.UsableAtisGroup[g]);
     code_->setText(QString::fromStdString(Data().AtisSettings.AtisCode));
   });

@@ -7,7 +7,6 @@
 
 class QCheckBox;
 class QLineEdit;
-class QTabBar;
 
 namespace qw {
 
@@ -29,7 +28,6 @@ class AtisPane final : public Pane {
   bool CommitCode(bool validate);
 
   Prompter& prompter_;
-  QTabBar* tabs_ = nullptr;
   std::array<QCheckBox*, 4> groups_{};
   QLineEdit* code_ = nullptr;
   bool refocusing_ = false;

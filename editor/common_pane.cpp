@@ -26,10 +26,6 @@ CommonPane::CommonPane(Document& doc, const EditState& state, QWidget* parent)
   QFormLayout* tx = group("fraStartingTxMode", "Starting TX Mode");
   txPoDisplay_ = AddList(tx, "TxPoDisplay", "TX Po Display",
                          {"Lo Po Only", "Lo Po on Changing CH", "Last TX Po"});
-  rotary_ = AddList(tx, "Rotary", "Rotary Beep", offOn, &rotaryLabel_);
-  // The rotary setting belongs to a radio without this control; it passes through unchanged.
-  rotary_->hide();
-  rotaryLabel_->hide();
 
   QFormLayout* scan = group("fraScanning", "Scanning Function");
   scan_ = AddList(scan, "Scan", "SCAN", offOn);
@@ -85,7 +81,6 @@ void CommonPane::Fill() {
     pttScanClear_->setCurrentIndex(c.PttScanClear ? 1 : 0);
     dualWatch_->setCurrentIndex(c.DualWatch ? 1 : 0);
     weatherAlert_->setCurrentIndex(c.Weater >= 0 && c.Weater < 4 ? c.Weater : -1);
-    rotary_->setCurrentIndex(c.Rotary ? 1 : 0);
     ApplyScanRule();
   });
 }

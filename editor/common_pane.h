@@ -26,10 +26,8 @@ class CommonPane final : public Pane {
   QComboBox* pttScanClear_ = nullptr;
   QComboBox* dualWatch_ = nullptr;
   QComboBox* weatherAlert_ = nullptr;
-  QComboBox* rotary_ = nullptr;
   QLabel* resumeTimeLabel_ = nullptr;
   QLabel* pttScanClearLabel_ = nullptr;
-  QLabel* rotaryLabel_ = nullptr;
 };
 
 }  // namespace qw

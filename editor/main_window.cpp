@@ -6,12 +6,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "editor/atis_pane.h"
 #include "editor/busy.h"
@@ -99,8 +101,9 @@ void MainWindow::BuildMenus() {
   entry(file, "mnuFileSaveAs", "Save &As...", [this] {
     if (PaneCheck()) FileSave(false);
   });
-  // The radio's defaults come from the destination images; there is nothing to save as one.
-  entry(file, "mnuFileSaveAsDefault", "Save As &Default", [] {})->setEnabled(false);
+  // The radio's defaults come from the destination images; there is nothing to save as one, so
+  // the entry is kept for its place but never shown.
+  entry(file, "mnuFileSaveAsDefault", "Save As &Default", [] {})->setVisible(false);
   file->addSeparator();
   // Printing arrives with the report windows.
   entry(
@@ -113,10 +116,14 @@ void MainWindow::BuildMenus() {
   QMenu* edit = menu("mnuEdit", "&Edit");
   QMenu* model = edit->addMenu("&Model");
   model->setObjectName("mnuEditModel");
-  model710_ = entry(model, "mnuModel710", "&MV710 Series", [this] { ChooseSeries(kSeriesMV710); });
-  model510_ = entry(model, "mnuModel510", "M&V510 Series", [this] { ChooseSeries(kSeriesMV510); });
-  model710_->setCheckable(true);
-  model510_->setCheckable(true);
+  for (const SeriesTraits& row : AllSeries()) {
+    if (!row.menuEntry) continue;
+    const int16_t series = row.series;
+    QAction* a = entry(model, QString("mnuModel") + (row.modelName + 2), row.menuEntry,
+                       [this, series] { ChooseSeries(series); });
+    a->setCheckable(true);
+    modelEntries_.emplace_back(series, a);
+  }
 
   QMenu* transfer = menu("mnuTransfer", "&Transfer");
   entry(transfer, "mnuTransferProgram", "&Program to Radio", [this] { TransferProgram(); });
@@ -162,15 +169,11 @@ void MainWindow::BuildToolbar() {
   button("Save", "Save", "save", [this] {
     if (PaneCheck()) FileSave(true);
   });
-  button("SaveAsDefault", "Save As Default", "save_default", [] {})->setEnabled(false);
+  button("SaveAsDefault", "Save As Default", "save_default", [] {})->setVisible(false);
   button("Print", "Print", "print", [this] { PaneCheck(); })->setEnabled(false);
   bar->addSeparator();
   button("Program", "Program to Radio", "program", [this] { TransferProgram(); });
-  button("Program2", "Program to Radio", "program", [this] {
-    TransferProgram();
-  })->setVisible(false);
   button("Read", "Read from Radio", "read", [this] { TransferRead(); });
-  button("Read2", "Read from Radio", "read", [this] { TransferRead(); })->setVisible(false);
 }
 
 void MainWindow::BuildStatusBar() {
@@ -255,12 +258,26 @@ void MainWindow::StartUp() {
   const int splitterPixels = kSplitterTwips * logicalDpiX() / 1440;
   resize(kInitialWidth, kInitialHeight);
   splitter_->setSizes({splitterPixels, kInitialWidth - splitterPixels});
+  RestorePlacement();
 
   Reset(true);
   doc_.DataChanged = false;
   const QString logo = QString::fromStdString((options_.programFolder / "logo.svg").string());
   if (QFileInfo::exists(logo)) logo_->Load(logo);
   logo_->show();
+}
+
+void MainWindow::RestorePlacement() {
+  const auto placement = ReadWindowPlacement(store_);
+  if (!placement) return;
+  const int twips = 1440 / std::max(1, logicalDpiX());
+  const QRect wanted(placement->left / twips, placement->top / twips, placement->width / twips,
+                     placement->height / twips);
+  // A placement from a screen that is gone would put the window out of reach.
+  const QScreen* screen = QGuiApplication::screenAt(wanted.center());
+  if (!screen) return;
+  resize(wanted.size().boundedTo(screen->availableGeometry().size()));
+  move(wanted.topLeft());
 }
 
 Pane* MainWindow::ActivePane() const {

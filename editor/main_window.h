@@ -86,6 +86,7 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   void BuildStatusBar();
   void BuildPanes();
   void StartUp();
+  void RestorePlacement();
   QAction* Action(const QString& name, const QString& caption);
 
   // Navigation and panes (main_window_nav.cpp).
@@ -114,6 +115,11 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   void AfterTransfer(bool readDone);
   void ShowOutcomeMessage(const struct Outcome& outcome);
   void RememberFolder(const QString& path);
+  // File > Open and Save As: data files and JSON, raw images too in debug mode; any other name
+  // is a data file.
+  QString DataFilter() const;
+  Outcome OpenByKind(const std::string& path);
+  Outcome SaveByKind(const std::string& path);
   QString FileFolder() const;
   std::shared_ptr<BusyScope> Busy();
   void After(int ms, std::function<void()> next);
@@ -162,8 +168,7 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   QLabel* statusSpare_ = nullptr;
   QLabel* statusModel_ = nullptr;
 
-  QAction* model710_ = nullptr;
-  QAction* model510_ = nullptr;
+  std::vector<std::pair<int16_t, QAction*>> modelEntries_;  // Edit > Model, by series
   QMenu* destinationMenu_ = nullptr;
   std::array<QAction*, 11> destinations_{};
   QMenu* portMenu_ = nullptr;

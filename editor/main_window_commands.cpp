@@ -16,12 +16,12 @@
 #include "editor/transfer_dialog.h"
 #include "files/config.h"
 #include "files/document.h"
+#include "files/file_kinds.h"
 
 namespace qw {
 
 namespace {
 
-const QString kDataFilter = "dat files(*.dat);;All files(*.*)";
 const QString kHexFilter = "hex files(*.hex);;All files(*.*)";
 
 Message ProgramMessage(const char* text, MessageIcon icon) {
@@ -44,6 +44,38 @@ void MainWindow::After(int ms, std::function<void()> next) {
 
 void MainWindow::ShowOutcomeMessage(const Outcome& outcome) {
   if (outcome.message) prompter_.Show(this, *outcome.message);
+}
+
+QString MainWindow::DataFilter() const {
+  QString filter = "Data files (*.dat);;JSON (*.json)";
+  if (options_.debug) filter += ";;Memory images (*.hex)";
+  return filter + ";;All files(*.*)";
+}
+
+Outcome MainWindow::OpenByKind(const std::string& path) {
+  switch (KindOfPath(path)) {
+    case FileKind::Json:
+      return doc_.OpenJson(path);
+    case FileKind::RawImage:
+      if (options_.debug) return doc_.LoadRawImage(path);
+      break;
+    default:
+      break;
+  }
+  return doc_.OpenDataFile(path);
+}
+
+Outcome MainWindow::SaveByKind(const std::string& path) {
+  switch (KindOfPath(path)) {
+    case FileKind::Json:
+      return doc_.SaveJson(path);
+    case FileKind::RawImage:
+      if (options_.debug) return doc_.SaveRawImage(path);
+      break;
+    default:
+      break;
+  }
+  return doc_.SaveDataFile(path);
 }
 
 QString MainWindow::FileFolder() const {
@@ -77,19 +109,17 @@ void MainWindow::StartNew() {
 
 void MainWindow::FileOpen() {
   if (!PaneCheck()) return;
-  doc_.OperationCancelled = true;
-  const QString path = prompter_.OpenFileName(this, FileFolder(), kDataFilter);
+  const QString path = prompter_.OpenFileName(this, FileFolder(), DataFilter());
   if (path.isEmpty()) return;
   RememberFolder(path);
   {
     BusyScope busy(*blocker_);
     state_.ResetBusy = true;
-    const Outcome outcome = doc_.OpenDataFile(path.toStdString());
+    const Outcome outcome = OpenByKind(path.toStdString());
     state_.ResetBusy = false;
     ShowOutcomeMessage(outcome);
     if (!outcome.ok()) return;
     doc_.CurrentFileName = path.toStdString();
-    doc_.OperationCancelled = false;
     UpdateCaption();
   }
   // The node shown stays; its pane shows the file's values, then the groups' nodes follow.
@@ -105,19 +135,17 @@ bool MainWindow::FileSave(bool useCurrentName) {
   if (useCurrentName && !doc_.CurrentFileName.empty()) {
     path = QString::fromStdString(doc_.CurrentFileName);
   } else {
-    path = prompter_.SaveFileName(this, FileFolder(), kDataFilter);
+    path = prompter_.SaveFileName(this, FileFolder(), DataFilter());
   }
-  doc_.OperationCancelled = true;
   if (path.isEmpty()) return false;
   RememberFolder(path);
   BusyScope busy(*blocker_);
   state_.ResetBusy = true;
-  const Outcome outcome = doc_.SaveDataFile(path.toStdString());
+  const Outcome outcome = SaveByKind(path.toStdString());
   state_.ResetBusy = false;
   ShowOutcomeMessage(outcome);
   if (!outcome.ok()) return false;
   doc_.CurrentFileName = path.toStdString();
-  doc_.OperationCancelled = false;
   UpdateCaption();
   return true;
 }
@@ -159,7 +187,7 @@ void MainWindow::BuildDestinationMenu() {
         entry->text().compare(QString::fromStdString(remembered), Qt::CaseInsensitive) != 0) {
       continue;
     }
-    const bool loaded = doc_.LoadDestination(remembered);
+    const bool loaded = doc_.LoadDestination(remembered).ok();
     entry->setChecked(loaded);
     if (loaded) {
       RebuildTree();
@@ -176,8 +204,8 @@ bool MainWindow::SelectDestination(int k) {
     entry->setChecked(false);
   }
   const std::string name = destinations_[k]->text().toStdString();
-  if (!doc_.LoadDestination(name)) {
-    prompter_.Show(this, ProgramMessage("IniFileRead Error!!", MessageIcon::Exclamation));
+  if (const Outcome loaded = doc_.LoadDestination(name); !loaded.ok()) {
+    ShowOutcomeMessage(loaded);
     if (before) before->setChecked(true);
     return false;
   }
@@ -252,10 +280,7 @@ void MainWindow::AfterTransfer(bool readDone) {
 void MainWindow::SaveImageKey() {
   if (!options_.debug || !PaneCheck()) return;
   const QString path = prompter_.SaveFileName(this, FileFolder(), kHexFilter);
-  if (path.isEmpty()) {
-    doc_.OperationCancelled = true;
-    return;
-  }
+  if (path.isEmpty()) return;
   RememberFolder(path);
   BusyScope busy(*blocker_);
   state_.ResetBusy = true;
@@ -267,10 +292,7 @@ void MainWindow::SaveImageKey() {
 void MainWindow::LoadImageKey() {
   if (!options_.debug) return;
   const QString path = prompter_.OpenFileName(this, FileFolder(), kHexFilter);
-  if (path.isEmpty()) {
-    doc_.OperationCancelled = true;
-    return;
-  }
+  if (path.isEmpty()) return;
   RememberFolder(path);
   Outcome outcome;
   {

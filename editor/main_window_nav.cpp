@@ -19,8 +19,7 @@ const char* const kTreeHelp = "[Up]/[Down]/[Left]/[Right]:Change of a Selection 
 }
 
 void MainWindow::ApplySeriesToControls() {
-  model710_->setChecked(series_ == kSeriesMV710);
-  model510_->setChecked(series_ == kSeriesMV510);
+  for (auto& [series, entry] : modelEntries_) entry->setChecked(series_ == series);
   statusModel_->setText(ModelName(series_));
 }
 

@@ -108,7 +108,7 @@ void NavTree::SetGroupCaption(int group, const QString& base, const RadioData& d
   if (!item) return;
   const UsableGroupSettings& s = d.UsableGroupSettings[group];
   QString caption = base;
-  if (d.ModelSeries != kSeriesMV510 && !s.StatusName.empty() && !s.StatusIcon) {
+  if (Traits(d.ModelSeries).statusNames && !s.StatusName.empty() && !s.StatusIcon) {
     caption += "(" + QString::fromStdString(s.StatusName) + ")";
   }
   item->setText(0, caption);

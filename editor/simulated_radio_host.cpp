@@ -1,11 +1,11 @@
 #include "editor/simulated_radio_host.h"
 
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
+#include <algorithm>
 
-#include "model/image_codec.h"
+#include "files/file_path.h"
+#include "files/image_file.h"
 #include "model/radio_data.h"
 #include "sim/pty_host.h"
 #include "sim/simulated_radio.h"
@@ -21,17 +21,11 @@ namespace {
 
 // The memory kept from the last run when it is whole and of this series; else a new radio's.
 std::vector<uint8_t> LoadMemory(const QString& path, int16_t series) {
-  const qint64 size = ImageLastFor(series) + 1;
-  QFile file(path);
-  if (file.size() == size && file.open(QIODevice::ReadOnly)) {
-    const QByteArray bytes = file.read(size);
-    std::vector<uint8_t> memory(bytes.begin(), bytes.end());
-    if (memory.size() == static_cast<std::size_t>(size) &&
-        ModelIdsMatch(memory.data(), memory.size(), series)) {
-      return memory;
-    }
+  Image image{};
+  if (ReadImageFile(PathFromUtf8(path.toStdString()), series, image) != ImageFileStatus::Ok) {
+    return DefaultRadioMemory(series);
   }
-  return DefaultRadioMemory(series);
+  return std::vector<uint8_t>(image.begin(), image.begin() + ImageLastFor(series) + 1);
 }
 
 }  // namespace
@@ -76,12 +70,10 @@ void SimulatedRadioHost::Save() {
   if (!running_) return;
   std::vector<uint8_t> memory;
   running_->host->WithRadio([&memory](SimulatedRadio& radio) { memory = radio.Memory(); });
-  memory.resize(ImageLastFor(running_->series) + 1);
+  Image image{};
+  std::copy_n(memory.begin(), std::min(memory.size(), image.size()), image.begin());
   QDir().mkpath(folder_);
-  QSaveFile file(MemoryFile(running_->series));
-  if (!file.open(QIODevice::WriteOnly)) return;
-  file.write(reinterpret_cast<const char*>(memory.data()), static_cast<qint64>(memory.size()));
-  file.commit();
+  WriteImageFile(PathFromUtf8(MemoryFile(running_->series).toStdString()), running_->series, image);
 }
 
 }  // namespace qw

@@ -35,17 +35,8 @@ constexpr int kComputerWidth = 120;
 }  // namespace
 
 QString TransferDialog::Instructions(int16_t series) {
-  if (series == kSeriesThird) {
-    return "1.Connect the ZOK cable between the PC serial port and the radio.\r\n"
-           "2.On the radio, press and hold [DISTRESS] and [SCAN] keys while\r\n"
-           "   turning the power on.\r\n"
-           "   The radios display will show UART.\r\n"
-           "3.Press the [OK] button to start.";
-  }
-  return "1.Connect the ZOK cable between the PC serial port and the radio.\r\n"
-         "2.On the radio, press and hold the [DOWN]+[H/L]+[MEM] keys\r\n"
-         "   while turning on.\r\n"
-         "3.Press the [OK] button to start.";
+  return QString("1.Connect the ZOK cable between the PC serial port and the radio.\r\n") +
+         Traits(series).cloneModeSteps + "3.Press the [OK] button to start.";
 }
 
 TransferDialog::TransferDialog(Document& doc, EditState& state, Prompter& prompter, Mode mode,
@@ -85,7 +76,7 @@ void TransferDialog::BuildControls(int16_t series) {
 
   radio_ = new SvgPicture(this);
   radio_->setObjectName("pictHandy");
-  radio_->Load(series == kSeriesThird ? ":/art/radio_wide.svg" : ":/art/radio.svg");
+  radio_->Load(Traits(series).wideRadioPicture ? ":/art/radio_wide.svg" : ":/art/radio.svg");
   computer_ = new SvgPicture(this);
   computer_->setObjectName("pictB");
   computer_->Load(":/art/computer.svg");
@@ -125,7 +116,7 @@ void TransferDialog::BuildControls(int16_t series) {
 }
 
 void TransferDialog::PlacePictures(int16_t series) {
-  const int radioWidth = series == kSeriesThird ? kWideRadioWidth : kHandheldWidth;
+  const int radioWidth = Traits(series).wideRadioPicture ? kWideRadioWidth : kHandheldWidth;
   const int radioLeft = mode_ == Mode::Read ? kLeftSlot : kRightSlot;
   const int computerLeft = mode_ == Mode::Read ? kRightSlot : kLeftSlot;
   // The handheld stands centred where the wider radio picture would stand.

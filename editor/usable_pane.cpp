@@ -8,19 +8,12 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
-#include <algorithm>
 
-#include "model/channel_plans.h"
+#include "model/priority_channels.h"
 
 namespace qw {
 
 namespace {
-
-constexpr int kPriorityListOffset[3] = {96, 112, 128};
-constexpr int32_t kChannel09 = 18;
-constexpr int32_t kChannel16 = 32;
-constexpr int32_t kFirstProgrammable = 240;
-constexpr int32_t kPastProgrammable = 280;
 
 const char* const kGroupCaption[3] = {"USA", "INTL", "CANADA"};
 
@@ -31,40 +24,7 @@ QComboBox* OffOnList(QWidget* parent) {
   return list;
 }
 
-bool ChannelEnabled(const RadioData& d, int group, int32_t id) {
-  if (id < kFirstProgrammable) {
-    const auto& list = GroupList(d, group);
-    return id < static_cast<int32_t>(list.size()) && list[id].Enable;
-  }
-  int k = id - kFirstProgrammable;
-  return k < static_cast<int>(d.FourthGroup.size()) && d.FourthGroup[k].Enable;
-}
-
 }  // namespace
-
-std::vector<std::pair<int32_t, QString>> PriorityChoices(const RadioData& d, int group) {
-  std::vector<std::pair<int32_t, QString>> choices{{kNoChannel, "Off"}};
-  if (group == kGroupFourth) return choices;
-
-  std::vector<int32_t> ids;
-  const int base = kPriorityListOffset[group];
-  for (int i = 0; i < 8; ++i) {
-    int32_t id = d.RadioImage[base + 2 * i] * 256 + d.RadioImage[base + 2 * i + 1];
-    if (id < kPastProgrammable) ids.push_back(id);
-  }
-  for (int32_t always : {kChannel09, kChannel16}) {
-    if (std::find(ids.begin(), ids.end(), always) == ids.end()) ids.push_back(always);
-  }
-  const auto& master = ChannelMasterTable();
-  for (int32_t id : ids) {
-    if (!ChannelEnabled(d, group, id)) continue;
-    QString caption = id < kFirstProgrammable
-                          ? QString::fromStdString(master[id].Label)
-                          : QString("%1%2").arg(FourthGroupName(d.ModelSeries)).arg(id - 239);
-    choices.emplace_back(id, caption);
-  }
-  return choices;
-}
 
 std::string StatusNameToStore(const QString& text) {
   QString t = text.trimmed();
@@ -141,11 +101,11 @@ QWidget* UsablePane::BuildRow(int g) {
 }
 
 void UsablePane::ApplySeries() {
-  const bool series0 = Data().ModelSeries == kSeriesThird;
+  const SeriesTraits& series = Traits(Data().ModelSeries);
   for (int g = 0; g < 4; ++g) {
-    rows_[g].usable->setText(g < 3 ? kGroupCaption[g]
-                                   : (Data().ModelSeries == kSeriesMV710 ? "LMR CH" : "EXP CH"));
-    const bool showName = series0 && g < 3;
+    rows_[g].usable->setText(g < 3 ? QString(kGroupCaption[g])
+                                   : QString(series.fourthGroup) + " CH");
+    const bool showName = series.statusNameField && g < 3;
     rows_[g].statusName->setVisible(showName);
     rows_[g].statusNameLabel->setVisible(showName);
   }
@@ -154,7 +114,9 @@ void UsablePane::ApplySeries() {
 void UsablePane::FillPriorityList(int g) {
   QComboBox* list = rows_[g].priority;
   list->clear();
-  for (const auto& [id, caption] : PriorityChoices(Data(), g)) list->addItem(caption, id);
+  for (const PriorityChoice& c : PriorityChoices(Data(), g)) {
+    list->addItem(QString::fromStdString(c.caption), c.id);
+  }
 }
 
 void UsablePane::Fill() {
@@ -170,8 +132,9 @@ void UsablePane::Fill() {
       // A priority channel the list does not offer shows as "Off", as the radio treats it.
       const int found = r.priority->findData(s.PriorityCh);
       r.priority->setCurrentIndex(found < 0 ? 0 : found);
-      r.statusName->setText(
-          Data().ModelSeries != kSeriesMV510 ? QString::fromStdString(s.StatusName) : QString());
+      r.statusName->setText(Traits(Data().ModelSeries).statusNames
+                                ? QString::fromStdString(s.StatusName)
+                                : QString());
       ApplyRowRule(g);
     }
   });

@@ -46,8 +46,6 @@ class UsablePane final : public Pane {
   std::array<Row, 4> rows_;
 };
 
-// The candidate priority channels of a group as (channel id, caption), "Off" first.
-std::vector<std::pair<int32_t, QString>> PriorityChoices(const RadioData& d, int group);
 // A status name as stored: trimmed, short names padded with leading blanks to 4.
 std::string StatusNameToStore(const QString& text);
 

@@ -27,7 +27,7 @@ void SavePortSetting(SettingsStore& store, int16_t port) {
 
 int16_t ReadModelSetting(const SettingsStore& store) {
   auto series = StoredInt16(store, "ModelPath", "ModelNum");
-  if (!series || *series < kSeriesThird || *series > kSeriesMV710) return kSeriesMV710;
+  if (!series || !KnownSeries(*series)) return kDefaultSeries;
   return *series;
 }
 
@@ -50,8 +50,16 @@ void SaveWindowPlacement(SettingsStore& store, int left, int top, int width, int
   store.Set("Settings", "MainHeight", std::to_string(height));
 }
 
-std::filesystem::path HelpFilePath(const std::filesystem::path& programFolder) {
-  return programFolder / (std::string(kApplicationName) + ".HLP");
+std::optional<WindowPlacement> ReadWindowPlacement(const SettingsStore& store) {
+  std::optional<int32_t> v[4];
+  const char* keys[4] = {"MainLeft", "MainTop", "MainWidth", "MainHeight"};
+  for (int i = 0; i < 4; ++i) {
+    const auto text = store.Get("Settings", keys[i]);
+    if (text) v[i] = ParseInt32(*text);
+    if (!v[i]) return std::nullopt;
+  }
+  if (*v[2] <= 0 || *v[3] <= 0) return std::nullopt;
+  return WindowPlacement{*v[0], *v[1], *v[2], *v[3]};
 }
 
 }  // namespace qw

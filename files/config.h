@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "files/settings_store.h"
@@ -25,8 +26,10 @@ void SaveDestinationSetting(SettingsStore& store, int16_t series, const std::str
 
 // Settings/MainLeft, MainTop, MainWidth, MainHeight, in twips.
 void SaveWindowPlacement(SettingsStore& store, int left, int top, int width, int height);
-
-// The program's help file: "QL24.HLP" in the program's folder.
-std::filesystem::path HelpFilePath(const std::filesystem::path& programFolder);
+struct WindowPlacement {
+  int left, top, width, height;
+};
+// The placement saved last; nullopt unless all four values are numbers and the size is positive.
+std::optional<WindowPlacement> ReadWindowPlacement(const SettingsStore& store);
 
 }  // namespace qw

@@ -74,19 +74,4 @@ std::optional<DataFileSectionTable> ParseDataFileText(std::string_view text) {
   return table;
 }
 
-std::optional<DataFileSectionTable> ParseDataFile(const std::filesystem::path& path,
-                                                  ParseFailure* failure, FileError* error) {
-  std::string bytes;
-  ReadStatus status = ReadFileBounded(path, kMaxTextFileBytes, bytes, error);
-  if (failure) {
-    *failure = status == ReadStatus::Ok         ? ParseFailure::None
-               : status == ReadStatus::TooLarge ? ParseFailure::TooLarge
-                                                : ParseFailure::Unreadable;
-  }
-  if (status != ReadStatus::Ok) return std::nullopt;
-  auto table = ParseDataFileText(bytes);
-  if (!table && failure) *failure = ParseFailure::TooLarge;
-  return table;
-}
-
 }  // namespace qw

@@ -52,16 +52,4 @@ inline constexpr std::size_t kMaxDataFileLines = 200000;
 // begins with "[" and has a non-empty name before the first "]".
 std::optional<DataFileSectionTable> ParseDataFileText(std::string_view text);
 
-enum class ParseFailure { None, Unreadable, TooLarge };
-// Reads and parses the file; nullopt with failure (and error) set when it cannot.
-std::optional<DataFileSectionTable> ParseDataFile(const std::filesystem::path& path,
-                                                  ParseFailure* failure = nullptr,
-                                                  FileError* error = nullptr);
-
-// GetDataFileValue: the table look-up under the name the rest of the program knows.
-inline std::string GetDataFileValue(const DataFileSectionTable& table, std::string_view section,
-                                    std::string_view key) {
-  return std::string(table.Value(section, key));
-}
-
 }  // namespace qw

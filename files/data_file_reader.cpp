@@ -48,7 +48,7 @@ void ReadUsableGroups(const DataFileSectionTable& table, RadioData& d) {
     s.Bool(Numbered(kTxTotKey, g), group.TxTot);
     s.Int32(Numbered(kPriorityKey, g), group.PriorityCh);
     s.Bool(Numbered(kStatusIconKey, g), group.StatusIcon);
-    if (d.ModelSeries != kSeriesMV510) s.Text(Numbered(kStatusNameKey, g), group.StatusName);
+    if (Traits(d.ModelSeries).statusNames) s.Text(Numbered(kStatusNameKey, g), group.StatusName);
   }
 }
 
@@ -70,7 +70,7 @@ void ReadAtis(const DataFileSectionTable& table, RadioData& d) {
   auto& a = d.AtisSettings;
   for (int g = 0; g < 4; ++g) s.Bool(Numbered(kAtisGroupKey, g), a.UsableAtisGroup[g]);
   s.Text("Atis Code", a.AtisCode);
-  if (d.ModelSeries != kSeriesThird) return;
+  if (!Traits(d.ModelSeries).thirdVariantSettings) return;
   for (int g = 0; g < 4; ++g) s.Bool(Numbered(kAtisKillerKey, g), a.AtisKillerGroup[g]);
 }
 
@@ -103,7 +103,7 @@ void ReadMarine(const DataFileSectionTable& table, std::vector<ChannelRecord>& l
     s.Bool("TxEnable", ch.TxEnable);
     s.Bool("DispayA", ch.DispayA);
     s.Bool("ScanMemory", ch.ScanMemory);
-    if (series == kSeriesMV510) continue;
+    if (!Traits(series).channelNames) continue;
     s.Int16("Scramble", ch.Scramble);
     s.Text("ChTag", ch.ChTag);
   }
@@ -142,7 +142,7 @@ void ReadFourthGroup(const DataFileSectionTable& table, RadioData& d) {
     s.Bool("LowPower", ch.LowPower);
     s.Bool("PowUp", ch.PowUp);
     s.Bool("ScanMemory", ch.ScanMemory);
-    if (d.ModelSeries != kSeriesMV710) continue;
+    if (!Traits(d.ModelSeries).fourthGroupTones) continue;
     s.Int16("Scramble", ch.Scramble);
     s.Text("ChTag", ch.ChTag);
     s.Bool("Narrow", ch.Narrow);

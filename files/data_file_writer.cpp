@@ -63,7 +63,7 @@ void WriteUsableGroups(Writer& w, const RadioData& d) {
   for (int g = 0; g < 4; ++g) w.Bool(Writer::Numbered(kTxTotKey, g), groups[g].TxTot);
   for (int g = 0; g < 4; ++g) w.Abs(Writer::Numbered(kPriorityKey, g), groups[g].PriorityCh);
   for (int g = 0; g < 4; ++g) w.Bool(Writer::Numbered(kStatusIconKey, g), groups[g].StatusIcon);
-  if (d.ModelSeries == kSeriesMV510) return;
+  if (!Traits(d.ModelSeries).statusNames) return;
   for (int g = 0; g < 4; ++g) w.Text(Writer::Numbered(kStatusNameKey, g), groups[g].StatusName);
 }
 
@@ -85,7 +85,7 @@ void WriteAtis(Writer& w, const RadioData& d) {
   w.Section(kAtisSection);
   for (int g = 0; g < 4; ++g) w.Bool(Writer::Numbered(kAtisGroupKey, g), a.UsableAtisGroup[g]);
   w.Marked("Atis Code", a.AtisCode);
-  if (d.ModelSeries != kSeriesThird) return;
+  if (!Traits(d.ModelSeries).thirdVariantSettings) return;
   for (int g = 0; g < 4; ++g) w.Bool(Writer::Numbered(kAtisKillerKey, g), a.AtisKillerGroup[g]);
 }
 
@@ -102,7 +102,7 @@ void WriteMarine(Writer& w, const std::vector<ChannelRecord>& list, std::string_
     w.Bool("TxEnable", ch.TxEnable);
     w.Bool("DispayA", ch.DispayA);
     w.Bool("ScanMemory", ch.ScanMemory);
-    if (series == kSeriesMV510) continue;
+    if (!Traits(series).channelNames) continue;
     w.Int("Scramble", ch.Scramble);
     w.Marked("ChTag", ch.ChTag);
   }
@@ -129,7 +129,7 @@ void WriteFourthGroup(Writer& w, const RadioData& d) {
     w.Bool("LowPower", ch.LowPower);
     w.Bool("PowUp", ch.PowUp);
     w.Bool("ScanMemory", ch.ScanMemory);
-    if (d.ModelSeries != kSeriesMV710) continue;
+    if (!Traits(d.ModelSeries).fourthGroupTones) continue;
     w.Int("Scramble", ch.Scramble);
     w.Marked("ChTag", ch.ChTag);
     w.Bool("Narrow", ch.Narrow);

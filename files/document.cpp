@@ -18,8 +18,6 @@ Document::Document(std::filesystem::path programFolder, bool debug)
 void Document::NewDataSet(int16_t series) {
   BuildNewDataSet(data_, series);
   CurrentFileName.clear();
-  OperationFailed = false;
-  OperationCancelled = false;
 }
 
 void Document::WriteErrorLog(const std::string& location, const std::string& message) const {
@@ -35,18 +33,13 @@ Outcome Document::LoadRawImage(const std::string& path) {
     case ImageFileStatus::Ok:
       break;
     case ImageFileStatus::WrongLength:
-      OperationFailed = true;
       return Outcome::Failed(BadFileMessage());
     case ImageFileStatus::WrongModel:
-      OperationFailed = true;
       return Outcome::Failed(ModelTypeErrorMessage());
     case ImageFileStatus::Unreadable:
-      OperationFailed = true;
-      OperationCancelled = true;
       WriteErrorLog("frmMain.ReadHexFileAs", error.LogText());
       return Outcome::Failed(FileReadErrorMessage());
   }
-  OperationFailed = false;
   DecodeImage(data_);
   CurrentFileName = path;
   return Outcome::Ok();
@@ -58,12 +51,9 @@ Outcome Document::SaveRawImage(const std::string& path) {
   PrepareImageForRadio(data_);
   FileError error;
   if (!WriteImageFile(PathFromUtf8(path), data_.ModelSeries, data_.RadioImage, &error)) {
-    OperationFailed = true;
-    OperationCancelled = true;
     WriteErrorLog("frmMain.SaveHexFileAs", error.LogText());
     return Outcome::Failed(FileSaveErrorMessage());
   }
-  OperationFailed = false;
   return Outcome::Ok();
 }
 

@@ -47,14 +47,23 @@ class Document {
   void AddObserver(Observer* observer);
   void RemoveObserver(Observer* observer);
 
-  // Outcome flags for callers whose behaviour depends on them.
-  bool OperationFailed = false;
-  bool OperationCancelled = false;
   // Path of the data file (or raw image) last opened or saved; empty when none.
   std::string CurrentFileName;
 
   // A new default data set for the series; clears CurrentFileName.
   void NewDataSet(int16_t series);
+
+  // Any file the program reads, chosen by its extension: .dat, .hex or .json.
+  Outcome Open(const std::string& path);
+  // Any file the program writes, chosen by its extension: .dat, .hex, .json or .txt.
+  Outcome SaveAs(const std::string& path);
+  // True when SaveAs knows the extension.
+  static bool CanSaveAs(const std::string& path);
+
+  // JSON (.json): every field present replaces the current value; a file for another series or
+  // with a bad field changes nothing.
+  Outcome OpenJson(const std::string& path);
+  Outcome SaveJson(const std::string& path);
 
   // Data file (.dat): model check, then overlay onto the current data set.
   Outcome OpenDataFile(const std::string& path);
@@ -68,8 +77,8 @@ class Document {
   // Destination images NAME_XXXX.ini in the program folder for the current series: upper-case
   // names, first ten the folder listing gives, sorted ignoring case.
   std::vector<std::string> DestinationNames() const;
-  // Loads NAME_XXXX.ini over the image and decodes it; false (quietly) when it cannot.
-  bool LoadDestination(const std::string& name);
+  // Loads NAME_XXXX.ini over the image and decodes it; "IniFileRead Error!!" when it cannot.
+  Outcome LoadDestination(const std::string& name);
 
   // The text report (may snap off-raster fourth-group frequencies in the data set).
   std::string TextReport();

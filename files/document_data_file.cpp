@@ -15,9 +15,6 @@
 namespace qw {
 
 Outcome Document::OpenDataFile(const std::string& path) {
-  // Cancelled until the command completes, so an abnormal end leaves it set.
-  OperationCancelled = true;
-  OperationFailed = false;
   // One read serves the model check and the parse. A file that cannot be read has no model
   // type, so the model check refuses it.
   std::string bytes;
@@ -26,7 +23,6 @@ Outcome Document::OpenDataFile(const std::string& path) {
   if (status == ReadStatus::Failed) bytes.clear();
   Outcome model = CheckFileModelText(bytes, data_.ModelSeries);
   if (!model.ok()) {
-    OperationFailed = true;
     return model;
   }
   std::optional<DataFileSectionTable> table;
@@ -34,27 +30,21 @@ Outcome Document::OpenDataFile(const std::string& path) {
   if (!table) {
     // Far more than any data file holds: refused rather than read in part.
     error = FileError{EFBIG, std::generic_category().message(EFBIG)};
-    OperationFailed = true;
     WriteErrorLog("frmMain.FileRead2", error.LogText());
     return Outcome::Failed(FileReadErrorMessage());
   }
   OverlayDataFile(*table, data_);
   CurrentFileName = path;
-  OperationCancelled = false;
   return Outcome::Ok();
 }
 
 Outcome Document::SaveDataFile(const std::string& path) {
-  OperationCancelled = true;
-  OperationFailed = false;
   FileError error;
   if (!WriteFileAtomically(PathFromUtf8(path), DataFileText(data_), &error)) {
-    OperationFailed = true;
     WriteErrorLog("frmMain.SaveFileAs", error.LogText());
     return Outcome::Failed(FileSaveErrorMessage());
   }
   CurrentFileName = path;
-  OperationCancelled = false;
   return Outcome::Ok();
 }
 

@@ -9,31 +9,22 @@ std::vector<std::string> Document::DestinationNames() const {
   return ListDestinationNames(programFolder_, data_.ModelSeries);
 }
 
-bool Document::LoadDestination(const std::string& name) {
+Outcome Document::LoadDestination(const std::string& name) {
+  const Outcome refused =
+      Outcome::Failed(Message{"IniFileRead Error!!", kProgramTitle, MessageIcon::Exclamation});
   std::filesystem::path path = FindDestinationFile(programFolder_, name, data_.ModelSeries);
   std::error_code sized;
   (void)std::filesystem::file_size(path, sized);
   if (sized) {
     // A missing or inaccessible file is an unexpected error, worth a line in the log.
-    OperationFailed = true;
-    OperationCancelled = true;
     WriteErrorLog("frmMain.FileReadIni", std::to_string(sized.value()) + sized.message());
-    return false;
+    return refused;
   }
-  const bool failedBefore = OperationFailed;
-  OperationFailed = false;
-  ImageFileStatus status = ReadImageFile(path, data_.ModelSeries, data_.RadioImage);
-  if (status == ImageFileStatus::WrongLength) {
-    // Refused before the load began: the flags stay as they were.
-    OperationFailed = failedBefore;
-    return false;
-  }
-  if (status != ImageFileStatus::Ok) {
-    OperationFailed = true;
-    return false;
+  if (ReadImageFile(path, data_.ModelSeries, data_.RadioImage) != ImageFileStatus::Ok) {
+    return refused;
   }
   DecodeImage(data_);
-  return true;
+  return Outcome::Ok();
 }
 
 }  // namespace qw

@@ -23,7 +23,7 @@ Outcome StepOutcome(const Document& doc, const CloneResult& result) {
 }
 
 // Runs a procedure's steps. An unexpected error ends it as a logged stop at the location of the
-// step that was running; the outcome flags follow the result.
+// step that was running.
 template <typename Steps>
 Outcome RunProcedure(Document& doc, SerialLink& link, Steps steps) {
   const char* location = "frmRadio.ReadDataChkModel";
@@ -34,16 +34,12 @@ Outcome RunProcedure(Document& doc, SerialLink& link, Steps steps) {
     link.ClosePort();
     outcome = Unexpected(doc, location, e);
   }
-  doc.OperationFailed = !outcome.ok();
-  doc.OperationCancelled = outcome.cancelled();
   return outcome;
 }
 
 }  // namespace
 
 Outcome Document::ReadFromRadio(SerialPort& port, const TransferControl& control) {
-  OperationFailed = false;
-  OperationCancelled = false;
   const int16_t series = data_.ModelSeries;
   SerialLink link(port, control, series);
   return RunProcedure(*this, link, [&](const char*& location) {
@@ -61,8 +57,6 @@ Outcome Document::ReadFromRadio(SerialPort& port, const TransferControl& control
 }
 
 Outcome Document::ProgramToRadio(SerialPort& port, const TransferControl& control) {
-  OperationFailed = false;
-  OperationCancelled = false;
   const int16_t series = data_.ModelSeries;
   // The header checksum is made fresh each time, so it is right even when only data changed.
   PrepareImageForRadio(data_);

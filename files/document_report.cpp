@@ -11,11 +11,8 @@ std::string Document::TextReport() {
 }
 
 Outcome Document::SaveTextFile(const std::string& path, const std::string& textImage) {
-  OperationFailed = false;
   FileError error;
   if (!WriteFileAtomically(PathFromUtf8(path), TextFileContent(textImage), &error)) {
-    OperationFailed = true;
-    OperationCancelled = true;
     // The preview window shows the platform's own description, captioned with the model name.
     std::string title = std::string(ModelName(data_.ModelSeries)) + " " + kProgramTitle;
     return Outcome::Failed(Message{error.Description, title, MessageIcon::Exclamation});

@@ -63,10 +63,6 @@ Outcome ModelOutcome(const std::string& modelType, int16_t series) {
 
 }  // namespace
 
-Outcome CheckFileModel(const std::filesystem::path& file, int16_t series) {
-  return ModelOutcome(ReadProfileValue(file, "MAIN", "MODELTYPE"), series);
-}
-
 Outcome CheckFileModelText(std::string_view text, int16_t series) {
   return ModelOutcome(ProfileValueInText(text, "MAIN", "MODELTYPE"), series);
 }

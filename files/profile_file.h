@@ -19,9 +19,8 @@ std::string ReadProfileValue(const std::filesystem::path& file, const std::strin
 std::string ProfileValueInText(std::string_view text, std::string_view section,
                                std::string_view key);
 
-// MAIN/MODELTYPE must be a number equal to the series; "different model!!" otherwise.
-Outcome CheckFileModel(const std::filesystem::path& file, int16_t series);
-// The same check on the file's text.
+// MAIN/MODELTYPE in a data file's text must be a number equal to the series; "different
+// model!!" otherwise.
 Outcome CheckFileModelText(std::string_view text, int16_t series);
 
 }  // namespace qw

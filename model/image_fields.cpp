@@ -44,12 +44,6 @@ void ReadTextInto(const Image& image, layout::TextField f, std::string& out) {
   out.assign(reinterpret_cast<const char*>(first), n);
 }
 
-std::string ReadText(const Image& image, layout::TextField f) {
-  std::string s;
-  ReadTextInto(image, f, s);
-  return s;
-}
-
 void WriteText(Image& image, layout::TextField f, std::string_view text) {
   for (int i = 0; i < f.length; ++i) {
     const auto c = i < static_cast<int>(text.size()) ? static_cast<uint8_t>(text[i]) : 0xFF;

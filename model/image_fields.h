@@ -48,7 +48,6 @@ inline bool GetArrayBit(const Image& image, layout::BitArray a, int i) {
 int32_t ReadWord(const Image& image, layout::Word16 f);
 void WriteWord(Image& image, layout::Word16 f, int32_t value);
 
-std::string ReadText(const Image& image, layout::TextField f);
 void WriteText(Image& image, layout::TextField f, std::string_view text);
 // Reads into an existing string so that decoding does not allocate per channel.
 void ReadTextInto(const Image& image, layout::TextField f, std::string& out);

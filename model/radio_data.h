@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "model/series_traits.h"
+
 namespace qw {
 
 // The image array is always full size; ImageLast says how much of it the series uses.
@@ -158,22 +160,22 @@ inline const std::vector<ChannelRecord>& GroupList(const RadioData& d, int group
   return GroupList(const_cast<RadioData&>(d), group);
 }
 
-// Series facts.
+// Series facts, as the series table gives them.
 inline int32_t ImageLastFor(int16_t series) {
-  return series == kSeriesMV510 ? 8191 : 16383;
+  return Traits(series).imageLast;
 }
 inline uint16_t ModelIdFor(int16_t series) {
-  return series == kSeriesMV510 ? 0x01FE : series == kSeriesMV710 ? 0x02C6 : 0x1BBC;
+  return Traits(series).modelId;
 }
 // Offset of the second copy of the model number: the image's last two bytes.
 inline int SecondModelIdOffset(int16_t series) {
-  return ImageLastFor(series) - 1;
+  return Traits(series).SecondModelIdOffset();
 }
 inline const char* ModelName(int16_t series) {
-  return series == kSeriesMV710 ? "MV710" : "MV510";
+  return Traits(series).modelName;
 }
 inline const char* FourthGroupName(int16_t series) {
-  return series == kSeriesMV710 ? "LMR" : "EXP";
+  return Traits(series).fourthGroup;
 }
 
 }  // namespace qw

@@ -10,34 +10,46 @@
 namespace qw {
 
 struct SeriesTraits {
-  int16_t series;            // the ModelSeries value
-  const char* cliName;       // "mv510", "mv710", "0" on the command line
-  const char* modelName;     // ModelName: file names, captions, messages
-  int32_t imageLast;         // last image offset the series uses
-  uint16_t modelId;          // model number at 0x40 and in the image's last two bytes
-  const char* fourthGroup;   // the fourth group's name: "EXP" or "LMR"
+  int16_t series;                 // the ModelSeries value
+  const char* cliName;            // "mv510", "mv710", "0" on the command line
+  const char* modelName;          // ModelName: file names, captions, messages
+  int32_t imageLast;              // last image offset the series uses
+  uint16_t modelId;               // model number at 0x40 and in the image's last two bytes
+  const char* fourthGroup;        // the fourth group's name: "EXP" or "LMR"
   const char* fourthGroupReport;  // as the reports spell it: "Exp" or "LMR"
 
-  bool statusNames;      // groups carry a status name
-  bool channelNames;     // channels carry a name (ChTag) and a scrambler code
-  bool fourthGroupTones; // fourth-group channels carry narrow, CTCSS, DCS and COMP
+  const char* menuEntry;       // the Edit > Model entry; nullptr: not offered there
+  const char* cloneModeSteps;  // how the radio is put into clone mode (step 2 of the dialog)
+
+  bool statusNames;           // groups carry a status name
+  bool statusNameField;       // the Usable pane lets the user edit the status names
+  bool channelNames;          // channels carry a name (ChTag) and a scrambler code
+  bool fourthGroupTones;      // fourth-group channels carry narrow, CTCSS, DCS and COMP
   bool thirdVariantSettings;  // offset time, magnetic variation, rotary, ATIS killer groups
-  bool echoesCommands;   // the cable echoes every byte the program sends
-  bool wideRadioPicture; // the transfer dialog shows the wide radio
-  bool frequencyRaster;  // fourth-group frequencies must sit on the 0.025 MHz raster
+  bool echoesCommands;        // the cable echoes every byte the program sends
+  bool wideRadioPicture;      // the transfer dialog shows the wide radio
+  bool frequencyRaster;       // fourth-group frequencies must sit on the 0.025 MHz raster
 
   int32_t ImageLength() const { return imageLast + 1; }
   int SecondModelIdOffset() const { return imageLast - 1; }
 };
+
+// The series the program starts with when nothing says otherwise.
+inline constexpr int16_t kDefaultSeries = 2;  // MV710
 
 // The row of a series. A value the program does not know is treated as the third variant, so
 // nothing the data set holds is hidden.
 const SeriesTraits& Traits(int16_t series);
 // Every known series, in menu order (MV710, MV510, third variant).
 std::span<const SeriesTraits> AllSeries();
+// True for a series the table has a row for.
+bool KnownSeries(int16_t series);
 // "mv510", "mv710", "0", "1", "2" (any letter case); nullopt for anything else.
 std::optional<int16_t> SeriesFromName(std::string_view name);
 // The series whose image has this length and model number; nullopt when none.
 std::optional<int16_t> SeriesOfImage(std::size_t length, uint16_t modelId);
+// The series an image of this length most likely belongs to: the one whose model number it
+// carries, else the first series of that length (its own model check then refuses it).
+std::optional<int16_t> GuessSeriesOfImage(std::size_t length, uint16_t modelId);
 
 }  // namespace qw

@@ -10,10 +10,10 @@
 
 namespace qw {
 
-// The third variant (ModelSeries 0) carries settings the other two series do not; any series
-// value the program does not know is shown the same way, so nothing the data set holds is hidden.
+// The third variant carries settings the other two series do not; any series value the program
+// does not know is shown the same way, so nothing the data set holds is hidden.
 inline bool ShowsThirdVariantSections(int16_t series) {
-  return series != kSeriesMV510 && series != kSeriesMV710;
+  return Traits(series).thirdVariantSettings;
 }
 
 // Settings (text_settings.cpp).

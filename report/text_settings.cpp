@@ -96,7 +96,7 @@ void AddGroupSection(TextImage& out, const RadioData& d) {
     priority.push_back(ChannelLabelText(d.UsableGroupSettings[g].PriorityCh, series));
   out.Row("Priority CH", priority);
   out.Row("Status Icon", PerGroup(d, [](auto& g) { return OnOffText(g.StatusIcon); }));
-  if (series != kSeriesMV510)
+  if (Traits(series).statusNames)
     out.Row("Status Name", PerGroup(d, [](auto& g) { return TextOrDashes(g.StatusName); }));
 }
 

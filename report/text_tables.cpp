@@ -25,12 +25,12 @@ void AddDirectory(TextImage& out, const std::string& heading, const DirectoryEnt
 }
 
 void AddFourthGroupHeader(TextImage& out, int16_t series) {
-  if (series == kSeriesMV510) {
-    out.Line("##### Programable Exp Channel #####");
+  const SeriesTraits& traits = Traits(series);
+  out.Line(std::string("##### Programable ") + traits.fourthGroupReport + " Channel #####");
+  if (!traits.channelNames) {
     out.Line("CH  CHD  ENABLE  RX(MHz)   TX(MHz)   LOW  UP  MEM");
     out.Line("--  ---  ------  --------  --------  ---  --  ---");
-  } else if (series == kSeriesMV710) {
-    out.Line("##### Programable LMR Channel #####");
+  } else if (traits.fourthGroupTones) {
     out.Line(
         "CH  CHD  ENABLE  RX(MHz)   TX(MHz)   LOW  UP  MEM  VS  CH Name      W/N  RXT      CMP  "
         "TXT");
@@ -38,8 +38,7 @@ void AddFourthGroupHeader(TextImage& out, int16_t series) {
         "--  ---  ------  --------  --------  ---  --  ---  --  ------------  --  -------  ---  "
         "-------");
   } else {
-    // The third variant names its channels but has no tones.
-    out.Line("##### Programable Exp Channel #####");
+    // Named channels without tones.
     out.Line("CH  CHD  ENABLE  RX(MHz)   TX(MHz)   LOW  UP  MEM  VS  CH Name");
     out.Line("--  ---  ------  --------  --------  ---  --  ---  --  ------------");
   }
@@ -50,14 +49,15 @@ void AddFourthGroupRow(TextImage& out, ChannelRecord& ch, int number, int16_t se
                           {EnableText(ch.Enable), 8},  {FreqText4(ch.Rxfreq), 10},
                           {FreqText4(ch.Txfreq), 10},  {LowText(ch.LowPower), 5},
                           {UpText(ch.PowUp), 4},       {MemText(ch.ScanMemory), 5}};
-  if (series == kSeriesMV710) {
+  const SeriesTraits& traits = Traits(series);
+  if (traits.fourthGroupTones) {
     cells.insert(cells.end(), {{ScrambleText(ch.Scramble), 4},
                                {PadOrDashes(ch.ChTag, 12), 14},
                                {NarrowText(ch.Narrow), 4},
                                {ToneText(ch, 1), 9},
                                {CmpText(ch.RxComp), 5},
                                {ToneText(ch, 0), 7}});
-  } else if (series != kSeriesMV510) {
+  } else if (traits.channelNames) {
     cells.insert(cells.end(), {{ScrambleText(ch.Scramble), 4}, {PadOrDashes(ch.ChTag, 12), 12}});
   }
   out.Cells(cells);
@@ -67,7 +67,7 @@ void AddFourthGroupRow(TextImage& out, ChannelRecord& ch, int number, int16_t se
 
 void AddMarineTable(TextImage& out, const std::vector<ChannelRecord>& list,
                     const std::string& heading, int16_t series) {
-  const bool named = series != kSeriesMV510;
+  const bool named = Traits(series).channelNames;
   out.Blank();
   out.Line(heading);
   if (named) {
@@ -94,7 +94,7 @@ void AddMarineTable(TextImage& out, const std::vector<ChannelRecord>& list,
 }
 
 void AddWeatherTable(TextImage& out, const RadioData& d) {
-  const bool named = d.ModelSeries != kSeriesMV510;
+  const bool named = Traits(d.ModelSeries).channelNames;
   out.Blank();
   out.Line("##### Programable Wx Channel #####");
   out.Line(named ? "CH  ENABLE  MEM  CH Name" : "CH  ENABLE  MEM");

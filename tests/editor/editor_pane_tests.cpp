@@ -6,6 +6,7 @@
 #include "editor/pane.h"
 #include "editor/usable_pane.h"
 #include "editor_fixture.h"
+#include "model/priority_channels.h"
 
 using namespace qw;
 using namespace qw::test;
@@ -55,9 +56,9 @@ class PaneTests : public QObject {
 
     const auto choices = PriorityChoices(d, kGroupUSA);
     std::vector<int32_t> ids;
-    for (const auto& c : choices) ids.push_back(c.first);
+    for (const auto& c : choices) ids.push_back(c.id);
     QCOMPARE(ids, (std::vector<int32_t>{kNoChannel, 5, 245, 18, 32}));
-    QCOMPARE(choices[2].second, QString("LMR6"));
+    QCOMPARE(choices[2].caption, std::string("LMR6"));
     QCOMPARE(PriorityChoices(d, kGroupFourth).size(), size_t(1));
 
     f.Select(kUsableNode);
@@ -141,7 +142,7 @@ class PaneTests : public QObject {
     QCOMPARE(d.CommonSettings.Weater, int16_t(3));
     Choose(f.Find<QComboBox>("cmbTxPoDisplay"), 2);
     QCOMPARE(d.CommonSettings.TxPoDisplay, int16_t(2));
-    QVERIFY(!f.Find<QComboBox>("cmbRotary")->isVisible());
+    QVERIFY(!f.Find<QComboBox>("cmbRotary"));  // the radio has no rotary control
   }
 
   void AtisCodeMustBeEmptyOrTenDigits() {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "files/program_args.h"
 
 namespace qw {
@@ -22,6 +24,20 @@ TEST(Config, DefaultsForMissingOrOddNumbers) {
   SaveDestinationSetting(store, 1, "EUR");  // each series remembers its own
   EXPECT_EQ(ReadDestinationSetting(store, 1), "EUR");
   EXPECT_EQ(ReadDestinationSetting(store, 2), "usa");
+}
+
+TEST(Config, WindowPlacementComesBackOnlyWhole) {
+  MemorySettingsStore store;
+  EXPECT_FALSE(ReadWindowPlacement(store));
+  SaveWindowPlacement(store, -150, 300, 40000, 9000);  // twips of a wide screen left of the main
+  const auto p = ReadWindowPlacement(store);
+  ASSERT_TRUE(p);
+  EXPECT_EQ(std::make_tuple(p->left, p->top, p->width, p->height),
+            std::make_tuple(-150, 300, 40000, 9000));
+  for (const char* bad : {"0", "x", ""}) {
+    store.Set("Settings", "MainHeight", bad);
+    EXPECT_FALSE(ReadWindowPlacement(store)) << bad;
+  }
 }
 
 TEST(ProgramStart, DebugSwitchIsExactlySlashD) {

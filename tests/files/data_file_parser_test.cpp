@@ -50,9 +50,9 @@ TEST(DataFileParser, OddLinesAreDroppedTheWayTheReaderAlwaysDid) {
 TEST(DataFileParser, LookUpTakesTheFirstEntryInFileOrderIgnoringCase) {
   auto table = ParseDataFileText("[A]\r\nx=1\r\n[b]\r\nx=9\r\n[a]\r\nx=2\r\ny=#3\r\n");
   ASSERT_TRUE(table);
-  EXPECT_EQ(GetDataFileValue(*table, "a", "X"), "1");
-  EXPECT_EQ(GetDataFileValue(*table, "A", "y"), "3");
-  EXPECT_EQ(GetDataFileValue(*table, "C", "x"), "");
+  EXPECT_EQ(table->Value("a", "X"), "1");
+  EXPECT_EQ(table->Value("A", "y"), "3");
+  EXPECT_EQ(table->Value("C", "x"), "");
 }
 
 TEST(DataFileParser, RefusesMoreLinesThanAnyDataFileHas) {

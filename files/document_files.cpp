@@ -1,0 +1,81 @@
+// Document: files chosen by their extension, and the JSON form.
+#include "files/atomic_file.h"
+#include "files/bounded_read.h"
+#include "files/document.h"
+#include "files/document_messages.h"
+#include "files/file_kinds.h"
+#include "files/file_path.h"
+#include "files/json_data.h"
+
+namespace qw {
+namespace {
+
+// A JSON data set is larger than a data file but still bounded.
+constexpr std::size_t kMaxJsonBytes = 64 << 20;
+
+Outcome UnknownKind(const std::string& path, const char* kinds) {
+  return Outcome::Failed(Message{path + ": unknown kind of file (use " + kinds + ")", kProgramTitle,
+                                 MessageIcon::Stop});
+}
+
+}  // namespace
+
+Outcome Document::Open(const std::string& path) {
+  switch (KindOfPath(path)) {
+    case FileKind::DataFile:
+      return OpenDataFile(path);
+    case FileKind::RawImage:
+      return LoadRawImage(path);
+    case FileKind::Json:
+      return OpenJson(path);
+    default:
+      return UnknownKind(path, ".dat, .hex or .json");
+  }
+}
+
+bool Document::CanSaveAs(const std::string& path) {
+  return KindOfPath(path) != FileKind::Unknown;
+}
+
+Outcome Document::SaveAs(const std::string& path) {
+  switch (KindOfPath(path)) {
+    case FileKind::DataFile:
+      return SaveDataFile(path);
+    case FileKind::RawImage:
+      return SaveRawImage(path);
+    case FileKind::Json:
+      return SaveJson(path);
+    case FileKind::Text:
+      return SaveTextFile(path, TextReport());
+    case FileKind::Unknown:
+      break;
+  }
+  return UnknownKind(path, ".dat, .hex, .json or .txt");
+}
+
+Outcome Document::OpenJson(const std::string& path) {
+  std::string text;
+  FileError error;
+  if (ReadFileBounded(PathFromUtf8(path), kMaxJsonBytes, text, &error) != ReadStatus::Ok) {
+    WriteErrorLog("frmMain.FileReadJson", error.LogText());
+    return Outcome::Failed(FileReadErrorMessage());
+  }
+  std::string problem;
+  if (!JsonToData(text, data_, problem)) {
+    return Outcome::Failed(Message{path + ": " + problem, kProgramTitle, MessageIcon::Stop});
+  }
+  CurrentFileName = path;
+  return Outcome::Ok();
+}
+
+Outcome Document::SaveJson(const std::string& path) {
+  FileError error;
+  if (!WriteFileAtomically(PathFromUtf8(path), DataToJson(data_), &error)) {
+    WriteErrorLog("frmMain.SaveJson", error.LogText());
+    return Outcome::Failed(FileSaveErrorMessage());
+  }
+  CurrentFileName = path;
+  return Outcome::Ok();
+}
+
+}  // namespace qw

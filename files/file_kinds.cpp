@@ -1,0 +1,69 @@
+#include "files/file_kinds.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+#include "files/bounded_read.h"
+#include "files/file_path.h"
+#include "files/profile_file.h"
+#include "model/image_header.h"
+#include "model/series_traits.h"
+
+namespace qw {
+namespace {
+
+std::optional<int16_t> SeriesDigit(char c) {
+  if (c < '0' || c > '9') return std::nullopt;
+  const auto series = static_cast<int16_t>(c - '0');
+  return KnownSeries(series) ? std::optional<int16_t>(series) : std::nullopt;
+}
+
+std::optional<int16_t> SeriesOfDataFile(const std::string& text) {
+  const std::string value = ProfileValueInText(text, "MAIN", "MODELTYPE");
+  return value.size() == 1 ? SeriesDigit(value[0]) : std::nullopt;
+}
+
+std::optional<int16_t> SeriesOfRawImage(const std::string& bytes) {
+  const auto id = FirstModelIdIn(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+  return id ? GuessSeriesOfImage(bytes.size(), *id) : std::nullopt;
+}
+
+// A quick look for "ModelSeries": N; the JSON reader checks the whole document later.
+std::optional<int16_t> SeriesOfJson(const std::string& text) {
+  const auto key = text.find("\"ModelSeries\"");
+  if (key == std::string::npos) return std::nullopt;
+  const auto colon = text.find(':', key);
+  if (colon == std::string::npos) return std::nullopt;
+  const auto digit = text.find_first_not_of(" \t\r\n", colon + 1);
+  if (digit == std::string::npos) return std::nullopt;
+  if (digit + 1 < text.size() && std::isdigit(static_cast<unsigned char>(text[digit + 1])))
+    return std::nullopt;
+  return SeriesDigit(text[digit]);
+}
+
+}  // namespace
+
+FileKind KindOfPath(const std::string& path) {
+  std::string ext = PathFromUtf8(path).extension().string();
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (ext == ".dat") return FileKind::DataFile;
+  if (ext == ".hex") return FileKind::RawImage;
+  if (ext == ".json") return FileKind::Json;
+  if (ext == ".txt") return FileKind::Text;
+  return FileKind::Unknown;
+}
+
+std::optional<int16_t> SeriesOfFile(const std::string& path) {
+  const FileKind kind = KindOfPath(path);
+  // One byte more than the longest image, so that a longer file is not taken for one.
+  const std::size_t limit = kind == FileKind::RawImage ? kImageSize + 1 : kMaxTextFileBytes;
+  std::string bytes;
+  if (ReadFileBounded(PathFromUtf8(path), limit, bytes) != ReadStatus::Ok) return std::nullopt;
+  if (kind == FileKind::RawImage) return SeriesOfRawImage(bytes);
+  if (kind == FileKind::Json) return SeriesOfJson(bytes);
+  return SeriesOfDataFile(bytes);
+}
+
+}  // namespace qw

@@ -1,0 +1,21 @@
+// The kinds of file the program reads and writes, told by the name's extension, and the series a
+// file belongs to.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace qw {
+
+enum class FileKind { DataFile, RawImage, Json, Text, Unknown };
+
+// ".dat", ".hex", ".json", ".txt" in any letter case.
+FileKind KindOfPath(const std::string& path);
+
+// The series a file belongs to: a data file's MAIN/MODELTYPE, a raw image's length and model
+// number, a JSON file's ModelSeries. nullopt when it cannot be told; the loaders do the real
+// model check.
+std::optional<int16_t> SeriesOfFile(const std::string& path);
+
+}  // namespace qw

@@ -1,0 +1,31 @@
+// Which channels a marine group's priority channel may be.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/radio_data.h"
+
+namespace qw {
+
+// Channel numbers as PriorityCh and the image's channel lists hold them: marine slots 0..239,
+// then 240 + the fourth group's index.
+inline constexpr int32_t kSlotChannel09 = 18;
+inline constexpr int32_t kSlotChannel16 = 32;
+inline constexpr int32_t kFirstFourthChannel = 240;
+inline constexpr int32_t kChannelNumberEnd = 280;
+
+struct PriorityChoice {
+  int32_t id;           // PriorityCh value; kNoChannel for "Off"
+  std::string caption;  // "Off", a marine label ("16"), or the fourth group's "LMR6"
+
+  bool operator==(const PriorityChoice&) const = default;
+};
+
+// "Off" first, then the enabled channels of the group's channel list in the image, then
+// channels 09 and 16 when the list lacks them and they are enabled. The fourth group has no
+// priority channel: only "Off".
+std::vector<PriorityChoice> PriorityChoices(const RadioData& d, int group);
+
+}  // namespace qw
