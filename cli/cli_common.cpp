@@ -18,15 +18,20 @@ Outcome StartDocument(Document& doc, int16_t series, const std::string& destinat
 }
 
 Outcome LoadInput(Document& doc, const std::string& path) {
-  return doc.Open(path);
+  Outcome loaded = doc.Open(path);
+  // What a CSV import skipped or cut goes to stderr; a refusal is reported by the caller.
+  if (loaded.ok() && loaded.message) std::cerr << loaded.message->Text << "\n";
+  return loaded;
 }
 
 bool IsOutputKind(const std::string& path) {
   return Document::CanSaveAs(path);
 }
 
-Outcome WriteOutput(Document& doc, const std::string& path) {
-  return doc.SaveAs(path);
+Outcome WriteOutput(Document& doc, const std::string& path, Document::CsvFormat csv) {
+  Outcome written = doc.SaveAs(path, csv);
+  if (written.ok() && written.message) std::cerr << written.message->Text << "\n";
+  return written;
 }
 
 int Report(const Outcome& outcome) {

@@ -16,6 +16,7 @@ struct FileOptions {
   std::string destination;
   std::string input;
   std::string output;
+  std::string csv;  // "common" writes the common channel-list format
 };
 
 // Every name --series takes: the series' own names and their numbers.
@@ -28,7 +29,7 @@ std::vector<std::string> SeriesNames() {
   }
   return names;
 }
-const auto kSeriesNames = CLI::IsMember(SeriesNames(), CLI::ignore_case);
+const auto kNamesOfSeries = CLI::IsMember(SeriesNames(), CLI::ignore_case);
 
 // Series from --series, else from the input file, else the default.
 int16_t ChooseSeries(const FileOptions& o) {
@@ -52,7 +53,8 @@ int RunConvert(const FileOptions& o) {
   if (!started.ok()) return Report(started);
   Outcome loaded = LoadInput(doc, o.input);
   if (!loaded.ok()) return Report(loaded);
-  return Report(WriteOutput(doc, o.output));
+  const auto csv = o.csv == "common" ? Document::CsvFormat::Common : Document::CsvFormat::Ours;
+  return Report(WriteOutput(doc, o.output, csv));
 }
 
 std::string Hex4(int value) {
@@ -115,16 +117,19 @@ void RegisterFileCommands(CLI::App& app, Context& ctx) {
 
   CLI::App* create = app.add_subcommand("new", "Write a new default data set");
   create->add_option("--series", opts->series, "mv510, mv710 or 0 (default mv710)")
-      ->check(kSeriesNames);
+      ->check(kNamesOfSeries);
   create->add_option("--destination", opts->destination, "load the destination image NAME");
   create->add_option("-o", opts->output, "output file (.dat, .hex, .json or .txt)")->required();
   create->callback([opts, &ctx] { ctx.exitCode = RunNew(*opts); });
 
   CLI::App* convert = app.add_subcommand("convert", "Convert a data set between file kinds");
-  convert->add_option("IN", opts->input, "input file (.dat, .hex or .json)")->required();
-  convert->add_option("-o", opts->output, "output file (.dat, .hex, .json or .txt)")->required();
+  convert->add_option("IN", opts->input, "input file (.dat, .hex, .json or .csv)")->required();
+  convert->add_option("-o", opts->output, "output file (.dat, .hex, .json, .csv or .txt)")
+      ->required();
+  convert->add_option("--csv", opts->csv, "CSV format to write: ours (default) or common")
+      ->check(CLI::IsMember({"ours", "common"}, CLI::ignore_case));
   convert->add_option("--series", opts->series, "series (default: taken from the input file)")
-      ->check(kSeriesNames);
+      ->check(kNamesOfSeries);
   convert->add_option("--destination", opts->destination, "load the destination image NAME first");
   convert->callback([opts, &ctx] { ctx.exitCode = RunConvert(*opts); });
 

@@ -16,7 +16,9 @@ Document::Document(std::filesystem::path programFolder, bool debug)
 }
 
 void Document::NewDataSet(int16_t series) {
-  BuildNewDataSet(data_, series);
+  RadioData next;
+  BuildNewDataSet(next, series);
+  Take(std::move(next), "New");
   CurrentFileName.clear();
 }
 
@@ -27,8 +29,9 @@ void Document::WriteErrorLog(const std::string& location, const std::string& mes
 
 Outcome Document::LoadRawImage(const std::string& path) {
   FileError error;
+  RadioData next = data_;
   ImageFileStatus status =
-      ReadImageFile(PathFromUtf8(path), data_.ModelSeries, data_.RadioImage, &error);
+      ReadImageFile(PathFromUtf8(path), next.ModelSeries, next.RadioImage, &error);
   switch (status) {
     case ImageFileStatus::Ok:
       break;
@@ -40,7 +43,8 @@ Outcome Document::LoadRawImage(const std::string& path) {
       WriteErrorLog("frmMain.ReadHexFileAs", error.LogText());
       return Outcome::Failed(FileReadErrorMessage());
   }
-  DecodeImage(data_);
+  DecodeImage(next);
+  Take(std::move(next), "Load Image");
   CurrentFileName = path;
   return Outcome::Ok();
 }

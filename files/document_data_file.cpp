@@ -33,7 +33,9 @@ Outcome Document::OpenDataFile(const std::string& path) {
     WriteErrorLog("frmMain.FileRead2", error.LogText());
     return Outcome::Failed(FileReadErrorMessage());
   }
-  OverlayDataFile(*table, data_);
+  RadioData next = data_;
+  OverlayDataFile(*table, next);
+  Take(std::move(next), "Open");
   CurrentFileName = path;
   return Outcome::Ok();
 }

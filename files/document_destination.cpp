@@ -20,10 +20,12 @@ Outcome Document::LoadDestination(const std::string& name) {
     WriteErrorLog("frmMain.FileReadIni", std::to_string(sized.value()) + sized.message());
     return refused;
   }
-  if (ReadImageFile(path, data_.ModelSeries, data_.RadioImage) != ImageFileStatus::Ok) {
+  RadioData next = data_;
+  if (ReadImageFile(path, next.ModelSeries, next.RadioImage) != ImageFileStatus::Ok) {
     return refused;
   }
-  DecodeImage(data_);
+  DecodeImage(next);
+  Take(std::move(next), "Destination " + name);
   return Outcome::Ok();
 }
 

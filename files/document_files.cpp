@@ -28,8 +28,10 @@ Outcome Document::Open(const std::string& path) {
       return LoadRawImage(path);
     case FileKind::Json:
       return OpenJson(path);
+    case FileKind::Csv:
+      return ImportChannels(path);
     default:
-      return UnknownKind(path, ".dat, .hex or .json");
+      return UnknownKind(path, ".dat, .hex, .json or .csv");
   }
 }
 
@@ -37,7 +39,7 @@ bool Document::CanSaveAs(const std::string& path) {
   return KindOfPath(path) != FileKind::Unknown;
 }
 
-Outcome Document::SaveAs(const std::string& path) {
+Outcome Document::SaveAs(const std::string& path, CsvFormat csv) {
   switch (KindOfPath(path)) {
     case FileKind::DataFile:
       return SaveDataFile(path);
@@ -45,12 +47,14 @@ Outcome Document::SaveAs(const std::string& path) {
       return SaveRawImage(path);
     case FileKind::Json:
       return SaveJson(path);
+    case FileKind::Csv:
+      return ExportChannels(path, csv);
     case FileKind::Text:
       return SaveTextFile(path, TextReport());
     case FileKind::Unknown:
       break;
   }
-  return UnknownKind(path, ".dat, .hex, .json or .txt");
+  return UnknownKind(path, ".dat, .hex, .json, .csv or .txt");
 }
 
 Outcome Document::OpenJson(const std::string& path) {
@@ -61,9 +65,11 @@ Outcome Document::OpenJson(const std::string& path) {
     return Outcome::Failed(FileReadErrorMessage());
   }
   std::string problem;
-  if (!JsonToData(text, data_, problem)) {
+  RadioData next = data_;
+  if (!JsonToData(text, next, problem)) {
     return Outcome::Failed(Message{path + ": " + problem, kProgramTitle, MessageIcon::Stop});
   }
+  Take(std::move(next), "Open");
   CurrentFileName = path;
   return Outcome::Ok();
 }

@@ -51,6 +51,7 @@ FileKind KindOfPath(const std::string& path) {
   if (ext == ".dat") return FileKind::DataFile;
   if (ext == ".hex") return FileKind::RawImage;
   if (ext == ".json") return FileKind::Json;
+  if (ext == ".csv") return FileKind::Csv;
   if (ext == ".txt") return FileKind::Text;
   return FileKind::Unknown;
 }
@@ -63,6 +64,7 @@ std::optional<int16_t> SeriesOfFile(const std::string& path) {
   if (ReadFileBounded(PathFromUtf8(path), limit, bytes) != ReadStatus::Ok) return std::nullopt;
   if (kind == FileKind::RawImage) return SeriesOfRawImage(bytes);
   if (kind == FileKind::Json) return SeriesOfJson(bytes);
+  if (kind == FileKind::Csv) return std::nullopt;  // channel lists say nothing of the series
   return SeriesOfDataFile(bytes);
 }
 

@@ -8,9 +8,9 @@
 
 namespace qw {
 
-enum class FileKind { DataFile, RawImage, Json, Text, Unknown };
+enum class FileKind { DataFile, RawImage, Json, Csv, Text, Unknown };
 
-// ".dat", ".hex", ".json", ".txt" in any letter case.
+// ".dat", ".hex", ".json", ".csv", ".txt" in any letter case.
 FileKind KindOfPath(const std::string& path);
 
 // The series a file belongs to: a data file's MAIN/MODELTYPE, a raw image's length and model

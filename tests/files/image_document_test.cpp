@@ -84,8 +84,8 @@ TEST_F(ImageFiles, FilesAreChosenByExtensionAndTellTheirSeries) {
   test::WriteBytes(folder.File("j.json"), "{\"ModelSeries\": 7}");
   EXPECT_EQ(SeriesOfFile(folder.File("j.json")), std::nullopt);
 
-  EXPECT_EQ(doc.Open(folder.File("a.csv")).message->Text,
-            folder.File("a.csv") + ": unknown kind of file (use .dat, .hex or .json)");
+  EXPECT_EQ(doc.Open(folder.File("a.bin")).message->Text,
+            folder.File("a.bin") + ": unknown kind of file (use .dat, .hex, .json or .csv)");
   EXPECT_FALSE(Document::CanSaveAs("a.pdf"));
 }
 
