@@ -159,6 +159,11 @@ std::string TextOrDashes(const std::string& s) {
   return s.find_first_not_of(' ') == std::string::npos ? "----" : s;
 }
 
+std::string ChannelDisplayText(const ChannelRecord& ch) {
+  const std::string suffix = " " + ch.CHDisplayR;
+  return PadOrDashes(PadRight(ch.CHDisplayL, 2) + suffix.back(), 3);
+}
+
 std::string ToneText(const ChannelRecord& ch, int direction) {
   if (direction != 0 && direction != 1) return {};
   const auto d = static_cast<std::size_t>(direction);

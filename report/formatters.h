@@ -53,6 +53,10 @@ std::string PadRight(const std::string& s, int w);     // padded or cut to exact
 std::string PadOrDashes(const std::string& s, int w);  // w dashes when s is empty
 std::string TextOrDashes(const std::string& s);        // "----" when s is blank
 
+// A programmable channel's number as the radio shows it: two characters and a suffix, always
+// three wide ("22A", "16 ").
+std::string ChannelDisplayText(const ChannelRecord& ch);
+
 // Tones of a fourth-group channel: direction 0 transmit, 1 receive. CTCSS wins over DCS.
 std::string ToneText(const ChannelRecord& ch, int direction);
 // "N023" for 1..104, "I023" for the second bank 105..208; "" outside.

@@ -17,12 +17,6 @@ const MasterSlot& SlotAt(int position) {
   return ChannelMasterTable()[static_cast<std::size_t>(position)];
 }
 
-// The radio shows two characters of number and one of suffix; the text is always three wide.
-std::string ChannelDisplayText(const ChannelRecord& ch) {
-  const std::string suffix = " " + ch.CHDisplayR;
-  return PadOrDashes(PadRight(ch.CHDisplayL, 2) + suffix.back(), 3);
-}
-
 void AddDirectory(TextImage& out, const std::string& heading, const DirectoryEntry* entries,
                   std::size_t count) {
   out.Blank();
