@@ -5,6 +5,7 @@
 #include <span>
 
 #include "model/channel_plans.h"
+#include "model/channel_rules.h"
 #include "report/formatters.h"
 
 namespace qw {
@@ -18,12 +19,6 @@ const MasterSlot& SlotAt(int row) {
 
 bool Named(const SeriesTraits& t) {
   return t.channelNames;
-}
-
-// The tone lists show "Off" for a side without a tone; the grid does the same.
-std::string GridTone(const ChannelRecord& ch, int side) {
-  const bool none = ch.CTCSS[side] < 1 && ch.DCS[side] < 1;
-  return none ? "Off" : ToneText(ch, side);
 }
 
 std::string Freq4(double f) {
@@ -67,9 +62,9 @@ constexpr std::array<GridColumn, 14> kFourthColumns{{
     {"VS", [](const ChannelRecord& ch, int) { return ScrambleText(ch.Scramble); }, Named},
     {"CH Name", [](const ChannelRecord& ch, int) { return ch.ChTag; }, Named},
     {"W/N", [](const ChannelRecord& ch, int) { return NarrowText(ch.Narrow); }, Named},
-    {"RxTone", [](const ChannelRecord& ch, int) { return GridTone(ch, 1); }, Named},
+    {"RxTone", [](const ChannelRecord& ch, int) { return ToneListText(ch, 1); }, Named},
     {"Comp", [](const ChannelRecord& ch, int) { return CmpText(ch.RxComp); }, Named},
-    {"TxTone", [](const ChannelRecord& ch, int) { return GridTone(ch, 0); }, Named},
+    {"TxTone", [](const ChannelRecord& ch, int) { return ToneListText(ch, 0); }, Named},
 }};
 
 std::string Flag(bool v) {
