@@ -398,7 +398,9 @@ TEST(CsvUntrusted, MutatedFilesNeverBreakTheReader) {
     CsvImportResult r = ImportChannelsCsv(text, d);
     ASSERT_EQ(d.FourthGroup.size(), 40u);
     ASSERT_EQ(d.USA.size(), 240u);
-    if (!r.applied) ASSERT_EQ(d, before);
+    if (!r.applied) {
+      ASSERT_EQ(d, before);
+    }
   }
 }
 
