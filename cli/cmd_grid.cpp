@@ -19,9 +19,9 @@ struct GridOptions {
 constexpr int kGridOrder[] = {kGroupUSA, kGroupINTL, kGroupCANADA, kGridWeather, kGroupFourth};
 
 int RunGrid(const GridOptions& o) {
-  int16_t series = kSeriesMV710;
+  int16_t series = kDefaultSeries;
   if (!o.series.empty()) {
-    series = ParseSeries(o.series).value_or(kSeriesMV710);
+    series = ParseSeries(o.series).value_or(kDefaultSeries);
   } else if (auto s = SeriesOfFile(o.input)) {
     series = *s;
   }
