@@ -64,9 +64,9 @@ class WindowTests : public QObject {
   void SavedPlacementIsRestoredAtStart() {
     EditorFixture f;
     const int twips = 1440 / QWidget().logicalDpiX();
-    SaveWindowPlacement(f.store, 20 * twips, 30 * twips, 500 * twips, 400 * twips);
+    SaveWindowPlacement(f.store, 20 * twips, 30 * twips, 640 * twips, 520 * twips);
     MainWindow& w = f.Open();
-    QCOMPARE(w.size(), QSize(500, 400));
+    QCOMPARE(w.size(), QSize(640, 520));
     QCOMPARE(w.pos(), QPoint(20, 30));
   }
 
