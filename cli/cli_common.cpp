@@ -1,5 +1,6 @@
 #include "cli/cli_common.h"
 
+#include <QPageSize>
 #include <algorithm>
 #include <cctype>
 #include <iostream>
@@ -118,7 +119,7 @@ Outcome LoadInput(Document& doc, const std::string& path) {
 
 bool IsOutputKind(const std::string& path) {
   std::string ext = Extension(path);
-  return ext == ".dat" || ext == ".hex" || ext == ".txt" || ext == ".json";
+  return ext == ".dat" || ext == ".hex" || ext == ".txt" || ext == ".json" || ext == ".pdf";
 }
 
 Outcome WriteOutput(Document& doc, const std::string& path) {
@@ -126,6 +127,7 @@ Outcome WriteOutput(Document& doc, const std::string& path) {
   if (ext == ".dat") return doc.SaveDataFile(path);
   if (ext == ".hex") return doc.SaveRawImage(path);
   if (ext == ".txt") return doc.SaveTextFile(path, doc.TextReport());
+  if (ext == ".pdf") return WritePdf(doc, path, QPageSize(QPageSize::A4));
   if (ext == ".json") {
     if (!WriteFileAtomically(path, DataToJson(doc.Data()))) {
       return Outcome::Failed(FileMessage("FileSave Error!!"));
@@ -133,7 +135,7 @@ Outcome WriteOutput(Document& doc, const std::string& path) {
     return Outcome::Ok();
   }
   return Outcome::Failed(FileMessage(
-      path + ": unknown kind of file (use .dat, .hex, .json or .txt)", MessageIcon::Stop));
+      path + ": unknown kind of file (use .dat, .hex, .json, .txt or .pdf)", MessageIcon::Stop));
 }
 
 // The radio commands live in their own file; this keeps the tool linkable without them.

@@ -10,6 +10,8 @@
 #include "files/document.h"
 #include "model/outcome.h"
 
+class QPageSize;
+
 namespace qw::cli {
 
 // Exit codes of the contract: 0 success, 1 failure (message on stderr), 2 usage error.
@@ -36,13 +38,16 @@ Outcome StartDocument(Document& doc, int16_t series, const std::string& destinat
 Outcome LoadInput(Document& doc, const std::string& path);
 // True when OUT's extension is one WriteOutput can write.
 bool IsOutputKind(const std::string& path);
-// Writes OUT by its extension (.dat, .hex, .json, .txt).
+// Writes OUT by its extension (.dat, .hex, .json, .txt, .pdf).
 Outcome WriteOutput(Document& doc, const std::string& path);
+// Writes the printed listing as a PDF on the paper.
+Outcome WritePdf(Document& doc, const std::string& path, const QPageSize& paper);
 
 // Prints the outcome's message text on stderr and returns the exit code for it.
 int Report(const Outcome& outcome);
 
 void RegisterFileCommands(CLI::App& app, Context& ctx);   // new, convert, info
 void RegisterRadioCommands(CLI::App& app, Context& ctx);  // read, program, simulate, ports
+void RegisterPrintCommand(CLI::App& app, Context& ctx);   // print
 
 }  // namespace qw::cli
