@@ -64,6 +64,11 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   void ChooseDestination(int entry);
   void SaveImageKey();  // Ctrl+F3
   void LoadImageKey();  // Ctrl+F2
+  // The printed listing and the text report (main_window_print.cpp).
+  void FilePrint();
+  void FilePrintPreview();
+  void FileExportPdf();
+  void FilePrintToFile();
   void ShowHelpContents();
   void ShowAbout();
 

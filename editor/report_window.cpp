@@ -1,6 +1,7 @@
 #include "editor/report_window.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -15,13 +16,20 @@ namespace qw {
 
 namespace {
 
+// Some fonts do not declare themselves fixed-pitch although every glyph is equally wide.
+bool Monospaced(const QFont& font) {
+  const QFontMetrics metrics(font);
+  return metrics.horizontalAdvance('i') == metrics.horizontalAdvance('W');
+}
+
 QFont ReportFont() {
-  if (QFontDatabase::families().contains("Courier New")) {
-    QFont font("Courier New");
-    font.setStyleHint(QFont::TypeWriter);
-    return font;
-  }
-  return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  if (QFontDatabase::families().contains("Courier New")) return QFont("Courier New");
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  if (Monospaced(font)) return font;
+  // The platform names no fixed font of its own; any monospace family the system has will do.
+  font = QFont("monospace");
+  font.setStyleHint(QFont::TypeWriter);
+  return font;
 }
 
 }  // namespace
@@ -69,7 +77,8 @@ ReportWindow::ReportWindow(Document& doc, Prompter& prompter, QString folder, QW
 
 void ReportWindow::BuildText() {
   text_ = doc_.TextReport();
-  textBox_->setPlainText(QString::fromLatin1(text_.data(), static_cast<qsizetype>(text_.size())));
+  QString shown = QString::fromLatin1(text_.data(), static_cast<qsizetype>(text_.size()));
+  textBox_->setPlainText(shown.replace("\r\n", "\n"));
   saveAs_->setEnabled(true);
   emit TextBuilt();
 }

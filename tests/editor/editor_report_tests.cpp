@@ -7,10 +7,12 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "editor/print_commands.h"
 #include "editor/report_window.h"
 #include "editor/scripted_prompter.h"
+#include "editor_fixture.h"
 #include "files/document.h"
 #include "report/text_report.h"
 
@@ -56,10 +58,11 @@ class ReportTests : public QObject {
     QCOMPARE(window.windowTitle(), QString("Print to File"));
     QCOMPARE(window.size(), QSize(558, 409));
     QCOMPARE(text->toPlainText(), QString("Now, making text image. Please wait..."));
-    QVERIFY(QFontInfo(text->font()).fixedPitch());
+    const QFontMetrics metrics(text->font());
+    QCOMPARE(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("WWWW"));
 
     QVERIFY(built.wait(2000));
-    QVERIFY(text->toPlainText().startsWith("\n##### Available CH Group Setup #####"));
+    QVERIFY(text->toPlainText().startsWith("\n\n##### Available CH Group Setup #####\n"));
     QCOMPARE(doc.Data().FourthGroup[0].Rxfreq, 156.01);  // snapped by the report, as printed
 
     // Resizing keeps the OK button under the text box.
@@ -140,6 +143,33 @@ class ReportTests : public QObject {
     QCOMPARE(prompter.asked.size(), std::size_t{1});
     QCOMPARE(prompter.asked[0].message.Title,
              std::string("MV510 PC Program for MV510/MV710 Series"));
+  }
+
+  // The File menu opens the window modally; Ctrl+P and the toolbar's Print print.
+  void MainWindowEntriesRunTheCommands() {
+    test::EditorFixture f;
+    MainWindow& window = f.Open();
+    QPointer<QWidget> opened;
+    bool clickedOk = false;
+    QTimer::singleShot(0, [&] {
+      opened = window.findChild<QDialog*>("frmPrn");
+      QVERIFY(opened && opened->isModal());
+      QTRY_VERIFY(!opened->findChild<QPlainTextEdit*>("txtPrn")->toPlainText().startsWith("Now"));
+      opened->findChild<QPushButton*>("cmdOK")->click();
+      clickedOk = true;
+    });
+    f.Menu("mnuFilePrintToFile")->trigger();
+    QVERIFY(clickedOk);
+    QVERIFY(opened.isNull());  // closed by OK and gone with the command
+    QCOMPARE(window.findChildren<QDialog*>("frmPrn").size(), 0);
+
+    f.prompter.printerFiles = {Path("menu.pdf")};
+    QCOMPARE(f.Menu("mnuFilePrint")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    f.Menu("mnuFilePrint")->trigger();
+    QCOMPARE(PdfPages(Bytes(Path("menu.pdf"))), 6);
+    QVERIFY(f.Menu("tbrPrint")->isEnabled());
+    f.Menu("tbrPrint")->trigger();
+    QCOMPARE(f.prompter.printDialogs, 2);
   }
 };
 
