@@ -38,7 +38,6 @@ ReportWindow::ReportWindow(Document& doc, Prompter& prompter, QString folder, QW
     : QDialog(parent), doc_(doc), prompter_(prompter), folder_(std::move(folder)) {
   setObjectName("frmPrn");
   setWindowTitle("Print to File");
-  setAttribute(Qt::WA_DeleteOnClose, false);
 
   auto* menuBar = new QMenuBar(this);
   QMenu* file = menuBar->addMenu("&File");

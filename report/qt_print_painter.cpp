@@ -56,6 +56,11 @@ class SheetWriter {
 
 bool PaintPrintPages(QPainter& painter, QPagedPaintDevice& device,
                      const std::vector<PrintPage>& pages) {
+  // Ligatures would print "Off" with one "ff" glyph, which search and copy read back as a single
+  // odd character; a letter spacing far too small to see turns them off.
+  QFont font = painter.font();
+  font.setLetterSpacing(QFont::AbsoluteSpacing, 0.02);
+  painter.setFont(font);
   SheetWriter writer(painter, device);
   for (const PrintPage& page : pages) {
     for (const auto& sheet : SheetsOfPage(page, writer.LinesPerSheet())) {
