@@ -97,6 +97,9 @@ class Document {
  private:
   std::filesystem::path programFolder_;
   bool debug_ = false;
+  // Replace for the operations that leave DataChanged as it was (new, open, load, read).
+  void Take(RadioData next, const std::string& operation);
+
   RadioData data_;
   std::vector<Observer*> observers_;
 };
