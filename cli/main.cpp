@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
   qw::cli::RegisterFileCommands(app, ctx);
   qw::cli::RegisterRadioCommands(app, ctx);
   qw::cli::RegisterPrintCommand(app, ctx);
+  qw::cli::RegisterGridCommand(app, ctx);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
