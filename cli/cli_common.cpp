@@ -1,8 +1,22 @@
 #include "cli/cli_common.h"
 
+#include <QPageSize>
+#include <algorithm>
+#include <cctype>
 #include <iostream>
 
 namespace qw::cli {
+namespace {
+
+// The printed listing is the CLI's own output kind; the Document writes every other one.
+bool IsPdf(const std::string& path) {
+  std::string ext = std::filesystem::path(path).extension().string();
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return ext == ".pdf";
+}
+
+}  // namespace
 
 std::filesystem::path ProgramFolder() {
   std::error_code ec;
@@ -25,10 +39,16 @@ Outcome LoadInput(Document& doc, const std::string& path) {
 }
 
 bool IsOutputKind(const std::string& path) {
-  return Document::CanSaveAs(path);
+  return Document::CanSaveAs(path) || IsPdf(path);
 }
 
 Outcome WriteOutput(Document& doc, const std::string& path, Document::CsvFormat csv) {
+  if (IsPdf(path)) return WritePdf(doc, path, QPageSize(QPageSize::A4));
+  if (!Document::CanSaveAs(path)) {
+    return Outcome::Failed(
+        Message{path + ": unknown kind of file (use .dat, .hex, .json, .csv, .txt or .pdf)",
+                kProgramTitle, MessageIcon::Stop});
+  }
   Outcome written = doc.SaveAs(path, csv);
   if (written.ok() && written.message) std::cerr << written.message->Text << "\n";
   return written;

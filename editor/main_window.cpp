@@ -118,11 +118,11 @@ void MainWindow::BuildMenus() {
   entry(file, "mnuFileExportCommon", "Export Channels (&Common Format)...",
         [this] { ExportChannels(true); });
   file->addSeparator();
-  // Printing arrives with the report windows.
   entry(
-      file, "mnuFilePrint", "&Print", [this] { PaneCheck(); }, QKeySequence(Qt::CTRL | Qt::Key_P))
-      ->setEnabled(false);
-  entry(file, "mnuFilePrintToFile", "P&rint to File", [] {})->setEnabled(false);
+      file, "mnuFilePrint", "&Print", [this] { FilePrint(); }, QKeySequence(Qt::CTRL | Qt::Key_P));
+  entry(file, "mnuFilePrintPreview", "Print Pre&view", [this] { FilePrintPreview(); });
+  entry(file, "mnuFileExportPdf", "Export P&DF...", [this] { FileExportPdf(); });
+  entry(file, "mnuFilePrintToFile", "P&rint to File", [this] { FilePrintToFile(); });
   file->addSeparator();
   entry(file, "mnuFileExit", "E&xit", [this] { close(); });
 
@@ -184,7 +184,7 @@ void MainWindow::BuildToolbar() {
     if (PaneCheck()) FileSave(true);
   });
   button("SaveAsDefault", "Save As Default", "save_default", [] {})->setVisible(false);
-  button("Print", "Print", "print", [this] { PaneCheck(); })->setEnabled(false);
+  button("Print", "Print", "print", [this] { FilePrint(); });
   bar->addSeparator();
   button("Program", "Program to Radio", "program", [this] { TransferProgram(); });
   button("Read", "Read from Radio", "read", [this] { TransferRead(); });
