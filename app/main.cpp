@@ -10,6 +10,7 @@
 #include "editor/main_window.h"
 #include "files/document.h"
 #include "files/program_args.h"
+#include "files/qt_data_folder.h"
 #include "files/qt_settings_store.h"
 
 int main(int argc, char** argv) {
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
   options.debug =
       qw::ParseDebugSwitch(qw::CommandLineText(static_cast<int>(rest.size()), rest.data()));
   options.programFolder = QDir(QCoreApplication::applicationDirPath()).absolutePath().toStdString();
+  options.backupFolder = qw::BackupFolder();
 
   qw::QtSettingsStore store;
   qw::Document document(options.programFolder, options.debug);

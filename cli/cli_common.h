@@ -8,6 +8,7 @@
 #include <string>
 
 #include "files/document.h"
+#include "files/radio_transfer.h"
 #include "model/outcome.h"
 
 namespace qw::cli {
@@ -42,7 +43,13 @@ Outcome WriteOutput(Document& doc, const std::string& path);
 // Prints the outcome's message text on stderr and returns the exit code for it.
 int Report(const Outcome& outcome);
 
-void RegisterFileCommands(CLI::App& app, Context& ctx);   // new, convert, info
-void RegisterRadioCommands(CLI::App& app, Context& ctx);  // read, program, simulate, ports
+void RegisterFileCommands(CLI::App& app, Context& ctx);    // new, convert, info
+void RegisterRadioCommands(CLI::App& app, Context& ctx);   // read, program, simulate, ports
+void RegisterSafetyCommands(CLI::App& app, Context& ctx);  // diff, backups
+
+// Backups in the user's data folder unless noBackup; the read-back when verify.
+TransferOptions TransferOptionsFor(bool verify, bool noBackup);
+// Prints a transfer's backup and read-back notes and its message on stderr; the exit code.
+int ReportTransfer(const Outcome& outcome);
 
 }  // namespace qw::cli

@@ -105,6 +105,7 @@ void MainWindow::BuildMenus() {
       file, "mnuFilePrint", "&Print", [this] { PaneCheck(); }, QKeySequence(Qt::CTRL | Qt::Key_P))
       ->setEnabled(false);
   entry(file, "mnuFilePrintToFile", "P&rint to File", [] {})->setEnabled(false);
+  AddSafetyCommands(file);
   file->addSeparator();
   entry(file, "mnuFileExit", "E&xit", [this] { close(); });
 
@@ -133,6 +134,7 @@ void MainWindow::BuildMenus() {
   portMenu_ = options->addMenu("&SerialPort");
   portMenu_->setObjectName("mnuSerialPort");
   BuildPortMenu();
+  AddVerifyOption(options);
 
   QMenu* help = menu("mnuHelp", "&Help");
   entry(

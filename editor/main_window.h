@@ -10,6 +10,7 @@
 
 #include "editor/edit_state.h"
 #include "editor/editor_options.h"
+#include "files/radio_transfer.h"
 
 class QAction;
 class QActionGroup;
@@ -111,6 +112,14 @@ class MainWindow final : public QMainWindow {
   std::shared_ptr<BusyScope> Busy();
   void After(int ms, std::function<void()> next);
 
+  // Backups, the read-back and Compare With (main_window_safety.cpp).
+  void AddSafetyCommands(QMenu* file);
+  void AddVerifyOption(QMenu* options);
+  TransferOptions EditorTransferOptions() const;
+  void ShowTransferNotes(const Outcome& outcome);
+  void RestoreBackup();
+  void CompareWith();
+
   // Serial port (main_window_ports.cpp).
   void BuildPortMenu();
   void RefreshPortMenu();
@@ -163,6 +172,7 @@ class MainWindow final : public QMainWindow {
   QAction* simulatedPort_ = nullptr;
   std::vector<QAction*> devicePorts_;
   QAction* portDevicesSeparator_ = nullptr;
+  QAction* verifyAfterProgram_ = nullptr;
 
   QTimer* newTimer_ = nullptr;
   InputBlocker* blocker_ = nullptr;

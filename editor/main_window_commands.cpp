@@ -229,6 +229,8 @@ void MainWindow::OpenTransferDialog(int mode) {
       doc_, state_, prompter_, mode, std::move(factory), options_.timings,
       [this] { return OpenHelp("transfer"); }, options_.transferClock, this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->SetTransferOptions(EditorTransferOptions());
+  connect(dialog, &TransferDialog::RunEnded, this, &MainWindow::ShowTransferNotes);
   connect(dialog, &QDialog::finished, this,
           [this, dialog, mode] { AfterTransfer(mode == 0 && dialog->TransferDone()); });
   dialog->open();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "files/data_edit.h"
+#include "files/radio_transfer.h"
 #include "model/outcome.h"
 #include "model/radio_data.h"
 
@@ -64,6 +65,9 @@ class Document {
   Outcome LoadRawImage(const std::string& path);
   // Encode, finish, header checksum, then bytes 0..ImageLast.
   Outcome SaveRawImage(const std::string& path);
+  // A backup image with the same checks as LoadRawImage, taken as one Replace; the data set is
+  // then no longer the current file's.
+  Outcome RestoreBackup(const std::string& path);
 
   // Destination images NAME_XXXX.ini in the program folder for the current series: upper-case
   // names, first ten the folder listing gives, sorted ignoring case.
@@ -77,8 +81,17 @@ class Document {
   Outcome SaveTextFile(const std::string& path, const std::string& textImage);
 
   // Clone procedures against a radio on the port. Progress and cancel through control.
-  Outcome ReadFromRadio(SerialPort& port, const TransferControl& control);
-  Outcome ProgramToRadio(SerialPort& port, const TransferControl& control);
+  // ReadRadio and ProgramRadio leave the Document alone, so a worker thread may run them: a read
+  // decodes into a copy, and ReadFromRadio takes that copy (one Replace) only when the whole read
+  // succeeded; a program run sends the snapshot it was given.
+  RadioRead ReadRadio(SerialPort& port, const TransferControl& control,
+                      const TransferOptions& options = {}) const;
+  Outcome ReadFromRadio(SerialPort& port, const TransferControl& control,
+                        const TransferOptions& options = {});
+  Outcome ProgramRadio(RadioData snapshot, SerialPort& port, const TransferControl& control,
+                       const TransferOptions& options = {}) const;
+  Outcome ProgramToRadio(SerialPort& port, const TransferControl& control,
+                         const TransferOptions& options = {});
 
   // Appends to err.log in debug mode; never fails loudly.
   void WriteErrorLog(const std::string& location, const std::string& message) const;

@@ -14,15 +14,15 @@ constexpr std::array<SeriesTraits, 3> kRows{{
     {kSeriesMV710, "mv710", "MV710", 16383, 0x02C6, "LMR", "LMR",
      /*statusNames*/ true, /*channelNames*/ true, /*fourthGroupTones*/ true,
      /*thirdVariantSettings*/ false, /*echoesCommands*/ true, /*wideRadioPicture*/ false,
-     /*frequencyRaster*/ false},
+     /*frequencyRaster*/ false, /*programsNameTexts*/ false},
     {kSeriesMV510, "mv510", "MV510", 8191, 0x01FE, "EXP", "Exp",
      /*statusNames*/ false, /*channelNames*/ false, /*fourthGroupTones*/ false,
      /*thirdVariantSettings*/ false, /*echoesCommands*/ true, /*wideRadioPicture*/ false,
-     /*frequencyRaster*/ false},
+     /*frequencyRaster*/ false, /*programsNameTexts*/ false},
     {kSeriesThird, "0", "MV510", 16383, 0x1BBC, "EXP", "Exp",
      /*statusNames*/ true, /*channelNames*/ true, /*fourthGroupTones*/ false,
      /*thirdVariantSettings*/ true, /*echoesCommands*/ false, /*wideRadioPicture*/ true,
-     /*frequencyRaster*/ true},
+     /*frequencyRaster*/ true, /*programsNameTexts*/ true},
 }};
 
 }  // namespace
