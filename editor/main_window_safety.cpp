@@ -49,22 +49,19 @@ Outcome LoadForCompare(Document& scratch, const std::string& path, DataFileKind 
 }
 
 // Where a field is edited: its channel, its pane, or "General" for what no pane edits.
-QString NodeKeyOf(const EditWhat& where) {
-  static const char* const kGroupKey[3] = {"PU", "PI", "PC"};
+NavNode NodeOf(const EditWhat& where) {
   switch (where.unit) {
     case EditWhat::Unit::Channel:
-      if (where.group >= 0 && where.group < 3)
-        return kGroupKey[where.group] + QString::number(where.index);
-      if (where.group == kGroupFourth) return "E" + QString::number(where.index + 1);
-      return "PW";
+      if (where.group == kGroupWX) return kWeatherNode;
+      return NavNode::ChannelOf(where.group, where.index);
     case EditWhat::Unit::UsableGroup:
-      return "Usable";
+      return kUsableNode;
     case EditWhat::Unit::Common:
-      return "Common";
+      return kCommonNode;
     case EditWhat::Unit::Atis:
-      return "ATIS";
+      return kAtisNode;
     default:
-      return "General";
+      return kGeneralNode;
   }
 }
 
@@ -118,7 +115,7 @@ void MainWindow::RestoreBackup() {
   const Outcome outcome = doc_.RestoreBackup(path.toStdString());
   ShowOutcomeMessage(outcome);
   if (!outcome.ok()) return;
-  SelectNodeAsIfClicked("General");
+  SelectNode(kGeneralNode);
   RebuildTree();
   RefreshPanes();
   UpdateCaption();
@@ -146,7 +143,7 @@ void MainWindow::CompareWith() {
   auto* window = new CompareWindow(std::move(differences), QFileInfo(path).fileName(), this);
   window->setAttribute(Qt::WA_DeleteOnClose);
   connect(window, &CompareWindow::ShowField, this,
-          [this](const EditWhat& where) { SelectNodeAsIfClicked(NodeKeyOf(where)); });
+          [this](const EditWhat& where) { SelectNode(NodeOf(where)); });
   window->show();
 }
 

@@ -60,7 +60,7 @@ QString TransferDialog::Instructions(int16_t series) {
          "3.Press the [OK] button to start.";
 }
 
-TransferDialog::TransferDialog(Document& doc, EditState& state, Prompter& prompter, int mode,
+TransferDialog::TransferDialog(Document& doc, EditState& state, Prompter& prompter, Mode mode,
                                PortFactory openPort, EditorTimings timings,
                                std::function<bool()> showHelp, const SteadyClock* clock,
                                QWidget* parent)
@@ -76,7 +76,7 @@ TransferDialog::TransferDialog(Document& doc, EditState& state, Prompter& prompt
   setObjectName("frmRadio");
   setModal(true);
   setFixedSize(455, 275);
-  setWindowTitle(mode_ == kRead ? "Read from Radio" : "Program to Radio");
+  setWindowTitle(mode_ == Mode::Read ? "Read from Radio" : "Program to Radio");
   BuildControls(doc_.Series());
   PlacePictures(doc_.Series());
   ShowProgress(0);
@@ -138,8 +138,8 @@ void TransferDialog::BuildControls(int16_t series) {
 
 void TransferDialog::PlacePictures(int16_t series) {
   const int radioWidth = series == kSeriesThird ? kWideRadioWidth : kHandheldWidth;
-  const int radioLeft = mode_ == kRead ? kLeftSlot : kRightSlot;
-  const int computerLeft = mode_ == kRead ? kRightSlot : kLeftSlot;
+  const int radioLeft = mode_ == Mode::Read ? kLeftSlot : kRightSlot;
+  const int computerLeft = mode_ == Mode::Read ? kRightSlot : kLeftSlot;
   // The handheld stands centred where the wider radio picture would stand.
   radio_->setGeometry(radioLeft + (kWideRadioWidth - radioWidth) / 2, kPictureTop, radioWidth,
                       kPictureHeight);
@@ -174,7 +174,7 @@ void TransferDialog::Start() {
     std::unique_ptr<SerialPort> port = openPort_();
     auto read = std::make_shared<RadioRead>(RadioRead{Outcome::Failed(), {}});
     if (port) {
-      if (mode_ == kRead) {
+      if (mode_ == Mode::Read) {
         *read = doc_.ReadRadio(*port, control, options);
       } else {
         read->outcome = doc_.ProgramRadio(snapshot, *port, control, options);
@@ -192,7 +192,7 @@ void TransferDialog::Finish(RadioRead& result) {
   worker_->wait();
   delete worker_;
   worker_ = nullptr;
-  if (mode_ == kRead && result.outcome.ok())
+  if (mode_ == Mode::Read && result.outcome.ok())
     doc_.Replace(std::move(result.data), "Read from Radio");
   const Outcome outcome = result.outcome;
   auto done = [this, outcome] {

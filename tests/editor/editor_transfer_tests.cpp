@@ -78,9 +78,9 @@ class TransferTests : public QObject {
   void ReadTakesTheRadiosDataAndSettlesTheEdits() {
     TransferFixture f(kSeriesMV710, RadioMemory(kSeriesMV710, true, "1234567890"));
     MainWindow& w = f.OpenWindow();
-    f.Select("Common");
+    f.Select(kCommonNode);
     ChangeList(f.Find<QComboBox>("cmbWeatherAlert"));
-    QVERIFY(w.State().DataChanged);
+    QVERIFY(f.doc->DataChanged);
 
     f.Menu("mnuTransferRead")->trigger();
     QPointer<TransferDialog> dialog = f.Dialog();
@@ -102,7 +102,7 @@ class TransferTests : public QObject {
              (Message{"Complete!!", "Read from Radio", MessageIcon::Information}));
     QVERIFY(f.Data().CommonSettings.DualWatch);
     QCOMPARE(f.Data().AtisSettings.AtisCode, std::string("1234567890"));
-    QVERIFY(!w.State().DataChanged);
+    QVERIFY(!f.doc->DataChanged);
     QVERIFY(!w.State().ResetBusy);
     QCOMPARE(w.ActivePane()->objectName(), QString("pictGeneral"));
     QVERIFY(f.doc->CurrentFileName.empty());
@@ -256,7 +256,7 @@ class TransferTests : public QObject {
     f.Menu("mnuFileRestoreBackup")->trigger();
     QCOMPARE(f.prompter.fileFolders.back(), backups.path());
     QVERIFY(f.Data().CommonSettings.DualWatch);
-    QVERIFY(w.State().DataChanged);
+    QVERIFY(f.doc->DataChanged);
   }
 
   void HelpWithoutHelpFilesSaysSo() {
