@@ -6,6 +6,7 @@
 #include "files/backups.h"
 #include "files/data_diff.h"
 #include "files/qt_data_folder.h"
+#include "link/clone_procedures.h"
 #include "model/series_traits.h"
 
 namespace qw::cli {

@@ -1,4 +1,5 @@
 // Backups, the read-back after programming and diff, as a user at a terminal meets them.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 

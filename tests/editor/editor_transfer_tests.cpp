@@ -246,9 +246,11 @@ class TransferTests : public QObject {
             QString::fromStdString(ChannelMasterTable()[5].Label) + " ChTag: \"SHIFTED\" -> \"" +
             QString::fromStdString(Decoded(kSeriesMV710, f.bench.radio.Memory()).USA[5].ChTag) +
             "\"\n");
-    QTest::mouseDClick(
-        compare->Table()->viewport(), Qt::LeftButton, {},
-        compare->Table()->visualRect(compare->Table()->model()->index(0, 0)).center());
+    QVERIFY(QTest::qWaitForWindowExposed(compare));
+    QTableView* table = compare->Table();
+    const QPoint row = table->visualRect(table->model()->index(0, 0)).center();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, row);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, row);
     QCOMPARE(w.ActivePane()->objectName(), QString("pictCommon"));
     compare->close();
 
