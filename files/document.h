@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "files/csv_channels.h"
 #include "files/data_edit.h"
 #include "files/radio_transfer.h"
 #include "model/outcome.h"
@@ -68,6 +69,13 @@ class Document {
   // A backup image with the same checks as LoadRawImage, taken as one Replace; the data set is
   // then no longer the current file's.
   Outcome RestoreBackup(const std::string& path);
+
+  // Channel lists as CSV (.csv). Import reads either format (told by the header) and takes it
+  // as one edit ("CSV import"): all or nothing for ours, skipping what the radio cannot hold
+  // for the common format; result (when given) has the details the message sums up.
+  enum class CsvFormat { Ours, Common };
+  Outcome ImportChannels(const std::string& path, CsvImportResult* result = nullptr);
+  Outcome ExportChannels(const std::string& path, CsvFormat format);
 
   // Destination images NAME_XXXX.ini in the program folder for the current series: upper-case
   // names, first ten the folder listing gives, sorted ignoring case.
