@@ -23,12 +23,17 @@ std::optional<DataFileKind> KindOf(const std::string& path) {
   if (lower == ".dat") return DataFileKind::Data;
   if (lower == ".hex") return DataFileKind::Image;
   if (lower == ".json") return DataFileKind::Json;
+  if (lower == ".csv") return DataFileKind::Csv;
   return std::nullopt;
 }
 
-// Loads a file as the editor would open it, starting from a new data set of its own series.
-bool LoadForDiff(const std::string& path, Document& doc) {
+// Loads a file as the editor would open it, starting from a new data set of its own series. A
+// channel list does not say its series; it takes the other file's.
+bool LoadForDiff(const std::string& path, const std::string& other, Document& doc) {
   auto series = SeriesOfFile(path);
+  if (!series && KindOf(path) == DataFileKind::Csv) {
+    series = SeriesOfFile(other).value_or(kSeriesMV710);
+  }
   if (!series) {
     std::cerr << path << ": cannot tell the series of this file\n";
     return false;
@@ -45,12 +50,12 @@ int RunDiff(const DiffOptions& o) {
   const auto kindA = KindOf(o.a), kindB = KindOf(o.b);
   for (const auto& [path, kind] : {std::pair{o.a, kindA}, std::pair{o.b, kindB}}) {
     if (!kind) {
-      std::cerr << path << ": unknown kind of file (use .dat, .hex or .json)\n";
+      std::cerr << path << ": unknown kind of file (use .dat, .hex, .json or .csv)\n";
       return kExitUsage;
     }
   }
   Document a(ProgramFolder()), b(ProgramFolder());
-  if (!LoadForDiff(o.a, a) || !LoadForDiff(o.b, b)) return kExitUsage;
+  if (!LoadForDiff(o.a, o.b, a) || !LoadForDiff(o.b, o.a, b)) return kExitUsage;
   const auto differences = CompareFiles(a.Data(), *kindA, b.Data(), *kindB);
   for (const DataDifference& d : differences) std::cout << d.Line() << "\n";
   return differences.empty() ? kExitOk : kExitFailed;
@@ -104,9 +109,10 @@ void RegisterSafetyCommands(CLI::App& app, Context& ctx) {
       "Files of different kinds are compared only in what both can hold: a .dat leaves out the\n"
       "DSC settings, the MMSI directories, the ATIS call signs, the Rotary setting and the fixed\n"
       "fields of plan and weather channels (frequencies, tones, duplex capability); a .hex leaves\n"
-      "out what the memory image does not store (for example DispayA).");
-  diff->add_option("A", options->a, "First file (.dat, .hex, .json)")->required();
-  diff->add_option("B", options->b, "Second file (.dat, .hex, .json)")->required();
+      "out what the memory image does not store (for example DispayA); a .csv holds only the\n"
+      "channel lists.");
+  diff->add_option("A", options->a, "First file (.dat, .hex, .json, .csv)")->required();
+  diff->add_option("B", options->b, "Second file (.dat, .hex, .json, .csv)")->required();
   diff->callback([options, &ctx] { ctx.exitCode = RunDiff(*options); });
 
   CLI::App* backups =

@@ -24,13 +24,15 @@ constexpr const char* kVerifySection = "Settings";
 constexpr const char* kVerifyKey = "VerifyAfterProgram";
 const QString kBackupFilter = "hex files(*.hex);;All files(*.*)";
 const QString kCompareFilter =
-    "Data files (*.dat);;JSON (*.json);;Memory images (*.hex);;All files(*.*)";
+    "Data files (*.dat);;JSON (*.json);;Memory images (*.hex);;Channel lists (*.csv);;"
+    "All files(*.*)";
 
 std::optional<DataFileKind> KindOfPath(const QString& path) {
   const QString ext = QFileInfo(path).suffix().toLower();
   if (ext == "dat") return DataFileKind::Data;
   if (ext == "hex") return DataFileKind::Image;
   if (ext == "json") return DataFileKind::Json;
+  if (ext == "csv") return DataFileKind::Csv;
   return std::nullopt;
 }
 
@@ -38,6 +40,7 @@ std::optional<DataFileKind> KindOfPath(const QString& path) {
 Outcome LoadForCompare(Document& scratch, const std::string& path, DataFileKind kind) {
   if (kind == DataFileKind::Data) return scratch.OpenDataFile(path);
   if (kind == DataFileKind::Image) return scratch.LoadRawImage(path);
+  if (kind == DataFileKind::Csv) return scratch.ImportChannels(path);
   std::string text, error;
   if (ReadFileBounded(path, 64 << 20, text) != ReadStatus::Ok) {
     return Outcome::Failed(Message{"FileRead Error!!", kProgramTitle, MessageIcon::Exclamation});

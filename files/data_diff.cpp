@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
+#include "files/csv_channels.h"
 #include "files/data_file_parser.h"
 #include "files/data_file_reader.h"
 #include "files/data_file_writer.h"
@@ -125,6 +126,8 @@ RadioData ThroughKind(const RadioData& d, DataFileKind kind) {
     PrepareImageForRadio(encoded);
     out.RadioImage = encoded.RadioImage;
     DecodeImage(out);
+  } else if (kind == DataFileKind::Csv) {
+    ImportChannelsCsv(ChannelsToCsv(d), out);
   } else if (auto table = ParseDataFileText(DataFileText(d, '.'))) {
     OverlayDataFile(*table, out);
   }

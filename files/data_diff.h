@@ -24,7 +24,7 @@ struct DataDifference {
 std::vector<DataDifference> CompareDataSets(const RadioData& a, const RadioData& b);
 
 // The kinds of file a data set can be compared from, by extension.
-enum class DataFileKind { Data, Image, Json };
+enum class DataFileKind { Data, Image, Json, Csv };
 
 // What a file of the kind would hold of d, read back over a new data set of its series: fields
 // the kind cannot carry come back as a new data set has them. Comparing a file of one kind with

@@ -59,7 +59,8 @@ TEST(DataDiff, OneLinePerFieldNamedInTheDataModelsTerms) {
 // Every pair of kinds: the same data set compares equal however it was kept; a field every kind
 // carries is always reported; a field only JSON carries only between two JSON files.
 TEST(DataDiff, KindsAreComparedInWhatBothCarry) {
-  const DataFileKind kinds[] = {DataFileKind::Data, DataFileKind::Image, DataFileKind::Json};
+  const DataFileKind kinds[] = {DataFileKind::Data, DataFileKind::Image, DataFileKind::Json,
+                                DataFileKind::Csv};
   const int slot = Slot("22A");
   for (int16_t series : {kSeriesMV510, kSeriesMV710}) {
     RadioData edited = NewSet(series);
