@@ -98,14 +98,12 @@ TransferOptions MainWindow::EditorTransferOptions() const {
 
 void MainWindow::ShowTransferNotes(const Outcome& outcome) {
   QStringList said;
+  if (WasVerified(outcome)) said << "Verified: the radio holds what was programmed.";
   for (const Message& note : outcome.notes) {
-    if (note.Title == kBackupNote) {
-      said << (note.Icon == MessageIcon::Information
-                   ? "Backup kept: " + QString::fromStdString(note.Text)
-                   : QString::fromStdString(note.Text));
-    } else if (note.Title == kVerifyNote && note.Icon == MessageIcon::Information) {
-      said << "Verified: the radio holds what was programmed.";
-    }
+    if (note.Title != kBackupNote) continue;
+    said << (note.Icon == MessageIcon::Information
+                 ? "Backup kept: " + QString::fromStdString(note.Text)
+                 : QString::fromStdString(note.Text));
   }
   if (!said.isEmpty()) statusBar()->showMessage(said.join("  "), 20000);
 }
