@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "editor/atis_pane.h"
@@ -20,6 +21,7 @@
 #include "editor/nav_tree.h"
 #include "editor/simulated_radio_host.h"
 #include "editor/svg_picture.h"
+#include "editor/undo_recorder.h"
 #include "editor/usable_pane.h"
 #include "files/config.h"
 #include "files/document.h"
@@ -47,6 +49,7 @@ MainWindow::MainWindow(Document& doc, SettingsStore& store, Prompter& prompter,
   newTimer_->setSingleShot(true);
   connect(newTimer_, &QTimer::timeout, this, &MainWindow::StartNew);
   lastFolder_ = QString::fromStdString(options_.programFolder.string());
+  undo_ = new UndoRecorder(doc_, this);
 
   BuildMenus();
   BuildToolbar();
@@ -56,6 +59,8 @@ MainWindow::MainWindow(Document& doc, SettingsStore& store, Prompter& prompter,
   qApp->installEventFilter(this);
   connect(qApp, &QApplication::focusChanged, this, &MainWindow::OnFocusChanged);
   StartUp();
+  // History starts with the user's first command, not with the window's own start-up.
+  undo_->Stack()->clear();
 }
 
 MainWindow::~MainWindow() {
@@ -102,6 +107,11 @@ void MainWindow::BuildMenus() {
   // The radio's defaults come from the destination images; there is nothing to save as one.
   entry(file, "mnuFileSaveAsDefault", "Save As &Default", [] {})->setEnabled(false);
   file->addSeparator();
+  entry(file, "mnuFileImportChannels", "&Import Channels...", [this] { ImportChannels(); });
+  entry(file, "mnuFileExportChannels", "&Export Channels...", [this] { ExportChannels(false); });
+  entry(file, "mnuFileExportCommon", "Export Channels (&Common Format)...",
+        [this] { ExportChannels(true); });
+  file->addSeparator();
   // Printing arrives with the report windows.
   entry(
       file, "mnuFilePrint", "&Print", [this] { PaneCheck(); }, QKeySequence(Qt::CTRL | Qt::Key_P))
@@ -112,6 +122,7 @@ void MainWindow::BuildMenus() {
   entry(file, "mnuFileExit", "E&xit", [this] { close(); });
 
   QMenu* edit = menu("mnuEdit", "&Edit");
+  BuildUndoActions(edit);
   QMenu* model = edit->addMenu("&Model");
   model->setObjectName("mnuEditModel");
   model710_ = entry(model, "mnuModel710", "&MV710 Series", [this] { ChooseSeries(kSeriesMV710); });

@@ -37,6 +37,7 @@ class Prompter;
 class SettingsStore;
 class SimulatedRadioHost;
 class SvgPicture;
+class UndoRecorder;
 class UsablePane;
 
 class MainWindow final : public QMainWindow, private Document::Observer {
@@ -65,6 +66,12 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   void ChooseDestination(int entry);
   void SaveImageKey();  // Ctrl+F3
   void LoadImageKey();  // Ctrl+F2
+  void ImportChannels();
+  // Writes the channel lists as our CSV, or the fourth group in the common format.
+  void ExportChannels(bool common);
+  void Undo();
+  void Redo();
+  UndoRecorder* UndoHistory() const { return undo_; }
   void ShowHelpContents();
   void ShowAbout();
 
@@ -118,6 +125,9 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   QString FileFolder() const;
   std::shared_ptr<BusyScope> Busy();
   void After(int ms, std::function<void()> next);
+  // Undo and redo (main_window_undo.cpp).
+  void BuildUndoActions(QMenu* edit);
+  void AfterUndoStep(const EditWhat& what);
 
   // Backups, the read-back and Compare With (main_window_safety.cpp).
   void AddSafetyCommands(QMenu* file);
@@ -181,6 +191,11 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   std::vector<QAction*> devicePorts_;
   QAction* portDevicesSeparator_ = nullptr;
   QAction* verifyAfterProgram_ = nullptr;
+
+  UndoRecorder* undo_ = nullptr;
+  QString newStepName_;  // what the pending New is called in the undo history
+  QAction* undoAction_ = nullptr;
+  QAction* redoAction_ = nullptr;
 
   QTimer* newTimer_ = nullptr;
   InputBlocker* blocker_ = nullptr;

@@ -192,8 +192,7 @@ void TransferDialog::Finish(RadioRead& result) {
   worker_->wait();
   delete worker_;
   worker_ = nullptr;
-  if (mode_ == Mode::Read && result.outcome.ok())
-    doc_.Replace(std::move(result.data), "Read from Radio");
+  if (mode_ == Mode::Read && result.outcome.ok()) doc_.TakeRead(std::move(result.data));
   const Outcome outcome = result.outcome;
   auto done = [this, outcome] {
     QApplication::restoreOverrideCursor();

@@ -96,6 +96,8 @@ class Document {
                       const TransferOptions& options = {}) const;
   Outcome ReadFromRadio(SerialPort& port, const TransferControl& control,
                         const TransferOptions& options = {});
+  // Takes the data set of a whole read as one step.
+  void TakeRead(RadioData next);
   Outcome ProgramRadio(RadioData snapshot, SerialPort& port, const TransferControl& control,
                        const TransferOptions& options = {}) const;
   Outcome ProgramToRadio(SerialPort& port, const TransferControl& control,
@@ -107,6 +109,9 @@ class Document {
  private:
   std::filesystem::path programFolder_;
   bool debug_ = false;
+  // Replace for the operations that leave DataChanged as it was (new, open, load, read).
+  void Take(RadioData next, const std::string& operation);
+
   RadioData data_;
   std::vector<Observer*> observers_;
 };

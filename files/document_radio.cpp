@@ -126,8 +126,12 @@ RadioRead Document::ReadRadio(SerialPort& port, const TransferControl& control,
 Outcome Document::ReadFromRadio(SerialPort& port, const TransferControl& control,
                                 const TransferOptions& options) {
   RadioRead read = ReadRadio(port, control, options);
-  if (read.outcome.ok()) Replace(std::move(read.data), kReadTitle);
+  if (read.outcome.ok()) TakeRead(std::move(read.data));
   return read.outcome;
+}
+
+void Document::TakeRead(RadioData next) {
+  Take(std::move(next), kReadTitle);
 }
 
 Outcome Document::ProgramRadio(RadioData snapshot, SerialPort& port, const TransferControl& control,
