@@ -46,6 +46,7 @@ int Report(const Outcome& outcome);
 
 void RegisterFileCommands(CLI::App& app, Context& ctx);    // new, convert, info
 void RegisterRadioCommands(CLI::App& app, Context& ctx);   // read, program, simulate, ports
+void RegisterGridCommand(CLI::App& app, Context& ctx);     // grid
 void RegisterSafetyCommands(CLI::App& app, Context& ctx);  // diff, backups
 
 // Backups in the user's data folder unless noBackup; the read-back when verify.
