@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "editor/atis_pane.h"
@@ -20,6 +21,7 @@
 #include "editor/nav_tree.h"
 #include "editor/simulated_radio_host.h"
 #include "editor/svg_picture.h"
+#include "editor/undo_recorder.h"
 #include "editor/usable_pane.h"
 #include "files/config.h"
 #include "files/document.h"
@@ -47,17 +49,22 @@ MainWindow::MainWindow(Document& doc, SettingsStore& store, Prompter& prompter,
   newTimer_->setSingleShot(true);
   connect(newTimer_, &QTimer::timeout, this, &MainWindow::StartNew);
   lastFolder_ = QString::fromStdString(options_.programFolder.string());
+  undo_ = new UndoRecorder(doc_, this);
 
   BuildMenus();
   BuildToolbar();
   BuildStatusBar();
   BuildPanes();
+  doc_.AddObserver(this);
   qApp->installEventFilter(this);
   connect(qApp, &QApplication::focusChanged, this, &MainWindow::OnFocusChanged);
   StartUp();
+  // History starts with the user's first command, not with the window's own start-up.
+  undo_->Stack()->clear();
 }
 
 MainWindow::~MainWindow() {
+  doc_.RemoveObserver(this);
   qApp->removeEventFilter(this);
 }
 
@@ -100,6 +107,11 @@ void MainWindow::BuildMenus() {
   // The radio's defaults come from the destination images; there is nothing to save as one.
   entry(file, "mnuFileSaveAsDefault", "Save As &Default", [] {})->setEnabled(false);
   file->addSeparator();
+  entry(file, "mnuFileImportChannels", "&Import Channels...", [this] { ImportChannels(); });
+  entry(file, "mnuFileExportChannels", "&Export Channels...", [this] { ExportChannels(false); });
+  entry(file, "mnuFileExportCommon", "Export Channels (&Common Format)...",
+        [this] { ExportChannels(true); });
+  file->addSeparator();
   // Printing arrives with the report windows.
   entry(
       file, "mnuFilePrint", "&Print", [this] { PaneCheck(); }, QKeySequence(Qt::CTRL | Qt::Key_P))
@@ -109,6 +121,7 @@ void MainWindow::BuildMenus() {
   entry(file, "mnuFileExit", "E&xit", [this] { close(); });
 
   QMenu* edit = menu("mnuEdit", "&Edit");
+  BuildUndoActions(edit);
   QMenu* model = edit->addMenu("&Model");
   model->setObjectName("mnuEditModel");
   model710_ = entry(model, "mnuModel710", "&MV710 Series", [this] { ChooseSeries(kSeriesMV710); });
@@ -202,21 +215,18 @@ void MainWindow::BuildPanes() {
 
   stack_ = new QStackedWidget(splitter_);
   stack_->setObjectName("pictStack");
-  RadioData& d = doc_.Data();
-
-  generalPane_ = new Pane(d, state_, stack_);
+  generalPane_ = new Pane(doc_, state_, stack_);
   generalPane_->setObjectName("pictGeneral");
   auto* generalLayout = new QVBoxLayout(generalPane_);
   logo_ = new SvgPicture(generalPane_);
   logo_->setObjectName("pictLogo");
   generalLayout->addWidget(logo_);
 
-  usablePane_ = new UsablePane(
-      d, state_, [this] { RebuildTree(); }, stack_);
-  commonPane_ = new CommonPane(d, state_, stack_);
-  atisPane_ = new AtisPane(d, state_, prompter_, stack_);
+  usablePane_ = new UsablePane(doc_, state_, stack_);
+  commonPane_ = new CommonPane(doc_, state_, stack_);
+  atisPane_ = new AtisPane(doc_, state_, prompter_, stack_);
   auto blank = [&](const char* name) {
-    auto* p = new Pane(d, state_, stack_);
+    auto* p = new Pane(doc_, state_, stack_);
     p->setObjectName(name);
     p->setAutoFillBackground(true);
     p->setBackgroundRole(QPalette::Mid);
@@ -258,7 +268,7 @@ void MainWindow::StartUp() {
   splitter_->setSizes({splitterPixels, kInitialWidth - splitterPixels});
 
   Reset(true);
-  state_.DataChanged = false;
+  doc_.DataChanged = false;
   const QString logo = QString::fromStdString((options_.programFolder / "logo.svg").string());
   if (QFileInfo::exists(logo)) logo_->Load(logo);
   logo_->show();
