@@ -16,13 +16,16 @@
 
 #include "editor/atis_pane.h"
 #include "editor/busy.h"
+#include "editor/channel_pane.h"
 #include "editor/common_pane.h"
+#include "editor/grid_pane.h"
 #include "editor/help_viewer.h"
 #include "editor/nav_tree.h"
 #include "editor/simulated_radio_host.h"
 #include "editor/svg_picture.h"
 #include "editor/undo_recorder.h"
 #include "editor/usable_pane.h"
+#include "editor/weather_pane.h"
 #include "files/config.h"
 #include "files/document.h"
 
@@ -233,13 +236,14 @@ void MainWindow::BuildPanes() {
     return p;
   };
   blankPane_ = blank("pictBlank");
-  // The channel grids and channel panes come with their own windows; until then they are blank.
-  gridPane_ = blank("pictGrid");
-  channelPane_ = blank("pictChannel");
-  weatherPane_ = blank("pictWeather");
-  expChannelPane_ = blank("pictExpChannel");
-  panes_ = {generalPane_, usablePane_,  commonPane_,  atisPane_,      blankPane_,
-            gridPane_,    channelPane_, weatherPane_, expChannelPane_};
+  const auto select = [this](const NavNode& node) { SelectNode(node); };
+  gridPane_ = new GridPane(doc_, state_, select, stack_);
+  // Marine and programmable channels share one pane, which switches its fields by the node.
+  channelPane_ = new ChannelPane(doc_, state_, prompter_, select, stack_);
+  expChannelPane_ = channelPane_;
+  weatherPane_ = new WeatherPane(doc_, state_, stack_);
+  panes_ = {generalPane_, usablePane_, commonPane_,  atisPane_,
+            blankPane_,   gridPane_,   channelPane_, weatherPane_};
   for (Pane* p : panes_) stack_->addWidget(p);
 
   splitter_->addWidget(tree_);
@@ -287,7 +291,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   auto* key = static_cast<QKeyEvent*>(event);
-  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return true;
+  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+    return !watched->property(kTakesEnterProperty).toBool();
   if (key->modifiers() == Qt::ControlModifier && options_.debug) {
     if (key->key() == Qt::Key_F3) {
       SaveImageKey();

@@ -47,22 +47,18 @@ class UndoStep final : public QUndoCommand {
 namespace {
 
 QString FieldWord(const std::string& field) {
-  static const std::map<std::string, QString> words = {{"ChTag", "name"},
-                                                       {"Enable", "enable"},
-                                                       {"TxEnable", "TX enable"},
-                                                       {"LowPower", "low power"},
-                                                       {"PowUp", "power up"},
-                                                       {"Duplex", "duplex"},
-                                                       {"ScanMemory", "scan memory"},
-                                                       {"Scramble", "scrambler"},
-                                                       {"CHDisplayL", "display"},
-                                                       {"CHDisplayR", "display"},
-                                                       {"Rxfreq", "Rx frequency"},
-                                                       {"Txfreq", "Tx frequency"},
-                                                       {"Narrow", "wide/narrow"},
-                                                       {"CTCSS", "tone"},
-                                                       {"DCS", "tone"},
-                                                       {"RxComp", "COMP"}};
+  // clang-format off
+  static const std::map<std::string, QString> words = {
+      {"ChTag", "name"}, {"Enable", "enable"}, {"TxEnable", "TX enable"}, {"LowPower", "low power"},
+      {"PowUp", "power up"}, {"Duplex", "duplex"}, {"ScanMemory", "scan memory"},
+      {"Scramble", "scrambler"}, {"CHDisplayL", "display"}, {"CHDisplayR", "display"},
+      {"Rxfreq", "Rx frequency"}, {"Txfreq", "Tx frequency"}, {"Narrow", "wide/narrow"},
+      {"CTCSS", "tone"}, {"DCS", "tone"}, {"RxComp", "COMP"}, {"TxPoDisplay", "TX Po Display"},
+      {"Scan", "SCAN"}, {"ResumeTime", "Resume Time"}, {"PttScanClear", "PTT SCAN Clear"},
+      {"DualWatch", "Dual Watch"}, {"Weater", "Weather Alert"}, {"Usable", "usable"},
+      {"TxTot", "TX TOT"}, {"PriorityCh", "priority channel"}, {"StatusIcon", "status icon"},
+      {"StatusName", "status name"}, {"UsableAtisGroup", "group"}, {"AtisCode", "code"}};
+  // clang-format on
   auto found = words.find(field);
   return found != words.end() ? found->second : QString::fromStdString(field);
 }

@@ -189,6 +189,22 @@ TEST_F(CliTest, OddValuesSurviveJsonAndAreNamedOnStderr) {
   EXPECT_EQ(Bytes(x), Bytes(y));
 }
 
+TEST_F(CliTest, GridPrintsTheChosenGridsInOrder) {
+  std::string a = Path("a.dat");
+  ASSERT_EQ(Cli("new --series mv510 -o " + a).exitCode, 0);
+  CliResult all = Cli("grid " + a);
+  ASSERT_EQ(all.exitCode, 0) << all.out;
+  std::string order;
+  for (std::size_t at = 0; (at = all.out.find("\n# ", at)) != std::string::npos; ++at)
+    order += all.out.substr(at + 3, all.out.find('\n', at + 1) - at - 3) + " ";
+  EXPECT_EQ(all.out.rfind("# USA\nCH\tRX[MHz]\t", 0), 0u);
+  EXPECT_EQ(order, "INTL CANADA WX EXP ");
+  CliResult wx = Cli("grid " + a + " --group wx");
+  ASSERT_EQ(wx.exitCode, 0) << wx.out;
+  EXPECT_EQ(wx.out.rfind("# WX\nCH\tENABLE\tMEM\tCH Name\nWX01[162.550MHz]\t1\t0\t", 0), 0u);
+  EXPECT_EQ(Cli("grid " + a + " --group PX").exitCode, 2);
+}
+
 TEST_F(CliTest, UsageErrorsExitTwo) {
   EXPECT_EQ(Cli("").exitCode, 2);
   EXPECT_EQ(Cli("new").exitCode, 2);

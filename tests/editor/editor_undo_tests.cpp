@@ -82,7 +82,7 @@ class UndoTests : public QObject {
     f.Select(kGeneralNode);
     f.Menu("mnuEditUndo")->trigger();  // the New
     QCOMPARE(f.Data().CommonSettings.Scan, !was);
-    QCOMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo Common Scan"));
+    QCOMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo Common SCAN"));
     f.Menu("mnuEditUndo")->trigger();  // the edit, its pane in front again
     QCOMPARE(f.Data().CommonSettings.Scan, was);
     QCOMPARE(w.CurrentNode(), kCommonNode);
