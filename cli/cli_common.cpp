@@ -1,12 +1,15 @@
 #include "cli/cli_common.h"
 
+#include <QPageSize>
 #include <algorithm>
 #include <cctype>
 #include <iostream>
 
 #include "files/atomic_file.h"
 #include "files/bounded_read.h"
+#include "files/document_messages.h"
 #include "files/json_data.h"
+#include "files/odd_values.h"
 #include "files/profile_file.h"
 
 namespace qw::cli {
@@ -97,14 +100,21 @@ Outcome StartDocument(Document& doc, int16_t series, const std::string& destinat
   return Outcome::Ok();
 }
 
-Outcome LoadInput(Document& doc, const std::string& path) {
-  std::string ext = Extension(path);
+namespace {
+
+Outcome LoadByKind(Document& doc, const std::string& path, const std::string& ext) {
   if (ext == ".dat") return doc.OpenDataFile(path);
   if (ext == ".hex") return doc.LoadRawImage(path);
   if (ext == ".json") {
     std::string text;
-    if (ReadFileBounded(path, 64 << 20, text) != ReadStatus::Ok) {
-      return Outcome::Failed(FileMessage("FileRead Error!!"));
+    FileError why;
+    switch (ReadFileBounded(path, 64 << 20, text, &why)) {
+      case ReadStatus::Ok:
+        break;
+      case ReadStatus::TooLarge:
+        return Outcome::Failed(FileMessage(path + ": too large for a data set"));
+      case ReadStatus::Failed:
+        return Outcome::Failed(FileReadErrorMessage(path, why));
     }
     std::string error;
     if (!JsonToData(text, doc.Data(), error)) {
@@ -122,9 +132,25 @@ Outcome LoadInput(Document& doc, const std::string& path) {
       path + ": unknown kind of file (use .dat, .hex, .json or .csv)", MessageIcon::Stop));
 }
 
+}  // namespace
+
+Outcome LoadInput(Document& doc, const std::string& path) {
+  const std::string ext = Extension(path);
+  Outcome loaded = LoadByKind(doc, path, ext);
+  // A file written by hand or by another tool may hold values the radio cannot store: they are
+  // taken, and the user is told what the radio will keep. A raw image holds only such values.
+  if (loaded.ok() && ext != ".hex") {
+    for (const std::string& line : OddValueLines(FindOddValues(doc.Data()))) {
+      std::cerr << "warning: " << path << ": " << line << "\n";
+    }
+  }
+  return loaded;
+}
+
 bool IsOutputKind(const std::string& path) {
   std::string ext = Extension(path);
-  return ext == ".dat" || ext == ".hex" || ext == ".txt" || ext == ".json" || ext == ".csv";
+  return ext == ".dat" || ext == ".hex" || ext == ".txt" || ext == ".json" || ext == ".csv" ||
+         ext == ".pdf";
 }
 
 Outcome WriteOutput(Document& doc, const std::string& path, Document::CsvFormat csv) {
@@ -137,14 +163,17 @@ Outcome WriteOutput(Document& doc, const std::string& path, Document::CsvFormat 
   if (ext == ".dat") return doc.SaveDataFile(path);
   if (ext == ".hex") return doc.SaveRawImage(path);
   if (ext == ".txt") return doc.SaveTextFile(path, doc.TextReport());
+  if (ext == ".pdf") return WritePdf(doc, path, QPageSize(QPageSize::A4));
   if (ext == ".json") {
-    if (!WriteFileAtomically(path, DataToJson(doc.Data()))) {
-      return Outcome::Failed(FileMessage("FileSave Error!!"));
+    FileError why;
+    if (!WriteFileAtomically(path, DataToJson(doc.Data()), &why)) {
+      return Outcome::Failed(FileSaveErrorMessage(path, why));
     }
     return Outcome::Ok();
   }
-  return Outcome::Failed(FileMessage(
-      path + ": unknown kind of file (use .dat, .hex, .json, .csv or .txt)", MessageIcon::Stop));
+  return Outcome::Failed(
+      FileMessage(path + ": unknown kind of file (use .dat, .hex, .json, .csv, .txt or .pdf)",
+                  MessageIcon::Stop));
 }
 
 // The radio commands live in their own file; this keeps the tool linkable without them.

@@ -8,6 +8,7 @@
 
 #include "editor/editor_options.h"
 #include "files/radio_transfer.h"
+#include "link/cancel_flag.h"
 #include "model/outcome.h"
 
 class QLabel;
@@ -80,8 +81,8 @@ class TransferDialog final : public QDialog {
   QPushButton* cancel_ = nullptr;
   QPushButton* help_ = nullptr;
 
+  CancelFlag cancelFlag_;
   TransferOptions transferOptions_;
-  std::atomic<bool> cancelFlag_{false};
   QThread* worker_ = nullptr;
   bool running_ = false;
   bool transferDone_ = false;

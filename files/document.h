@@ -12,6 +12,7 @@
 #include "files/radio_transfer.h"
 #include "model/outcome.h"
 #include "model/radio_data.h"
+#include "report/print_layout.h"
 
 namespace qw {
 
@@ -82,11 +83,16 @@ class Document {
   std::vector<std::string> DestinationNames() const;
   // Loads NAME_XXXX.ini over the image and decodes it; false (quietly) when it cannot.
   bool LoadDestination(const std::string& name);
+  // A new default data set with the destination NAME loaded over it, as a destination switch
+  // does. When the destination cannot be loaded ("IniFileRead Error!!") nothing changes.
+  Outcome SwitchDestination(const std::string& name);
 
   // The text report (may snap off-raster fourth-group frequencies in the data set).
   std::string TextReport();
   // Writes the text image followed by CR LF.
   Outcome SaveTextFile(const std::string& path, const std::string& textImage);
+  // The six pages of the printed listing (may snap off-raster fourth-group frequencies too).
+  std::vector<PrintPage> PrintPages();
 
   // Clone procedures against a radio on the port. Progress and cancel through control.
   // ReadRadio and ProgramRadio leave the Document alone, so a worker thread may run them: a read
