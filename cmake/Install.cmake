@@ -42,6 +42,8 @@ install(FILES ${qw_made}/changelog.gz ${qw_packaging}/copyright DESTINATION ${qw
 
 # ---- The .deb (scripts/package) -----------------------------------------------------------------
 set(CPACK_GENERATOR DEB)
+# Texts reach the package exactly as written here (quotes, $USER).
+set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_PACKAGE_NAME quaywright)
 set(CPACK_PACKAGE_VENDOR "Quaywright maintainers")
 set(CPACK_PACKAGE_CONTACT "Quaywright maintainers <maintainers@quaywright.example>")
