@@ -15,8 +15,8 @@
 
 namespace qw {
 
-AtisPane::AtisPane(RadioData& data, EditState& state, Prompter& prompter, QWidget* parent)
-    : Pane(data, state, parent), prompter_(prompter) {
+AtisPane::AtisPane(Document& doc, const EditState& state, Prompter& prompter, QWidget* parent)
+    : Pane(doc, state, parent), prompter_(prompter) {
   setObjectName("pictAtis");
   auto* layout = new QVBoxLayout(this);
   // The radio's ATIS settings have a single page; its tab strip is kept but never shown.
@@ -36,9 +36,8 @@ AtisPane::AtisPane(RadioData& data, EditState& state, Prompter& prompter, QWidge
     SetHelpText(groups_[g], "[Space]:An effective and invalid change.");
     row->addWidget(groups_[g]);
     connect(groups_[g], &QCheckBox::clicked, this, [this, g](bool on) {
-      if (!Writable()) return;
-      data_.AtisSettings.UsableAtisGroup[g] = on;
-      state_.Edited();
+      Write({EditWhat::Unit::Atis, -1, g, "UsableAtisGroup"},
+            [&](RadioData& d) { d.AtisSettings.UsableAtisGroup[g] = on; });
     });
   }
   row->addStretch();
@@ -61,24 +60,22 @@ AtisPane::AtisPane(RadioData& data, EditState& state, Prompter& prompter, QWidge
   layout->addStretch();
 
   connect(code_, &QLineEdit::textEdited, this, [this] {
-    if (!Writable()) return;
-    state_.FieldEdited = true;
-    state_.Edited();
+    if (Writable()) fieldEdited_ = true;
   });
 }
 
 void AtisPane::Fill() {
   Filling([this] {
     tabs_->setCurrentIndex(0);
-    for (int g = 0; g < 4; ++g) groups_[g]->setChecked(data_.AtisSettings.UsableAtisGroup[g]);
-    code_->setText(QString::fromStdString(data_.AtisSettings.AtisCode));
+    for (int g = 0; g < 4; ++g) groups_[g]->setChecked(Data().AtisSettings.UsableAtisGroup[g]);
+    code_->setText(QString::fromStdString(Data().AtisSettings.AtisCode));
   });
 }
 
 bool AtisPane::eventFilter(QObject* watched, QEvent* event) {
   if (watched == code_ && event->type() == QEvent::FocusIn) {
     if (!refocusing_) {
-      state_.FieldEdited = false;
+      fieldEdited_ = false;
       code_->selectAll();
     }
     refocusing_ = false;
@@ -95,16 +92,17 @@ bool AtisPane::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool AtisPane::CommitCode(bool validate) {
-  if (!state_.FieldEdited || !Writable()) return true;
+  if (!fieldEdited_ || !Writable()) return true;
   const QString text = code_->text().trimmed();
   if (text.isEmpty() || text.size() == 10) {
-    data_.AtisSettings.AtisCode = text.toStdString();
-    state_.FieldEdited = false;
+    Write({EditWhat::Unit::Atis, -1, -1, "AtisCode"},
+          [&](RadioData& d) { d.AtisSettings.AtisCode = text.toStdString(); });
+    fieldEdited_ = false;
     return true;
   }
   if (!validate) {
-    code_->setText(QString::fromStdString(data_.AtisSettings.AtisCode));
-    state_.FieldEdited = false;
+    code_->setText(QString::fromStdString(Data().AtisSettings.AtisCode));
+    fieldEdited_ = false;
     return true;
   }
   prompter_.Show(this, {"Data Error!!", "ATISNo", MessageIcon::Exclamation});

@@ -16,7 +16,7 @@ class Prompter;
 class AtisPane final : public Pane {
   Q_OBJECT
  public:
-  AtisPane(RadioData& data, EditState& state, Prompter& prompter, QWidget* parent = nullptr);
+  AtisPane(Document& doc, const EditState& state, Prompter& prompter, QWidget* parent = nullptr);
   void Fill() override;
   bool CheckFocusedField() override;
 

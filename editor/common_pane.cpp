@@ -8,8 +8,8 @@
 
 namespace qw {
 
-CommonPane::CommonPane(RadioData& data, EditState& state, QWidget* parent)
-    : Pane(data, state, parent) {
+CommonPane::CommonPane(Document& doc, const EditState& state, QWidget* parent)
+    : Pane(doc, state, parent) {
   setObjectName("pictCommon");
   auto* layout = new QVBoxLayout(this);
   auto group = [&](const QString& name, const char* title) {
@@ -43,19 +43,21 @@ CommonPane::CommonPane(RadioData& data, EditState& state, QWidget* parent)
       AddList(wx, "WeatherAlert", "Weather Alert", {"Off", "On Wx", "On Scan", "Wx and Scan"});
   layout->addStretch();
 
-  auto store = [this](QComboBox* list, auto write) {
-    connect(list, &QComboBox::activated, this, [this, write](int index) {
-      if (!Writable()) return;
-      write(data_.CommonSettings, index);
-      state_.Edited();
+  auto store = [this](QComboBox* list, const char* field, auto write) {
+    connect(list, &QComboBox::activated, this, [this, field, write](int index) {
+      Write({EditWhat::Unit::Common, -1, -1, field},
+            [&](RadioData& d) { write(d.CommonSettings, index); });
     });
   };
-  store(txPoDisplay_, [](CommonSettings& c, int i) { c.TxPoDisplay = static_cast<int16_t>(i); });
-  store(scan_, [](CommonSettings& c, int i) { c.Scan = i != 0; });
-  store(resumeTime_, [](CommonSettings& c, int i) { c.ResumeTime = static_cast<int16_t>(i); });
-  store(pttScanClear_, [](CommonSettings& c, int i) { c.PttScanClear = i != 0; });
-  store(dualWatch_, [](CommonSettings& c, int i) { c.DualWatch = i != 0; });
-  store(weatherAlert_, [](CommonSettings& c, int i) { c.Weater = static_cast<int16_t>(i); });
+  store(txPoDisplay_, "TxPoDisplay",
+        [](CommonSettings& c, int i) { c.TxPoDisplay = static_cast<int16_t>(i); });
+  store(scan_, "Scan", [](CommonSettings& c, int i) { c.Scan = i != 0; });
+  store(resumeTime_, "ResumeTime",
+        [](CommonSettings& c, int i) { c.ResumeTime = static_cast<int16_t>(i); });
+  store(pttScanClear_, "PttScanClear", [](CommonSettings& c, int i) { c.PttScanClear = i != 0; });
+  store(dualWatch_, "DualWatch", [](CommonSettings& c, int i) { c.DualWatch = i != 0; });
+  store(weatherAlert_, "Weater",
+        [](CommonSettings& c, int i) { c.Weater = static_cast<int16_t>(i); });
   connect(scan_, &QComboBox::activated, this, [this] { ApplyScanRule(); });
 }
 
@@ -75,7 +77,7 @@ QComboBox* CommonPane::AddList(QFormLayout* form, const QString& name, const cha
 
 void CommonPane::Fill() {
   Filling([this] {
-    const CommonSettings& c = data_.CommonSettings;
+    const CommonSettings& c = Data().CommonSettings;
     // Out-of-range positions show no entry rather than a wrong one.
     txPoDisplay_->setCurrentIndex(c.TxPoDisplay >= 0 && c.TxPoDisplay < 3 ? c.TxPoDisplay : -1);
     scan_->setCurrentIndex(c.Scan ? 1 : 0);

@@ -12,7 +12,7 @@ namespace qw {
 class CommonPane final : public Pane {
   Q_OBJECT
  public:
-  CommonPane(RadioData& data, EditState& state, QWidget* parent = nullptr);
+  CommonPane(Document& doc, const EditState& state, QWidget* parent = nullptr);
   void Fill() override;
 
  private:

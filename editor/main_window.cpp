@@ -52,12 +52,14 @@ MainWindow::MainWindow(Document& doc, SettingsStore& store, Prompter& prompter,
   BuildToolbar();
   BuildStatusBar();
   BuildPanes();
+  doc_.AddObserver(this);
   qApp->installEventFilter(this);
   connect(qApp, &QApplication::focusChanged, this, &MainWindow::OnFocusChanged);
   StartUp();
 }
 
 MainWindow::~MainWindow() {
+  doc_.RemoveObserver(this);
   qApp->removeEventFilter(this);
 }
 
@@ -202,21 +204,18 @@ void MainWindow::BuildPanes() {
 
   stack_ = new QStackedWidget(splitter_);
   stack_->setObjectName("pictStack");
-  RadioData& d = doc_.Data();
-
-  generalPane_ = new Pane(d, state_, stack_);
+  generalPane_ = new Pane(doc_, state_, stack_);
   generalPane_->setObjectName("pictGeneral");
   auto* generalLayout = new QVBoxLayout(generalPane_);
   logo_ = new SvgPicture(generalPane_);
   logo_->setObjectName("pictLogo");
   generalLayout->addWidget(logo_);
 
-  usablePane_ = new UsablePane(
-      d, state_, [this] { RebuildTree(); }, stack_);
-  commonPane_ = new CommonPane(d, state_, stack_);
-  atisPane_ = new AtisPane(d, state_, prompter_, stack_);
+  usablePane_ = new UsablePane(doc_, state_, stack_);
+  commonPane_ = new CommonPane(doc_, state_, stack_);
+  atisPane_ = new AtisPane(doc_, state_, prompter_, stack_);
   auto blank = [&](const char* name) {
-    auto* p = new Pane(d, state_, stack_);
+    auto* p = new Pane(doc_, state_, stack_);
     p->setObjectName(name);
     p->setAutoFillBackground(true);
     p->setBackgroundRole(QPalette::Mid);
@@ -258,7 +257,7 @@ void MainWindow::StartUp() {
   splitter_->setSizes({splitterPixels, kInitialWidth - splitterPixels});
 
   Reset(true);
-  state_.DataChanged = false;
+  doc_.DataChanged = false;
   const QString logo = QString::fromStdString((options_.programFolder / "logo.svg").string());
   if (QFileInfo::exists(logo)) logo_->Load(logo);
   logo_->show();

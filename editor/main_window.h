@@ -10,6 +10,9 @@
 
 #include "editor/edit_state.h"
 #include "editor/editor_options.h"
+#include "editor/nav_node.h"
+#include "editor/transfer_dialog.h"
+#include "files/document.h"
 
 class QAction;
 class QActionGroup;
@@ -25,7 +28,6 @@ namespace qw {
 class AtisPane;
 class BusyScope;
 class CommonPane;
-class Document;
 class HelpViewer;
 class InputBlocker;
 class NavTree;
@@ -36,7 +38,7 @@ class SimulatedRadioHost;
 class SvgPicture;
 class UsablePane;
 
-class MainWindow final : public QMainWindow {
+class MainWindow final : public QMainWindow, private Document::Observer {
   Q_OBJECT
  public:
   MainWindow(Document& doc, SettingsStore& store, Prompter& prompter, EditorOptions options,
@@ -45,7 +47,8 @@ class MainWindow final : public QMainWindow {
 
   // State that the commands and tests look at.
   const EditState& State() const { return state_; }
-  int CurrentNodeIndex() const { return currentNodeIndex_; }
+  // The node the user chose last; none right after a reset.
+  NavNode CurrentNode() const { return current_; }
   NavTree* Tree() const { return tree_; }
   Pane* ActivePane() const;
   int16_t Series() const { return series_; }
@@ -67,7 +70,7 @@ class MainWindow final : public QMainWindow {
   // Runs the validation of the focused field of the active pane; false stops the command.
   bool PaneCheck();
   // Selects a node as if the user had clicked it.
-  void SelectNodeAsIfClicked(const QString& key);
+  void SelectNode(const NavNode& node);
   // Opens the help at a topic ("index", "transfer"); false when there is no help.
   bool OpenHelp(const QString& topic);
 
@@ -90,20 +93,24 @@ class MainWindow final : public QMainWindow {
   void RebuildTree();
   void OnNodeSelected(QTreeWidgetItem* item);
   void OnNodeClicked(QTreeWidgetItem* item);
-  void ShowPaneOfNode(int index);
-  void ActivatePane(Pane* pane);
+  // The pane that shows a node; new kinds of node get their pane here.
+  Pane* PaneOf(const NavNode& node) const;
+  void ShowPaneOfNode(const NavNode& node);
+  void ActivatePane(Pane* pane, const NavNode& node);
   void DeactivateAllPanes();
   void RefreshPanes();
   void UpdateCaption();
   void SetStatusHelp(const QString& text);
   void OnFocusChanged(QWidget* old, QWidget* now);
   void ApplySeriesToControls();
+  // Document::Observer: tree captions and nodes follow the edits.
+  void AfterEdit(const EditWhat& what, const RadioData& data) override;
 
   // Commands (main_window_commands.cpp).
   void StartNew();
   void BuildDestinationMenu();
   bool SelectDestination(int entry);
-  void OpenTransferDialog(int mode);
+  void OpenTransferDialog(TransferDialog::Mode mode);
   void AfterTransfer(bool readDone);
   void ShowOutcomeMessage(const struct Outcome& outcome);
   void RememberFolder(const QString& path);
@@ -127,7 +134,8 @@ class MainWindow final : public QMainWindow {
   EditState state_;
 
   int16_t series_ = 2;
-  int currentNodeIndex_ = -1;
+  NavNode current_;
+  NavNode shownNode_;  // the node whose pane is in front
   bool shown_ = false;
   QString lastFolder_;
 

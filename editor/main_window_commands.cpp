@@ -11,6 +11,7 @@
 #include "editor/help_viewer.h"
 #include "editor/main_window.h"
 #include "editor/nav_tree.h"
+#include "editor/pane.h"
 #include "editor/prompter.h"
 #include "editor/transfer_dialog.h"
 #include "files/config.h"
@@ -67,10 +68,10 @@ void MainWindow::FileNew() {
 void MainWindow::StartNew() {
   newTimer_->stop();
   auto busy = Busy();
-  SelectNodeAsIfClicked("General");
+  SelectNode(kGeneralNode);
   After(options_.timings.pauseMs, [this, busy] {
     Reset(true);
-    state_.DataChanged = false;
+    doc_.DataChanged = false;
   });
 }
 
@@ -92,9 +93,9 @@ void MainWindow::FileOpen() {
     UpdateCaption();
   }
   // The node shown stays; its pane shows the file's values, then the groups' nodes follow.
-  if (QTreeWidgetItem* selected = tree_->currentItem()) {
-    currentNodeIndex_ = tree_->IndexOfItem(selected);
-    ShowPaneOfNode(currentNodeIndex_);
+  if (const NavNode selected = tree_->NodeOf(tree_->currentItem())) {
+    current_ = selected;
+    ShowPaneOfNode(selected);
   }
   RebuildTree();
 }
@@ -198,11 +199,11 @@ void MainWindow::ChooseDestination(int k) {
     if (prompter_.Ask(this, question, PromptButtons::OkCancel) != PromptAnswer::Ok) return;
   }
   auto busy = Busy();
-  SelectNodeAsIfClicked("General");
+  SelectNode(kGeneralNode);
   After(options_.timings.pauseMs, [this, k, busy] {
     Reset(false);
     SelectDestination(k);
-    state_.DataChanged = false;
+    doc_.DataChanged = false;
   });
 }
 
@@ -210,15 +211,15 @@ void MainWindow::ChooseDestination(int k) {
 
 void MainWindow::TransferRead() {
   if (!PaneCheck()) return;
-  OpenTransferDialog(0);
+  OpenTransferDialog(TransferDialog::Mode::Read);
 }
 
 void MainWindow::TransferProgram() {
   if (!PaneCheck()) return;
-  OpenTransferDialog(1);
+  OpenTransferDialog(TransferDialog::Mode::Program);
 }
 
-void MainWindow::OpenTransferDialog(int mode) {
+void MainWindow::OpenTransferDialog(TransferDialog::Mode mode) {
   QString error;
   PortFactory factory = PortForTransfer(error);
   if (!factory) {
@@ -229,20 +230,21 @@ void MainWindow::OpenTransferDialog(int mode) {
       doc_, state_, prompter_, mode, std::move(factory), options_.timings,
       [this] { return OpenHelp("transfer"); }, options_.transferClock, this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
-  connect(dialog, &QDialog::finished, this,
-          [this, dialog, mode] { AfterTransfer(mode == 0 && dialog->TransferDone()); });
+  connect(dialog, &QDialog::finished, this, [this, dialog, mode] {
+    AfterTransfer(mode == TransferDialog::Mode::Read && dialog->TransferDone());
+  });
   dialog->open();
 }
 
 void MainWindow::AfterTransfer(bool readDone) {
   SaveSimulatorMemory();
   if (!readDone) return;
-  SelectNodeAsIfClicked("General");
+  SelectNode(kGeneralNode);
   RefreshPanes();
   RebuildTree();
   doc_.CurrentFileName.clear();
   UpdateCaption();
-  state_.DataChanged = false;
+  doc_.DataChanged = false;
 }
 
 // ---- Debug image keys ---------------------------------------------------------------------
@@ -279,12 +281,12 @@ void MainWindow::LoadImageKey() {
   }
   ShowOutcomeMessage(outcome);
   if (!outcome.ok()) return;
-  SelectNodeAsIfClicked("General");
+  SelectNode(kGeneralNode);
   RebuildTree();
   RefreshPanes();
   doc_.CurrentFileName = path.toStdString();
   UpdateCaption();
-  state_.DataChanged = false;
+  doc_.DataChanged = false;
 }
 
 // ---- Help, About, closing -----------------------------------------------------------------
@@ -310,7 +312,8 @@ void MainWindow::ShowAbout() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (state_.DataChanged) {
+  const Pane* active = ActivePane();
+  if (doc_.DataChanged || (active && active->HasUncommittedEdit())) {
     const Message question{"ZOK data has changed.\r\nDo you want to save changes?", kProgramTitle,
                            MessageIcon::Exclamation};
     switch (prompter_.Ask(this, question, PromptButtons::YesNoCancel)) {

@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStackedWidget>
+#include <QThread>
 #include <QTimer>
 
 #include "editor/atis_pane.h"
@@ -30,8 +31,8 @@ void MainWindow::Reset(bool rebuildDestinationMenu) {
   DeactivateAllPanes();
   if (rebuildDestinationMenu) BuildDestinationMenu();
   RebuildTree();
-  SelectNodeAsIfClicked("General");
-  currentNodeIndex_ = -1;
+  SelectNode(kGeneralNode);
+  current_ = {};
   SetStatusHelp({});
   doc_.CurrentFileName.clear();
   UpdateCaption();
@@ -40,92 +41,118 @@ void MainWindow::Reset(bool rebuildDestinationMenu) {
 }
 
 void MainWindow::RebuildTree() {
-  const QString currentKey = tree_->KeyOf(tree_->Node(currentNodeIndex_));
   tree_->Rebuild(doc_.Data());
-  // Positions move when groups come and go; the node shown keeps its place in the tree.
-  const int index = tree_->IndexOfKey(currentKey);
-  if (index > 0) {
-    currentNodeIndex_ = index;
-    tree_->SelectQuietly(index);
-  } else if (currentNodeIndex_ > 0) {
-    currentNodeIndex_ = -1;
+  // The node shown keeps its place when it still exists.
+  if (tree_->Has(current_)) {
+    tree_->SelectQuietly(current_);
+  } else {
+    current_ = {};
   }
 }
 
-void MainWindow::SelectNodeAsIfClicked(const QString& key) {
-  const int index = tree_->IndexOfKey(key);
-  if (index == 0) return;
-  tree_->SelectQuietly(index);
-  OnNodeSelected(tree_->Node(index));
+void MainWindow::SelectNode(const NavNode& node) {
+  QTreeWidgetItem* item = tree_->ItemOf(node);
+  if (!item) return;
+  tree_->SelectQuietly(node);
+  OnNodeSelected(item);
 }
 
 void MainWindow::OnNodeSelected(QTreeWidgetItem* item) {
   SetStatusHelp(kTreeHelp);
-  const int index = tree_->IndexOfItem(item);
-  if (index == 0 || index == currentNodeIndex_) return;
+  const NavNode node = tree_->NodeOf(item);
+  if (!node || node == current_) return;
   if (PaneCheck()) {
-    currentNodeIndex_ = index;
-    ShowPaneOfNode(index);
-  } else if (currentNodeIndex_ >= 1 && currentNodeIndex_ <= tree_->NodeCount()) {
-    tree_->SelectQuietly(currentNodeIndex_);
+    current_ = node;
+    ShowPaneOfNode(node);
+  } else if (tree_->Has(current_)) {
+    tree_->SelectQuietly(current_);
   }
 }
 
 void MainWindow::OnNodeClicked(QTreeWidgetItem* item) {
-  const int index = tree_->IndexOfItem(item);
-  if (index > 0 && index != currentNodeIndex_) ShowPaneOfNode(index);
+  const NavNode node = tree_->NodeOf(item);
+  if (node && node != current_) ShowPaneOfNode(node);
 }
 
-void MainWindow::ShowPaneOfNode(int index) {
-  if (isMinimized()) return;
-  QTreeWidgetItem* node = tree_->Node(index);
-  if (!node) return;
-  const bool changed = state_.DataChanged;
-  const QString key = tree_->KeyOf(node).toUpper();
-  const QString parentKey = tree_->KeyOf(node->parent()).toUpper();
-
-  Pane* pane = nullptr;
-  if (parentKey.isEmpty()) {
-    pane = key == "GENERAL" ? generalPane_ : key == "PROGRAM" ? blankPane_ : gridPane_;
-  } else if (parentKey == "GENERAL") {
-    pane = key == "USABLE"   ? static_cast<Pane*>(usablePane_)
-           : key == "COMMON" ? static_cast<Pane*>(commonPane_)
-                             : static_cast<Pane*>(atisPane_);
-  } else if (parentKey == "PROGRAM") {
-    pane = key == "PW" ? weatherPane_ : gridPane_;
-  } else if (parentKey == "EXPCHANNEL") {
-    pane = expChannelPane_;
-  } else {
-    pane = channelPane_;
+Pane* MainWindow::PaneOf(const NavNode& node) const {
+  switch (node.kind) {
+    case NavNode::Kind::General:
+      return generalPane_;
+    case NavNode::Kind::Usable:
+      return usablePane_;
+    case NavNode::Kind::Common:
+      return commonPane_;
+    case NavNode::Kind::Atis:
+      return atisPane_;
+    case NavNode::Kind::Program:
+      return blankPane_;
+    case NavNode::Kind::Group:
+      return gridPane_;
+    case NavNode::Kind::Channel:
+      return node.group == kGroupFourth ? expChannelPane_ : channelPane_;
+    case NavNode::Kind::Weather:
+      return weatherPane_;
+    case NavNode::Kind::None:
+      break;
   }
-  ActivatePane(pane);
+  return nullptr;
+}
+
+void MainWindow::ShowPaneOfNode(const NavNode& node) {
+  if (isMinimized()) return;
+  Pane* pane = PaneOf(node);
+  if (!pane) return;
+  ActivatePane(pane, node);
   SetStatusHelp(kTreeHelp);
-  state_.DataChanged = changed;
 }
 
 void MainWindow::DeactivateAllPanes() {
   for (Pane* p : panes_) p->SetActive(false);
 }
 
-void MainWindow::ActivatePane(Pane* pane) {
+void MainWindow::ActivatePane(Pane* pane, const NavNode& node) {
   DeactivateAllPanes();
-  pane->Fill();
+  shownNode_ = node;
+  pane->Show(node);
   stack_->setCurrentWidget(pane);
   pane->SetActive(true);
 }
 
 void MainWindow::RefreshPanes() {
-  if (Pane* active = ActivePane()) {
-    const bool changed = state_.DataChanged;
-    ActivatePane(active);
-    state_.DataChanged = changed;
-  }
+  if (Pane* active = ActivePane()) ActivatePane(active, shownNode_);
 }
 
 bool MainWindow::PaneCheck() {
-  if (usablePane_->IsActive()) return usablePane_->CheckFocusedField();
-  if (atisPane_->IsActive()) return atisPane_->CheckFocusedField();
-  return true;
+  Pane* active = ActivePane();
+  return !active || active->CheckFocusedField();
+}
+
+void MainWindow::AfterEdit(const EditWhat& what, const RadioData& data) {
+  // A transfer's worker may replace the data set; the transfer's end refreshes the window.
+  if (QThread::currentThread() != thread()) return;
+  switch (what.unit) {
+    case EditWhat::Unit::Channel:
+      if (what.group >= 0 && what.group <= kGroupFourth) {
+        tree_->RefreshChannelCaption(data, NavNode::ChannelOf(what.group, what.index));
+      }
+      break;
+    case EditWhat::Unit::UsableGroup:
+      if (what.field == "Usable") {
+        RebuildTree();
+      } else {
+        tree_->RefreshGroupCaptions(data);
+      }
+      break;
+    case EditWhat::Unit::WholeDataSet:
+      // Whole-document commands of this window refresh it themselves once they are done.
+      if (!state_.ResetBusy) {
+        RebuildTree();
+        RefreshPanes();
+      }
+      break;
+    default:
+      break;
+  }
 }
 
 void MainWindow::UpdateCaption() {

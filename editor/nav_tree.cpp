@@ -9,11 +9,15 @@ namespace qw {
 
 namespace {
 
-constexpr int kKeyRole = Qt::UserRole;
-constexpr int kIndexRole = Qt::UserRole + 1;
+constexpr int kKindRole = Qt::UserRole;
+constexpr int kGroupRole = Qt::UserRole + 1;
+constexpr int kIndexRole = Qt::UserRole + 2;
 
-const char* const kGroupKey[3] = {"PU", "PI", "PC"};
 const char* const kGroupCaption[3] = {"USA", "INTL", "CANADA"};
+
+qint64 HashKey(const NavNode& node) {
+  return (static_cast<qint64>(node.kind) << 32) | ((node.group + 1) << 16) | (node.index + 1);
+}
 
 QString MarineCaption(const ChannelRecord& channel, int slot) {
   QString caption = "CH" + QString::fromStdString(ChannelMasterTable()[slot].Label);
@@ -29,6 +33,12 @@ QString FourthCaption(const RadioData& d, int k) {
   return caption;
 }
 
+QString ChannelCaption(const RadioData& d, int group, int n) {
+  if (group == kGroupFourth) return FourthCaption(d, n);
+  const auto& list = GroupList(d, group);
+  return MarineCaption(n < static_cast<int>(list.size()) ? list[n] : ChannelRecord{}, n);
+}
+
 }  // namespace
 
 NavTree::NavTree(QWidget* parent) : QTreeWidget(parent) {
@@ -41,33 +51,22 @@ NavTree::NavTree(QWidget* parent) : QTreeWidget(parent) {
   header()->setStretchLastSection(false);
 }
 
-QTreeWidgetItem* NavTree::Add(QTreeWidgetItem* parent, const QString& key, const QString& caption) {
+QTreeWidgetItem* NavTree::Add(QTreeWidgetItem* parent, const NavNode& node,
+                              const QString& caption) {
   auto* item = new QTreeWidgetItem(parent, QStringList{caption});
-  item->setData(0, kKeyRole, key);
-  nodes_.push_back(item);
-  const int index = static_cast<int>(nodes_.size());
-  item->setData(0, kIndexRole, index);
-  indexByKey_.insert(key.toUpper(), index);
+  item->setData(0, kKindRole, static_cast<int>(node.kind));
+  item->setData(0, kGroupRole, node.group);
+  item->setData(0, kIndexRole, node.index);
+  items_.insert(HashKey(node), item);
   return item;
 }
 
 void NavTree::AddGroupChannels(QTreeWidgetItem* groupNode, const RadioData& d, int group) {
-  const auto& list = GroupList(d, group);
-  const QString prefix = group < 3 ? kGroupKey[group] : "E";
-  const int count = group < 3 ? 240 : 40;
+  const int count = group == kGroupFourth ? 40 : 240;
   QList<QTreeWidgetItem*> children;
   children.reserve(count);
   for (int n = 0; n < count; ++n) {
-    QString caption;
-    if (group < 3) {
-      caption = n < static_cast<int>(list.size()) ? MarineCaption(list[n], n)
-                                                  : MarineCaption(ChannelRecord{}, n);
-    } else {
-      caption = FourthCaption(d, n);
-    }
-    // Channel nodes are numbered from 0 for the marine plans and from 1 for the fourth group.
-    QTreeWidgetItem* item = Add(nullptr, prefix + QString::number(group < 3 ? n : n + 1), caption);
-    children.append(item);
+    children.append(Add(nullptr, NavNode::ChannelOf(group, n), ChannelCaption(d, group, n)));
   }
   groupNode->addChildren(children);
 }
@@ -76,29 +75,25 @@ void NavTree::Rebuild(const RadioData& d) {
   QSignalBlocker quiet(this);
   setUpdatesEnabled(false);
   clear();
-  nodes_.clear();
-  indexByKey_.clear();
-  groupNodeIndex_ = {};
+  items_.clear();
 
-  QTreeWidgetItem* general = Add(nullptr, "General", "General");
+  QTreeWidgetItem* general = Add(nullptr, NavNode::Of(NavNode::Kind::General), "General");
   addTopLevelItem(general);
-  Add(general, "Usable", "Available CH Group Setup");
-  Add(general, "Common", "Common Setup");
-  Add(general, "ATIS", "ATIS Setup");
+  Add(general, NavNode::Of(NavNode::Kind::Usable), "Available CH Group Setup");
+  Add(general, NavNode::Of(NavNode::Kind::Common), "Common Setup");
+  Add(general, NavNode::Of(NavNode::Kind::Atis), "ATIS Setup");
 
-  QTreeWidgetItem* program = Add(nullptr, "Program", "Programmable Channel");
+  QTreeWidgetItem* program =
+      Add(nullptr, NavNode::Of(NavNode::Kind::Program), "Programmable Channel");
   addTopLevelItem(program);
   for (int g = 0; g < 3; ++g) {
     if (!d.UsableGroupSettings[g].Usable) continue;
-    QTreeWidgetItem* node = Add(program, kGroupKey[g], kGroupCaption[g]);
-    groupNodeIndex_[g] = NodeCount();
-    AddGroupChannels(node, d, g);
+    AddGroupChannels(Add(program, NavNode::GroupGrid(g), kGroupCaption[g]), d, g);
   }
-  Add(program, "PW", "Weather");
+  Add(program, NavNode::Of(NavNode::Kind::Weather), "Weather");
 
   if (d.UsableGroupSettings[kGroupFourth].Usable) {
-    QTreeWidgetItem* fourth = Add(nullptr, "ExpChannel", "");
-    groupNodeIndex_[kGroupFourth] = NodeCount();
+    QTreeWidgetItem* fourth = Add(nullptr, NavNode::GroupGrid(kGroupFourth), "");
     addTopLevelItem(fourth);
     AddGroupChannels(fourth, d, kGroupFourth);
   }
@@ -109,14 +104,14 @@ void NavTree::Rebuild(const RadioData& d) {
 }
 
 void NavTree::SetGroupCaption(int group, const QString& base, const RadioData& d) {
-  const int index = groupNodeIndex_[group];
-  if (index == 0) return;
+  QTreeWidgetItem* item = ItemOf(NavNode::GroupGrid(group));
+  if (!item) return;
   const UsableGroupSettings& s = d.UsableGroupSettings[group];
   QString caption = base;
   if (d.ModelSeries != kSeriesMV510 && !s.StatusName.empty() && !s.StatusIcon) {
     caption += "(" + QString::fromStdString(s.StatusName) + ")";
   }
-  Node(index)->setText(0, caption);
+  item->setText(0, caption);
 }
 
 void NavTree::RefreshGroupCaptions(const RadioData& d) {
@@ -124,38 +119,25 @@ void NavTree::RefreshGroupCaptions(const RadioData& d) {
   SetGroupCaption(kGroupFourth, QString(FourthGroupName(d.ModelSeries)) + " Channel", d);
 }
 
-void NavTree::RefreshChannelCaption(const RadioData& d, int group, int index) {
-  const int groupIndex = groupNodeIndex_[group];
-  if (groupIndex == 0) return;
-  QTreeWidgetItem* child = Node(groupIndex)->child(index);
-  if (!child) return;
-  const auto& list = GroupList(d, group);
-  if (group < 3) {
-    if (index < static_cast<int>(list.size())) child->setText(0, MarineCaption(list[index], index));
-  } else {
-    child->setText(0, FourthCaption(d, index));
+void NavTree::RefreshChannelCaption(const RadioData& d, const NavNode& channel) {
+  if (QTreeWidgetItem* item = ItemOf(channel)) {
+    item->setText(0, ChannelCaption(d, channel.group, channel.index));
   }
 }
 
-int NavTree::IndexOfKey(const QString& key) const {
-  return indexByKey_.value(key.toUpper(), 0);
+NavNode NavTree::NodeOf(const QTreeWidgetItem* item) const {
+  if (!item) return {};
+  return {static_cast<NavNode::Kind>(item->data(0, kKindRole).toInt()),
+          item->data(0, kGroupRole).toInt(), item->data(0, kIndexRole).toInt()};
 }
 
-int NavTree::IndexOfItem(const QTreeWidgetItem* item) const {
-  return item ? item->data(0, kIndexRole).toInt() : 0;
+QTreeWidgetItem* NavTree::ItemOf(const NavNode& node) const {
+  return node ? items_.value(HashKey(node), nullptr) : nullptr;
 }
 
-QTreeWidgetItem* NavTree::Node(int index) const {
-  return index >= 1 && index <= NodeCount() ? nodes_[index - 1] : nullptr;
-}
-
-QString NavTree::KeyOf(const QTreeWidgetItem* item) const {
-  return item ? item->data(0, kKeyRole).toString() : QString();
-}
-
-void NavTree::SelectQuietly(int index) {
+void NavTree::SelectQuietly(const NavNode& node) {
   QSignalBlocker quiet(this);
-  if (QTreeWidgetItem* item = Node(index)) setCurrentItem(item);
+  if (QTreeWidgetItem* item = ItemOf(node)) setCurrentItem(item);
 }
 
 }  // namespace qw

@@ -1,11 +1,11 @@
-// The navigation tree: which part of the data set the pane stack shows.
+// The navigation tree: which part of the data set the pane stack shows. Every item carries the
+// NavNode it stands for.
 #pragma once
 
 #include <QHash>
 #include <QTreeWidget>
-#include <array>
-#include <vector>
 
+#include "editor/nav_node.h"
 #include "model/radio_data.h"
 
 namespace qw {
@@ -19,28 +19,22 @@ class NavTree final : public QTreeWidget {
   void Rebuild(const RadioData& d);
   // Group node captions with the status name for every series but the MV510.
   void RefreshGroupCaptions(const RadioData& d);
-  // The caption of channel node "PU"n / "E"n after its enable box changed.
-  void RefreshChannelCaption(const RadioData& d, int group, int index);
+  // The caption of a channel node after its Enable changed.
+  void RefreshChannelCaption(const RadioData& d, const NavNode& channel);
 
-  // Nodes are numbered from 1 in the order they were added; 0 = none.
-  int NodeCount() const { return static_cast<int>(nodes_.size()); }
-  int IndexOfKey(const QString& key) const;
-  int IndexOfItem(const QTreeWidgetItem* item) const;
-  QTreeWidgetItem* Node(int index) const;
-  QString KeyOf(const QTreeWidgetItem* item) const;
-  // Position of each group's node, 0 when the group has none.
-  const std::array<int, 4>& GroupNodeIndex() const { return groupNodeIndex_; }
+  NavNode NodeOf(const QTreeWidgetItem* item) const;
+  // The item of a node; nullptr when the tree does not hold it.
+  QTreeWidgetItem* ItemOf(const NavNode& node) const;
+  bool Has(const NavNode& node) const { return ItemOf(node) != nullptr; }
   // Selects a node without emitting selection signals.
-  void SelectQuietly(int index);
+  void SelectQuietly(const NavNode& node);
 
  private:
-  QTreeWidgetItem* Add(QTreeWidgetItem* parent, const QString& key, const QString& caption);
+  QTreeWidgetItem* Add(QTreeWidgetItem* parent, const NavNode& node, const QString& caption);
   void AddGroupChannels(QTreeWidgetItem* groupNode, const RadioData& d, int group);
   void SetGroupCaption(int group, const QString& base, const RadioData& d);
 
-  std::vector<QTreeWidgetItem*> nodes_;
-  QHash<QString, int> indexByKey_;
-  std::array<int, 4> groupNodeIndex_{};
+  QHash<qint64, QTreeWidgetItem*> items_;
 };
 
 }  // namespace qw

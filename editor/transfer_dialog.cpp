@@ -48,7 +48,7 @@ QString TransferDialog::Instructions(int16_t series) {
          "3.Press the [OK] button to start.";
 }
 
-TransferDialog::TransferDialog(Document& doc, EditState& state, Prompter& prompter, int mode,
+TransferDialog::TransferDialog(Document& doc, EditState& state, Prompter& prompter, Mode mode,
                                PortFactory openPort, EditorTimings timings,
                                std::function<bool()> showHelp, const SteadyClock* clock,
                                QWidget* parent)
@@ -64,7 +64,7 @@ TransferDialog::TransferDialog(Document& doc, EditState& state, Prompter& prompt
   setObjectName("frmRadio");
   setModal(true);
   setFixedSize(455, 275);
-  setWindowTitle(mode_ == kRead ? "Read from Radio" : "Program to Radio");
+  setWindowTitle(mode_ == Mode::Read ? "Read from Radio" : "Program to Radio");
   BuildControls(doc_.Series());
   PlacePictures(doc_.Series());
   ShowProgress(0);
@@ -126,8 +126,8 @@ void TransferDialog::BuildControls(int16_t series) {
 
 void TransferDialog::PlacePictures(int16_t series) {
   const int radioWidth = series == kSeriesThird ? kWideRadioWidth : kHandheldWidth;
-  const int radioLeft = mode_ == kRead ? kLeftSlot : kRightSlot;
-  const int computerLeft = mode_ == kRead ? kRightSlot : kLeftSlot;
+  const int radioLeft = mode_ == Mode::Read ? kLeftSlot : kRightSlot;
+  const int computerLeft = mode_ == Mode::Read ? kRightSlot : kLeftSlot;
   // The handheld stands centred where the wider radio picture would stand.
   radio_->setGeometry(radioLeft + (kWideRadioWidth - radioWidth) / 2, kPictureTop, radioWidth,
                       kPictureHeight);
@@ -160,8 +160,8 @@ void TransferDialog::Start() {
     std::unique_ptr<SerialPort> port = openPort_();
     Outcome outcome = Outcome::Failed();
     if (port) {
-      outcome =
-          mode_ == kRead ? doc_.ReadFromRadio(*port, control) : doc_.ProgramToRadio(*port, control);
+      outcome = mode_ == Mode::Read ? doc_.ReadFromRadio(*port, control)
+                                    : doc_.ProgramToRadio(*port, control);
       port.reset();
     }
     QMetaObject::invokeMethod(

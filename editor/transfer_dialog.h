@@ -24,9 +24,9 @@ struct EditState;
 class TransferDialog final : public QDialog {
   Q_OBJECT
  public:
-  enum Mode { kRead = 0, kProgram = 1 };
+  enum class Mode { Read, Program };
 
-  TransferDialog(Document& doc, EditState& state, Prompter& prompter, int mode,
+  TransferDialog(Document& doc, EditState& state, Prompter& prompter, Mode mode,
                  PortFactory openPort, EditorTimings timings, std::function<bool()> showHelp,
                  const SteadyClock* clock = nullptr, QWidget* parent = nullptr);
   ~TransferDialog() override;
@@ -57,7 +57,7 @@ class TransferDialog final : public QDialog {
   Document& doc_;
   EditState& state_;
   Prompter& prompter_;
-  const int mode_;
+  const Mode mode_;
   PortFactory openPort_;
   EditorTimings timings_;
   std::function<bool()> showHelp_;

@@ -72,9 +72,8 @@ std::string StatusNameToStore(const QString& text) {
   return t.toStdString();
 }
 
-UsablePane::UsablePane(RadioData& data, EditState& state, std::function<void()> rebuildTree,
-                       QWidget* parent)
-    : Pane(data, state, parent), rebuildTree_(std::move(rebuildTree)) {
+UsablePane::UsablePane(Document& doc, const EditState& state, QWidget* parent)
+    : Pane(doc, state, parent) {
   setObjectName("pictUsable");
   auto* layout = new QVBoxLayout(this);
   for (int g = 0; g < 4; ++g) layout->addWidget(BuildRow(g));
@@ -126,29 +125,26 @@ QWidget* UsablePane::BuildRow(int g) {
   connect(r.usable, &QCheckBox::clicked, this, [this, g] { OnUsableClicked(g); });
   connect(r.statusIcon, &QComboBox::activated, this, [this, g] { OnStatusIcon(g); });
   connect(r.txTot, &QComboBox::activated, this, [this, g](int index) {
-    if (!Writable()) return;
-    data_.UsableGroupSettings[g].TxTot = index != 0;
-    state_.Edited();
+    Write({EditWhat::Unit::UsableGroup, g, -1, "TxTot"},
+          [&](RadioData& d) { d.UsableGroupSettings[g].TxTot = index != 0; });
   });
   connect(r.priority, &QComboBox::activated, this, [this, g](int index) {
-    if (!Writable()) return;
-    data_.UsableGroupSettings[g].PriorityCh = rows_[g].priority->itemData(index).toInt();
-    state_.Edited();
+    const int32_t id = rows_[g].priority->itemData(index).toInt();
+    Write({EditWhat::Unit::UsableGroup, g, -1, "PriorityCh"},
+          [&](RadioData& d) { d.UsableGroupSettings[g].PriorityCh = id; });
   });
   connect(r.statusName, &QLineEdit::textEdited, this, [this] {
-    if (!Writable()) return;
-    state_.FieldEdited = true;
-    state_.Edited();
+    if (Writable()) fieldEdited_ = true;
   });
   connect(r.statusName, &QLineEdit::editingFinished, this, [this, g] { CommitStatusName(g); });
   return frame;
 }
 
 void UsablePane::ApplySeries() {
-  const bool series0 = data_.ModelSeries == kSeriesThird;
+  const bool series0 = Data().ModelSeries == kSeriesThird;
   for (int g = 0; g < 4; ++g) {
     rows_[g].usable->setText(g < 3 ? kGroupCaption[g]
-                                   : (data_.ModelSeries == kSeriesMV710 ? "LMR CH" : "EXP CH"));
+                                   : (Data().ModelSeries == kSeriesMV710 ? "LMR CH" : "EXP CH"));
     const bool showName = series0 && g < 3;
     rows_[g].statusName->setVisible(showName);
     rows_[g].statusNameLabel->setVisible(showName);
@@ -158,7 +154,7 @@ void UsablePane::ApplySeries() {
 void UsablePane::FillPriorityList(int g) {
   QComboBox* list = rows_[g].priority;
   list->clear();
-  for (const auto& [id, caption] : PriorityChoices(data_, g)) list->addItem(caption, id);
+  for (const auto& [id, caption] : PriorityChoices(Data(), g)) list->addItem(caption, id);
 }
 
 void UsablePane::Fill() {
@@ -166,36 +162,32 @@ void UsablePane::Fill() {
     ApplySeries();
     for (int g = 0; g < 4; ++g) {
       Row& r = rows_[g];
-      UsableGroupSettings& s = data_.UsableGroupSettings[g];
+      const UsableGroupSettings& s = Data().UsableGroupSettings[g];
       FillPriorityList(g);
       r.usable->setChecked(s.Usable);
       r.txTot->setCurrentIndex(s.TxTot ? 1 : 0);
       r.statusIcon->setCurrentIndex(s.StatusIcon ? 1 : 0);
-      int found = r.priority->findData(s.PriorityCh);
+      // A priority channel the list does not offer shows as "Off", as the radio treats it.
+      const int found = r.priority->findData(s.PriorityCh);
       r.priority->setCurrentIndex(found < 0 ? 0 : found);
-      // A priority channel the list does not offer is dropped, as the radio would.
-      if (found < 0) s.PriorityCh = kNoChannel;
-      r.statusName->setText(data_.ModelSeries != kSeriesMV510 ? QString::fromStdString(s.StatusName)
-                                                              : QString());
+      r.statusName->setText(
+          Data().ModelSeries != kSeriesMV510 ? QString::fromStdString(s.StatusName) : QString());
       ApplyRowRule(g);
     }
   });
 }
 
 void UsablePane::OnUsableClicked(int g) {
-  if (Writable()) {
-    data_.UsableGroupSettings[g].Usable = rows_[g].usable->isChecked();
-    state_.Edited();
-  }
+  const bool on = rows_[g].usable->isChecked();
+  Write({EditWhat::Unit::UsableGroup, g, -1, "Usable"},
+        [&](RadioData& d) { d.UsableGroupSettings[g].Usable = on; });
   ApplyRowRule(g);
-  if (Writable() && rebuildTree_) rebuildTree_();
 }
 
 void UsablePane::OnStatusIcon(int g) {
-  if (Writable()) {
-    data_.UsableGroupSettings[g].StatusIcon = rows_[g].statusIcon->currentIndex() != 0;
-    state_.Edited();
-  }
+  const bool on = rows_[g].statusIcon->currentIndex() != 0;
+  Write({EditWhat::Unit::UsableGroup, g, -1, "StatusIcon"},
+        [&](RadioData& d) { d.UsableGroupSettings[g].StatusIcon = on; });
   ApplyStatusNameRule(g);
 }
 
@@ -222,11 +214,11 @@ void UsablePane::CommitStatusName(int g) {
   if (!Writable()) return;
   QLineEdit* field = rows_[g].statusName;
   std::string stored = StatusNameToStore(field->text());
-  if (data_.UsableGroupSettings[g].StatusName != stored) {
-    data_.UsableGroupSettings[g].StatusName = stored;
-    state_.Edited();
+  if (Data().UsableGroupSettings[g].StatusName != stored) {
+    Write({EditWhat::Unit::UsableGroup, g, -1, "StatusName"},
+          [&](RadioData& d) { d.UsableGroupSettings[g].StatusName = stored; });
   }
-  state_.FieldEdited = false;
+  fieldEdited_ = false;
 }
 
 bool UsablePane::CheckFocusedField() {

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 
 #include "editor/pane.h"
 
@@ -16,9 +15,7 @@ namespace qw {
 class UsablePane final : public Pane {
   Q_OBJECT
  public:
-  // rebuildTree runs when the user turns a group on or off.
-  UsablePane(RadioData& data, EditState& state, std::function<void()> rebuildTree,
-             QWidget* parent = nullptr);
+  UsablePane(Document& doc, const EditState& state, QWidget* parent = nullptr);
 
   void Fill() override;
   bool CheckFocusedField() override;
@@ -47,7 +44,6 @@ class UsablePane final : public Pane {
   void CommitStatusName(int group);
 
   std::array<Row, 4> rows_;
-  std::function<void()> rebuildTree_;
 };
 
 // The candidate priority channels of a group as (channel id, caption), "Off" first.

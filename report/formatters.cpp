@@ -138,6 +138,12 @@ std::string ChannelLabelText(int32_t p, int16_t series) {
   return "Off";
 }
 
+const MasterSlot& MasterSlotAt(int position) {
+  static const MasterSlot kNone{};
+  if (position < 0 || position >= 240) return kNone;
+  return ChannelMasterTable()[static_cast<std::size_t>(position)];
+}
+
 std::string FourthGroupText(int16_t series) {
   return FourthGroupName(series) + std::string(" CH");
 }
@@ -165,6 +171,11 @@ std::string ToneText(const ChannelRecord& ch, int direction) {
   if (ch.CTCSS[d] >= 1) return ListEntry(CtcssList(), ch.CTCSS[d]);
   if (ch.DCS[d] >= 1) return DcsText(ch.DCS[d]);
   return "-------";
+}
+
+std::string ChannelDisplayText(const ChannelRecord& ch) {
+  const std::string suffix = " " + ch.CHDisplayR;
+  return PadOrDashes(PadRight(ch.CHDisplayL, 2) + suffix.back(), 3);
 }
 
 std::string DcsText(int i) {

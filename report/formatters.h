@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/channel_plans.h"
 #include "model/radio_data.h"
 
 namespace qw {
@@ -44,6 +45,10 @@ std::string ScrambleText(int16_t v);
 
 // A channel number as PriorityCh holds it: "16", "22A", "EXP7"/"LMR7", or "Off".
 std::string ChannelLabelText(int32_t p, int16_t series);
+// The master-table slot a marine channel's Position names. A Position read from a file may
+// point outside the table; such a channel gets an empty slot (no label, no frequencies) rather
+// than a read out of bounds.
+const MasterSlot& MasterSlotAt(int position);
 // Caption of the fourth group in group lists: "LMR CH" for the MV710 series, else "EXP CH".
 // (The short prefix "LMR"/"EXP" is FourthGroupName in model/radio_data.h.)
 std::string FourthGroupText(int16_t series);
@@ -55,6 +60,9 @@ std::string TextOrDashes(const std::string& s);        // "----" when s is blank
 
 // Tones of a fourth-group channel: direction 0 transmit, 1 receive. CTCSS wins over DCS.
 std::string ToneText(const ChannelRecord& ch, int direction);
+// The channel number a fourth-group channel shows, always three characters: two of number and
+// one of suffix ("1 A", "12 ", "   ").
+std::string ChannelDisplayText(const ChannelRecord& ch);
 // "N023" for 1..104, "I023" for the second bank 105..208; "" outside.
 std::string DcsText(int i);
 

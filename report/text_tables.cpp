@@ -9,20 +9,6 @@ namespace qw {
 
 namespace {
 
-// A Position read from a file may point outside the master table; such a channel is listed
-// without label or frequencies rather than read out of bounds.
-const MasterSlot& SlotAt(int position) {
-  static const MasterSlot kNone{};
-  if (position < 0 || position >= 240) return kNone;
-  return ChannelMasterTable()[static_cast<std::size_t>(position)];
-}
-
-// The radio shows two characters of number and one of suffix; the text is always three wide.
-std::string ChannelDisplayText(const ChannelRecord& ch) {
-  const std::string suffix = " " + ch.CHDisplayR;
-  return PadOrDashes(PadRight(ch.CHDisplayL, 2) + suffix.back(), 3);
-}
-
 void AddDirectory(TextImage& out, const std::string& heading, const DirectoryEntry* entries,
                   std::size_t count) {
   out.Blank();
@@ -93,7 +79,7 @@ void AddMarineTable(TextImage& out, const std::vector<ChannelRecord>& list,
   }
   for (const auto& ch : list) {
     if (!ch.Enable) continue;
-    const MasterSlot& slot = SlotAt(ch.Position);
+    const MasterSlot& slot = MasterSlotAt(ch.Position);
     std::vector<Cell> cells{{slot.Label, 5},
                             {FreqText3(ch.Duplex ? slot.RxFreqDuplex : slot.RxFreqSimplex), 9},
                             {FreqText3Hidden(slot.TxFreq, ch.RxOnly), 9},

@@ -74,8 +74,8 @@ struct EditorFixture {
   }
   QAction* Menu(const QString& name) { return Find<QAction>(name); }
 
-  bool HasNode(const QString& key) { return window->Tree()->IndexOfKey(key) > 0; }
-  void Select(const QString& key) { window->SelectNodeAsIfClicked(key); }
+  bool HasNode(const NavNode& node) { return window->Tree()->Has(node); }
+  void Select(const NavNode& node) { window->SelectNode(node); }
   // Messages the prompter was asked for, by text.
   bool WasAsked(const std::string& text) const {
     for (const auto& a : prompter.asked) {

@@ -51,7 +51,7 @@ class PaneTests : public QObject {
     SetPriorityList(d, kGroupUSA, {5, 7, 245, 300});
     d.UsableGroupSettings[kGroupUSA].Usable = true;
     d.UsableGroupSettings[kGroupUSA].PriorityCh = 245;
-    d.UsableGroupSettings[kGroupINTL].PriorityCh = 7;  // not offered: becomes none
+    d.UsableGroupSettings[kGroupINTL].PriorityCh = 7;  // not offered: shown as "Off"
 
     const auto choices = PriorityChoices(d, kGroupUSA);
     std::vector<int32_t> ids;
@@ -60,19 +60,19 @@ class PaneTests : public QObject {
     QCOMPARE(choices[2].second, QString("LMR6"));
     QCOMPARE(PriorityChoices(d, kGroupFourth).size(), size_t(1));
 
-    f.Select("Usable");
+    f.Select(kUsableNode);
     auto* usa = f.Find<QComboBox>("cmbPriorityCh0");
     QCOMPARE(usa->currentText(), QString("LMR6"));
     QCOMPARE(f.Find<QComboBox>("cmbPriorityCh1")->currentText(), QString("Off"));
-    QCOMPARE(d.UsableGroupSettings[kGroupINTL].PriorityCh, kNoChannel);
+    QCOMPARE(d.UsableGroupSettings[kGroupINTL].PriorityCh, 7);  // filling never writes
     QCOMPARE(Entries(f.Find<QComboBox>("cmbPriorityCh3")), QStringList{"Off"});
-    QVERIFY(!f.window->State().DataChanged);
+    QVERIFY(!f.doc->DataChanged);
 
     Choose(usa, 1);
     QCOMPARE(d.UsableGroupSettings[kGroupUSA].PriorityCh, 5);
     Choose(usa, 0);
     QCOMPARE(d.UsableGroupSettings[kGroupUSA].PriorityCh, kNoChannel);
-    QVERIFY(f.window->State().DataChanged);
+    QVERIFY(f.doc->DataChanged);
   }
 
   void UsableRowRulesEnableTheFields() {
@@ -82,7 +82,7 @@ class PaneTests : public QObject {
     d.UsableGroupSettings[kGroupUSA].Usable = true;
     d.UsableGroupSettings[kGroupUSA].StatusIcon = false;
     d.UsableGroupSettings[kGroupCANADA].Usable = false;
-    f.Select("Usable");
+    f.Select(kUsableNode);
     QVERIFY(f.Find<QComboBox>("cmbTxTot0")->isEnabled());
     QVERIFY(!f.Find<QComboBox>("cmbTxTot2")->isEnabled());
     QVERIFY(!f.Find<QComboBox>("cmbPriorityCh2")->isEnabled());
@@ -107,7 +107,7 @@ class PaneTests : public QObject {
     f.store.Set("ModelPath", "ModelNum", "0");  // the third variant shows the fields
     MainWindow& w = f.Open();
     f.Data().UsableGroupSettings[kGroupUSA].Usable = true;
-    f.Select("Usable");
+    f.Select(kUsableNode);
     auto* name = f.Find<QLineEdit>("txtStatusName0");
     QVERIFY(name->isVisible() && name->isEnabled());
     name->setFocus();
@@ -115,7 +115,7 @@ class PaneTests : public QObject {
     QCOMPARE(name->text(), QString("x"));
     QVERIFY(w.PaneCheck());
     QCOMPARE(f.Data().UsableGroupSettings[kGroupUSA].StatusName, std::string("   x"));
-    QVERIFY(w.State().DataChanged);
+    QVERIFY(f.doc->DataChanged);
   }
 
   void ScanOffDisablesItsSettingsButKeepsThem() {
@@ -125,7 +125,7 @@ class PaneTests : public QObject {
     d.CommonSettings.Scan = true;
     d.CommonSettings.ResumeTime = 2;
     d.CommonSettings.PttScanClear = true;
-    f.Select("Common");
+    f.Select(kCommonNode);
     auto* resume = f.Find<QComboBox>("cmbResumeTime");
     QVERIFY(resume->isEnabled());
     QCOMPARE(resume->currentText(), QString("2Sec"));
@@ -148,14 +148,16 @@ class PaneTests : public QObject {
     EditorFixture f;
     MainWindow& w = f.Open();
     f.Data().AtisSettings.AtisCode = "1112223334";
-    f.Select("ATIS");
+    f.Select(kAtisNode);
     auto* code = f.Find<QLineEdit>("txtAtisCode");
     QCOMPARE(code->text(), QString("1112223334"));
     code->setFocus();
     code->clear();
     QTest::keyClicks(code, "12345a6789");  // letters never get in
     QCOMPARE(code->text(), QString("123456789"));
-    QVERIFY(w.State().DataChanged);
+    // Typed but not yet taken: the data set is untouched, closing still asks.
+    QVERIFY(w.ActivePane()->HasUncommittedEdit());
+    QVERIFY(!f.doc->DataChanged);
 
     QVERIFY(!w.PaneCheck());
     QCOMPARE(f.prompter.asked.back().message,
@@ -164,7 +166,7 @@ class PaneTests : public QObject {
     QCOMPARE(w.window()->focusWidget(), code);
 
     // A refused code also stops leaving the node.
-    f.Select("Common");
+    f.Select(kCommonNode);
     QCOMPARE(w.ActivePane()->objectName(), QString("pictAtis"));
     // ... and a series switch, before its question.
     const size_t asked = f.prompter.asked.size();
@@ -176,6 +178,7 @@ class PaneTests : public QObject {
     QTest::keyClicks(code, "0");
     QVERIFY(w.PaneCheck());
     QCOMPARE(f.Data().AtisSettings.AtisCode, std::string("1234567890"));
+    QVERIFY(f.doc->DataChanged);
 
     code->selectAll();
     QTest::keyClick(code, Qt::Key_Backspace);
@@ -186,7 +189,7 @@ class PaneTests : public QObject {
   void AtisGroupsStoreTheirFlags() {
     EditorFixture f;
     f.Open();
-    f.Select("ATIS");
+    f.Select(kAtisNode);
     auto* exp = f.Find<QCheckBox>("chkAtisGroup3");
     const bool before = f.Data().AtisSettings.UsableAtisGroup[3];
     exp->click();
@@ -195,10 +198,11 @@ class PaneTests : public QObject {
 
   void FillingAPaneIsNotAnEdit() {
     EditorFixture f;
-    MainWindow& w = f.Open();
-    for (const char* key : {"Usable", "Common", "ATIS", "General", "Program", "PW"}) {
-      f.Select(key);
-      QVERIFY2(!w.State().DataChanged, key);
+    f.Open();
+    for (const NavNode& node :
+         {kUsableNode, kCommonNode, kAtisNode, kGeneralNode, kProgramNode, kWeatherNode}) {
+      f.Select(node);
+      QVERIFY(!f.doc->DataChanged);
     }
   }
 };

@@ -75,9 +75,9 @@ class TransferTests : public QObject {
   void ReadTakesTheRadiosDataAndSettlesTheEdits() {
     TransferFixture f(kSeriesMV710, RadioMemory(kSeriesMV710, true, "1234567890"));
     MainWindow& w = f.OpenWindow();
-    f.Select("Common");
+    f.Select(kCommonNode);
     ChangeList(f.Find<QComboBox>("cmbWeatherAlert"));
-    QVERIFY(w.State().DataChanged);
+    QVERIFY(f.doc->DataChanged);
 
     f.Menu("mnuTransferRead")->trigger();
     QPointer<TransferDialog> dialog = f.Dialog();
@@ -99,7 +99,7 @@ class TransferTests : public QObject {
              (Message{"Complete!!", "Read from Radio", MessageIcon::Information}));
     QVERIFY(f.Data().CommonSettings.DualWatch);
     QCOMPARE(f.Data().AtisSettings.AtisCode, std::string("1234567890"));
-    QVERIFY(!w.State().DataChanged);
+    QVERIFY(!f.doc->DataChanged);
     QVERIFY(!w.State().ResetBusy);
     QCOMPARE(w.ActivePane()->objectName(), QString("pictGeneral"));
     QVERIFY(f.doc->CurrentFileName.empty());

@@ -29,8 +29,8 @@ class WindowTests : public QObject {
 
     QCOMPARE(w.windowTitle(), QString("QL24  PC Program for MV510/MV710 Series"));
     QCOMPARE(w.objectName(), QString("frmMain"));
-    QVERIFY(!w.State().DataChanged);
-    QCOMPARE(w.CurrentNodeIndex(), -1);
+    QVERIFY(!f.doc->DataChanged);
+    QVERIFY(!w.CurrentNode());
     QCOMPARE(w.ActivePane()->objectName(), QString("pictGeneral"));
     QCOMPARE(w.Series(), kSeriesMV710);
     QVERIFY(f.Menu("mnuModel710")->isChecked());
@@ -49,38 +49,54 @@ class WindowTests : public QObject {
 
     // The fixed nodes, in order.
     NavTree* tree = w.Tree();
-    const char* fixed[] = {"General", "Usable", "Common", "ATIS", "Program"};
-    for (int i = 0; i < 5; ++i) QCOMPARE(tree->IndexOfKey(fixed[i]), i + 1);
-    QCOMPARE(tree->Node(2)->text(0), QString("Available CH Group Setup"));
-    QVERIFY(f.HasNode("PW"));
+    QTreeWidgetItem* general = tree->topLevelItem(0);
+    QCOMPARE(tree->NodeOf(general), kGeneralNode);
+    QCOMPARE(general->childCount(), 3);
+    QCOMPARE(tree->NodeOf(general->child(0)), kUsableNode);
+    QCOMPARE(general->child(0)->text(0), QString("Available CH Group Setup"));
+    QCOMPARE(tree->NodeOf(general->child(1)), kCommonNode);
+    QCOMPARE(tree->NodeOf(general->child(2)), kAtisNode);
+    QCOMPARE(tree->NodeOf(tree->topLevelItem(1)), kProgramNode);
+    QVERIFY(f.HasNode(kWeatherNode));
   }
 
   void UsableGroupsDecideWhichNodesExist() {
     EditorFixture f;
     MainWindow& w = f.Open();
     for (auto& g : f.Data().UsableGroupSettings) g.Usable = true;
-    f.Select("Usable");
+    f.Select(kUsableNode);
     QCOMPARE(w.ActivePane()->objectName(), QString("pictUsable"));
-    QVERIFY(!w.State().DataChanged);
+    QVERIFY(!f.doc->DataChanged);
 
     auto* intl = f.Find<QCheckBox>("chkUsable1");
     auto* fourth = f.Find<QCheckBox>("chkUsable3");
     QVERIFY(intl->isChecked());
     intl->click();
     QVERIFY(!f.Data().UsableGroupSettings[kGroupINTL].Usable);
-    QVERIFY(!f.HasNode("PI") && !f.HasNode("PI0") && !f.HasNode("PI239"));
-    QVERIFY(w.State().DataChanged);
+    QVERIFY(!f.HasNode(NavNode::GroupGrid(kGroupINTL)) &&
+            !f.HasNode(NavNode::ChannelOf(kGroupINTL, 0)) &&
+            !f.HasNode(NavNode::ChannelOf(kGroupINTL, 239)));
+    QVERIFY(f.doc->DataChanged);
     // The pane shown keeps its node although positions moved.
-    QCOMPARE(w.Tree()->KeyOf(w.Tree()->currentItem()), QString("Usable"));
+    QCOMPARE(w.Tree()->NodeOf(w.Tree()->currentItem()), kUsableNode);
+    QCOMPARE(w.CurrentNode(), kUsableNode);
 
     intl->click();
-    QVERIFY(f.HasNode("PI") && f.HasNode("PI0") && f.HasNode("PI239"));
-    QCOMPARE(w.Tree()->Node(w.Tree()->IndexOfKey("PI"))->childCount(), 240);
+    QCOMPARE(w.Tree()->ItemOf(NavNode::GroupGrid(kGroupINTL))->childCount(), 240);
+    QVERIFY(f.HasNode(NavNode::ChannelOf(kGroupINTL, 239)));
 
-    QVERIFY(f.HasNode("ExpChannel") && f.HasNode("E40"));
-    QCOMPARE(w.Tree()->Node(w.Tree()->IndexOfKey("ExpChannel"))->text(0), QString("LMR Channel"));
+    const NavNode fourthRoot = NavNode::GroupGrid(kGroupFourth);
+    QVERIFY(f.HasNode(fourthRoot) && f.HasNode(NavNode::ChannelOf(kGroupFourth, 39)));
+    QVERIFY(!f.HasNode(NavNode::ChannelOf(kGroupFourth, 40)));
+    QCOMPARE(w.Tree()->ItemOf(fourthRoot)->text(0), QString("LMR Channel"));
+    // A channel's Enable edited through the Document shows in its caption at once.
+    const NavNode lmr3 = NavNode::ChannelOf(kGroupFourth, 2);
+    const bool enabled = f.Data().FourthGroup[2].Enable;
+    f.doc->Edit({EditWhat::Unit::Channel, kGroupFourth, 2, "Enable"},
+                [&](RadioData& d) { d.FourthGroup[2].Enable = !enabled; });
+    QCOMPARE(w.Tree()->ItemOf(lmr3)->text(0), QString(enabled ? "LMR3" : "LMR3[Enable]"));
     fourth->click();
-    QVERIFY(!f.HasNode("ExpChannel") && !f.HasNode("E1"));
+    QVERIFY(!f.HasNode(fourthRoot) && !f.HasNode(NavNode::ChannelOf(kGroupFourth, 0)));
   }
 
   void GroupCaptionsShowStatusNamesExceptForMV510() {
@@ -90,12 +106,12 @@ class WindowTests : public QObject {
     f.Data().UsableGroupSettings[kGroupUSA].StatusName = "SHIP";
     f.Data().UsableGroupSettings[kGroupINTL].StatusName = "  AB";
     f.Data().UsableGroupSettings[kGroupINTL].StatusIcon = true;  // icon shown instead
-    f.Select("Usable");
+    f.Select(kUsableNode);
     f.Find<QCheckBox>("chkUsable2")->click();
     f.Find<QCheckBox>("chkUsable2")->click();
     NavTree* tree = w.Tree();
-    QCOMPARE(tree->Node(tree->IndexOfKey("PU"))->text(0), QString("USA(SHIP)"));
-    QCOMPARE(tree->Node(tree->IndexOfKey("PI"))->text(0), QString("INTL"));
+    QCOMPARE(tree->ItemOf(NavNode::GroupGrid(kGroupUSA))->text(0), QString("USA(SHIP)"));
+    QCOMPARE(tree->ItemOf(NavNode::GroupGrid(kGroupINTL))->text(0), QString("INTL"));
   }
 
   void SeriesSwitchAsksAndCancelKeepsEverything() {
@@ -125,16 +141,16 @@ class WindowTests : public QObject {
     QCOMPARE(f.store.Get("ModelPath", "ModelNum").value(), std::string("1"));
     QVERIFY(f.Menu("mnuModel510")->isChecked() && !f.Menu("mnuModel710")->isChecked());
     QCOMPARE(f.Find<QLabel>("sbrPanel3")->text(), QString("MV510"));
-    QVERIFY(!w.State().DataChanged);
-    QCOMPARE(w.CurrentNodeIndex(), -1);
+    QVERIFY(!f.doc->DataChanged);
+    QVERIFY(!w.CurrentNode());
   }
 
   void CloseAnsweredYesThenSaveCancelledKeepsWindowAndEdits() {
     EditorFixture f;
     MainWindow& w = f.Open();
-    f.Select("Common");
+    f.Select(kCommonNode);
     ChangeList(f.Find<QComboBox>("cmbDualWatch"));
-    QVERIFY(w.State().DataChanged);
+    QVERIFY(f.doc->DataChanged);
     const bool edited = f.Data().CommonSettings.DualWatch;
 
     f.prompter.answers = {PromptAnswer::Yes};  // then the save dialog is cancelled
@@ -143,7 +159,7 @@ class WindowTests : public QObject {
     QCOMPARE(f.prompter.asked.back().message.Text,
              std::string("ZOK data has changed.\r\nDo you want to save changes?"));
     QCOMPARE(f.prompter.asked.back().buttons, PromptButtons::YesNoCancel);
-    QVERIFY(w.State().DataChanged);
+    QVERIFY(f.doc->DataChanged);
     QCOMPARE(f.Data().CommonSettings.DualWatch, edited);
     QVERIFY(!f.store.Get("Settings", "MainWidth"));
 
@@ -159,14 +175,14 @@ class WindowTests : public QObject {
   void SaveKeepsTheCloseQuestionAndNamesTheWindow() {
     EditorFixture f;
     MainWindow& w = f.Open();
-    f.Select("Common");
+    f.Select(kCommonNode);
     ChangeList(f.Find<QComboBox>("cmbScan"));
     const QString path = f.folder.filePath("boat.dat");
     f.prompter.fileNames = {path};
     f.Menu("mnuFileSaveAs")->trigger();
     QCOMPARE(f.prompter.fileFolders.front(), f.folder.path());
     QCOMPARE(w.windowTitle(), QString("QL24  PC Program for MV510/MV710 Series - boat.dat"));
-    QVERIFY(w.State().DataChanged);  // saving does not count as settling the edits
+    QVERIFY(f.doc->DataChanged);  // saving does not count as settling the edits
 
     f.prompter.answers = {PromptAnswer::Yes};
     QVERIFY(w.close());  // Yes saves to the current name without asking for one
@@ -182,17 +198,17 @@ class WindowTests : public QObject {
     f.prompter.fileNames = {path};
     QVERIFY(w.FileSave(false));
 
-    f.Select("Common");
+    f.Select(kCommonNode);
     ChangeList(f.Find<QComboBox>("cmbResumeTime"));
     f.Data().AtisSettings.AtisCode.clear();
-    QVERIFY(w.State().DataChanged);
+    QVERIFY(f.doc->DataChanged);
     f.prompter.fileNames = {path};
     f.Menu("mnuFileOpen")->trigger();
     QCOMPARE(f.Data().AtisSettings.AtisCode, std::string("2223334445"));
     QCOMPARE(f.Data().CommonSettings.ResumeTime, int16_t(3));
     // The pane shown follows the file.
     QCOMPARE(f.Find<QComboBox>("cmbResumeTime")->currentText(), QString("3Sec"));
-    QVERIFY(w.State().DataChanged);
+    QVERIFY(f.doc->DataChanged);
     QCOMPARE(w.windowTitle(), QString("QL24  PC Program for MV510/MV710 Series - saved.dat"));
 
     // A cancelled open changes nothing.
@@ -207,7 +223,7 @@ class WindowTests : public QObject {
     WriteDestinationImage(f.folder.path(), "eur", kSeriesMV710);
     WriteDestinationImage(f.folder.path(), "usa", kSeriesMV510);
     WriteDestinationImage(f.folder.path(), "can", kSeriesMV510);
-    MainWindow& w = f.Open();
+    f.Open();
 
     QMenu* menu = f.Find<QMenu>("mnuDestination");
     QVERIFY(menu->isEnabled());
@@ -225,7 +241,7 @@ class WindowTests : public QObject {
     QVERIFY(f.Menu("mnuDestination0")->isChecked());
     QVERIFY(!f.Menu("mnuDestination1")->isChecked());
     QCOMPARE(f.store.Get("IniFilePath", "IniFileName_2").value(), std::string("EUR"));
-    QVERIFY(!w.State().DataChanged);
+    QVERIFY(!f.doc->DataChanged);
 
     const size_t asked = f.prompter.asked.size();
     f.Menu("mnuDestination0")->trigger();
@@ -268,12 +284,12 @@ class WindowTests : public QObject {
     QTest::keyClick(w.Tree(), Qt::Key_F3, Qt::ControlModifier);
     QVERIFY(QFileInfo(path).size() == 16384);
 
-    f.Select("Common");
+    f.Select(kCommonNode);
     ChangeList(f.Find<QComboBox>("cmbDualWatch"));
-    QVERIFY(w.State().DataChanged);
+    QVERIFY(f.doc->DataChanged);
     f.prompter.fileNames = {path};
     QTest::keyClick(w.Tree(), Qt::Key_F2, Qt::ControlModifier);
-    QVERIFY(!w.State().DataChanged);
+    QVERIFY(!f.doc->DataChanged);
     QCOMPARE(w.windowTitle(), QString("QL24  PC Program for MV510/MV710 Series - radio.hex"));
     QCOMPARE(w.ActivePane()->objectName(), QString("pictGeneral"));
   }
@@ -302,7 +318,7 @@ class WindowTests : public QObject {
   void EnterNeverReachesAField() {
     EditorFixture f;
     MainWindow& w = f.Open();
-    f.Select("ATIS");
+    f.Select(kAtisNode);
     auto* code = f.Find<QLineEdit>("txtAtisCode");
     code->setFocus();
     QSignalSpy returns(code, &QLineEdit::returnPressed);

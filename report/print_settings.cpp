@@ -1,0 +1,77 @@
+// Page 1 of the printed listing: the usable groups, the common settings and the ATIS settings.
+#include "model/series_traits.h"
+#include "report/formatters.h"
+#include "report/print_sections.h"
+
+namespace qw {
+
+namespace {
+
+template <typename F>
+std::vector<std::string> PerGroup(const RadioData& d, F text) {
+  std::vector<std::string> texts;
+  for (const auto& g : d.UsableGroupSettings) texts.push_back(text(g));
+  return texts;
+}
+
+void AddGroupNames(PageBuilder& page, int16_t series) {
+  page.GroupRow({}, {"USA", "INTL", "Canada", FourthGroupText(series)});
+}
+
+void AddUsableGroups(PageBuilder& page, const RadioData& d) {
+  page.Blank();
+  page.Text("##### Available CH Group Setup #####");
+  AddGroupNames(page, d.ModelSeries);
+  page.GroupRow("Enable", PerGroup(d, [](const auto& g) { return OnOffText(g.Usable); }));
+  page.GroupRow("TX TOT", PerGroup(d, [](const auto& g) { return OnOffText(g.TxTot); }));
+  // The fourth group has no priority channel.
+  std::vector<std::string> priority;
+  for (int g = 0; g < 3; ++g)
+    priority.push_back(ChannelLabelText(d.UsableGroupSettings[g].PriorityCh, d.ModelSeries));
+  page.GroupRow("Priority CH", priority);
+  page.GroupRow("Status Icon", PerGroup(d, [](const auto& g) { return OnOffText(g.StatusIcon); }));
+  if (Traits(d.ModelSeries).statusNames) {
+    page.GroupRow("Status name",
+                  PerGroup(d, [](const auto& g) { return TextOrDashes(g.StatusName); }));
+  }
+}
+
+void AddCommon(PageBuilder& page, const CommonSettings& c) {
+  page.Blank();
+  page.Text("##### Common Setup #####");
+  page.Text("[Starting TX Mode]");
+  page.ValueRow("TX Po Display:", TxPoDisplayText(c.TxPoDisplay));
+  page.Blank();
+  page.Text("[Scanning Function]");
+  page.ValueRow("SCAN:", OnOffText(c.Scan));
+  page.ValueRow("Resume Time:", ResumeTimeText(c.ResumeTime));
+  page.ValueRow("PTT SCAN Clear:", OnOffText(c.PttScanClear));
+  page.ValueRow("Dual Watch:", OnOffText(c.DualWatch));
+  page.Blank();
+  page.Text("[Weather CH Function]");
+  page.ValueRow("Weather Alert:", WeaterText(c.Weater));
+}
+
+void AddAtis(PageBuilder& page, const AtisSettings& a, int16_t series) {
+  page.Blank();
+  page.Text("##### ATIS Setup (Common) #####");
+  AddGroupNames(page, series);
+  std::vector<std::string> usable;
+  for (bool on : a.UsableAtisGroup) usable.push_back(OnOffText(on));
+  page.GroupRow("Usable ATIS CH Group:", usable);
+  page.ValueRow("ATIS Code:", a.AtisCode);
+  page.Blank();
+}
+
+}  // namespace
+
+PrintPage SettingsPage(const RadioData& d) {
+  PageBuilder page(d.ModelSeries);
+  page.RepeatLinesSoFar();
+  AddUsableGroups(page, d);
+  AddCommon(page, d.CommonSettings);
+  AddAtis(page, d.AtisSettings, d.ModelSeries);
+  return page.Take();
+}
+
+}  // namespace qw
