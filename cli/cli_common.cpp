@@ -110,17 +110,28 @@ Outcome LoadInput(Document& doc, const std::string& path) {
     }
     return Outcome::Ok();
   }
-  return Outcome::Failed(
-      FileMessage(path + ": unknown kind of file (use .dat, .hex or .json)", MessageIcon::Stop));
+  if (ext == ".csv") {
+    Outcome imported = doc.ImportChannels(path);
+    // What was skipped or cut goes to stderr; a refusal is reported by the caller.
+    if (imported.ok() && imported.message) std::cerr << imported.message->Text << "\n";
+    return imported;
+  }
+  return Outcome::Failed(FileMessage(
+      path + ": unknown kind of file (use .dat, .hex, .json or .csv)", MessageIcon::Stop));
 }
 
 bool IsOutputKind(const std::string& path) {
   std::string ext = Extension(path);
-  return ext == ".dat" || ext == ".hex" || ext == ".txt" || ext == ".json";
+  return ext == ".dat" || ext == ".hex" || ext == ".txt" || ext == ".json" || ext == ".csv";
 }
 
-Outcome WriteOutput(Document& doc, const std::string& path) {
+Outcome WriteOutput(Document& doc, const std::string& path, Document::CsvFormat csv) {
   std::string ext = Extension(path);
+  if (ext == ".csv") {
+    Outcome exported = doc.ExportChannels(path, csv);
+    if (exported.ok() && exported.message) std::cerr << exported.message->Text << "\n";
+    return exported;
+  }
   if (ext == ".dat") return doc.SaveDataFile(path);
   if (ext == ".hex") return doc.SaveRawImage(path);
   if (ext == ".txt") return doc.SaveTextFile(path, doc.TextReport());
@@ -131,7 +142,7 @@ Outcome WriteOutput(Document& doc, const std::string& path) {
     return Outcome::Ok();
   }
   return Outcome::Failed(FileMessage(
-      path + ": unknown kind of file (use .dat, .hex, .json or .txt)", MessageIcon::Stop));
+      path + ": unknown kind of file (use .dat, .hex, .json, .csv or .txt)", MessageIcon::Stop));
 }
 
 // The radio commands live in their own file; this keeps the tool linkable without them.

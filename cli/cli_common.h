@@ -33,12 +33,13 @@ std::filesystem::path ProgramFolder();
 // The starting state of every command that loads or builds a data set: a new default data set
 // for the series, then the destination NAME when given ("IniFileRead Error!!" when it fails).
 Outcome StartDocument(Document& doc, int16_t series, const std::string& destination);
-// Loads IN onto the document by its extension (.dat, .hex, .json).
+// Loads IN onto the document by its extension (.dat, .hex, .json, .csv).
 Outcome LoadInput(Document& doc, const std::string& path);
 // True when OUT's extension is one WriteOutput can write.
 bool IsOutputKind(const std::string& path);
-// Writes OUT by its extension (.dat, .hex, .json, .txt).
-Outcome WriteOutput(Document& doc, const std::string& path);
+// Writes OUT by its extension (.dat, .hex, .json, .csv, .txt); csv picks the CSV format.
+Outcome WriteOutput(Document& doc, const std::string& path,
+                    Document::CsvFormat csv = Document::CsvFormat::Ours);
 
 // Prints the outcome's message text on stderr and returns the exit code for it.
 int Report(const Outcome& outcome);

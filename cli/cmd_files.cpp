@@ -14,6 +14,7 @@ struct FileOptions {
   std::string destination;
   std::string input;
   std::string output;
+  std::string csv;  // "common" writes the common channel-list format
 };
 
 const auto kSeriesNames = CLI::IsMember({"mv510", "mv710", "0", "1", "2"}, CLI::ignore_case);
@@ -40,7 +41,8 @@ int RunConvert(const FileOptions& o) {
   if (!started.ok()) return Report(started);
   Outcome loaded = LoadInput(doc, o.input);
   if (!loaded.ok()) return Report(loaded);
-  return Report(WriteOutput(doc, o.output));
+  const auto csv = o.csv == "common" ? Document::CsvFormat::Common : Document::CsvFormat::Ours;
+  return Report(WriteOutput(doc, o.output, csv));
 }
 
 std::string Hex4(int value) {
@@ -112,8 +114,11 @@ void RegisterFileCommands(CLI::App& app, Context& ctx) {
   create->callback([opts, &ctx] { ctx.exitCode = RunNew(*opts); });
 
   CLI::App* convert = app.add_subcommand("convert", "Convert a data set between file kinds");
-  convert->add_option("IN", opts->input, "input file (.dat, .hex or .json)")->required();
-  convert->add_option("-o", opts->output, "output file (.dat, .hex, .json or .txt)")->required();
+  convert->add_option("IN", opts->input, "input file (.dat, .hex, .json or .csv)")->required();
+  convert->add_option("-o", opts->output, "output file (.dat, .hex, .json, .csv or .txt)")
+      ->required();
+  convert->add_option("--csv", opts->csv, "CSV format to write: ours (default) or common")
+      ->check(CLI::IsMember({"ours", "common"}, CLI::ignore_case));
   convert->add_option("--series", opts->series, "series (default: taken from the input file)")
       ->check(kSeriesNames);
   convert->add_option("--destination", opts->destination, "load the destination image NAME first");

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "files/csv_channels.h"
 #include "files/data_edit.h"
 #include "model/outcome.h"
 #include "model/radio_data.h"
@@ -64,6 +65,13 @@ class Document {
   Outcome LoadRawImage(const std::string& path);
   // Encode, finish, header checksum, then bytes 0..ImageLast.
   Outcome SaveRawImage(const std::string& path);
+
+  // Channel lists as CSV (.csv). Import reads either format (told by the header) and takes it
+  // as one edit ("CSV import"): all or nothing for ours, skipping what the radio cannot hold
+  // for the common format; result (when given) has the details the message sums up.
+  enum class CsvFormat { Ours, Common };
+  Outcome ImportChannels(const std::string& path, CsvImportResult* result = nullptr);
+  Outcome ExportChannels(const std::string& path, CsvFormat format);
 
   // Destination images NAME_XXXX.ini in the program folder for the current series: upper-case
   // names, first ten the folder listing gives, sorted ignoring case.

@@ -1,0 +1,27 @@
+// What the two channel-list formats share, and their readers, for csv_channels.cpp.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "files/csv_channels.h"
+#include "files/csv_table.h"
+
+namespace qw::csv {
+
+// f in MHz with the given decimals and a '.' whatever the locale; "" for 0 or less (none).
+std::string MHzText(double f, int decimals);
+std::string Trim(std::string_view s);
+bool SameIgnoringCase(std::string_view a, std::string_view b);
+// The position of a header cell (any letter case); -1 when absent.
+int FindColumn(const std::vector<std::string>& header, std::string_view name);
+
+bool IsOurHeader(const std::vector<std::string>& header);
+bool IsCommonHeader(const std::vector<std::string>& header);
+
+// The table's first row is the header. d changes only when the result says applied.
+CsvImportResult ImportOurs(const CsvTable& table, RadioData& d);
+CsvImportResult ImportCommon(const CsvTable& table, RadioData& d);
+
+}  // namespace qw::csv

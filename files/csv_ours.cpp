@@ -1,0 +1,371 @@
+// Our channel-list CSV: one row per channel of every list. Reading overlays the channels the
+// file lists; a cell that still says what writing would say leaves its value alone, every other
+// cell is checked as the channel pane checks it, and nothing is taken unless every cell passes.
+#include <array>
+#include <set>
+#include <utility>
+
+#include "files/csv_formats.h"
+#include "model/channel_plans.h"
+#include "model/channel_rules.h"
+#include "model/series_traits.h"
+
+namespace qw::csv {
+namespace {
+
+enum class RowKind { Marine, Weather, Programmable };
+
+using Has = bool (*)(RowKind, const SeriesTraits&);
+using Write = std::string (*)(const ChannelRecord&, RowKind);
+// Stores the cell's value; returns why the cell is refused, or "" when taken.
+using Read = std::string (*)(const std::string&, ChannelRecord&, const SeriesTraits&, RowKind);
+
+struct Column {
+  const char* name;
+  Has has;
+  Write write;
+  Read read;
+};
+
+bool Always(RowKind, const SeriesTraits&) {
+  return true;
+}
+bool NotWeather(RowKind k, const SeriesTraits&) {
+  return k != RowKind::Weather;
+}
+bool MarineOnly(RowKind k, const SeriesTraits&) {
+  return k == RowKind::Marine;
+}
+bool Programmable(RowKind k, const SeriesTraits&) {
+  return k == RowKind::Programmable;
+}
+bool Named(RowKind, const SeriesTraits& t) {
+  return t.channelNames;
+}
+bool Scrambled(RowKind k, const SeriesTraits& t) {
+  return t.channelNames && k != RowKind::Weather;
+}
+bool Toned(RowKind k, const SeriesTraits& t) {
+  return k == RowKind::Programmable && t.fourthGroupTones;
+}
+
+template <bool ChannelRecord::*F>
+std::string WriteBool(const ChannelRecord& ch, RowKind) {
+  return ch.*F ? "1" : "0";
+}
+template <bool ChannelRecord::*F>
+std::string ReadBool(const std::string& text, ChannelRecord& ch, const SeriesTraits&, RowKind) {
+  if (text != "1" && text != "0") return "expected 1 or 0";
+  ch.*F = text == "1";
+  return "";
+}
+
+std::string WriteRxfreq(const ChannelRecord& ch, RowKind kind) {
+  if (kind == RowKind::Programmable) return MHzText(ch.Rxfreq, 4);
+  if (kind == RowKind::Weather) {
+    const auto& wx = WxMasterTable();
+    return ch.Position >= 1 && ch.Position <= 10 ? MHzText(wx[ch.Position - 1].RxFreq1, 4) : "";
+  }
+  if (ch.Position < 0 || ch.Position >= 240) return "";
+  const MasterSlot& slot = ChannelMasterTable()[ch.Position];
+  return MHzText(ch.Duplex ? slot.RxFreqDuplex : slot.RxFreqSimplex, 4);
+}
+std::string WriteTxfreq(const ChannelRecord& ch, RowKind kind) {
+  if (kind == RowKind::Programmable) return MHzText(ch.Txfreq, 4);
+  if (kind == RowKind::Weather || ch.RxOnly || ch.Position < 0 || ch.Position >= 240) return "";
+  return MHzText(ChannelMasterTable()[ch.Position].TxFreq, 4);
+}
+// A marine or weather channel's frequencies come from the channel tables: written for
+// reading, ignored when read back.
+std::string ReadFrequency(const std::string& text, double& f, const SeriesTraits& t) {
+  FrequencyEntry entry = CheckFrequencyText(text, t);
+  if (entry.verdict != FrequencyVerdict::Ok) return FrequencyVerdictText(entry.verdict);
+  f = entry.mhz;
+  return "";
+}
+std::string ReadRxfreq(const std::string& text, ChannelRecord& ch, const SeriesTraits& t,
+                       RowKind kind) {
+  return kind == RowKind::Programmable ? ReadFrequency(text, ch.Rxfreq, t) : "";
+}
+std::string ReadTxfreq(const std::string& text, ChannelRecord& ch, const SeriesTraits& t,
+                       RowKind kind) {
+  return kind == RowKind::Programmable ? ReadFrequency(text, ch.Txfreq, t) : "";
+}
+
+std::string WriteScramble(const ChannelRecord& ch, RowKind) {
+  return ScrambleListText(ch.Scramble);
+}
+std::string ReadScramble(const std::string& text, ChannelRecord& ch, const SeriesTraits&, RowKind) {
+  auto value = ScrambleFromText(text);
+  if (!value) return "expected Off, 0, 1, 2 or 3";
+  ch.Scramble = *value;
+  return "";
+}
+
+std::string WriteName(const ChannelRecord& ch, RowKind) {
+  return ch.ChTag;
+}
+std::string ReadName(const std::string& text, ChannelRecord& ch, const SeriesTraits&,
+                     RowKind kind) {
+  // The weather pane takes any character; the channel pane only what the radio can show.
+  if (kind == RowKind::Weather ? text.size() > kChannelNameLength : !IsValidChannelName(text)) {
+    return "a name has at most 12 of the characters A-Z a-z 0-9 blank - / * ( ) + . ,";
+  }
+  ch.ChTag = text;
+  return "";
+}
+
+std::string WriteDisplayL(const ChannelRecord& ch, RowKind) {
+  return ch.CHDisplayL;
+}
+std::string WriteDisplayR(const ChannelRecord& ch, RowKind) {
+  return ch.CHDisplayR;
+}
+std::string ReadDisplay(const std::string& text, std::string& field, std::size_t length) {
+  if (!IsValidDisplayText(text, length)) {
+    return "at most " + std::to_string(length) + " of the characters 0-9 A b C d E F H L n P t U";
+  }
+  field = text;
+  return "";
+}
+std::string ReadDisplayL(const std::string& text, ChannelRecord& ch, const SeriesTraits&, RowKind) {
+  return ReadDisplay(text, ch.CHDisplayL, kDisplayLeftLength);
+}
+std::string ReadDisplayR(const std::string& text, ChannelRecord& ch, const SeriesTraits&, RowKind) {
+  return ReadDisplay(text, ch.CHDisplayR, kDisplayRightLength);
+}
+
+template <int Side>
+std::string WriteTone(const ChannelRecord& ch, RowKind) {
+  return ToneListText(ch, Side);
+}
+// One cell per side sets both lists of that side, so a side never has a tone and a code.
+template <int Side>
+std::string ReadTone(const std::string& text, ChannelRecord& ch, const SeriesTraits&, RowKind) {
+  auto tone = ToneFromText(text);
+  if (!tone) return "not in the tone lists (Off, 67.0Hz..254.1Hz, N023..N754, I023..I754)";
+  ch.CTCSS[Side] = tone->ctcss;
+  ch.DCS[Side] = tone->dcs;
+  return "";
+}
+
+// Header order is the file's column order.
+const std::array<Column, 16> kColumns{{
+    {"Enable", Always, WriteBool<&ChannelRecord::Enable>, ReadBool<&ChannelRecord::Enable>},
+    {"TxEnable", NotWeather, WriteBool<&ChannelRecord::TxEnable>,
+     ReadBool<&ChannelRecord::TxEnable>},
+    {"LowPower", NotWeather, WriteBool<&ChannelRecord::LowPower>,
+     ReadBool<&ChannelRecord::LowPower>},
+    {"PowUp", NotWeather, WriteBool<&ChannelRecord::PowUp>, ReadBool<&ChannelRecord::PowUp>},
+    {"Duplex", MarineOnly, WriteBool<&ChannelRecord::Duplex>, ReadBool<&ChannelRecord::Duplex>},
+    {"ScanMemory", Always, WriteBool<&ChannelRecord::ScanMemory>,
+     ReadBool<&ChannelRecord::ScanMemory>},
+    {"Scramble", Scrambled, WriteScramble, ReadScramble},
+    {"ChTag", Named, WriteName, ReadName},
+    {"CHDisplayL", Programmable, WriteDisplayL, ReadDisplayL},
+    {"CHDisplayR", Programmable, WriteDisplayR, ReadDisplayR},
+    {"Rxfreq", Always, WriteRxfreq, ReadRxfreq},
+    {"Txfreq", NotWeather, WriteTxfreq, ReadTxfreq},
+    {"Narrow", Toned, WriteBool<&ChannelRecord::Narrow>, ReadBool<&ChannelRecord::Narrow>},
+    {"TxTone", Toned, WriteTone<0>, ReadTone<0>},
+    {"RxTone", Toned, WriteTone<1>, ReadTone<1>},
+    {"RxComp", Toned, WriteBool<&ChannelRecord::RxComp>, ReadBool<&ChannelRecord::RxComp>},
+}};
+
+struct ListRef {
+  int group;  // 0..3 as ChannelGroup, or kGroupWX
+  RowKind kind;
+};
+
+constexpr int kWeatherList = 4;
+constexpr std::array<ListRef, 5> kLists{{{kGroupUSA, RowKind::Marine},
+                                         {kGroupINTL, RowKind::Marine},
+                                         {kGroupCANADA, RowKind::Marine},
+                                         {kWeatherList, RowKind::Weather},
+                                         {kGroupFourth, RowKind::Programmable}}};
+
+std::vector<ChannelRecord>& ListOf(RadioData& d, int group) {
+  return group == kWeatherList ? d.WX : GroupList(d, group);
+}
+
+std::string GroupText(int group, const SeriesTraits& t) {
+  static const char* const names[] = {"USA", "INTL", "CANADA"};
+  if (group == kWeatherList) return "WX";
+  if (group == kGroupFourth) return t.fourthGroup;
+  return names[group];
+}
+
+std::string LabelOf(const ChannelRecord& ch, RowKind kind, int index) {
+  if (kind == RowKind::Programmable) return std::to_string(index + 1);
+  if (kind == RowKind::Weather) {
+    std::string n = std::to_string(ch.Position);
+    return "WX" + std::string(n.size() < 2 ? 1 : 0, '0') + n;
+  }
+  return ch.Position >= 0 && ch.Position < 240 ? ChannelMasterTable()[ch.Position].Label : "";
+}
+
+// Either fourth-group name is taken, so a list moves between the two series.
+const ListRef* ListOfName(const std::string& name) {
+  for (const ListRef& list : kLists) {
+    if (list.kind == RowKind::Programmable) {
+      if (SameIgnoringCase(name, "EXP") || SameIgnoringCase(name, "LMR")) return &list;
+    } else if (SameIgnoringCase(name, GroupText(list.group, Traits(kSeriesMV710)))) {
+      return &list;
+    }
+  }
+  return nullptr;
+}
+
+// Spreadsheets drop leading zeros ("06" comes back as "6"), so numbers are compared as numbers.
+std::string NormalLabel(std::string label) {
+  for (char& c : label) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  std::size_t zeros = 0;
+  while (zeros + 1 < label.size() && label[zeros] == '0' && std::isdigit(label[zeros + 1])) ++zeros;
+  return label.substr(zeros);
+}
+
+int IndexOfLabel(std::vector<ChannelRecord>& list, RowKind kind, const std::string& label) {
+  const std::string wanted = NormalLabel(label);
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    std::string have = LabelOf(list[i], kind, static_cast<int>(i));
+    if (kind == RowKind::Weather) {
+      if (SameIgnoringCase(have, label)) return static_cast<int>(i);
+    } else if (NormalLabel(have) == wanted) {
+      return static_cast<int>(i);
+    }
+  }
+  return -1;
+}
+
+// Rules that tie one field to another or to the channel, checked on the row as a whole.
+void CheckRow(int group, int slot, const ChannelRecord& before, const ChannelRecord& ch,
+              const std::set<std::string>& changed, int line, std::vector<CsvProblem>& out) {
+  auto refuse = [&](const char* column, const char* reason) {
+    out.push_back({line, column, reason});
+  };
+  if (changed.count("Duplex") && ch.Duplex && !ch.DuplexCapable) {
+    refuse("Duplex", "the channel cannot be used duplex");
+  }
+  if (changed.count("TxEnable") && ch.TxEnable && ch.RxOnly) {
+    refuse("TxEnable", "the channel is receive-only");
+  }
+  if (changed.count("Scramble") && IsScramblerLocked(group, slot)) {
+    refuse("Scramble", "this channel's scrambler cannot be changed");
+  }
+  if (changed.count("ScanMemory") && IsScanMemoryLocked(group, slot)) {
+    refuse("ScanMemory", "this channel's scan memory cannot be changed");
+  }
+  if (changed.count("RxComp") && ch.RxComp && ch.DCS[1] == 0) {
+    refuse("RxComp", "COMP needs an RxTone DCS code");
+  }
+  if (group == kGroupFourth && ch != before && !IsProgrammableChannelComplete(ch)) {
+    refuse("Enable", "an enabled channel needs an Rxfreq and a two-character CHDisplayL");
+  }
+}
+
+}  // namespace
+
+CsvImportResult ImportOurs(const CsvTable& table, RadioData& d) {
+  CsvImportResult result;
+  const SeriesTraits& t = Traits(d.ModelSeries);
+  const CsvRow& header = table.rows[0];
+  const int groupAt = FindColumn(header.cells, "Group");
+  const int labelAt = FindColumn(header.cells, "CH");
+  // The column of each header cell; nullptr for Group and CH.
+  std::vector<const Column*> columns;
+  std::set<std::string> named;
+  for (const std::string& cell : header.cells) {
+    const std::string name = Trim(cell);
+    const Column* found = nullptr;
+    for (const Column& c : kColumns) {
+      if (SameIgnoringCase(name, c.name)) found = &c;
+    }
+    if (!found && !SameIgnoringCase(name, "Group") && !SameIgnoringCase(name, "CH")) {
+      result.refused.push_back({header.line, name, "not a column of the channel list"});
+    }
+    if (!named.insert(found ? found->name : name).second) {
+      result.refused.push_back({header.line, name, "the column is named twice"});
+    }
+    columns.push_back(found);
+  }
+  if (!result.refused.empty()) return result;
+
+  RadioData next = d;
+  std::set<std::pair<int, int>> seen;
+  for (std::size_t r = 1; r < table.rows.size(); ++r) {
+    const CsvRow& row = table.rows[r];
+    if (row.cells.size() != header.cells.size()) {
+      result.refused.push_back({row.line, "",
+                                "the row has " + std::to_string(row.cells.size()) +
+                                    " fields, the header " + std::to_string(header.cells.size())});
+      continue;
+    }
+    const ListRef* list = ListOfName(Trim(row.cells[groupAt]));
+    if (!list) {
+      result.refused.push_back({row.line, "Group", "no such group"});
+      continue;
+    }
+    auto& channels = ListOf(next, list->group);
+    const int index = IndexOfLabel(channels, list->kind, Trim(row.cells[labelAt]));
+    if (index < 0) {
+      result.refused.push_back({row.line, "CH", "no such channel in the group"});
+      continue;
+    }
+    if (!seen.insert({list->group, index}).second) {
+      result.refused.push_back({row.line, "CH", "the channel is listed twice"});
+      continue;
+    }
+    ChannelRecord& ch = channels[index];
+    const ChannelRecord before = ch;
+    std::set<std::string> changed;
+    const std::size_t refusedBefore = result.refused.size();
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+      const Column* c = columns[i];
+      if (!c || !c->has(list->kind, t)) continue;
+      // Names keep their blanks; elsewhere a spreadsheet's padding means nothing.
+      const std::string text = c->read == ReadName ? row.cells[i] : Trim(row.cells[i]);
+      if (text == c->write(before, list->kind)) continue;
+      std::string why = c->read(text, ch, t, list->kind);
+      if (!why.empty()) {
+        result.refused.push_back({row.line, c->name, why + " (\"" + text + "\")"});
+      } else {
+        changed.insert(c->name);
+      }
+    }
+    // A row with a refused cell is not complete enough to judge as a whole.
+    if (result.refused.size() == refusedBefore) {
+      CheckRow(list->group, ch.Position, before, ch, changed, row.line, result.refused);
+    }
+    if (ch != before) ++result.channels;
+  }
+  if (result.refused.empty()) {
+    result.applied = result.channels > 0;
+    if (result.applied) d = std::move(next);
+  }
+  return result;
+}
+
+}  // namespace qw::csv
+
+namespace qw {
+
+std::string ChannelsToCsv(const RadioData& d) {
+  const SeriesTraits& t = Traits(d.ModelSeries);
+  std::vector<std::string> cells{"Group", "CH"};
+  for (const csv::Column& c : csv::kColumns) cells.push_back(c.name);
+  std::string out = CsvLine(cells);
+  for (const csv::ListRef& list : csv::kLists) {
+    const auto& channels = csv::ListOf(const_cast<RadioData&>(d), list.group);
+    for (std::size_t i = 0; i < channels.size(); ++i) {
+      const ChannelRecord& ch = channels[i];
+      cells = {csv::GroupText(list.group, t), csv::LabelOf(ch, list.kind, static_cast<int>(i))};
+      for (const csv::Column& c : csv::kColumns) {
+        cells.push_back(c.has(list.kind, t) ? c.write(ch, list.kind) : "");
+      }
+      out += CsvLine(cells);
+    }
+  }
+  return out;
+}
+
+}  // namespace qw

@@ -1,0 +1,439 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <tuple>
+
+#include "files/csv_channels.h"
+#include "files/csv_table.h"
+#include "files/document.h"
+#include "model/channel_plans.h"
+#include "model/series_traits.h"
+#include "tests/files/test_support.h"
+
+namespace qw {
+namespace {
+
+RadioData NewData(int16_t series) {
+  RadioData d;
+  BuildNewDataSet(d, series);
+  return d;
+}
+
+// Replaces the first line that starts with `start` by `line`.
+std::string WithLine(std::string csv, const std::string& start, const std::string& line) {
+  auto at = csv.find("\r\n" + start);
+  EXPECT_NE(at, std::string::npos) << start;
+  auto end = csv.find("\r\n", at + 2);
+  return csv.replace(at + 2, end - at - 2, line);
+}
+
+TEST(CsvTable, ReadsQuotingLineEndsAndBlankLinesAndWritesBack) {
+  CsvTable t = ParseCsv(
+      "\xEF\xBB\xBF"
+      "a,\"b,c\",\"say \"\"hi\"\"\"\r\n\n\"two\nlines\",,x\ry\n");
+  ASSERT_EQ(t.error, "");
+  ASSERT_EQ(t.rows.size(), 3u);
+  EXPECT_EQ(t.rows[0].cells, (std::vector<std::string>{"a", "b,c", "say \"hi\""}));
+  EXPECT_EQ(t.rows[1].cells, (std::vector<std::string>{"two\nlines", "", "x"}));
+  EXPECT_EQ(t.rows[1].line, 3);
+  EXPECT_EQ(t.rows[2].line, 5);
+  // Writing quotes exactly what needs it; reading gives the cells back.
+  std::vector<std::string> cells{"plain", "", "a,b", "q\"q", "cr\r\nlf", " pad "};
+  EXPECT_EQ(CsvLine(cells), "plain,,\"a,b\",\"q\"\"q\",\"cr\r\nlf\", pad \r\n");
+  EXPECT_EQ(ParseCsv(CsvLine(cells)).rows.at(0).cells, cells);
+}
+
+TEST(CsvTable, RefusesMalformedAndOversizedInput) {
+  const std::tuple<std::string, int> bad[] = {
+      {"a,\"open\n\nstill", 1},
+      {"a,b\nx\"y,z\n", 2},
+      {"\"done\"x,1\n", 1},
+      {std::string(300, ','), 1},
+      {"a," + std::string(2000, 'x'), 1},
+  };
+  for (const auto& [text, line] : bad) {
+    CsvTable t = ParseCsv(text);
+    EXPECT_NE(t.error, "") << text.substr(0, 20);
+    EXPECT_EQ(t.errorLine, line) << text.substr(0, 20);
+  }
+  std::string many;
+  for (int i = 0; i < 10001; ++i) many += "1\n";
+  EXPECT_NE(ParseCsv(many).error, "");
+}
+
+// A data set with something in every column our CSV carries.
+RadioData Edited(int16_t series) {
+  RadioData d = NewData(series);
+  d.USA[45].ChTag = "FUEL, DOCK";  // slot 45 is channel 22A
+  d.USA[45].Scramble = 6;
+  d.INTL[48].Duplex = true;
+  d.CANADA[0].Enable = true;
+  d.WX[2].ChTag = "any #text";
+  d.WX[9].ScanMemory = true;
+  ChannelRecord& p = d.FourthGroup[4];
+  p.Enable = p.TxEnable = p.LowPower = p.PowUp = true;
+  p.ChTag = "REPEATER (1)";
+  p.CHDisplayL = "AU";
+  p.CHDisplayR = "t";
+  p.Rxfreq = 156.025;
+  p.Txfreq = 160.625;
+  if (Traits(series).fourthGroupTones) {
+    p.Narrow = p.RxComp = true;
+    p.CTCSS = {12, 0};
+    p.DCS = {0, 104 + 7};
+  }
+  d.FourthGroup[39].Enable = true;
+  d.FourthGroup[39].CHDisplayL = "40";
+  d.FourthGroup[39].Rxfreq = 174;
+  return d;
+}
+
+TEST(CsvOurs, WritesEveryChannelWithTheSeriesColumns) {
+  std::string mv710 = ChannelsToCsv(Edited(kSeriesMV710));
+  EXPECT_EQ(mv710.substr(0, mv710.find("\r\n")),
+            "Group,CH,Enable,TxEnable,LowPower,PowUp,Duplex,ScanMemory,Scramble,ChTag,CHDisplayL,"
+            "CHDisplayR,Rxfreq,Txfreq,Narrow,TxTone,RxTone,RxComp");
+  EXPECT_EQ(ParseCsv(mv710).rows.size(), 1u + 3 * 240 + 10 + 40);
+  for (const char* row :
+       {"USA,22A,1,1,0,0,0,0,2,\"FUEL, DOCK\",,,157.1000,157.1000,,,,\r\n",
+        "USA,70,1,0,0,0,0,0,Off,DSC,,,156.5250,,,,,\r\n",
+        "INTL,24,1,1,0,0,1,0,Off,TELEPHONE,,,161.8000,157.2000,,,,\r\n",
+        "WX,WX03,1,,,,,0,,any #text,,,162.4750,,,,,\r\n",
+        "LMR,5,1,1,1,1,,0,Off,REPEATER (1),AU,t,156.0250,160.6250,1,97.4Hz,I043,1\r\n",
+        "LMR,40,1,0,0,0,,0,Off,,40,,174.0000,,0,Off,Off,0\r\n"}) {
+    EXPECT_NE(mv710.find(row), std::string::npos) << row;
+  }
+  // The MV510 has no names, scrambler or fourth-group tones: those cells stay empty.
+  std::string mv510 = ChannelsToCsv(Edited(kSeriesMV510));
+  EXPECT_NE(mv510.find("\r\nUSA,22A,1,1,0,0,0,0,,,,,157.1000,157.1000,,,,\r\n"), std::string::npos);
+  EXPECT_NE(mv510.find("\r\nEXP,5,1,1,1,1,,0,,,AU,t,156.0250,160.6250,,,,\r\n"), std::string::npos);
+}
+
+TEST(CsvOurs, RoundTripGivesTheSameDataSet) {
+  for (int16_t series : {kSeriesMV710, kSeriesThird}) {
+    const RadioData edited = Edited(series);
+    RadioData d = NewData(series);
+    CsvImportResult r = ImportChannelsCsv(ChannelsToCsv(edited), d);
+    EXPECT_TRUE(r.applied) << series;
+    EXPECT_TRUE(r.refused.empty()) << (r.refused.empty() ? "" : CsvProblemText(r.refused[0]));
+    EXPECT_EQ(d, edited) << series;
+  }
+  // A value the CSV shows rounded, or a list position with two stored values, stays as it was.
+  RadioData d = Edited(kSeriesMV710);
+  d.FourthGroup[4].Rxfreq = 156.02501;
+  d.USA[45].Scramble = 3;
+  const RadioData before = d;
+  CsvImportResult r = ImportChannelsCsv(ChannelsToCsv(d), d);
+  EXPECT_FALSE(r.applied);
+  EXPECT_EQ(d, before);
+}
+
+TEST(CsvOurs, OverlaysOnlyTheListedChannelsAndReadsWhatSpreadsheetsWrite) {
+  RadioData d = NewData(kSeriesMV710);
+  const std::string csv =
+      "ch,GROUP,ChTag,Rxfreq\n"
+      "6,intl,  SAFE  ,999\n"  // leading zero dropped, frequency of a marine channel ignored
+      "1,lmr,X,\n"
+      "WX01,WX,Weather,\n";
+  CsvImportResult r = ImportChannelsCsv(csv, d);
+  ASSERT_TRUE(r.refused.empty()) << CsvProblemText(r.refused[0]);
+  EXPECT_EQ(r.channels, 3);
+  EXPECT_EQ(d.INTL[12].ChTag, "  SAFE  ");
+  EXPECT_EQ(d.FourthGroup[0].ChTag, "X");
+  EXPECT_EQ(d.WX[0].ChTag, "Weather");
+  RadioData expected = NewData(kSeriesMV710);
+  expected.INTL[12].ChTag = "  SAFE  ";
+  expected.FourthGroup[0].ChTag = "X";
+  expected.WX[0].ChTag = "Weather";
+  EXPECT_EQ(d, expected);
+}
+
+TEST(CsvOurs, RefusesEachBrokenRuleAndTakesNothing) {
+  const std::string good = ChannelsToCsv(Edited(kSeriesThird));
+  const std::string lmr5 = "EXP,5,1,1,1,1,,0,Off,REPEATER (1),AU,t,156.0250,160.6250,,,,";
+  const std::string exp2 = "EXP,2,0,0,0,0,,0,Off,,,,,,,,,";
+  // replaced line start, new line, refused column, part of the reason
+  const std::tuple<std::string, std::string, std::string, std::string> cases[] = {
+      {"EXP,5,", "EXP,5,1,1,1,1,,0,Off,R,AU,t,180.0000,160.6250,,,,", "Rxfreq", "137..174"},
+      {"EXP,5,", "EXP,5,1,1,1,1,,0,Off,R,AU,t,156.0125,160.6250,,,,", "Rxfreq", "raster"},
+      {"EXP,5,", "EXP,5,1,1,1,1,,0,Off,R,AU,t,156.O25,160.6250,,,,", "Rxfreq", "not a frequency"},
+      {"EXP,5,", "EXP,5,1,1,1,1,,0,Off,R#1,AU,t,156.0250,160.6250,,,,", "ChTag", "at most 12"},
+      {"EXP,5,", "EXP,5,1,1,1,1,,0,Off,THIRTEEN CHRS,AU,t,156.0250,,,,,", "ChTag", "at most 12"},
+      {"EXP,5,", "EXP,5,1,1,1,1,,0,Off,R,AB,t,156.0250,160.6250,,,,", "CHDisplayL", "A b C"},
+      {"EXP,5,", "EXP,5,1,1,1,1,,0,Off,R,AU,tt,156.0250,160.6250,,,,", "CHDisplayR", "at most 1"},
+      {"EXP,5,", "EXP,5,1,1,1,1,,0,Off,R,AU,t,156.0250,160.6250,,,,", "", ""},  // fine
+      {"EXP,5,", "EXP,5,yes,1,1,1,,0,Off,R,AU,t,156.0250,160.6250,,,,", "Enable", "1 or 0"},
+      {"EXP,5,", "EXP,5,1,1,1,1,,0,4,R,AU,t,156.0250,160.6250,,,,", "Scramble", "Off, 0"},
+      {"EXP,2,", "EXP,2,1,0,0,0,,0,Off,,02,,,,,,,", "Enable", "needs an Rxfreq"},
+      {"EXP,2,", "EXP,2,1,0,0,0,,0,Off,,2,,150.0000,,,,,", "Enable", "two-character"},
+      {"USA,15,", "USA,15,1,1,1,0,0,0,Off,COMMERCIAL,,,156.7500,,,,,", "TxEnable", "receive-only"},
+      {"USA,01A,", "USA,01A,1,1,0,0,1,0,Off,VTS,,,156.0500,156.0500,,,,", "Duplex", "duplex"},
+      {"USA,16,", "USA,16,1,1,0,0,0,0,1,DISTRESS,,,156.8000,156.8000,,,,", "Scramble",
+       "cannot be changed"},
+      {"USA,70,", "USA,70,1,0,0,0,0,1,Off,DSC,,,156.5250,,,,,", "ScanMemory", "cannot be changed"},
+      {"EXP,5,", "USB,5" + lmr5.substr(5), "Group", "no such group"},
+      {"EXP,5,", "EXP,41" + lmr5.substr(5), "CH", "no such channel"},
+      {"EXP,5,", "EXP,6" + lmr5.substr(5), "CH", "listed twice"},  // EXP,6 comes later too
+      {"EXP,5,", "EXP,5,1", "", "fields"},
+  };
+  for (const auto& [start, line, column, reason] : cases) {
+    RadioData d = NewData(kSeriesThird);
+    const RadioData before = d;
+    CsvImportResult r = ImportChannelsCsv(WithLine(good, start, line), d);
+    if (reason.empty()) {
+      EXPECT_TRUE(r.refused.empty()) << line;
+      continue;
+    }
+    ASSERT_EQ(r.refused.size(), 1u) << line << "\n" << CsvProblemText(r.refused.at(0));
+    EXPECT_EQ(r.refused[0].column, column) << line;
+    EXPECT_NE(r.refused[0].reason.find(reason), std::string::npos) << r.refused[0].reason;
+    EXPECT_FALSE(r.applied);
+    EXPECT_EQ(d, before) << line;
+  }
+  // The MV710's tones: an unknown tone, and COMP without a receive DCS code.
+  const std::string tones = ChannelsToCsv(Edited(kSeriesMV710));
+  const std::tuple<std::string, std::string> toneCases[] = {
+      {"LMR,5,1,1,1,1,,0,Off,R,AU,t,156.0250,160.6250,1,97.5Hz,I036,1", "TxTone"},
+      {"LMR,5,1,1,1,1,,0,Off,R,AU,t,156.0250,160.6250,1,97.4Hz,Off,1", "RxComp"},
+      {"LMR,5,1,1,1,1,,0,Off,R,AU,t,156.0250,160.6250,1,97.4Hz,N999,1", "RxTone"}};
+  for (const auto& [line, column] : toneCases) {
+    RadioData d = NewData(kSeriesMV710);
+    CsvImportResult r = ImportChannelsCsv(WithLine(tones, "LMR,5,", line), d);
+    ASSERT_EQ(r.refused.size(), 1u) << line;
+    EXPECT_EQ(r.refused[0].column, column);
+    EXPECT_EQ(r.refused[0].line, 736);
+  }
+  // Header faults.
+  for (const char* header : {"Group,CH,Chtag2\n", "Group,CH,ChTag,chtag\n"}) {
+    RadioData d = NewData(kSeriesMV710);
+    EXPECT_EQ(ImportChannelsCsv(header, d).refused.size(), 1u) << header;
+  }
+  RadioData d = NewData(kSeriesMV710);
+  EXPECT_NE(ImportChannelsCsv("Name,Freq\n", d).error, "");
+  EXPECT_NE(ImportChannelsCsv("Group,CH\n\"open", d).error, "");
+}
+
+constexpr const char* kCommonHeader =
+    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,Mode,"
+    "Skip,Power\r\n";
+
+TEST(CsvCommon, MapsEachColumnOntoTheFourthGroup) {
+  struct Case {
+    const char* row;
+    double rx, tx;
+    bool txEnable;
+    std::array<int16_t, 2> ctcss, dcs;
+    bool narrow, scan, low;
+    const char* name;
+  };
+  const Case cases[] = {
+      {"1,Simplex,156.000000,,0,,88.5,88.5,023,NN,FM,,5.0W",
+       156,
+       156,
+       true,
+       {0, 0},
+       {0, 0},
+       false,
+       true,
+       false,
+       "Simplex"},
+      {"2,Plus,150.0125,+,1.5,Tone,88.5,100.0,023,NN,NFM,S,1.0W",
+       150.0125,
+       151.5125,
+       true,
+       {9, 0},
+       {0, 0},
+       true,
+       false,
+       true,
+       "Plus"},
+      {"3,Minus,150,-,0.6,TSQL,88.5,100.0,023,NN,FM,,Low",
+       150,
+       149.4,
+       true,
+       {13, 13},
+       {0, 0},
+       false,
+       true,
+       true,
+       "Minus"},
+      {"4,Split,150,split,160,DTCS,88.5,88.5,754,RN,FM,,High",
+       150,
+       160,
+       true,
+       {0, 0},
+       {104 + 104, 104},
+       false,
+       true,
+       false,
+       "Split"},
+      {"5,Off,150,off,0,DTCS,88.5,88.5,23,NR,FM,,High",
+       150,
+       0,
+       false,
+       {0, 0},
+       {1, 105},
+       false,
+       true,
+       false,
+       "Off"},
+      {"6,F\xC3\xA9rry #1 to the isle,150,,0,,,,,,FM,,",
+       150,
+       150,
+       true,
+       {0, 0},
+       {0, 0},
+       false,
+       true,
+       false,
+       "Frry 1 to th"},
+  };
+  std::string csv = kCommonHeader;
+  for (const Case& c : cases) csv += std::string(c.row) + "\r\n";
+  RadioData d = NewData(kSeriesMV710);
+  CsvImportResult r = ImportChannelsCsv(csv, d);
+  ASSERT_TRUE(r.common);
+  ASSERT_TRUE(r.refused.empty()) << CsvProblemText(r.refused[0]);
+  ASSERT_EQ(r.notes.size(), 1u);
+  EXPECT_EQ(CsvProblemText(r.notes[0]), "line 7, Name: cut to \"Frry 1 to th\"");
+  for (int i = 0; i < 6; ++i) {
+    const Case& c = cases[i];
+    const ChannelRecord& ch = d.FourthGroup[i];
+    SCOPED_TRACE(c.row);
+    EXPECT_TRUE(ch.Enable);
+    EXPECT_DOUBLE_EQ(ch.Rxfreq, c.rx);
+    EXPECT_DOUBLE_EQ(ch.Txfreq, c.tx);
+    EXPECT_EQ(ch.TxEnable, c.txEnable);
+    EXPECT_EQ(ch.CTCSS, c.ctcss);
+    EXPECT_EQ(ch.DCS, c.dcs);
+    EXPECT_EQ(ch.Narrow, c.narrow);
+    EXPECT_EQ(ch.ScanMemory, c.scan);
+    EXPECT_EQ(ch.LowPower, c.low);
+    EXPECT_EQ(ch.ChTag, c.name);
+    EXPECT_EQ(ch.CHDisplayL, "0" + std::to_string(i + 1));
+  }
+}
+
+TEST(CsvCommon, SkipsRowsTheRadioCannotHoldAndTakesTheRest) {
+  const char* rows[] = {
+      "1,A,446.000000,,0,,,,,,FM,,",  "2,B,150.0125,,0,,,,,,FM,,",  // off the raster (series 0)
+      "3,C,150,,0,Cross,,,,,FM,,",    "4,D,150,,0,,,,,,AM,,",
+      "41,E,150,,0,,,,,,FM,,",        "6,F,150,+,30,,,,,,FM,,",  // transmit at 180 MHz
+      "7,G,150,,0,Tone,89.0,,,,FM,,", "8,H,150,,0,DTCS,,,024,NN,FM,,",
+      "9,I,150,,0,,,,,,FM,,",         "9,J,150,,0,,,,,,FM,,",
+  };
+  std::string csv = kCommonHeader;
+  for (const char* row : rows) csv += std::string(row) + "\n";
+  RadioData mv710 = NewData(kSeriesMV710);
+  CsvImportResult r = ImportChannelsCsv(csv, mv710);
+  std::vector<int> skipped;
+  for (const auto& p : r.refused) skipped.push_back(p.line);
+  EXPECT_EQ(skipped, (std::vector<int>{2, 4, 5, 6, 7, 8, 9, 11}));
+  EXPECT_EQ(r.channels, 2);
+  EXPECT_TRUE(mv710.FourthGroup[1].Enable);
+  EXPECT_FALSE(mv710.FourthGroup[3].Enable);
+  // The third variant asks for the raster and has no tones: row 2 is refused, tones dropped.
+  RadioData third = NewData(kSeriesThird);
+  r = ImportChannelsCsv(csv, third);
+  skipped.clear();
+  for (const auto& p : r.refused) skipped.push_back(p.line);
+  EXPECT_EQ(skipped, (std::vector<int>{2, 3, 5, 6, 7, 11}));
+  EXPECT_FALSE(third.FourthGroup[3].Enable);
+  EXPECT_TRUE(third.FourthGroup[6].Enable);
+}
+
+TEST(CsvCommon, RoundTripKeepsTheFourthGroup) {
+  RadioData d = NewData(kSeriesMV710);
+  for (int i = 0; i < 40; i += 3) {
+    ChannelRecord& ch = d.FourthGroup[i];
+    ch.Enable = ch.ScanMemory = true;
+    ch.CHDisplayL = (i < 9 ? "0" : "") + std::to_string(i + 1);  // what an import fills in
+    ch.ChTag = "CH " + std::to_string(i);
+    ch.Rxfreq = 137 + i * 0.8125;
+    ch.TxEnable = i % 2 == 0;
+    ch.Txfreq = ch.TxEnable ? ch.Rxfreq + (i % 4 == 0 ? 0.5 : -1.25) : 0;
+    ch.LowPower = i % 5 == 0;
+    ch.Narrow = i % 3 == 0;
+    if (i % 4 == 1) ch.CTCSS = {static_cast<int16_t>(i), 0};
+    if (i % 4 == 2) ch.CTCSS = {static_cast<int16_t>(i), static_cast<int16_t>(i)};
+    if (i % 4 == 3) ch.DCS = {static_cast<int16_t>(i), static_cast<int16_t>(i + 104)};
+  }
+  std::vector<std::string> notes;
+  const std::string csv = FourthGroupToCommonCsv(d, &notes);
+  EXPECT_TRUE(notes.empty());
+  EXPECT_NE(csv.find("\r\n7,CH 6,141.875000,-,1.250000,TSQL,88.5,79.7,023,NN,NFM,,High\r\n"),
+            std::string::npos);
+  RadioData back = NewData(kSeriesMV710);
+  CsvImportResult r = ImportChannelsCsv(csv, back);
+  EXPECT_TRUE(r.refused.empty() && r.notes.empty());
+  EXPECT_EQ(back.FourthGroup, d.FourthGroup);
+
+  // A pair of tones the format cannot say is left out and named.
+  d.FourthGroup[0].CTCSS = {1, 2};
+  FourthGroupToCommonCsv(d, &notes);
+  EXPECT_EQ(notes, (std::vector<std::string>{
+                       "LMR1: its tones cannot be written in this format and are left out"}));
+}
+
+// Mutated files of both formats: no crash, no hang, and a refused file changes nothing.
+TEST(CsvUntrusted, MutatedFilesNeverBreakTheReader) {
+  std::mt19937 random(11);
+  const std::string sources[] = {ChannelsToCsv(Edited(kSeriesMV710)),
+                                 FourthGroupToCommonCsv(Edited(kSeriesMV710))};
+  const RadioData bases[] = {NewData(0), NewData(1), NewData(2)};
+  const char pieces[] = ",\"\r\n.0123456789AN-+ \xff";
+  for (int i = 0; i < 300; ++i) {
+    std::string text = sources[i % 2];
+    for (int e = 0, edits = 1 + static_cast<int>(random() % 8); e < edits; ++e) {
+      std::size_t at = random() % text.size();
+      if (random() % 3 == 0) {
+        text.erase(at, random() % 40);
+      } else {
+        text.insert(at, 1 + random() % 3, pieces[random() % (sizeof pieces - 1)]);
+      }
+    }
+    const RadioData& before = bases[i % 3];
+    RadioData d = before;
+    CsvImportResult r = ImportChannelsCsv(text, d);
+    ASSERT_EQ(d.FourthGroup.size(), 40u);
+    ASSERT_EQ(d.USA.size(), 240u);
+    if (!r.applied) ASSERT_EQ(d, before);
+  }
+}
+
+TEST(CsvDocument, ImportIsOneEditAndARefusalChangesNothing) {
+  test::TempFolder folder;
+  Document doc;
+  struct Counter : Document::Observer {
+    int edits = 0;
+    std::string field;
+    void AfterEdit(const EditWhat& what, const RadioData&) override {
+      ++edits;
+      field = what.field;
+    }
+  } counter;
+  doc.AddObserver(&counter);
+  test::WriteBytes(folder.File("bad.csv"), "Group,CH,ChTag\nUSA,16,A#\nUSA,09,OK\n");
+  Outcome refused = doc.ImportChannels(folder.File("bad.csv"));
+  EXPECT_TRUE(refused.failed());
+  EXPECT_EQ(refused.message->Text,
+            "Data Error!!\nline 2, ChTag: a name has at most 12 of the characters A-Z a-z 0-9 "
+            "blank - / * ( ) + . , (\"A#\")\nNothing was imported.");
+  EXPECT_EQ(counter.edits, 0);
+  EXPECT_FALSE(doc.DataChanged);
+
+  test::WriteBytes(folder.File("ok.csv"), "Group,CH,ChTag\nUSA,16,SOS\nUSA,09,OK\n");
+  EXPECT_TRUE(doc.ImportChannels(folder.File("ok.csv")).ok());
+  EXPECT_EQ(counter.edits, 1);
+  EXPECT_EQ(counter.field, "CSV import");
+  EXPECT_TRUE(doc.DataChanged);
+  EXPECT_EQ(doc.Data().USA[32].ChTag, "SOS");
+
+  EXPECT_TRUE(doc.ExportChannels(folder.File("out.csv"), Document::CsvFormat::Ours).ok());
+  EXPECT_EQ(test::ReadBytes(folder.File("out.csv")), ChannelsToCsv(doc.Data()));
+  EXPECT_TRUE(doc.ImportChannels(folder.File("missing.csv")).failed());
+}
+
+}  // namespace
+}  // namespace qw
