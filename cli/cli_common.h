@@ -46,5 +46,6 @@ int Report(const Outcome& outcome);
 
 void RegisterFileCommands(CLI::App& app, Context& ctx);   // new, convert, info
 void RegisterRadioCommands(CLI::App& app, Context& ctx);  // read, program, simulate, ports
+void RegisterGridCommand(CLI::App& app, Context& ctx);    // grid
 
 }  // namespace qw::cli

@@ -11,16 +11,21 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "editor/atis_pane.h"
 #include "editor/busy.h"
+#include "editor/channel_pane.h"
 #include "editor/common_pane.h"
+#include "editor/grid_pane.h"
 #include "editor/help_viewer.h"
 #include "editor/nav_tree.h"
 #include "editor/simulated_radio_host.h"
 #include "editor/svg_picture.h"
+#include "editor/undo_recorder.h"
 #include "editor/usable_pane.h"
+#include "editor/weather_pane.h"
 #include "files/config.h"
 #include "files/document.h"
 
@@ -47,6 +52,7 @@ MainWindow::MainWindow(Document& doc, SettingsStore& store, Prompter& prompter,
   newTimer_->setSingleShot(true);
   connect(newTimer_, &QTimer::timeout, this, &MainWindow::StartNew);
   lastFolder_ = QString::fromStdString(options_.programFolder.string());
+  undo_ = new UndoRecorder(doc_, this);
 
   BuildMenus();
   BuildToolbar();
@@ -56,6 +62,8 @@ MainWindow::MainWindow(Document& doc, SettingsStore& store, Prompter& prompter,
   qApp->installEventFilter(this);
   connect(qApp, &QApplication::focusChanged, this, &MainWindow::OnFocusChanged);
   StartUp();
+  // History starts with the user's first command, not with the window's own start-up.
+  undo_->Stack()->clear();
 }
 
 MainWindow::~MainWindow() {
@@ -102,6 +110,11 @@ void MainWindow::BuildMenus() {
   // The radio's defaults come from the destination images; there is nothing to save as one.
   entry(file, "mnuFileSaveAsDefault", "Save As &Default", [] {})->setEnabled(false);
   file->addSeparator();
+  entry(file, "mnuFileImportChannels", "&Import Channels...", [this] { ImportChannels(); });
+  entry(file, "mnuFileExportChannels", "&Export Channels...", [this] { ExportChannels(false); });
+  entry(file, "mnuFileExportCommon", "Export Channels (&Common Format)...",
+        [this] { ExportChannels(true); });
+  file->addSeparator();
   // Printing arrives with the report windows.
   entry(
       file, "mnuFilePrint", "&Print", [this] { PaneCheck(); }, QKeySequence(Qt::CTRL | Qt::Key_P))
@@ -111,6 +124,7 @@ void MainWindow::BuildMenus() {
   entry(file, "mnuFileExit", "E&xit", [this] { close(); });
 
   QMenu* edit = menu("mnuEdit", "&Edit");
+  BuildUndoActions(edit);
   QMenu* model = edit->addMenu("&Model");
   model->setObjectName("mnuEditModel");
   model710_ = entry(model, "mnuModel710", "&MV710 Series", [this] { ChooseSeries(kSeriesMV710); });
@@ -222,13 +236,14 @@ void MainWindow::BuildPanes() {
     return p;
   };
   blankPane_ = blank("pictBlank");
-  // The channel grids and channel panes come with their own windows; until then they are blank.
-  gridPane_ = blank("pictGrid");
-  channelPane_ = blank("pictChannel");
-  weatherPane_ = blank("pictWeather");
-  expChannelPane_ = blank("pictExpChannel");
-  panes_ = {generalPane_, usablePane_,  commonPane_,  atisPane_,      blankPane_,
-            gridPane_,    channelPane_, weatherPane_, expChannelPane_};
+  const auto select = [this](const NavNode& node) { SelectNode(node); };
+  gridPane_ = new GridPane(doc_, state_, select, stack_);
+  // Marine and programmable channels share one pane, which switches its fields by the node.
+  channelPane_ = new ChannelPane(doc_, state_, prompter_, select, stack_);
+  expChannelPane_ = channelPane_;
+  weatherPane_ = new WeatherPane(doc_, state_, stack_);
+  panes_ = {generalPane_, usablePane_, commonPane_,  atisPane_,
+            blankPane_,   gridPane_,   channelPane_, weatherPane_};
   for (Pane* p : panes_) stack_->addWidget(p);
 
   splitter_->addWidget(tree_);
@@ -276,7 +291,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   auto* key = static_cast<QKeyEvent*>(event);
-  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return true;
+  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+    return !watched->property(kTakesEnterProperty).toBool();
   if (key->modifiers() == Qt::ControlModifier && options_.debug) {
     if (key->key() == Qt::Key_F3) {
       SaveImageKey();

@@ -36,6 +36,7 @@ class Prompter;
 class SettingsStore;
 class SimulatedRadioHost;
 class SvgPicture;
+class UndoRecorder;
 class UsablePane;
 
 class MainWindow final : public QMainWindow, private Document::Observer {
@@ -64,6 +65,12 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   void ChooseDestination(int entry);
   void SaveImageKey();  // Ctrl+F3
   void LoadImageKey();  // Ctrl+F2
+  void ImportChannels();
+  // Writes the channel lists as our CSV, or the fourth group in the common format.
+  void ExportChannels(bool common);
+  void Undo();
+  void Redo();
+  UndoRecorder* UndoHistory() const { return undo_; }
   void ShowHelpContents();
   void ShowAbout();
 
@@ -117,6 +124,9 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   QString FileFolder() const;
   std::shared_ptr<BusyScope> Busy();
   void After(int ms, std::function<void()> next);
+  // Undo and redo (main_window_undo.cpp).
+  void BuildUndoActions(QMenu* edit);
+  void AfterUndoStep(const EditWhat& what);
 
   // Serial port (main_window_ports.cpp).
   void BuildPortMenu();
@@ -171,6 +181,11 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   QAction* simulatedPort_ = nullptr;
   std::vector<QAction*> devicePorts_;
   QAction* portDevicesSeparator_ = nullptr;
+
+  UndoRecorder* undo_ = nullptr;
+  QString newStepName_;  // what the pending New is called in the undo history
+  QAction* undoAction_ = nullptr;
+  QAction* redoAction_ = nullptr;
 
   QTimer* newTimer_ = nullptr;
   InputBlocker* blocker_ = nullptr;

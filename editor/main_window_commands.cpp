@@ -14,6 +14,7 @@
 #include "editor/pane.h"
 #include "editor/prompter.h"
 #include "editor/transfer_dialog.h"
+#include "editor/undo_recorder.h"
 #include "files/config.h"
 #include "files/document.h"
 
@@ -69,7 +70,11 @@ void MainWindow::StartNew() {
   newTimer_->stop();
   auto busy = Busy();
   SelectNode(kGeneralNode);
-  After(options_.timings.pauseMs, [this, busy] {
+  const QString step = newStepName_.isEmpty() ? QString("New") : newStepName_;
+  newStepName_.clear();
+  After(options_.timings.pauseMs, [this, busy, step] {
+    // The new data set and the remembered destination over it: one step.
+    UndoRecorder::StepGroup group(*undo_, step);
     Reset(true);
     doc_.DataChanged = false;
   });
@@ -136,6 +141,7 @@ void MainWindow::ChooseSeries(int16_t series) {
   series_ = series;
   SaveModelSetting(store_, series_);
   ApplySeriesToControls();
+  newStepName_ = QString("%1 series").arg(ModelName(series));
   FileNew();
 }
 
@@ -201,6 +207,7 @@ void MainWindow::ChooseDestination(int k) {
   auto busy = Busy();
   SelectNode(kGeneralNode);
   After(options_.timings.pauseMs, [this, k, busy] {
+    UndoRecorder::StepGroup group(*undo_, "Destination " + destinations_[k]->text());
     Reset(false);
     SelectDestination(k);
     doc_.DataChanged = false;

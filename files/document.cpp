@@ -16,7 +16,9 @@ Document::Document(std::filesystem::path programFolder, bool debug)
 }
 
 void Document::NewDataSet(int16_t series) {
-  BuildNewDataSet(data_, series);
+  RadioData next;
+  BuildNewDataSet(next, series);
+  Take(std::move(next), "New");
   CurrentFileName.clear();
   OperationFailed = false;
   OperationCancelled = false;
@@ -35,8 +37,9 @@ void Document::WriteErrorLog(const std::string& location, const std::string& mes
 
 Outcome Document::LoadRawImage(const std::string& path) {
   FileError error;
+  RadioData next = data_;
   ImageFileStatus status =
-      ReadImageFile(PathFromUtf8(path), data_.ModelSeries, data_.RadioImage, &error);
+      ReadImageFile(PathFromUtf8(path), next.ModelSeries, next.RadioImage, &error);
   switch (status) {
     case ImageFileStatus::Ok:
       break;
@@ -53,7 +56,8 @@ Outcome Document::LoadRawImage(const std::string& path) {
       return Outcome::Failed(FileReadErrorMessage());
   }
   OperationFailed = false;
-  DecodeImage(data_);
+  DecodeImage(next);
+  Take(std::move(next), "Load Image");
   CurrentFileName = path;
   return Outcome::Ok();
 }

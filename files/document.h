@@ -98,6 +98,9 @@ class Document {
   std::filesystem::path programFolder_;
   std::filesystem::path errorLogFolder_;  // empty: the program folder
   bool debug_ = false;
+  // Replace for the operations that leave DataChanged as it was (new, open, load, read).
+  void Take(RadioData next, const std::string& operation);
+
   RadioData data_;
   std::vector<Observer*> observers_;
 };

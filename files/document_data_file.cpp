@@ -38,7 +38,9 @@ Outcome Document::OpenDataFile(const std::string& path) {
     WriteErrorLog("frmMain.FileRead2", error.LogText());
     return Outcome::Failed(FileReadErrorMessage());
   }
-  OverlayDataFile(*table, data_);
+  RadioData next = data_;
+  OverlayDataFile(*table, next);
+  Take(std::move(next), "Open");
   CurrentFileName = path;
   OperationCancelled = false;
   return Outcome::Ok();

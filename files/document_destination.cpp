@@ -22,7 +22,8 @@ bool Document::LoadDestination(const std::string& name) {
   }
   const bool failedBefore = OperationFailed;
   OperationFailed = false;
-  ImageFileStatus status = ReadImageFile(path, data_.ModelSeries, data_.RadioImage);
+  RadioData next = data_;
+  ImageFileStatus status = ReadImageFile(path, next.ModelSeries, next.RadioImage);
   if (status == ImageFileStatus::WrongLength) {
     // Refused before the load began: the flags stay as they were.
     OperationFailed = failedBefore;
@@ -32,7 +33,8 @@ bool Document::LoadDestination(const std::string& name) {
     OperationFailed = true;
     return false;
   }
-  DecodeImage(data_);
+  DecodeImage(next);
+  Take(std::move(next), "Destination " + name);
   return true;
 }
 

@@ -19,6 +19,12 @@ void Document::Replace(RadioData next, const std::string& operation) {
        [&next](RadioData& d) { d = std::move(next); });
 }
 
+void Document::Take(RadioData next, const std::string& operation) {
+  const bool changed = DataChanged;
+  Replace(std::move(next), operation);
+  DataChanged = changed;
+}
+
 void Document::AddObserver(Observer* observer) {
   if (std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
     observers_.push_back(observer);

@@ -54,8 +54,11 @@ Outcome Document::ReadFromRadio(SerialPort& port, const TransferControl& control
     Image buffer = data_.RadioImage;
     outcome = StepOutcome(*this, ReadData(link, buffer, data_.ImageLast));
     if (!outcome.ok()) return outcome;
-    TakeOverReadImage(buffer, data_.RadioImage, data_.ImageLast);
-    DecodeImage(data_);
+    // The data set changes only once the whole read has succeeded, as one edit.
+    RadioData next = data_;
+    TakeOverReadImage(buffer, next.RadioImage, next.ImageLast);
+    DecodeImage(next);
+    Take(std::move(next), kReadTitle);
     return Outcome::Ok(Message{kComplete, kReadTitle, MessageIcon::Information});
   });
 }

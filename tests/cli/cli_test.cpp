@@ -59,7 +59,9 @@ class CliTest : public ::testing::Test {
   fs::path dir_;
 };
 
-uint8_t At(const std::string& bytes, std::size_t i) { return static_cast<uint8_t>(bytes.at(i)); }
+uint8_t At(const std::string& bytes, std::size_t i) {
+  return static_cast<uint8_t>(bytes.at(i));
+}
 
 TEST_F(CliTest, NewImageCarriesTheSeriesModelNumbersAndAValidChecksum) {
   struct Case {
@@ -130,7 +132,8 @@ TEST_F(CliTest, RefusalsPrintTheProgramsMessagesAndExitOne) {
   std::string img = Bytes(a);
 
   Write(Path("short.hex"), img.substr(0, 1000));
-  CliResult shortFile = Cli("convert " + Path("short.hex") + " --series mv710 -o " + Path("o.json"));
+  CliResult shortFile =
+      Cli("convert " + Path("short.hex") + " --series mv710 -o " + Path("o.json"));
   EXPECT_EQ(shortFile.exitCode, 1);
   EXPECT_NE(shortFile.out.find("bad file!!"), std::string::npos) << shortFile.out;
 
@@ -152,6 +155,22 @@ TEST_F(CliTest, RefusalsPrintTheProgramsMessagesAndExitOne) {
 
   EXPECT_FALSE(fs::exists(Path("o.json")));
   EXPECT_FALSE(fs::exists(Path("o.hex")));
+}
+
+TEST_F(CliTest, GridPrintsTheChosenGridsInOrder) {
+  std::string a = Path("a.dat");
+  ASSERT_EQ(Cli("new --series mv510 -o " + a).exitCode, 0);
+  CliResult all = Cli("grid " + a);
+  ASSERT_EQ(all.exitCode, 0) << all.out;
+  std::string order;
+  for (std::size_t at = 0; (at = all.out.find("\n# ", at)) != std::string::npos; ++at)
+    order += all.out.substr(at + 3, all.out.find('\n', at + 1) - at - 3) + " ";
+  EXPECT_EQ(all.out.rfind("# USA\nCH\tRX[MHz]\t", 0), 0u);
+  EXPECT_EQ(order, "INTL CANADA WX EXP ");
+  CliResult wx = Cli("grid " + a + " --group wx");
+  ASSERT_EQ(wx.exitCode, 0) << wx.out;
+  EXPECT_EQ(wx.out.rfind("# WX\nCH\tENABLE\tMEM\tCH Name\nWX01[162.550MHz]\t1\t0\t", 0), 0u);
+  EXPECT_EQ(Cli("grid " + a + " --group PX").exitCode, 2);
 }
 
 TEST_F(CliTest, UsageErrorsExitTwo) {

@@ -103,6 +103,12 @@ class TransferTests : public QObject {
     QVERIFY(!w.State().ResetBusy);
     QCOMPARE(w.ActivePane()->objectName(), QString("pictGeneral"));
     QVERIFY(f.doc->CurrentFileName.empty());
+
+    // The read is one step, which gives back the data set it replaced.
+    QTRY_COMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo Read from Radio"));
+    f.Menu("mnuEditUndo")->trigger();
+    QCOMPARE(f.Data().AtisSettings.AtisCode, std::string());
+    QCOMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo Common Weather Alert"));
   }
 
   void ProgramWritesTheEditsIntoTheRadio() {

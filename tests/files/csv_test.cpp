@@ -139,9 +139,6 @@ TEST(CsvOurs, OverlaysOnlyTheListedChannelsAndReadsWhatSpreadsheetsWrite) {
   CsvImportResult r = ImportChannelsCsv(csv, d);
   ASSERT_TRUE(r.refused.empty()) << CsvProblemText(r.refused[0]);
   EXPECT_EQ(r.channels, 3);
-  EXPECT_EQ(d.INTL[12].ChTag, "  SAFE  ");
-  EXPECT_EQ(d.FourthGroup[0].ChTag, "X");
-  EXPECT_EQ(d.WX[0].ChTag, "Weather");
   RadioData expected = NewData(kSeriesMV710);
   expected.INTL[12].ChTag = "  SAFE  ";
   expected.FourthGroup[0].ChTag = "X";
@@ -227,68 +224,23 @@ TEST(CsvCommon, MapsEachColumnOntoTheFourthGroup) {
     bool narrow, scan, low;
     const char* name;
   };
+  // row; rx, tx, TX enable, CTCSS, DCS, narrow, scan memory, low power, name
+  // clang-format off
   const Case cases[] = {
       {"1,Simplex,156.000000,,0,,88.5,88.5,023,NN,FM,,5.0W",
-       156,
-       156,
-       true,
-       {0, 0},
-       {0, 0},
-       false,
-       true,
-       false,
-       "Simplex"},
+       156, 156, true, {0, 0}, {0, 0}, false, true, false, "Simplex"},
       {"2,Plus,150.0125,+,1.5,Tone,88.5,100.0,023,NN,NFM,S,1.0W",
-       150.0125,
-       151.5125,
-       true,
-       {9, 0},
-       {0, 0},
-       true,
-       false,
-       true,
-       "Plus"},
+       150.0125, 151.5125, true, {9, 0}, {0, 0}, true, false, true, "Plus"},
       {"3,Minus,150,-,0.6,TSQL,88.5,100.0,023,NN,FM,,Low",
-       150,
-       149.4,
-       true,
-       {13, 13},
-       {0, 0},
-       false,
-       true,
-       true,
-       "Minus"},
+       150, 149.4, true, {13, 13}, {0, 0}, false, true, true, "Minus"},
       {"4,Split,150,split,160,DTCS,88.5,88.5,754,RN,FM,,High",
-       150,
-       160,
-       true,
-       {0, 0},
-       {104 + 104, 104},
-       false,
-       true,
-       false,
-       "Split"},
+       150, 160, true, {0, 0}, {104 + 104, 104}, false, true, false, "Split"},
       {"5,Off,150,off,0,DTCS,88.5,88.5,23,NR,FM,,High",
-       150,
-       0,
-       false,
-       {0, 0},
-       {1, 105},
-       false,
-       true,
-       false,
-       "Off"},
+       150, 0, false, {0, 0}, {1, 105}, false, true, false, "Off"},
       {"6,F\xC3\xA9rry #1 to the isle,150,,0,,,,,,FM,,",
-       150,
-       150,
-       true,
-       {0, 0},
-       {0, 0},
-       false,
-       true,
-       false,
-       "Frry 1 to th"},
+       150, 150, true, {0, 0}, {0, 0}, false, true, false, "Frry 1 to th"},
   };
+  // clang-format on
   std::string csv = kCommonHeader;
   for (const Case& c : cases) csv += std::string(c.row) + "\r\n";
   RadioData d = NewData(kSeriesMV710);
@@ -398,7 +350,9 @@ TEST(CsvUntrusted, MutatedFilesNeverBreakTheReader) {
     CsvImportResult r = ImportChannelsCsv(text, d);
     ASSERT_EQ(d.FourthGroup.size(), 40u);
     ASSERT_EQ(d.USA.size(), 240u);
-    if (!r.applied) ASSERT_EQ(d, before);
+    if (!r.applied) {
+      ASSERT_EQ(d, before);
+    }
   }
 }
 
@@ -429,9 +383,6 @@ TEST(CsvDocument, ImportIsOneEditAndARefusalChangesNothing) {
   EXPECT_EQ(counter.field, "CSV import");
   EXPECT_TRUE(doc.DataChanged);
   EXPECT_EQ(doc.Data().USA[32].ChTag, "SOS");
-
-  EXPECT_TRUE(doc.ExportChannels(folder.File("out.csv"), Document::CsvFormat::Ours).ok());
-  EXPECT_EQ(test::ReadBytes(folder.File("out.csv")), ChannelsToCsv(doc.Data()));
   EXPECT_TRUE(doc.ImportChannels(folder.File("missing.csv")).failed());
 }
 

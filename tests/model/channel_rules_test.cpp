@@ -80,24 +80,5 @@ TEST(ChannelRules, ToneTextsRoundTripThroughEveryListEntry) {
   EXPECT_FALSE(CtcssIndexOfHz("88.0"));
 }
 
-TEST(ChannelRules, ExclusivityScramblerAndLockedChannels) {
-  ChannelRecord ch;
-  ch.CTCSS = {5, 0};
-  ch.DCS = {0, 7};
-  EXPECT_TRUE(TonesExclusive(ch));
-  ch.DCS[0] = 1;
-  EXPECT_FALSE(TonesExclusive(ch));
-  for (int16_t v = 0; v < 8; ++v) {
-    auto back = ScrambleFromText(ScrambleListText(v));
-    ASSERT_TRUE(back);
-    EXPECT_EQ(*back, v < 4 ? 0 : v);
-  }
-  EXPECT_FALSE(ScrambleFromText("4"));
-  EXPECT_TRUE(IsScramblerLocked(kGroupUSA, 32));
-  EXPECT_TRUE(IsScanMemoryLocked(kGroupCANADA, 140));
-  EXPECT_FALSE(IsScanMemoryLocked(kGroupUSA, 32));
-  EXPECT_FALSE(IsScramblerLocked(kGroupFourth, 32));
-}
-
 }  // namespace
 }  // namespace qw

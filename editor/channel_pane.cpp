@@ -1,0 +1,219 @@
+#include "editor/channel_pane.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "editor/text_filter.h"
+#include "model/channel_plans.h"
+#include "model/channel_rules.h"
+#include "report/formatters.h"
+
+namespace qw {
+namespace {
+
+const char* const kCheckHelp = "[Space]:An effective and invalid change.";
+const char* const kListHelp = "[Up]/[Down]:Change of a Selection item.";
+
+bool IsFrequencyKey(char c) {
+  return (c >= '0' && c <= '9') || c == '.';
+}
+
+QStringList ToneEntries(bool dcs) {
+  QStringList entries;
+  if (!dcs) {
+    for (const auto& tone : CtcssList()) entries << QString::fromStdString(tone);
+    return entries;
+  }
+  entries << "Off";
+  const auto& codes = DcsList();
+  for (const char* bank : {"N", "I"})
+    for (std::size_t i = 1; i < codes.size(); ++i)
+      entries << bank + QString::fromStdString(codes[i]);
+  return entries;
+}
+
+}  // namespace
+
+ChannelPane::ChannelPane(Document& doc, const EditState& state, Prompter& prompter,
+                         std::function<void(const NavNode&)> selectNode, QWidget* parent)
+    : Pane(doc, state, parent), prompter_(prompter), selectNode_(std::move(selectNode)) {
+  setObjectName("pictChannel");
+  BuildFields();
+  ConnectWrites();
+  auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this);
+  auto* previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this);
+  for (QShortcut* s : {next, previous}) s->setContext(Qt::WidgetWithChildrenShortcut);
+  connect(next, &QShortcut::activated, this, [this] { Step(1); });
+  connect(previous, &QShortcut::activated, this, [this] { Step(-1); });
+}
+
+QLabel* ChannelPane::Label(const char* name, const QString& caption, QWidget* field) {
+  auto* label = new QLabel(caption, this);
+  label->setObjectName(name);
+  companions_[field].append(label);
+  return label;
+}
+
+QCheckBox* ChannelPane::Check(const char* name, const QString& caption) {
+  auto* box = new QCheckBox(caption, this);
+  box->setObjectName(name);
+  SetHelpText(box, kCheckHelp);
+  return box;
+}
+
+QComboBox* ChannelPane::List(const char* name, const QStringList& entries) {
+  auto* list = new QComboBox(this);
+  list->setObjectName(name);
+  list->addItems(entries);
+  list->setMaxVisibleItems(12);
+  SetHelpText(list, kListHelp);
+  return list;
+}
+
+void ChannelPane::BuildFields() {
+  auto* layout = new QVBoxLayout(this);
+  title_ = new QLabel(this);
+  title_->setObjectName("lblTitle");
+  QFont bold = title_->font();
+  bold.setBold(true);
+  bold.setPointSizeF(bold.pointSizeF() * 1.2);
+  title_->setFont(bold);
+  layout->addWidget(title_);
+
+  const struct {
+    const char* name;
+    int maxLength;
+    bool (*accepts)(char);
+    const char* help;
+  } kTexts[kTextFields] = {
+      {"txtCDL", 2, IsDisplayChar, "Indispensable 2 figures."},
+      {"txtCDR", 1, IsDisplayChar, "Indispensable 1 figures."},
+      {"txtCRF", 12, IsFrequencyKey, "Rx frequency"},
+      {"txtCTF", 12, IsFrequencyKey, "Tx frequency"},
+      {"txtCHName", static_cast<int>(kChannelNameLength), IsChannelNameChar,
+       "A maximum of 12 characters"},
+  };
+  for (int f = 0; f < kTextFields; ++f) {
+    auto* field = new QLineEdit(this);
+    field->setObjectName(kTexts[f].name);
+    field->setMaxLength(kTexts[f].maxLength);
+    field->setValidator(new TextFilter(kTexts[f].accepts, kTexts[f].maxLength, field));
+    SetHelpText(field, kTexts[f].help);
+    field->installEventFilter(this);
+    texts_[f] = field;
+  }
+  const int digit = texts_[kDisplayL]->fontMetrics().horizontalAdvance("0000");
+  texts_[kDisplayL]->setFixedWidth(digit + 12);
+  texts_[kDisplayR]->setFixedWidth(digit / 2 + 12);
+  for (int f : {kRxFreq, kTxFreq}) texts_[f]->setFixedWidth(3 * digit + 12);
+
+  auto* grid = new QGridLayout;
+  grid->setColumnStretch(4, 1);
+  int row = 0;
+  grid->addWidget(Label("lblCHDisplay", "CH Display", texts_[kDisplayL]), row, 0);
+  companions_[texts_[kDisplayR]] = companions_[texts_[kDisplayL]];
+  auto* display = new QHBoxLayout;
+  display->addWidget(texts_[kDisplayL]);
+  display->addWidget(texts_[kDisplayR]);
+  display->addStretch();
+  grid->addLayout(display, row++, 1, 1, 2);
+  grid->addWidget(Label("lblRxFreq", "Rx Frequency", texts_[kRxFreq]), row, 0);
+  grid->addWidget(texts_[kRxFreq], row, 1);
+  grid->addWidget(Label("lblRxMHz", "MHz", texts_[kRxFreq]), row++, 2);
+  grid->addWidget(Label("lblTxFreq", "Tx Frequency", texts_[kTxFreq]), row, 0);
+  grid->addWidget(texts_[kTxFreq], row, 1);
+  grid->addWidget(Label("lblTxMHz", "MHz", texts_[kTxFreq]), row++, 2);
+
+  enable_ = Check("chkCHEnable", "CH Enable");
+  lowPower_ = Check("chkLowPower", "Low Power Only");
+  powUp_ = Check("chkPowUp", "Power Up");
+  txEnable_ = Check("chkTxEnable", "Tx Enable");
+  duplex_ = Check("chkDuplex", "Duplex");
+  grid->addWidget(enable_, row++, 0, 1, 2);
+  grid->addWidget(lowPower_, row, 0);
+  grid->addWidget(powUp_, row++, 1, 1, 2);
+  grid->addWidget(txEnable_, row, 0);
+  grid->addWidget(duplex_, row++, 1, 1, 2);
+
+  // Wide/Narrow and the tones: one box that only the MV710's programmable channels show.
+  toneBox_ = new QWidget(this);
+  toneBox_->setObjectName("fraTone");
+  auto* tones = new QGridLayout(toneBox_);
+  tones->setContentsMargins(0, 0, 0, 0);
+  wide_ = new QRadioButton("Wide", toneBox_);
+  wide_->setObjectName("optWide");
+  narrow_ = new QRadioButton("Narrow", toneBox_);
+  narrow_->setObjectName("optNarrow");
+  for (QRadioButton* b : {wide_, narrow_})
+    SetHelpText(b, "[Up]/[Down]/[Left]/[Right]:Change of a Selection item.");
+  auto* width = new QButtonGroup(toneBox_);
+  width->addButton(wide_);
+  width->addButton(narrow_);
+  tones->addWidget(wide_, 0, 1);
+  tones->addWidget(narrow_, 0, 2);
+  tones->addWidget(new QLabel("CTCSS", toneBox_), 1, 1);
+  tones->addWidget(new QLabel("DCS", toneBox_), 1, 2);
+  ctcss_ = {List("cmbTxCTCSS", ToneEntries(false)), List("cmbRxCTCSS", ToneEntries(false))};
+  dcs_ = {List("cmbTxDCS", ToneEntries(true)), List("cmbRxDCS", ToneEntries(true))};
+  comp_ = Check("chkComp", "COMP");
+  auto* rxTone = Label("lblRxTone", "RX Tone", ctcss_[1]);
+  auto* txTone = Label("lblTxTone", "TX Tone", ctcss_[0]);
+  rxTone->setParent(toneBox_);
+  txTone->setParent(toneBox_);
+  tones->addWidget(rxTone, 2, 0);
+  tones->addWidget(ctcss_[1], 2, 1);
+  tones->addWidget(dcs_[1], 2, 2);
+  tones->addWidget(comp_, 2, 3);
+  tones->addWidget(txTone, 3, 0);
+  tones->addWidget(ctcss_[0], 3, 1);
+  tones->addWidget(dcs_[0], 3, 2);
+  tones->setColumnStretch(4, 1);
+  companions_[dcs_[1]] = companions_[ctcss_[1]];
+  companions_[dcs_[0]] = companions_[ctcss_[0]];
+  grid->addWidget(toneBox_, row++, 0, 1, 5);
+
+  scramble_ = List("cmbScramble", {"Off", "0", "1", "2", "3"});
+  grid->addWidget(Label("lblScramble", "Scrambler", scramble_), row, 0);
+  grid->addWidget(scramble_, row++, 1);
+  scan_ = Check("chkScan", "Scan Memory");
+  grid->addWidget(scan_, row++, 0, 1, 2);
+  grid->addWidget(Label("lblCHName", "CH Name", texts_[kName]), row, 0);
+  grid->addWidget(texts_[kName], row++, 1, 1, 3);
+
+  layout->addLayout(grid);
+  layout->addStretch();
+  fields_ = {texts_[kDisplayL],
+             texts_[kDisplayR],
+             texts_[kRxFreq],
+             texts_[kTxFreq],
+             lowPower_,
+             powUp_,
+             txEnable_,
+             duplex_,
+             wide_,
+             narrow_,
+             ctcss_[1],
+             dcs_[1],
+             comp_,
+             ctcss_[0],
+             dcs_[0],
+             scramble_,
+             scan_,
+             texts_[kName]};
+}
+
+void ChannelPane::Step(int delta) {
+  const int next = index_ + delta;
+  const int count = Marine() ? 240 : static_cast<int>(Data().FourthGroup.size());
+  if (next >= 0 && next < count && selectNode_) selectNode_(NavNode::ChannelOf(group_, next));
+}
+
+}  // namespace qw

@@ -1,0 +1,100 @@
+// The single-channel pane: one marine channel (USA, INTL, CANADA) or one programmable channel of
+// the fourth group. Check boxes and lists write at once; a typed text field writes once, when it
+// is left (or when the pane check asks). Frequencies are checked then and refused with a message.
+#pragma once
+
+#include <QHash>
+#include <array>
+#include <functional>
+
+#include "editor/pane.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace qw {
+
+class Prompter;
+
+class ChannelPane final : public Pane {
+  Q_OBJECT
+ public:
+  // selectNode selects a tree node as a click would (Ctrl+PageDown / Ctrl+PageUp use it, so the
+  // pane check runs before the next channel is shown).
+  ChannelPane(Document& doc, const EditState& state, Prompter& prompter,
+              std::function<void(const NavNode&)> selectNode, QWidget* parent = nullptr);
+
+  void Show(const NavNode& node) override;
+  void Fill() override;
+  bool CheckFocusedField() override;
+
+  NavNode Node() const { return NavNode::ChannelOf(group_, index_); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  enum TextField { kDisplayL, kDisplayR, kRxFreq, kTxFreq, kName, kTextFields };
+
+  // Construction (channel_pane.cpp).
+  void BuildFields();
+  // A label that is enabled and shown together with its field.
+  QLabel* Label(const char* name, const QString& caption, QWidget* field);
+  QCheckBox* Check(const char* name, const QString& caption);
+  QComboBox* List(const char* name, const QStringList& entries);
+  void ConnectWrites();
+  void Step(int delta);
+
+  // Filling and the enable chain (channel_pane_fill.cpp).
+  bool Marine() const { return group_ < kGroupFourth; }
+  const ChannelRecord& Channel() const;
+  void FillMarine(const ChannelRecord& ch);
+  void FillProgrammable(const ChannelRecord& ch);
+  void FillCommon(const ChannelRecord& ch);
+  void ShowFieldsOfMode();
+  void ApplyEnableChain();
+  void SetOn(QWidget* field, bool on);
+  void SetEditable(QLineEdit* field, bool editable);
+  QString RxFrequencyText() const;
+
+  // Writing back (channel_pane_edit.cpp).
+  void WriteChannel(const char* field, const std::function<void(ChannelRecord&)>& apply);
+  void OnEnableClicked(bool on);
+  void OnTone(int side, bool dcs, int position);
+  bool CommitText(TextField f, bool validate);
+  bool CommitFrequency(TextField f, bool validate);
+  void SetDirty(TextField f, bool dirty);
+  bool DataIncomplete() const;
+
+  Prompter& prompter_;
+  std::function<void(const NavNode&)> selectNode_;
+  int group_ = 0;
+  int index_ = 0;
+  bool duplexAllowed_ = false;  // the fill's enablement of Duplex and Tx Enable, which the
+  bool txAllowed_ = true;       // enable chain keeps
+  bool refocusing_ = false;
+
+  QLabel* title_ = nullptr;
+  std::array<QLineEdit*, kTextFields> texts_{};
+  std::array<bool, kTextFields> dirty_{};
+  QCheckBox* enable_ = nullptr;
+  QCheckBox* lowPower_ = nullptr;
+  QCheckBox* powUp_ = nullptr;
+  QCheckBox* txEnable_ = nullptr;
+  QCheckBox* duplex_ = nullptr;
+  QCheckBox* scan_ = nullptr;
+  QCheckBox* comp_ = nullptr;
+  QRadioButton* wide_ = nullptr;
+  QRadioButton* narrow_ = nullptr;
+  QComboBox* scramble_ = nullptr;
+  std::array<QComboBox*, 2> ctcss_{};  // [0] TX, [1] RX, as the record's tone pairs
+  std::array<QComboBox*, 2> dcs_{};
+  QWidget* toneBox_ = nullptr;
+  QList<QWidget*> fields_;                       // every field but CH Enable, in screen order
+  QHash<QWidget*, QList<QWidget*>> companions_;  // labels enabled and shown with a field
+};
+
+}  // namespace qw

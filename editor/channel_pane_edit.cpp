@@ -1,0 +1,170 @@
+// Writing the single-channel pane's changes back: one Document edit per user change.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "editor/channel_pane.h"
+#include "editor/prompter.h"
+#include "files/document.h"
+#include "model/channel_rules.h"
+#include "report/formatters.h"
+
+namespace qw {
+
+void ChannelPane::WriteChannel(const char* field,
+                               const std::function<void(ChannelRecord&)>& apply) {
+  const int group = group_, index = index_;
+  if (index < 0 || index >= static_cast<int>(GroupList(Data(), group).size())) return;
+  Write({EditWhat::Unit::Channel, group, index, field},
+        [&](RadioData& d) { apply(GroupList(d, group)[static_cast<std::size_t>(index)]); });
+}
+
+void ChannelPane::ConnectWrites() {
+  connect(enable_, &QCheckBox::clicked, this, &ChannelPane::OnEnableClicked);
+  auto flag = [this](QCheckBox* box, const char* field, bool ChannelRecord::*member, bool chain) {
+    connect(box, &QCheckBox::clicked, this, [=, this](bool on) {
+      WriteChannel(field, [&](ChannelRecord& ch) { ch.*member = on; });
+      if (chain) ApplyEnableChain();
+    });
+  };
+  flag(txEnable_, "TxEnable", &ChannelRecord::TxEnable, true);
+  flag(lowPower_, "LowPower", &ChannelRecord::LowPower, true);
+  flag(powUp_, "PowUp", &ChannelRecord::PowUp, false);
+  flag(scan_, "ScanMemory", &ChannelRecord::ScanMemory, false);
+  flag(comp_, "RxComp", &ChannelRecord::RxComp, false);
+  connect(duplex_, &QCheckBox::clicked, this, [this](bool on) {
+    WriteChannel("Duplex", [&](ChannelRecord& ch) { ch.Duplex = on; });
+    texts_[kRxFreq]->setText(RxFrequencyText());
+  });
+  connect(narrow_, &QRadioButton::clicked, this,
+          [this] { WriteChannel("Narrow", [](ChannelRecord& ch) { ch.Narrow = true; }); });
+  connect(wide_, &QRadioButton::clicked, this,
+          [this] { WriteChannel("Narrow", [](ChannelRecord& ch) { ch.Narrow = false; }); });
+  connect(scramble_, &QComboBox::activated, this, [this](int position) {
+    const auto value = static_cast<int16_t>(position == 0 ? 0 : 4 + (position - 1));
+    WriteChannel("Scramble", [&](ChannelRecord& ch) { ch.Scramble = value; });
+  });
+  for (int side = 0; side < 2; ++side) {
+    connect(ctcss_[side], &QComboBox::activated, this,
+            [this, side](int position) { OnTone(side, false, position); });
+    connect(dcs_[side], &QComboBox::activated, this,
+            [this, side](int position) { OnTone(side, true, position); });
+  }
+  for (int f = 0; f < kTextFields; ++f) {
+    connect(texts_[f], &QLineEdit::textEdited, this, [this, f] {
+      if (Writable()) SetDirty(static_cast<TextField>(f), true);
+    });
+  }
+}
+
+void ChannelPane::OnEnableClicked(bool on) {
+  WriteChannel("Enable", [&](ChannelRecord& ch) { ch.Enable = on; });
+  Fill();
+  enable_->setFocus(Qt::OtherFocusReason);
+}
+
+// A side has a CTCSS tone or a DCS code, never both: choosing one clears the other.
+void ChannelPane::OnTone(int side, bool dcs, int position) {
+  const auto value = static_cast<int16_t>(position);
+  WriteChannel(dcs ? "DCS" : "CTCSS", [&](ChannelRecord& ch) {
+    (dcs ? ch.DCS : ch.CTCSS)[side] = value;
+    if (value > 0) (dcs ? ch.CTCSS : ch.DCS)[side] = 0;
+  });
+  if (value > 0) (dcs ? ctcss_ : dcs_)[side]->setCurrentIndex(0);
+  ApplyEnableChain();
+}
+
+void ChannelPane::SetDirty(TextField f, bool dirty) {
+  dirty_[f] = dirty;
+  fieldEdited_ = std::find(dirty_.begin(), dirty_.end(), true) != dirty_.end();
+}
+
+bool ChannelPane::CommitText(TextField f, bool validate) {
+  if (!dirty_[f]) return true;
+  if (f == kRxFreq || f == kTxFreq) return CommitFrequency(f, validate);
+  const std::string text = texts_[f]->text().toStdString();
+  if (f == kName) {
+    WriteChannel("ChTag", [&](ChannelRecord& ch) { ch.ChTag = text; });
+  } else if (!Marine()) {
+    const bool left = f == kDisplayL;
+    WriteChannel(left ? "CHDisplayL" : "CHDisplayR",
+                 [&](ChannelRecord& ch) { (left ? ch.CHDisplayL : ch.CHDisplayR) = text; });
+  }
+  SetDirty(f, false);
+  return true;
+}
+
+bool ChannelPane::CommitFrequency(TextField f, bool validate) {
+  const bool rx = f == kRxFreq;
+  if (!dirty_[f] || Marine()) return true;
+  const FrequencyEntry entry =
+      CheckFrequencyText(texts_[f]->text().toStdString(), Traits(Data().ModelSeries));
+  if (entry.verdict == FrequencyVerdict::Ok) {
+    double mhz = entry.mhz;
+    const QString shown = QString::fromStdString(FreqText4(mhz));  // the stored value, snapped
+    WriteChannel(rx ? "Rxfreq" : "Txfreq",
+                 [&](ChannelRecord& ch) { (rx ? ch.Rxfreq : ch.Txfreq) = mhz; });
+    texts_[f]->setText(shown);
+    SetDirty(f, false);
+    return true;
+  }
+  if (!validate) {
+    double stored = rx ? Channel().Rxfreq : Channel().Txfreq;
+    texts_[f]->setText(QString::fromStdString(FreqText4(stored)));
+    SetDirty(f, false);
+    return true;
+  }
+  prompter_.Show(this,
+                 {"Data Error!!", rx ? "Rx frequency" : "Tx frequency", MessageIcon::Exclamation});
+  return false;
+}
+
+bool ChannelPane::eventFilter(QObject* watched, QEvent* event) {
+  const auto f =
+      static_cast<TextField>(std::find(texts_.begin(), texts_.end(), watched) - texts_.begin());
+  if (f == kTextFields) return Pane::eventFilter(watched, event);
+  if (event->type() == QEvent::FocusIn) {
+    if (!refocusing_) SetDirty(f, false);
+    refocusing_ = false;
+  } else if (event->type() == QEvent::FocusOut && IsActive()) {
+    const auto reason = static_cast<QFocusEvent*>(event)->reason();
+    // A menu opened over the field: the command's pane check decides about a frequency.
+    if (reason == Qt::PopupFocusReason && (f == kRxFreq || f == kTxFreq))
+      return Pane::eventFilter(watched, event);
+    // Leaving the window is not a move to another control: a refused value is quietly undone.
+    const bool validate = reason != Qt::ActiveWindowFocusReason;
+    if (!CommitText(f, validate)) {
+      refocusing_ = true;
+      texts_[f]->setFocus(Qt::OtherFocusReason);
+    }
+  }
+  return Pane::eventFilter(watched, event);
+}
+
+bool ChannelPane::DataIncomplete() const {
+  return !Marine() && enable_->isChecked() &&
+         (texts_[kRxFreq]->text().contains("---") || texts_[kDisplayL]->text().size() < 2);
+}
+
+bool ChannelPane::CheckFocusedField() {
+  for (int f : {kRxFreq, kTxFreq}) {
+    if (window()->focusWidget() != texts_[f]) continue;
+    if (!CommitText(static_cast<TextField>(f), true)) {
+      texts_[f]->setFocus(Qt::OtherFocusReason);
+      return false;
+    }
+  }
+  // What was typed into the other fields is kept, whatever the check finds.
+  for (int f : {kDisplayL, kDisplayR, kName}) CommitText(static_cast<TextField>(f), false);
+  if (DataIncomplete()) {
+    prompter_.Show(this, {"Data Error!!\r\nPlease input correct data.", kProgramTitle,
+                          MessageIcon::Exclamation});
+    return false;
+  }
+  return true;
+}
+
+}  // namespace qw

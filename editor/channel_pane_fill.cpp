@@ -1,0 +1,160 @@
+// Filling the single-channel pane and the enable chain.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "editor/channel_pane.h"
+#include "files/document.h"
+#include "model/channel_plans.h"
+#include "model/channel_rules.h"
+#include "report/channel_grid.h"
+#include "report/formatters.h"
+
+namespace qw {
+namespace {
+
+const MasterSlot& SlotAt(int index) {
+  static const MasterSlot kNone{};
+  return index >= 0 && index < 240 ? ChannelMasterTable()[static_cast<std::size_t>(index)] : kNone;
+}
+
+// The radio's two-character number: 0..99 as two digits, 100..109 as "o" and the last digit,
+// 110 and above as "'" and the rest.
+QString DisplayLeft(int n) {
+  if (n < 100) return QString("%1").arg(n, 2, 10, QChar('0'));
+  if (n < 110) return "o" + QString::number(n - 100);
+  return "'" + QString::number(n - 110);
+}
+
+QString Text(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+}  // namespace
+
+const ChannelRecord& ChannelPane::Channel() const {
+  static const ChannelRecord kNone{};
+  const auto& list = GroupList(Data(), group_);
+  return index_ >= 0 && index_ < static_cast<int>(list.size())
+             ? list[static_cast<std::size_t>(index_)]
+             : kNone;
+}
+
+void ChannelPane::Show(const NavNode& node) {
+  group_ = node.group;
+  index_ = node.index;
+  Fill();
+}
+
+void ChannelPane::Fill() {
+  dirty_.fill(false);
+  fieldEdited_ = false;
+  const ChannelRecord& ch = Channel();
+  Filling([&] {
+    ShowFieldsOfMode();
+    if (Marine()) {
+      FillMarine(ch);
+    } else {
+      FillProgrammable(ch);
+    }
+    FillCommon(ch);
+  });
+  ApplyEnableChain();
+}
+
+void ChannelPane::ShowFieldsOfMode() {
+  const SeriesTraits& traits = Traits(Data().ModelSeries);
+  auto show = [this](QWidget* field, bool on) {
+    field->setVisible(on);
+    for (QWidget* label : companions_.value(field)) label->setVisible(on);
+  };
+  for (int f : {kDisplayL, kDisplayR, kRxFreq, kTxFreq}) SetEditable(texts_[f], !Marine());
+  show(txEnable_, Marine());
+  show(duplex_, Marine());
+  toneBox_->setVisible(!Marine() && traits.fourthGroupTones);
+  show(scramble_, traits.channelNames);
+  show(texts_[kName], traits.channelNames);
+}
+
+void ChannelPane::FillMarine(const ChannelRecord& ch) {
+  const MasterSlot& slot = SlotAt(index_);
+  const QString label = Text(slot.Label).toUpper();
+  title_->setText(QString("%1 %2").arg(Text(std::string(GridName(group_))), label));
+  const int a = static_cast<int>(label.indexOf('A'));
+  texts_[kDisplayL]->setText(
+      label.isEmpty() ? QString() : DisplayLeft((a < 0 ? label : label.left(a)).toInt()));
+  texts_[kDisplayR]->setText(a < 0 ? QString() : label.mid(a));
+  texts_[kRxFreq]->setText(RxFrequencyText());
+  texts_[kTxFreq]->setText(Text(FreqText3Hidden(slot.TxFreq, ch.RxOnly)));
+  duplex_->setChecked(ch.Duplex);
+  duplexAllowed_ = ch.DuplexCapable;
+  txAllowed_ = !ch.RxOnly;
+  txEnable_->setChecked(ch.TxEnable && !ch.RxOnly);
+}
+
+void ChannelPane::FillProgrammable(const ChannelRecord& ch) {
+  title_->setText(QString("%1 %2").arg(FourthGroupName(Data().ModelSeries)).arg(index_ + 1));
+  texts_[kDisplayL]->setText(Text(ch.CHDisplayL));
+  texts_[kDisplayR]->setText(Text(ch.CHDisplayR));
+  double rx = ch.Rxfreq, tx = ch.Txfreq;  // copies: showing a value never snaps the stored one
+  texts_[kRxFreq]->setText(Text(FreqText4(rx)));
+  texts_[kTxFreq]->setText(Text(FreqText4(tx)));
+  // Hidden, but it still decides whether Low Power Only can be ticked.
+  txEnable_->setChecked(ch.TxEnable);
+  duplexAllowed_ = false;
+  txAllowed_ = true;
+  for (int side = 0; side < 2; ++side) {
+    ctcss_[side]->setCurrentIndex(ch.CTCSS[side] < ctcss_[side]->count() ? ch.CTCSS[side] : -1);
+    dcs_[side]->setCurrentIndex(ch.DCS[side] < dcs_[side]->count() ? ch.DCS[side] : -1);
+  }
+  comp_->setChecked(ch.RxComp);
+}
+
+void ChannelPane::FillCommon(const ChannelRecord& ch) {
+  enable_->setChecked(ch.Enable);
+  lowPower_->setChecked(ch.LowPower);
+  powUp_->setChecked(ch.PowUp);
+  scan_->setChecked(ch.ScanMemory);
+  scramble_->setCurrentIndex((ch.Scramble & 4) ? (ch.Scramble & 3) + 1 : 0);
+  texts_[kName]->setText(Text(ch.ChTag));
+  narrow_->setChecked(ch.Narrow);
+  wide_->setChecked(!ch.Narrow);
+}
+
+QString ChannelPane::RxFrequencyText() const {
+  const MasterSlot& slot = SlotAt(index_);
+  return Text(FreqText3(Channel().Duplex ? slot.RxFreqDuplex : slot.RxFreqSimplex));
+}
+
+void ChannelPane::SetOn(QWidget* field, bool on) {
+  field->setEnabled(on);
+  for (QWidget* label : companions_.value(field)) label->setEnabled(on);
+}
+
+// Fields that cannot be typed in have the button face behind them, as the radio's own
+// programming screens always had.
+void ChannelPane::SetEditable(QLineEdit* field, bool editable) {
+  field->setReadOnly(!editable);
+  QPalette p = field->palette();
+  p.setColor(QPalette::Base, palette().color(editable ? QPalette::Base : QPalette::Button));
+  field->setPalette(p);
+}
+
+void ChannelPane::ApplyEnableChain() {
+  if (state_.ResetBusy) return;
+  const bool on = enable_->isChecked();
+  for (QWidget* field : fields_) SetOn(field, on);
+  SetOn(duplex_, on && duplexAllowed_);
+  SetOn(txEnable_, on && txAllowed_);
+  SetOn(comp_, on && dcs_[1]->currentIndex() > 0);
+  SetOn(lowPower_, txEnable_->isChecked() && txEnable_->isEnabledTo(this));
+  SetOn(powUp_, lowPower_->isChecked() && lowPower_->isEnabledTo(this));
+  if (Marine()) {
+    if (IsScramblerLocked(group_, index_)) SetOn(scramble_, false);
+    if (IsScanMemoryLocked(group_, index_)) SetOn(scan_, false);
+  }
+}
+
+}  // namespace qw

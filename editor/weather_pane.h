@@ -1,0 +1,46 @@
+// The weather channels: one row each with the channel's label, an enable box, a scan box and a
+// name. The enable box of the row that has the focus shows ">" as its caption.
+#pragma once
+
+#include <vector>
+
+#include "editor/pane.h"
+
+class QCheckBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+
+namespace qw {
+
+class WeatherPane final : public Pane {
+  Q_OBJECT
+ public:
+  WeatherPane(Document& doc, const EditState& state, QWidget* parent = nullptr);
+
+  void Fill() override;
+  bool CheckFocusedField() override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct Row {
+    QLabel* label = nullptr;
+    QCheckBox* enable = nullptr;
+    QCheckBox* scan = nullptr;
+    QLineEdit* name = nullptr;
+    bool dirty = false;  // the name was typed in and not yet written
+  };
+
+  void AddRow();
+  void ApplyRowRule(std::size_t row);
+  void CommitName(std::size_t row);
+  // The row a control belongs to; rows_.size() when none.
+  std::size_t RowOf(QObject* control) const;
+
+  QGridLayout* grid_ = nullptr;
+  std::vector<Row> rows_;
+};
+
+}  // namespace qw

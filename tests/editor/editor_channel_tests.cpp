@@ -1,0 +1,270 @@
+// The channel grids, the single-channel pane and the weather pane, driven as a user would:
+// through the tree, the controls' object names and the keyboard.
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+
+#include "editor/grid_pane.h"
+#include "editor_fixture.h"
+
+using namespace qw;
+using namespace qw::test;
+
+namespace {
+
+void Choose(QComboBox* list, int index) {
+  list->setFocus();
+  list->setCurrentIndex(index);
+  emit list->activated(index);
+}
+
+// Types into a field and moves the focus on, as Tab would.
+void TypeAndLeave(QLineEdit* field, const QString& text, QWidget* next) {
+  field->setFocus(Qt::TabFocusReason);
+  field->selectAll();
+  if (text.isEmpty()) {
+    QTest::keyClick(field, Qt::Key_Delete);
+  } else {
+    QTest::keyClicks(field, text);
+  }
+  next->setFocus(Qt::TabFocusReason);
+}
+
+// Counts the edits that reach the Document, by field.
+struct EditCounter : Document::Observer {
+  std::vector<EditWhat> edits;
+  void AfterEdit(const EditWhat& what, const RadioData&) override { edits.push_back(what); }
+};
+
+constexpr int kSlot15 = 30, kSlot16 = 32, kSlot22A = 45, kSlot24 = 48, kSlot70 = 140;
+
+}  // namespace
+
+class ChannelTests : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void MarineFillAndEnableChain() {
+    EditorFixture f;
+    f.Open();
+    f.Select(NavNode::ChannelOf(kGroupUSA, kSlot22A));
+    QCOMPARE(f.Find<QLabel>("lblTitle")->text(), QString("USA 22A"));
+    QCOMPARE(f.Find<QLineEdit>("txtCDL")->text(), QString("22"));
+    QCOMPARE(f.Find<QLineEdit>("txtCDR")->text(), QString("A"));
+    QVERIFY(f.Find<QLineEdit>("txtCRF")->isReadOnly());
+    QVERIFY(!f.Find<QCheckBox>("chkDuplex")->isEnabled());  // an "A" channel is never duplex
+
+    // Receive-only: Tx Enable unticked and locked, and with it the power boxes.
+    f.Select(NavNode::ChannelOf(kGroupUSA, kSlot15));
+    auto* tx = f.Find<QCheckBox>("chkTxEnable");
+    QVERIFY(!tx->isChecked() && !tx->isEnabled());
+    QVERIFY(!f.Find<QCheckBox>("chkLowPower")->isEnabled());
+    QVERIFY(!f.Find<QCheckBox>("chkPowUp")->isEnabled());
+    QCOMPARE(f.Find<QLineEdit>("txtCTF")->text(), QString("---.---"));
+
+    f.Select(NavNode::ChannelOf(kGroupUSA, kSlot16));
+    QVERIFY(!f.Find<QComboBox>("cmbScramble")->isEnabled());
+    QVERIFY(f.Find<QCheckBox>("chkScan")->isEnabled());
+    f.Select(NavNode::ChannelOf(kGroupUSA, kSlot70));
+    QVERIFY(!f.Find<QComboBox>("cmbScramble")->isEnabled());
+    QVERIFY(!f.Find<QCheckBox>("chkScan")->isEnabled());
+
+    // Unticking CH Enable locks everything, Duplex too; ticking it brings Duplex back.
+    f.Select(NavNode::ChannelOf(kGroupUSA, kSlot24));
+    auto* enable = f.Find<QCheckBox>("chkCHEnable");
+    auto* duplex = f.Find<QCheckBox>("chkDuplex");
+    QVERIFY(duplex->isEnabled());
+    enable->setFocus();
+    enable->click();
+    QVERIFY(!f.Data().USA[kSlot24].Enable && f.doc->DataChanged);
+    QVERIFY(!duplex->isEnabled() && !f.Find<QLineEdit>("txtCHName")->isEnabled());
+    QCOMPARE(f.window->Tree()->ItemOf(NavNode::ChannelOf(kGroupUSA, kSlot24))->text(0),
+             QString("CH24"));
+    enable->click();
+    QVERIFY(duplex->isEnabled());
+    QCOMPARE(f.window->Tree()->ItemOf(NavNode::ChannelOf(kGroupUSA, kSlot24))->text(0),
+             QString("CH24[Enable]"));
+    QCOMPARE(QApplication::focusWidget(), enable);
+
+    // Tx Enable off locks Low Power Only, and through it Power Up.
+    auto* low = f.Find<QCheckBox>("chkLowPower");
+    low->click();
+    QVERIFY(f.Find<QCheckBox>("chkPowUp")->isEnabled());
+    f.Find<QCheckBox>("chkTxEnable")->click();
+    QVERIFY(!low->isEnabled() && !f.Find<QCheckBox>("chkPowUp")->isEnabled());
+    QVERIFY(!f.Data().USA[kSlot24].TxEnable && f.Data().USA[kSlot24].LowPower);
+  }
+
+  void DuplexSwitchesTheReceiveFrequency() {
+    EditorFixture f;
+    f.Open();
+    f.Select(NavNode::ChannelOf(kGroupUSA, kSlot24));
+    auto* rx = f.Find<QLineEdit>("txtCRF");
+    QCOMPARE(rx->text(), QString("161.800"));
+    f.Find<QCheckBox>("chkDuplex")->click();
+    QCOMPARE(rx->text(), QString("157.200"));
+    QVERIFY(!f.Data().USA[kSlot24].Duplex);
+  }
+
+  void TonesOfOneSideExcludeEachOther() {
+    EditorFixture f;
+    f.Open();
+    f.Data().FourthGroup[0].Enable = true;
+    f.Select(NavNode::ChannelOf(kGroupFourth, 0));
+    auto* txCtcss = f.Find<QComboBox>("cmbTxCTCSS");
+    auto* txDcs = f.Find<QComboBox>("cmbTxDCS");
+    auto* rxCtcss = f.Find<QComboBox>("cmbRxCTCSS");
+    auto* comp = f.Find<QCheckBox>("chkComp");
+    QCOMPARE(txDcs->count(), 209);
+    QCOMPARE(txDcs->itemText(105), QString("I023"));
+    Choose(rxCtcss, 3);
+    Choose(txCtcss, 13);
+    Choose(txDcs, 105);
+    const ChannelRecord& ch = f.Data().FourthGroup[0];
+    QCOMPARE(txCtcss->currentText(), QString("Off"));
+    QCOMPARE(ch.CTCSS, (std::array<int16_t, 2>{0, 3}));
+    QCOMPARE(ch.DCS, (std::array<int16_t, 2>{105, 0}));
+    QVERIFY(!comp->isEnabled());
+    Choose(f.Find<QComboBox>("cmbRxDCS"), 1);
+    QVERIFY(comp->isEnabled());
+    QCOMPARE(rxCtcss->currentText(), QString("Off"));
+    Choose(txCtcss, 1);
+    QCOMPARE(txDcs->currentText(), QString("Off"));
+    QCOMPARE(ch.DCS, (std::array<int16_t, 2>{0, 1}));
+  }
+
+  void FrequencyEntryAtTheEdgesAndTheRaster() {
+    EditorFixture f;
+    f.Open();
+    f.Data().FourthGroup[4].Enable = true;
+    f.Data().FourthGroup[4].Rxfreq = 156.5;
+    f.Select(NavNode::ChannelOf(kGroupFourth, 4));
+    auto* rx = f.Find<QLineEdit>("txtCRF");
+    auto* tx = f.Find<QLineEdit>("txtCTF");
+    auto* name = f.Find<QLineEdit>("txtCHName");
+    for (const char* refused : {"136.9999", "174.0001", "1.5.0"}) {
+      f.prompter.asked.clear();
+      TypeAndLeave(rx, refused, name);
+      QCOMPARE(f.prompter.asked.size(), std::size_t{1});
+      QCOMPARE(f.prompter.asked[0].message.Title, std::string("Rx frequency"));
+      QCOMPARE(QApplication::focusWidget(), rx);
+      QCOMPARE(f.Data().FourthGroup[4].Rxfreq, 156.5);
+    }
+    TypeAndLeave(rx, "137", name);
+    QCOMPARE(rx->text(), QString("137.0000"));
+    QCOMPARE(f.Data().FourthGroup[4].Rxfreq, 137.0);
+    TypeAndLeave(tx, "174", name);
+    QCOMPARE(f.Data().FourthGroup[4].Txfreq, 174.0);
+    TypeAndLeave(tx, "", name);
+    QCOMPARE(tx->text(), QString("---.----"));
+    QCOMPARE(f.Data().FourthGroup[4].Txfreq, 0.0);
+    TypeAndLeave(tx, "156.0137", name);  // off the 5 kHz raster: stored as shown
+    QCOMPARE(tx->text(), QString("156.0100"));
+    QCOMPARE(f.Data().FourthGroup[4].Txfreq, tx->text().toDouble());
+
+    // The third variant takes only the 25 kHz raster.
+    EditorFixture third;
+    third.store.Set("ModelPath", "ModelNum", "0");
+    third.Open();
+    RadioData usable = third.Data();  // the third variant starts without its fourth group
+    usable.UsableGroupSettings[kGroupFourth].Usable = usable.FourthGroup[0].Enable = true;
+    third.doc->Replace(usable, "Open");
+    third.Select(NavNode::ChannelOf(kGroupFourth, 0));
+    auto* rx0 = third.Find<QLineEdit>("txtCRF");
+    TypeAndLeave(rx0, "156.0125", third.Find<QLineEdit>("txtCTF"));
+    QCOMPARE(third.prompter.asked.size(), std::size_t{1});
+    TypeAndLeave(rx0, "156.025", third.Find<QLineEdit>("txtCTF"));
+    QCOMPARE(third.Data().FourthGroup[0].Rxfreq, 156.025);
+  }
+
+  void PaneCheckHoldsAnIncompleteChannel() {
+    EditorFixture f;
+    f.Open();
+    f.Select(NavNode::ChannelOf(kGroupFourth, 1));
+    f.Find<QCheckBox>("chkCHEnable")->click();
+    f.Select(NavNode::ChannelOf(kGroupFourth, 2));
+    QVERIFY(f.WasAsked("Data Error!!\r\nPlease input correct data."));
+    QCOMPARE(f.window->CurrentNode(), NavNode::ChannelOf(kGroupFourth, 1));
+
+    // A receive frequency and a two-character number let it go; typed fields count once each.
+    EditCounter counter;
+    f.doc->AddObserver(&counter);
+    auto* left = f.Find<QLineEdit>("txtCDL");
+    TypeAndLeave(f.Find<QLineEdit>("txtCRF"), "156.0250", left);
+    left->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(left, "2x1");  // x is not a display letter
+    QCOMPARE(left->text(), QString("21"));
+    QTest::keyClick(left, Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(f.window->CurrentNode(), NavNode::ChannelOf(kGroupFourth, 2));
+    QCOMPARE(f.Data().FourthGroup[1].CHDisplayL, std::string("21"));
+    QCOMPARE(counter.edits.size(), std::size_t{2});
+    f.doc->RemoveObserver(&counter);
+  }
+
+  void GridRowsOpenTheirOwnChannel() {
+    EditorFixture f;
+    f.Open();
+    for (int k : {2, 6}) {  // the same display text twice
+      f.Data().FourthGroup[k].CHDisplayL = "12";
+      f.Data().FourthGroup[k].Enable = true;
+      f.Data().FourthGroup[k].Rxfreq = 160.6;
+    }
+    f.Select(NavNode::GroupGrid(kGroupFourth));
+    auto* view = f.Find<QTableView>("grdChannel");
+    QCOMPARE(view->model()->columnCount(), 14);
+    QCOMPARE(view->model()->index(6, 2).data().toString(), QString("12 "));
+    const QRect cell = view->visualRect(view->model()->index(6, 2));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(f.window->CurrentNode(), NavNode::ChannelOf(kGroupFourth, 6));
+
+    f.Select(NavNode::GroupGrid(kGroupUSA));
+    view->setFocus();
+    view->setCurrentIndex(view->model()->index(kSlot16, 0));
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QString("CH\tRX[MHz]\tTX[MHz]\tTX\tLOW\tUP\tDUP\tMEM\tVS\tCH Name\n"
+                     "16\t156.800\t156.800\tTX\t---\t--\t---\t---\t--\tDISTRESS\n"));
+    QTest::keyClick(view, Qt::Key_Return);
+    QCOMPARE(f.window->CurrentNode(), NavNode::ChannelOf(kGroupUSA, kSlot16));
+  }
+
+  void TheMV510HasNoNamesScramblerOrTones() {
+    EditorFixture f;
+    f.store.Set("ModelPath", "ModelNum", "1");
+    f.Open();
+    f.Select(NavNode::GroupGrid(kGroupUSA));
+    QCOMPARE(f.Find<QTableView>("grdChannel")->model()->columnCount(), 8);
+    f.Select(NavNode::GroupGrid(kGroupFourth));
+    QCOMPARE(f.Find<QTableView>("grdChannel")->model()->columnCount(), 8);
+    f.Select(NavNode::ChannelOf(kGroupFourth, 0));
+    QVERIFY(f.Find<QComboBox>("cmbScramble")->isHidden());
+    QVERIFY(f.Find<QLineEdit>("txtCHName")->isHidden());
+    QVERIFY(!f.Find<QComboBox>("cmbRxCTCSS")->isVisibleTo(f.window.get()));
+    QCOMPARE(f.Find<QLabel>("lblTitle")->text(), QString("EXP 1"));
+  }
+
+  void WeatherRows() {
+    EditorFixture f;
+    f.Open();
+    f.Select(kWeatherNode);
+    QCOMPARE(f.Find<QLabel>("lblWx0")->text(), QString("WX01[162.550MHz]"));
+    auto* enable = f.Find<QCheckBox>("chkWxEnable3");
+    auto* name = f.Find<QLineEdit>("txtWxName3");
+    TypeAndLeave(name, "NOAA KEY W#", enable);
+    QCOMPARE(f.Data().WX[3].ChTag, std::string("NOAA KEY W#"));
+    QCOMPARE(enable->text(), QString(">"));
+    enable->click();
+    QVERIFY(!f.Data().WX[3].Enable && !name->isEnabled());
+    QVERIFY(!f.Find<QCheckBox>("chkWxScan3")->isEnabled());
+    f.Find<QCheckBox>("chkWxScan0")->setFocus(Qt::TabFocusReason);
+    QCOMPARE(enable->text(), QString(" "));
+  }
+};
+
+QTEST_MAIN(ChannelTests)
+#include "editor_channel_tests.moc"

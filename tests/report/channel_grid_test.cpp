@@ -1,0 +1,98 @@
+// The grid text that the editor shows, Ctrl+C copies and the command line prints: whole rows
+// of the built-in plans, the series' column sets, and a fourth group with tones, snapping and
+// repeated display texts.
+#include "report/channel_grid.h"
+
+#include <gtest/gtest.h>
+
+#include "model/channel_plans.h"
+
+namespace qw {
+namespace {
+
+// One row as the clipboard and the command line carry it, without the header.
+std::string Row(const GridText& t, std::size_t i) {
+  const std::string text = GridTsv(t, {i});
+  return text.substr(text.find('\n') + 1);
+}
+
+TEST(ChannelGrid, MarineRowsOfANewDataSetFollowTheTableAndTheChannelFlags) {
+  RadioData d;
+  BuildNewDataSet(d, kSeriesMV710);
+  d.USA[48].Duplex = false;  // 24 used simplex
+  d.USA[33].ScanMemory = true;
+  d.USA[33].Scramble = 6;
+  const GridText usa = BuildGridText(d, kGroupUSA);
+  ASSERT_EQ(usa.rows.size(), 240u);
+  EXPECT_EQ(GridTsv(usa, {0}),
+            "CH\tRX[MHz]\tTX[MHz]\tTX\tLOW\tUP\tDUP\tMEM\tVS\tCH Name\n"
+            "00\t156.000\t156.000\tTX\t---\t--\t---\t---\t--\t\n");
+  EXPECT_EQ(Row(usa, 30), "15\t156.750\t---.---\t--\t---\t--\t---\t---\t--\tCOMMERCIAL\n");
+  EXPECT_EQ(Row(usa, 33), "16A\t156.800\t156.800\tTX\t---\t--\t---\tMEM\t 2\t\n");
+  EXPECT_EQ(Row(usa, 48), "24\t157.200\t157.200\tTX\t---\t--\t---\t---\t--\tTELEPHONE\n");
+  EXPECT_EQ(Row(usa, 50), "25\t161.850\t157.250\tTX\t---\t--\tDUP\t---\t--\tTELEPHONE\n");
+  EXPECT_EQ(Row(usa, 239), "119A\t158.975\t158.975\tTX\t---\t--\t---\t---\t--\t\n");
+  EXPECT_EQ(BuildGridText(d, kGroupCANADA).rows[26][4], "LOW");  // 13 is low power in CANADA
+  EXPECT_EQ(BuildGridText(d, kGroupINTL).rows[26][4], "---");    // but not in INTL
+}
+
+TEST(ChannelGrid, TheMV510ShowsNeitherNamesNorScramblerNorTones) {
+  for (int16_t series : {kSeriesMV510, kSeriesMV710, kSeriesThird}) {
+    RadioData d;
+    BuildNewDataSet(d, series);
+    const bool full = series != kSeriesMV510;
+    EXPECT_EQ(BuildGridText(d, kGroupUSA).header.size(), full ? 10u : 8u) << series;
+    const GridText fourth = BuildGridText(d, kGroupFourth);
+    EXPECT_EQ(fourth.rows.size(), 40u);
+    EXPECT_EQ(
+        GridTsv(fourth, {39}),
+        full ? "CH\tENABLE\tDISP\tRX[MHz]\tTX[MHz]\tLOW\tUP\tMEM\tVS\tCH Name\tW/N\tRxTone\t"
+               "Comp\tTxTone\n40\t\t   \t---.----\t---.----\t---\t--\t---\t--\t\t--\tOff\t---\t"
+               "Off\n"
+             : "CH\tENABLE\tDISP\tRX[MHz]\tTX[MHz]\tLOW\tUP\tMEM\n"
+               "40\t\t   \t---.----\t---.----\t---\t--\t---\n")
+        << series;
+  }
+}
+
+TEST(ChannelGrid, FourthGroupCellsShowTonesAndSnappedTextWithoutChangingTheData) {
+  RadioData d;
+  BuildNewDataSet(d, kSeriesMV710);
+  ChannelRecord& a = d.FourthGroup[0];
+  a.Enable = true;
+  a.CHDisplayL = "7";
+  a.CHDisplayR = "A";
+  a.Rxfreq = 156.0137;  // off both rasters: shown snapped
+  a.Txfreq = 160.6;
+  a.CTCSS = {13, 0};
+  a.DCS = {5, 105};  // TX CTCSS wins; RX second bank
+  a.RxComp = true;
+  a.Narrow = true;
+  a.ChTag = "HARBOUR";
+  d.FourthGroup[1] = a;  // same display text in the next row
+  const GridText t = BuildGridText(d, kGroupFourth);
+  EXPECT_EQ(Row(t, 0),
+            "1\t[Enable]\t7 A\t156.0100\t160.6000\t---\t--\t---\t--\tHARBOUR\tN \tI023\tCMP\t"
+            "100.0Hz\n");
+  EXPECT_EQ(t.rows[1][0], "2");
+  EXPECT_DOUBLE_EQ(d.FourthGroup[0].Rxfreq, 156.0137);
+}
+
+TEST(ChannelGrid, WeatherRowsAndTheNamesOfTheGrids) {
+  RadioData d;
+  BuildNewDataSet(d, kSeriesMV510);
+  d.WX[1].ScanMemory = true;
+  d.WX[1].Enable = false;
+  d.WX[2].Position = 11;  // no such weather channel: no label, no crash
+  EXPECT_EQ(GridTsv(BuildGridText(d, kGridWeather), {0, 1, 2, 99}),
+            "CH\tENABLE\tMEM\tCH Name\n"
+            "WX01[162.550MHz]\t1\t0\t162.550MHZ\n"
+            "WX02[162.400MHz]\t0\t1\t162.400MHZ\n"
+            "\t1\t0\t162.475MHZ\n");
+  for (int g = 0; g < kGridCount; ++g) EXPECT_EQ(GridFromName(GridName(g)), g);
+  EXPECT_EQ(GridFromName("exp"), kGroupFourth);
+  EXPECT_EQ(GridFromName("LMR"), -1);
+}
+
+}  // namespace
+}  // namespace qw
