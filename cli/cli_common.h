@@ -10,6 +10,8 @@
 #include "files/document.h"
 #include "model/outcome.h"
 
+class QPageSize;
+
 namespace qw::cli {
 
 // Exit codes of the contract: 0 success, 1 failure (message on stderr), 2 usage error.
@@ -37,15 +39,18 @@ Outcome StartDocument(Document& doc, int16_t series, const std::string& destinat
 Outcome LoadInput(Document& doc, const std::string& path);
 // True when OUT's extension is one WriteOutput can write.
 bool IsOutputKind(const std::string& path);
-// Writes OUT by its extension (.dat, .hex, .json, .csv, .txt); csv picks the CSV format.
+// Writes OUT by its extension (.dat, .hex, .json, .csv, .txt, .pdf); csv picks the CSV format.
 Outcome WriteOutput(Document& doc, const std::string& path,
                     Document::CsvFormat csv = Document::CsvFormat::Ours);
+// Writes the printed listing as a PDF on the paper.
+Outcome WritePdf(Document& doc, const std::string& path, const QPageSize& paper);
 
 // Prints the outcome's message text on stderr and returns the exit code for it.
 int Report(const Outcome& outcome);
 
 void RegisterFileCommands(CLI::App& app, Context& ctx);   // new, convert, info
 void RegisterRadioCommands(CLI::App& app, Context& ctx);  // read, program, simulate, ports
+void RegisterPrintCommand(CLI::App& app, Context& ctx);   // print
 void RegisterGridCommand(CLI::App& app, Context& ctx);    // grid
 
 }  // namespace qw::cli

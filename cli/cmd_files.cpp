@@ -110,12 +110,13 @@ void RegisterFileCommands(CLI::App& app, Context& ctx) {
   create->add_option("--series", opts->series, "mv510, mv710 or 0 (default mv710)")
       ->check(kSeriesNames);
   create->add_option("--destination", opts->destination, "load the destination image NAME");
-  create->add_option("-o", opts->output, "output file (.dat, .hex, .json or .txt)")->required();
+  create->add_option("-o", opts->output, "output file (.dat, .hex, .json, .txt or .pdf)")
+      ->required();
   create->callback([opts, &ctx] { ctx.exitCode = RunNew(*opts); });
 
   CLI::App* convert = app.add_subcommand("convert", "Convert a data set between file kinds");
   convert->add_option("IN", opts->input, "input file (.dat, .hex, .json or .csv)")->required();
-  convert->add_option("-o", opts->output, "output file (.dat, .hex, .json, .csv or .txt)")
+  convert->add_option("-o", opts->output, "output file (.dat, .hex, .json, .csv, .txt or .pdf)")
       ->required();
   convert->add_option("--csv", opts->csv, "CSV format to write: ours (default) or common")
       ->check(CLI::IsMember({"ours", "common"}, CLI::ignore_case));

@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
   qw::cli::Context ctx;
   qw::cli::RegisterFileCommands(app, ctx);
   qw::cli::RegisterRadioCommands(app, ctx);
+  qw::cli::RegisterPrintCommand(app, ctx);
   qw::cli::RegisterGridCommand(app, ctx);
   try {
     app.parse(argc, argv);

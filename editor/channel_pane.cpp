@@ -213,7 +213,17 @@ void ChannelPane::BuildFields() {
 void ChannelPane::Step(int delta) {
   const int next = index_ + delta;
   const int count = Marine() ? 240 : static_cast<int>(Data().FourthGroup.size());
-  if (next >= 0 && next < count && selectNode_) selectNode_(NavNode::ChannelOf(group_, next));
+  if (next < 0 || next >= count || !selectNode_) return;
+  // Showing the next channel switches the pane off and on, which sends the focus away; keep it
+  // on the same field so that the keys can be pressed again.
+  QWidget* focus = focusWidget();
+  selectNode_(NavNode::ChannelOf(group_, next));
+  if (!IsActive()) return;
+  if (focus && focus->isVisible() && focus->isEnabled()) {
+    focus->setFocus(Qt::OtherFocusReason);
+  } else {
+    enable_->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 }  // namespace qw

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace qw {
 
@@ -78,6 +80,15 @@ QString DialogPrompter::SaveFileName(QWidget* parent, const QString& folder,
                                      const QString& filter) {
   NormalCursorWhileAsking cursor;
   return QFileDialog::getSaveFileName(parent, {}, folder, filter);
+}
+
+bool DialogPrompter::ChoosePrinter(QWidget* parent, QPrinter& printer) {
+  NormalCursorWhileAsking cursor;
+  QPrintDialog dialog(&printer, parent);
+  dialog.setOptions(QAbstractPrintDialog::PrintPageRange |
+                    QAbstractPrintDialog::PrintCollateCopies |
+                    QAbstractPrintDialog::PrintShowPageSize);
+  return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace qw

@@ -10,6 +10,7 @@ class DialogPrompter final : public Prompter {
   PromptAnswer Ask(QWidget* parent, const Message& message, PromptButtons buttons) override;
   QString OpenFileName(QWidget* parent, const QString& folder, const QString& filter) override;
   QString SaveFileName(QWidget* parent, const QString& folder, const QString& filter) override;
+  bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
 };
 
 }  // namespace qw

@@ -28,6 +28,7 @@ GridPane::GridPane(Document& doc, const EditState& state,
   view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   view_->setWordWrap(false);
   view_->verticalHeader()->hide();
+  view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
   view_->horizontalHeader()->setHighlightSections(false);
   view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   view_->horizontalHeader()->setStretchLastSection(true);

@@ -115,11 +115,11 @@ void MainWindow::BuildMenus() {
   entry(file, "mnuFileExportCommon", "Export Channels (&Common Format)...",
         [this] { ExportChannels(true); });
   file->addSeparator();
-  // Printing arrives with the report windows.
   entry(
-      file, "mnuFilePrint", "&Print", [this] { PaneCheck(); }, QKeySequence(Qt::CTRL | Qt::Key_P))
-      ->setEnabled(false);
-  entry(file, "mnuFilePrintToFile", "P&rint to File", [] {})->setEnabled(false);
+      file, "mnuFilePrint", "&Print", [this] { FilePrint(); }, QKeySequence(Qt::CTRL | Qt::Key_P));
+  entry(file, "mnuFilePrintPreview", "Print Pre&view", [this] { FilePrintPreview(); });
+  entry(file, "mnuFileExportPdf", "Export P&DF...", [this] { FileExportPdf(); });
+  entry(file, "mnuFilePrintToFile", "P&rint to File", [this] { FilePrintToFile(); });
   file->addSeparator();
   entry(file, "mnuFileExit", "E&xit", [this] { close(); });
 
@@ -177,7 +177,7 @@ void MainWindow::BuildToolbar() {
     if (PaneCheck()) FileSave(true);
   });
   button("SaveAsDefault", "Save As Default", "save_default", [] {})->setEnabled(false);
-  button("Print", "Print", "print", [this] { PaneCheck(); })->setEnabled(false);
+  button("Print", "Print", "print", [this] { FilePrint(); });
   bar->addSeparator();
   button("Program", "Program to Radio", "program", [this] { TransferProgram(); });
   button("Program2", "Program to Radio", "program", [this] {

@@ -71,6 +71,11 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   void Undo();
   void Redo();
   UndoRecorder* UndoHistory() const { return undo_; }
+  // The printed listing and the text report (main_window_print.cpp).
+  void FilePrint();
+  void FilePrintPreview();
+  void FileExportPdf();
+  void FilePrintToFile();
   void ShowHelpContents();
   void ShowAbout();
 

@@ -6,6 +6,7 @@
 
 #include "model/outcome.h"
 
+class QPrinter;
 class QWidget;
 
 namespace qw {
@@ -23,6 +24,9 @@ class Prompter {
   virtual QString OpenFileName(QWidget* parent, const QString& folder, const QString& filter) = 0;
   // A save dialog with an empty name field that confirms replacing an existing file.
   virtual QString SaveFileName(QWidget* parent, const QString& folder, const QString& filter) = 0;
+  // The system print dialog for the printer, without printing to a file and without a choice of
+  // printing a selection. False when the user cancels.
+  virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer) = 0;
 
   void Show(QWidget* parent, const Message& message) { Ask(parent, message, PromptButtons::Ok); }
 };

@@ -1,6 +1,7 @@
 // A Prompter that answers from a script and records what it was asked. For tests and benchmarks.
 #pragma once
 
+#include <QPrinter>
 #include <deque>
 #include <vector>
 
@@ -21,6 +22,9 @@ class ScriptedPrompter final : public Prompter {
   std::deque<QString> fileNames;
   std::vector<Asked> asked;
   std::vector<QString> fileFolders;  // the folder each file chooser opened in
+  // PDF files the print dialog sends its jobs to, in order; with none left it is cancelled.
+  std::deque<QString> printerFiles;
+  int printDialogs = 0;
 
   PromptAnswer Ask(QWidget*, const Message& message, PromptButtons buttons) override {
     asked.push_back({message, buttons});
@@ -36,6 +40,14 @@ class ScriptedPrompter final : public Prompter {
   }
   QString SaveFileName(QWidget*, const QString& folder, const QString&) override {
     return NextName(folder);
+  }
+  bool ChoosePrinter(QWidget*, QPrinter& printer) override {
+    ++printDialogs;
+    if (printerFiles.empty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printerFiles.front());
+    printerFiles.pop_front();
+    return true;
   }
 
   // Texts of every message asked so far.

@@ -11,6 +11,7 @@
 #include "files/data_edit.h"
 #include "model/outcome.h"
 #include "model/radio_data.h"
+#include "report/print_layout.h"
 
 namespace qw {
 
@@ -83,6 +84,8 @@ class Document {
   std::string TextReport();
   // Writes the text image followed by CR LF.
   Outcome SaveTextFile(const std::string& path, const std::string& textImage);
+  // The six pages of the printed listing (may snap off-raster fourth-group frequencies too).
+  std::vector<PrintPage> PrintPages();
 
   // Clone procedures against a radio on the port. Progress and cancel through control.
   Outcome ReadFromRadio(SerialPort& port, const TransferControl& control);

@@ -2,12 +2,17 @@
 #include "files/atomic_file.h"
 #include "files/document.h"
 #include "files/file_path.h"
+#include "report/print_layout.h"
 #include "report/text_report.h"
 
 namespace qw {
 
 std::string Document::TextReport() {
   return BuildTextReport(data_);
+}
+
+std::vector<PrintPage> Document::PrintPages() {
+  return BuildPrintPages(data_);
 }
 
 Outcome Document::SaveTextFile(const std::string& path, const std::string& textImage) {

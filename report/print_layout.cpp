@@ -1,5 +1,6 @@
 #include "report/print_layout.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "model/series_traits.h"
@@ -61,6 +62,20 @@ std::vector<int> ColumnPositions(std::string_view widths, std::initializer_list<
     ++index;
   }
   return positions;
+}
+
+std::vector<std::vector<std::size_t>> SheetsOfPage(const PrintPage& page,
+                                                   std::size_t linesPerSheet) {
+  const std::size_t repeated = std::min(page.repeatedLines, page.lines.size());
+  std::vector<std::vector<std::size_t>> sheets(1);
+  for (std::size_t i = 0; i < page.lines.size(); ++i) {
+    if (i > repeated && sheets.back().size() >= linesPerSheet) {
+      sheets.emplace_back();
+      for (std::size_t r = 0; r < repeated; ++r) sheets.back().push_back(r);
+    }
+    sheets.back().push_back(i);
+  }
+  return sheets;
 }
 
 std::vector<PrintPage> BuildPrintPages(RadioData& data) {

@@ -35,6 +35,12 @@ struct PrintPage {
 // the stored value (see FreqText4), as printing the page always did.
 std::vector<PrintPage> BuildPrintPages(RadioData& data);
 
+// How a page falls onto sheets that hold linesPerSheet lines each: every sheet as the indexes of
+// the lines it prints, in order. A sheet that continues the page starts with the page's repeated
+// lines and always gets at least one line beyond them, however small the sheet.
+std::vector<std::vector<std::size_t>> SheetsOfPage(const PrintPage& page,
+                                                   std::size_t linesPerSheet);
+
 // Column positions from a list of widths ("0, 12, 17"): each column sits at the sum of the widths
 // up to and including its own; the widths at the skipped list positions are left out.
 std::vector<int> ColumnPositions(std::string_view widths,

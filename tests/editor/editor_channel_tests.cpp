@@ -202,6 +202,9 @@ class ChannelTests : public QObject {
     QCOMPARE(f.window->CurrentNode(), NavNode::ChannelOf(kGroupFourth, 2));
     QCOMPARE(f.Data().FourthGroup[1].CHDisplayL, std::string("21"));
     QCOMPARE(counter.edits.size(), std::size_t{2});
+    // The focus stays in the pane, so the keys step on again.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(f.window->CurrentNode(), NavNode::ChannelOf(kGroupFourth, 3));
     f.doc->RemoveObserver(&counter);
   }
 

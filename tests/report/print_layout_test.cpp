@@ -179,5 +179,20 @@ TEST(PrintLayout, ThirdVariantHasNamesButNoTones) {
   }
 }
 
+// A continuation sheet repeats the page's leading lines and always makes progress.
+TEST(PrintLayout, LongPagesContinueOnSheetsThatRepeatTheirHeader) {
+  PrintPage page;
+  page.lines.resize(12);
+  page.repeatedLines = 2;
+  using Sheets = std::vector<std::vector<std::size_t>>;
+  EXPECT_EQ(SheetsOfPage(page, 5),
+            (Sheets{{0, 1, 2, 3, 4}, {0, 1, 5, 6, 7}, {0, 1, 8, 9, 10}, {0, 1, 11}}));
+  EXPECT_EQ(SheetsOfPage(page, 12).size(), 1u);
+  // Paper too small even for the repeated lines: one row per sheet, never an endless loop.
+  EXPECT_EQ(SheetsOfPage(page, 0).size(), 10u);
+  EXPECT_EQ(SheetsOfPage(page, 0)[1], (std::vector<std::size_t>{0, 1, 3}));
+  EXPECT_EQ(SheetsOfPage(PrintPage{}, 5), Sheets{{}});
+}
+
 }  // namespace
 }  // namespace qw

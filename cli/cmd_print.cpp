@@ -1,0 +1,105 @@
+// The print command: the printed listing as a PDF, the pages File > Print sends to a printer.
+#include <QGuiApplication>
+#include <QPageSize>
+#include <cctype>
+#include <iostream>
+#include <memory>
+
+#include "cli/cli_common.h"
+#include "files/atomic_file.h"
+#include "files/file_path.h"
+#include "model/series_traits.h"
+#include "report/qt_print_painter.h"
+
+namespace qw::cli {
+namespace {
+
+struct PrintOptions {
+  std::string input;
+  std::string output;
+  std::string series;
+  std::string destination;
+  std::string paper = "a4";
+};
+
+// Text needs the font database, which needs an application object; the CLI shows no windows, so
+// the offscreen platform serves everywhere, with or without a display. Qt's own notes about the
+// desktop session ("XDG_RUNTIME_DIR not set") are kept off stderr, which carries only the
+// command's messages.
+class PaintingApplication {
+ public:
+  PaintingApplication() {
+    if (QGuiApplication::instance() != nullptr) return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    previous_ = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+          if (type == QtFatalMsg) std::cerr << text.toStdString() << "\n";
+          (void)context;
+        });
+    app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+  }
+  ~PaintingApplication() {
+    app_.reset();
+    if (previous_ != nullptr) qInstallMessageHandler(previous_);
+  }
+  PaintingApplication(const PaintingApplication&) = delete;
+  PaintingApplication& operator=(const PaintingApplication&) = delete;
+
+ private:
+  int argc_ = 1;
+  char name_[16] = "quaywright-cli";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<QGuiApplication> app_;
+  QtMessageHandler previous_ = nullptr;
+};
+
+int RunPrint(const PrintOptions& o) {
+  std::string ext = std::filesystem::path(o.output).extension().string();
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (ext != ".pdf") {
+    std::cerr << "print writes a PDF: the output name must end in .pdf\n";
+    return kExitUsage;
+  }
+  int16_t series = kSeriesMV710;
+  if (!o.series.empty()) {
+    series = ParseSeries(o.series).value_or(kSeriesMV710);
+  } else if (auto fromFile = SeriesOfFile(o.input)) {
+    series = *fromFile;
+  }
+  Document doc(ProgramFolder());
+  Outcome started = StartDocument(doc, series, o.destination);
+  if (!started.ok()) return Report(started);
+  Outcome loaded = LoadInput(doc, o.input);
+  if (!loaded.ok()) return Report(loaded);
+  const QPageSize paper(o.paper == "letter" ? QPageSize::Letter : QPageSize::A4);
+  return Report(WritePdf(doc, o.output, paper));
+}
+
+}  // namespace
+
+Outcome WritePdf(Document& doc, const std::string& path, const QPageSize& paper) {
+  PaintingApplication app;
+  const QString title =
+      QString::fromLatin1(Traits(doc.Series()).modelName) + QStringLiteral(" Quaywright");
+  const QByteArray pdf = PrintPagesToPdf(doc.PrintPages(), paper, title);
+  if (pdf.isEmpty() ||
+      !WriteFileAtomically(PathFromUtf8(path), std::string_view(pdf.constData(), pdf.size()))) {
+    return Outcome::Failed(Message{"FileSave Error!!", kProgramTitle, MessageIcon::Exclamation});
+  }
+  return Outcome::Ok();
+}
+
+void RegisterPrintCommand(CLI::App& app, Context& ctx) {
+  auto opts = std::make_shared<PrintOptions>();
+  CLI::App* print = app.add_subcommand("print", "Write the printed listing as a PDF");
+  print->add_option("IN", opts->input, "input file (.dat, .hex or .json)")->required();
+  print->add_option("-o", opts->output, "output file (.pdf)")->required();
+  print->add_option("--series", opts->series, "series (default: taken from the input file)")
+      ->check(CLI::IsMember({"mv510", "mv710", "0", "1", "2"}, CLI::ignore_case));
+  print->add_option("--destination", opts->destination, "load the destination image NAME first");
+  print->add_option("--paper", opts->paper, "a4 (default) or letter")
+      ->check(CLI::IsMember({"a4", "letter"}, CLI::ignore_case));
+  print->callback([opts, &ctx] { ctx.exitCode = RunPrint(*opts); });
+}
+
+}  // namespace qw::cli

@@ -1,0 +1,101 @@
+#include "editor/print_commands.h"
+
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "editor/prompter.h"
+#include "files/atomic_file.h"
+#include "files/document.h"
+#include "files/file_path.h"
+#include "model/series_traits.h"
+#include "report/qt_print_painter.h"
+
+namespace qw {
+
+namespace {
+
+class WaitCursor {
+ public:
+  WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { Release(); }
+  void Release() {
+    if (active_) QGuiApplication::restoreOverrideCursor();
+    active_ = false;
+  }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  bool active_ = true;
+};
+
+QString ListingTitle(const Document& doc) {
+  return QString::fromLatin1(Traits(doc.Series()).modelName) + QStringLiteral(" Quaywright");
+}
+
+// Failures after the print dialog: the printer refused the job or a sheet.
+Message PrintError() {
+  return Message{"Print Error!!", "Print", MessageIcon::Exclamation};
+}
+
+bool Paint(QPrinter& printer, const std::vector<PrintPage>& pages) {
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  const bool painted = PaintPrintPages(painter, printer, pages);
+  return painter.end() && painted && printer.printerState() != QPrinter::Error;
+}
+
+}  // namespace
+
+bool PrintListing(QWidget* parent, Document& doc, Prompter& prompter) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(ListingTitle(doc));
+  if (!prompter.ChoosePrinter(parent, printer)) return false;
+  WaitCursor wait;
+  if (Paint(printer, doc.PrintPages())) return true;
+  wait.Release();
+  prompter.Show(parent, PrintError());
+  return false;
+}
+
+void PreviewListing(QWidget* parent, Document& doc) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(ListingTitle(doc));
+  printer.setPageSize(PaperForLocale(QLocale()));
+  const std::vector<PrintPage> pages = doc.PrintPages();
+  QPrintPreviewDialog dialog(&printer, parent);
+  dialog.setObjectName("frmPreview");
+  dialog.setWindowTitle("Print Preview");
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                   [&pages](QPrinter* target) { Paint(*target, pages); });
+  dialog.exec();
+}
+
+bool ExportListingPdf(QWidget* parent, Document& doc, Prompter& prompter, const QString& folder) {
+  QString path = prompter.SaveFileName(parent, folder, "PDF files (*.pdf)");
+  if (path.isEmpty()) {
+    doc.OperationCancelled = true;
+    return false;
+  }
+  if (!path.endsWith(".pdf", Qt::CaseInsensitive)) path += ".pdf";
+  WaitCursor wait;
+  const QByteArray pdf =
+      PrintPagesToPdf(doc.PrintPages(), PaperForLocale(QLocale()), ListingTitle(doc));
+  FileError error;
+  if (!pdf.isEmpty() &&
+      WriteFileAtomically(PathFromUtf8(path.toStdString()),
+                          std::string_view(pdf.constData(), pdf.size()), &error)) {
+    return true;
+  }
+  wait.Release();
+  const std::string text = error.Description.empty() ? "FileSave Error!!" : error.Description;
+  prompter.Show(parent,
+                Message{text, std::string(Traits(doc.Series()).modelName) + " " + kProgramTitle,
+                        MessageIcon::Exclamation});
+  return false;
+}
+
+}  // namespace qw

@@ -1,0 +1,130 @@
+// The report windows: "Print to File" with its Save As, printing through the print dialog, the
+// PDF export, and the main window's entries for them.
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include "editor/print_commands.h"
+#include "editor/report_window.h"
+#include "editor_fixture.h"
+#include "report/text_report.h"
+
+using namespace qw;
+
+namespace {
+
+QByteArray Bytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Page objects of a PDF ("/Type /Page", not the page tree's "/Type /Pages").
+int PdfPages(const QByteArray& pdf) {
+  return static_cast<int>(pdf.count("/Type /Page") - pdf.count("/Type /Pages"));
+}
+
+}  // namespace
+
+class ReportTests : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir dir_;
+  QString Path(const QString& name) const { return dir_.filePath(name); }
+  const std::string kTitle510 = "MV510 PC Program for MV510/MV710 Series";
+
+ private slots:
+  void PrintToFileShowsTheTextAndSavesIt() {
+    Document doc;
+    doc.NewDataSet(kSeriesMV510);
+    doc.Data().FourthGroup[0].Rxfreq = 156.0137;  // off both rasters
+    ScriptedPrompter prompter;
+    ReportWindow window(doc, prompter, dir_.path());
+    QSignalSpy built(&window, &ReportWindow::TextBuilt);
+    window.show();
+    auto* text = window.findChild<QPlainTextEdit*>("txtPrn");
+    QCOMPARE(window.windowTitle(), QString("Print to File"));
+    QCOMPARE(window.size(), QSize(558, 409));
+    QCOMPARE(text->toPlainText(), QString("Now, making text image. Please wait..."));
+    const QFontMetrics metrics(text->font());
+    QCOMPARE(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("WWWW"));
+
+    QVERIFY(built.wait(2000));
+    QVERIFY(text->toPlainText().startsWith("\n\n##### Available CH Group Setup #####\n"));
+    QCOMPARE(doc.Data().FourthGroup[0].Rxfreq, 156.01);  // the report snaps as printing does
+
+    auto* ok = window.findChild<QPushButton*>("cmdOK");
+    window.resize(800, 600);
+    QTRY_VERIFY(ok->geometry().top() > text->geometry().bottom() && text->height() > 409);
+
+    // Cancelled, then saved byte for byte, then refused by the file system.
+    QVERIFY(!window.SaveAs());
+    QVERIFY(doc.OperationCancelled && prompter.asked.empty());
+    prompter.fileNames = {Path("report.txt"), Path("no/such/folder/report.txt")};
+    QVERIFY(window.SaveAs());
+    QCOMPARE(Bytes(Path("report.txt")).toStdString(), TextFileContent(window.Text()));
+    QVERIFY(Bytes(Path("report.txt")).startsWith("\r\n\r\n#####"));
+    QVERIFY(!window.SaveAs());
+    QVERIFY(doc.OperationFailed && doc.OperationCancelled);
+    QCOMPARE(prompter.asked.size(), std::size_t{1});
+    QCOMPARE(prompter.asked[0].message.Title, kTitle510);
+    QCOMPARE(prompter.asked[0].message.Icon, MessageIcon::Exclamation);
+  }
+
+  void PrintAndExportWriteTheSixPages() {
+    Document doc;
+    doc.NewDataSet(kSeriesMV510);
+    doc.Data().FourthGroup[0].Rxfreq = 156.0137;
+    ScriptedPrompter prompter;
+    QVERIFY(!PrintListing(nullptr, doc, prompter));  // dialog cancelled: quietly, nothing snapped
+    QVERIFY(prompter.printDialogs == 1 && prompter.asked.empty());
+    QCOMPARE(doc.Data().FourthGroup[0].Rxfreq, 156.0137);
+
+    prompter.printerFiles = {Path("printed.pdf"), Path("no/such/folder/printed.pdf")};
+    QVERIFY(PrintListing(nullptr, doc, prompter));
+    QCOMPARE(PdfPages(Bytes(Path("printed.pdf"))), 6);
+    QCOMPARE(doc.Data().FourthGroup[0].Rxfreq, 156.01);
+    QVERIFY(!PrintListing(nullptr, doc, prompter));  // the printer refuses the job
+    QCOMPARE(prompter.Texts(), std::vector<std::string>{"Print Error!!"});
+
+    prompter.asked.clear();
+    QVERIFY(!ExportListingPdf(nullptr, doc, prompter, dir_.path()));
+    QVERIFY(doc.OperationCancelled);
+    QCOMPARE(prompter.fileFolders.back(), dir_.path());
+    prompter.fileNames = {Path("listing"), Path("no/such/folder/x.pdf")};
+    QVERIFY(ExportListingPdf(nullptr, doc, prompter, dir_.path()));  // ".pdf" added
+    QCOMPARE(PdfPages(Bytes(Path("listing.pdf"))), 6);
+    QVERIFY(!ExportListingPdf(nullptr, doc, prompter, dir_.path()));
+    QCOMPARE(prompter.asked.size(), std::size_t{1});
+    QCOMPARE(prompter.asked[0].message.Title, kTitle510);
+  }
+
+  // Print to File opens the window modally; Print (Ctrl+P, the toolbar) prints.
+  void MainWindowEntriesRunTheCommands() {
+    test::EditorFixture f;
+    MainWindow& window = f.Open();
+    QPointer<QWidget> opened;
+    bool clickedOk = false;
+    QTimer::singleShot(0, [&] {
+      opened = window.findChild<QDialog*>("frmPrn");
+      QVERIFY(opened && opened->isModal());
+      QTRY_VERIFY(!opened->findChild<QPlainTextEdit*>("txtPrn")->toPlainText().startsWith("Now"));
+      opened->findChild<QPushButton*>("cmdOK")->click();
+      clickedOk = true;
+    });
+    f.Menu("mnuFilePrintToFile")->trigger();
+    QVERIFY(clickedOk && opened.isNull());
+
+    f.prompter.printerFiles = {Path("menu.pdf")};
+    QCOMPARE(f.Menu("mnuFilePrint")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    f.Menu("mnuFilePrint")->trigger();
+    QCOMPARE(PdfPages(Bytes(Path("menu.pdf"))), 6);
+    QVERIFY(f.Menu("tbrPrint")->isEnabled());
+    f.Menu("tbrPrint")->trigger();
+    QCOMPARE(f.prompter.printDialogs, 2);
+  }
+};
+
+QTEST_MAIN(ReportTests)
+#include "editor_report_tests.moc"
