@@ -7,7 +7,9 @@
 
 #include "files/atomic_file.h"
 #include "files/bounded_read.h"
+#include "files/document_messages.h"
 #include "files/json_data.h"
+#include "files/odd_values.h"
 #include "files/profile_file.h"
 #include "files/program_folder.h"
 
@@ -96,14 +98,21 @@ Outcome StartDocument(Document& doc, int16_t series, const std::string& destinat
   return Outcome::Ok();
 }
 
-Outcome LoadInput(Document& doc, const std::string& path) {
-  std::string ext = Extension(path);
+namespace {
+
+Outcome LoadByKind(Document& doc, const std::string& path, const std::string& ext) {
   if (ext == ".dat") return doc.OpenDataFile(path);
   if (ext == ".hex") return doc.LoadRawImage(path);
   if (ext == ".json") {
     std::string text;
-    if (ReadFileBounded(path, 64 << 20, text) != ReadStatus::Ok) {
-      return Outcome::Failed(FileMessage("FileRead Error!!"));
+    FileError why;
+    switch (ReadFileBounded(path, 64 << 20, text, &why)) {
+      case ReadStatus::Ok:
+        break;
+      case ReadStatus::TooLarge:
+        return Outcome::Failed(FileMessage(path + ": too large for a data set"));
+      case ReadStatus::Failed:
+        return Outcome::Failed(FileReadErrorMessage(path, why));
     }
     std::string error;
     if (!JsonToData(text, doc.Data(), error)) {
@@ -119,6 +128,21 @@ Outcome LoadInput(Document& doc, const std::string& path) {
   }
   return Outcome::Failed(FileMessage(
       path + ": unknown kind of file (use .dat, .hex, .json or .csv)", MessageIcon::Stop));
+}
+
+}  // namespace
+
+Outcome LoadInput(Document& doc, const std::string& path) {
+  const std::string ext = Extension(path);
+  Outcome loaded = LoadByKind(doc, path, ext);
+  // A file written by hand or by another tool may hold values the radio cannot store: they are
+  // taken, and the user is told what the radio will keep. A raw image holds only such values.
+  if (loaded.ok() && ext != ".hex") {
+    for (const std::string& line : OddValueLines(FindOddValues(doc.Data()))) {
+      std::cerr << "warning: " << path << ": " << line << "\n";
+    }
+  }
+  return loaded;
 }
 
 bool IsOutputKind(const std::string& path) {
@@ -139,8 +163,9 @@ Outcome WriteOutput(Document& doc, const std::string& path, Document::CsvFormat 
   if (ext == ".txt") return doc.SaveTextFile(path, doc.TextReport());
   if (ext == ".pdf") return WritePdf(doc, path, QPageSize(QPageSize::A4));
   if (ext == ".json") {
-    if (!WriteFileAtomically(path, DataToJson(doc.Data()))) {
-      return Outcome::Failed(FileMessage("FileSave Error!!"));
+    FileError why;
+    if (!WriteFileAtomically(path, DataToJson(doc.Data()), &why)) {
+      return Outcome::Failed(FileSaveErrorMessage(path, why));
     }
     return Outcome::Ok();
   }

@@ -37,7 +37,7 @@ struct RadioOptions {
 // no global flag: the first one cancels like the dialog's Cancel, a second one ends at once.
 class InterruptWatcher {
  public:
-  explicit InterruptWatcher(std::atomic<bool>& cancel) {
+  explicit InterruptWatcher(CancelFlag& cancel) {
     sigset_t set = Signals();
     pthread_sigmask(SIG_BLOCK, &set, &old_);
     thread_ = std::thread([this, &cancel] {
@@ -112,7 +112,7 @@ Outcome Transfer(Document& doc, const RadioOptions& o, bool read) {
     trace = std::make_unique<FileTraceSink>(o.trace);
     if (!trace->Ok()) std::cerr << "Cannot write the trace file " << o.trace << "\n";
   }
-  std::atomic<bool> cancel{false};
+  CancelFlag cancel;
   TransferControl control;
   control.Progress = ProgressBar();
   control.Cancel = &cancel;

@@ -101,7 +101,8 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   QAction* Action(const QString& name, const QString& caption);
 
   // Navigation and panes (main_window_nav.cpp).
-  void Reset(bool rebuildDestinationMenu);
+  // newDataSet false: the data set has already been replaced (a destination switch).
+  void Reset(bool rebuildDestinationMenu, bool newDataSet = true);
   void RebuildTree();
   void OnNodeSelected(QTreeWidgetItem* item);
   void OnNodeClicked(QTreeWidgetItem* item);
@@ -121,7 +122,8 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   // Commands (main_window_commands.cpp).
   void StartNew();
   void BuildDestinationMenu();
-  bool SelectDestination(int entry);
+  // One warning listing the values of the data set the radio cannot store.
+  void WarnOfOddValues();
   void OpenTransferDialog(TransferDialog::Mode mode);
   void AfterTransfer(bool readDone);
   void ShowOutcomeMessage(const struct Outcome& outcome);

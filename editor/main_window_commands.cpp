@@ -17,6 +17,7 @@
 #include "editor/undo_recorder.h"
 #include "files/config.h"
 #include "files/document.h"
+#include "files/odd_values.h"
 
 namespace qw {
 
@@ -45,6 +46,14 @@ void MainWindow::After(int ms, std::function<void()> next) {
 
 void MainWindow::ShowOutcomeMessage(const Outcome& outcome) {
   if (outcome.message) prompter_.Show(this, *outcome.message);
+}
+
+void MainWindow::WarnOfOddValues() {
+  const std::vector<std::string> lines = OddValueLines(FindOddValues(doc_.Data()));
+  if (lines.empty()) return;
+  std::string text = "The file holds values the radio cannot store:";
+  for (const std::string& line : lines) text += "\n" + line;
+  prompter_.Show(this, ProgramMessage(text.c_str(), MessageIcon::Exclamation));
 }
 
 QString MainWindow::FileFolder() const {
@@ -93,6 +102,7 @@ void MainWindow::FileOpen() {
     state_.ResetBusy = false;
     ShowOutcomeMessage(outcome);
     if (!outcome.ok()) return;
+    WarnOfOddValues();
     doc_.CurrentFileName = path.toStdString();
     doc_.OperationCancelled = false;
     UpdateCaption();
@@ -107,10 +117,15 @@ void MainWindow::FileOpen() {
 
 bool MainWindow::FileSave(bool useCurrentName) {
   QString path;
-  if (useCurrentName && !doc_.CurrentFileName.empty()) {
-    path = QString::fromStdString(doc_.CurrentFileName);
+  // After a raw image was loaded the current name is the image's: saving data-file text over it
+  // would destroy it, so Save asks for a name then.
+  const QString current = QString::fromStdString(doc_.CurrentFileName);
+  if (useCurrentName && !current.isEmpty() && !current.endsWith(".hex", Qt::CaseInsensitive)) {
+    path = current;
   } else {
     path = prompter_.SaveFileName(this, FileFolder(), kDataFilter);
+    // A name typed without an extension gets the filter's, so the file shows in the next list.
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += ".dat";
   }
   doc_.OperationCancelled = true;
   if (path.isEmpty()) return false;
@@ -175,25 +190,6 @@ void MainWindow::BuildDestinationMenu() {
   }
 }
 
-bool MainWindow::SelectDestination(int k) {
-  QAction* before = nullptr;
-  for (QAction* entry : destinations_) {
-    if (entry->isChecked()) before = entry;
-    entry->setChecked(false);
-  }
-  const std::string name = destinations_[k]->text().toStdString();
-  if (!doc_.LoadDestination(name)) {
-    prompter_.Show(this, ProgramMessage("IniFileRead Error!!", MessageIcon::Exclamation));
-    if (before) before->setChecked(true);
-    return false;
-  }
-  destinations_[k]->setChecked(true);
-  SaveDestinationSetting(store_, series_, name);
-  RebuildTree();
-  RefreshPanes();
-  return true;
-}
-
 void MainWindow::ChooseDestination(int k) {
   // Qt has already toggled the entry; what counts is whether it carried the mark before.
   const bool wasChecked = !destinations_[k]->isChecked();
@@ -208,8 +204,18 @@ void MainWindow::ChooseDestination(int k) {
   SelectNode(kGeneralNode);
   After(options_.timings.pauseMs, [this, k, busy] {
     UndoRecorder::StepGroup group(*undo_, "Destination " + destinations_[k]->text());
-    Reset(false);
-    SelectDestination(k);
+    const std::string name = destinations_[k]->text().toStdString();
+    const Outcome switched = doc_.SwitchDestination(name);
+    if (!switched.ok()) {
+      ShowOutcomeMessage(switched);
+      return;
+    }
+    Reset(false, /*newDataSet=*/false);
+    for (QAction* entry : destinations_) entry->setChecked(false);
+    destinations_[k]->setChecked(true);
+    SaveDestinationSetting(store_, series_, name);
+    RebuildTree();
+    RefreshPanes();
     doc_.DataChanged = false;
   });
 }

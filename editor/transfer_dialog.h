@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "editor/editor_options.h"
+#include "link/cancel_flag.h"
 #include "model/outcome.h"
 
 class QLabel;
@@ -72,7 +73,7 @@ class TransferDialog final : public QDialog {
   QPushButton* cancel_ = nullptr;
   QPushButton* help_ = nullptr;
 
-  std::atomic<bool> cancelFlag_{false};
+  CancelFlag cancelFlag_;
   QThread* worker_ = nullptr;
   bool running_ = false;
   bool transferDone_ = false;

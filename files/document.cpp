@@ -53,7 +53,7 @@ Outcome Document::LoadRawImage(const std::string& path) {
       OperationFailed = true;
       OperationCancelled = true;
       WriteErrorLog("frmMain.ReadHexFileAs", error.LogText());
-      return Outcome::Failed(FileReadErrorMessage());
+      return Outcome::Failed(FileReadErrorMessage(path, error));
   }
   OperationFailed = false;
   DecodeImage(next);
@@ -71,7 +71,7 @@ Outcome Document::SaveRawImage(const std::string& path) {
     OperationFailed = true;
     OperationCancelled = true;
     WriteErrorLog("frmMain.SaveHexFileAs", error.LogText());
-    return Outcome::Failed(FileSaveErrorMessage());
+    return Outcome::Failed(FileSaveErrorMessage(path, error));
   }
   OperationFailed = false;
   return Outcome::Ok();

@@ -79,6 +79,9 @@ class Document {
   std::vector<std::string> DestinationNames() const;
   // Loads NAME_XXXX.ini over the image and decodes it; false (quietly) when it cannot.
   bool LoadDestination(const std::string& name);
+  // A new default data set with the destination NAME loaded over it, as a destination switch
+  // does. When the destination cannot be loaded ("IniFileRead Error!!") nothing changes.
+  Outcome SwitchDestination(const std::string& name);
 
   // The text report (may snap off-raster fourth-group frequencies in the data set).
   std::string TextReport();

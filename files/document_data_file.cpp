@@ -18,12 +18,16 @@ Outcome Document::OpenDataFile(const std::string& path) {
   // Cancelled until the command completes, so an abnormal end leaves it set.
   OperationCancelled = true;
   OperationFailed = false;
-  // One read serves the model check and the parse. A file that cannot be read has no model
-  // type, so the model check refuses it.
+  // One read serves the model check and the parse. A file that cannot be read is reported as
+  // such, not as a file of another model.
   std::string bytes;
   FileError error;
   ReadStatus status = ReadFileBounded(PathFromUtf8(path), kMaxTextFileBytes, bytes, &error);
-  if (status == ReadStatus::Failed) bytes.clear();
+  if (status == ReadStatus::Failed) {
+    OperationFailed = true;
+    WriteErrorLog("frmMain.FileRead2", error.LogText());
+    return Outcome::Failed(FileReadErrorMessage(path, error));
+  }
   Outcome model = CheckFileModelText(bytes, data_.ModelSeries);
   if (!model.ok()) {
     OperationFailed = true;
@@ -36,7 +40,7 @@ Outcome Document::OpenDataFile(const std::string& path) {
     error = FileError{EFBIG, std::generic_category().message(EFBIG)};
     OperationFailed = true;
     WriteErrorLog("frmMain.FileRead2", error.LogText());
-    return Outcome::Failed(FileReadErrorMessage());
+    return Outcome::Failed(FileReadErrorMessage(path, error));
   }
   RadioData next = data_;
   OverlayDataFile(*table, next);
@@ -53,7 +57,7 @@ Outcome Document::SaveDataFile(const std::string& path) {
   if (!WriteFileAtomically(PathFromUtf8(path), DataFileText(data_), &error)) {
     OperationFailed = true;
     WriteErrorLog("frmMain.SaveFileAs", error.LogText());
-    return Outcome::Failed(FileSaveErrorMessage());
+    return Outcome::Failed(FileSaveErrorMessage(path, error));
   }
   CurrentFileName = path;
   OperationCancelled = false;

@@ -1,6 +1,8 @@
 // Document: the destination images that come with the program.
 #include "files/document.h"
+#include "files/document_messages.h"
 #include "files/image_file.h"
+#include "model/channel_plans.h"
 #include "model/image_codec.h"
 
 namespace qw {
@@ -36,6 +38,18 @@ bool Document::LoadDestination(const std::string& name) {
   DecodeImage(next);
   Take(std::move(next), "Destination " + name);
   return true;
+}
+
+Outcome Document::SwitchDestination(const std::string& name) {
+  // Built aside: a destination that cannot be loaded leaves the user's data as it was.
+  RadioData kept = std::move(data_);
+  BuildNewDataSet(data_, kept.ModelSeries);
+  if (!LoadDestination(name)) {
+    data_ = std::move(kept);
+    return Outcome::Failed(IniFileReadErrorMessage());
+  }
+  CurrentFileName.clear();
+  return Outcome::Ok();
 }
 
 }  // namespace qw

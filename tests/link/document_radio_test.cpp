@@ -52,7 +52,7 @@ class DocumentRadio : public ::testing::TestWithParam<int16_t> {
 
   fs::path folder;
   ManualClock clock;
-  std::atomic<bool> cancel{false};
+  CancelFlag cancel;
   TransferControl control{nullptr, &cancel, &clock, nullptr};
   std::unique_ptr<Document> doc;
   std::unique_ptr<SimulatedRadio> radio;
