@@ -11,6 +11,7 @@
 #include "files/json_data.h"
 #include "files/odd_values.h"
 #include "files/profile_file.h"
+#include "files/program_folder.h"
 
 namespace qw::cli {
 namespace {
@@ -86,10 +87,7 @@ std::optional<int16_t> SeriesOfFile(const std::string& path) {
 }
 
 std::filesystem::path ProgramFolder() {
-  std::error_code ec;
-  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (!ec) return exe.parent_path();
-  return std::filesystem::current_path(ec);
+  return FindProgramFiles(nullptr).folder;
 }
 
 Outcome StartDocument(Document& doc, int16_t series, const std::string& destination) {

@@ -29,7 +29,8 @@ std::optional<int16_t> ParseSeries(const std::string& text);
 // The series a file belongs to: a data file's MAIN/MODELTYPE, a raw image's length and model
 // number, a JSON file's ModelSeries. nullopt when it cannot be told.
 std::optional<int16_t> SeriesOfFile(const std::string& path);
-// The folder the executables (and the destination images) are in.
+// The folder the destination images are in: the executable's own in a build folder,
+// share/quaywright of the prefix when installed.
 std::filesystem::path ProgramFolder();
 
 // The starting state of every command that loads or builds a data set: a new default data set

@@ -2,11 +2,13 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "build_info.h"
 #include "cli/cli_common.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"Quaywright: read, convert and program MV510/MV710 radio data"};
   app.name("quaywright-cli");
+  app.set_version_flag("--version", std::string("quaywright-cli ") + QW_PROJECT_VERSION);
   app.require_subcommand(1);
   qw::cli::Context ctx;
   qw::cli::RegisterFileCommands(app, ctx);

@@ -13,6 +13,7 @@
 #include <QToolBar>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "editor/atis_pane.h"
 #include "editor/busy.h"
@@ -275,6 +276,12 @@ void MainWindow::StartUp() {
 
   Reset(true);
   doc_.DataChanged = false;
+  // The tree shows its longest label ("Available CH Group Setup", "CH01A[Enable]") in full;
+  // the window does not shrink below the size its panes are laid out for.
+  const int treePixels = std::max(splitterPixels, tree_->WidthForLongestLabel());
+  resize(std::max(kInitialWidth, treePixels + kInitialWidth - splitterPixels), kInitialHeight);
+  splitter_->setSizes({treePixels, width() - treePixels});
+  setMinimumSize(width(), kInitialHeight);
   const QString logo = QString::fromStdString((options_.programFolder / "logo.svg").string());
   if (QFileInfo::exists(logo)) logo_->Load(logo);
   logo_->show();

@@ -1,6 +1,7 @@
 // The whole-document commands of the main window: new, open, save, series and destination,
 // transfers, the debug image keys, help and closing.
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenu>
@@ -308,7 +309,15 @@ void MainWindow::LoadImageKey() {
 
 bool MainWindow::OpenHelp(const QString& topic) {
   const QString folder = QString::fromStdString((options_.programFolder / "help").string());
-  if (!help_) help_ = new HelpViewer(folder, this);
+  // Help asked for from a modal dialog (the transfer dialog) belongs to that dialog, so the
+  // dialog's input block does not take the help window with it.
+  QWidget* owner = QApplication::activeModalWidget();
+  if (!owner) owner = this;
+  if (!help_) {
+    help_ = new HelpViewer(folder, owner);
+  } else if (help_->parentWidget() != owner) {
+    help_->setParent(owner, Qt::Window);
+  }
   return help_->ShowTopic(topic);
 }
 

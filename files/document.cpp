@@ -26,7 +26,13 @@ void Document::NewDataSet(int16_t series) {
 
 void Document::WriteErrorLog(const std::string& location, const std::string& message) const {
   if (!debug_) return;
-  AppendErrorLog(programFolder_ / kErrorLogName, location, message);
+  if (errorLogFolder_.empty()) {
+    AppendErrorLog(programFolder_ / kErrorLogName, location, message);
+    return;
+  }
+  std::error_code ignored;
+  std::filesystem::create_directories(errorLogFolder_, ignored);
+  AppendErrorLog(errorLogFolder_ / kErrorLogName, location, message);
 }
 
 Outcome Document::LoadRawImage(const std::string& path) {

@@ -111,9 +111,13 @@ class Document {
 
   // Appends to err.log in debug mode; never fails loudly.
   void WriteErrorLog(const std::string& location, const std::string& message) const;
+  // Puts err.log into folder (made when needed) instead of the program folder, which an
+  // installed program must not write to.
+  void SetErrorLogFolder(std::filesystem::path folder) { errorLogFolder_ = std::move(folder); }
 
  private:
   std::filesystem::path programFolder_;
+  std::filesystem::path errorLogFolder_;  // empty: the program folder
   bool debug_ = false;
   // Replace for the operations that leave DataChanged as it was (new, open, load, read).
   void Take(RadioData next, const std::string& operation);
