@@ -1,21 +1,36 @@
-// quaywright: the editor. "--simulate" starts with the simulated radio as the port; the rest of
-// the command line is the text that "/D" (debug mode) is looked for in.
+// quaywright: the editor. "--simulate" starts with the simulated radio as the port, "--version"
+// prints the version; the rest of the command line is the text that "/D" (debug mode) is looked
+// for in.
 #include <QApplication>
-#include <QDir>
 #include <QIcon>
+#include <QStandardPaths>
+#include <cstring>
+#include <iostream>
 #include <string>
 #include <vector>
 
+#include "build_info.h"
 #include "editor/dialog_prompter.h"
 #include "editor/main_window.h"
 #include "files/document.h"
 #include "files/program_args.h"
+#include "files/program_folder.h"
+#include "files/qt_data_folder.h"
 #include "files/qt_settings_store.h"
 
 int main(int argc, char** argv) {
+  // Answered before Qt starts, so it works without a display.
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::cout << "quaywright " << QW_PROJECT_VERSION << "\n";
+      return 0;
+    }
+  }
+  const qw::ProgramFiles files = qw::FindProgramFiles(argv[0]);
+
   QApplication app(argc, argv);
   QApplication::setApplicationName("Quaywright");
-  QApplication::setApplicationVersion(QW_APP_VERSION);
+  QApplication::setApplicationVersion(QW_PROJECT_VERSION);
   QApplication::setWindowIcon(QIcon(":/icons/program.svg"));
 
   qw::EditorOptions options;
@@ -30,10 +45,15 @@ int main(int argc, char** argv) {
   }
   options.debug =
       qw::ParseDebugSwitch(qw::CommandLineText(static_cast<int>(rest.size()), rest.data()));
-  options.programFolder = QDir(QCoreApplication::applicationDirPath()).absolutePath().toStdString();
+  options.programFolder = files.folder;
+  options.backupFolder = qw::BackupFolder();
 
   qw::QtSettingsStore store;
   qw::Document document(options.programFolder, options.debug);
+  if (files.installed) {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    document.SetErrorLogFolder(data.toStdString());
+  }
   qw::DialogPrompter prompter;
   qw::MainWindow window(document, store, prompter, options);
   window.show();

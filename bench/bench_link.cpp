@@ -49,7 +49,7 @@ void Transfer(benchmark::State& state, bool read) {
   std::string error;
   if (!host.Start(error)) return state.SkipWithError(error.c_str());
   PosixSerialPort port(host.PortPath());
-  std::atomic<bool> cancel{false};
+  CancelFlag cancel;
   LineCounter line;
   TransferControl control{nullptr, &cancel, nullptr, &line};
   SerialLink link(port, control, kSeriesMV710);

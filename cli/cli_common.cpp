@@ -5,6 +5,10 @@
 #include <cctype>
 #include <iostream>
 
+#include "files/document_messages.h"
+#include "files/odd_values.h"
+#include "files/program_folder.h"
+
 namespace qw::cli {
 namespace {
 
@@ -19,10 +23,7 @@ bool IsPdf(const std::string& path) {
 }  // namespace
 
 std::filesystem::path ProgramFolder() {
-  std::error_code ec;
-  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (!ec) return exe.parent_path();
-  return std::filesystem::current_path(ec);
+  return FindProgramFiles(nullptr).folder;
 }
 
 Outcome StartDocument(Document& doc, int16_t series, const std::string& destination) {
@@ -35,6 +36,13 @@ Outcome LoadInput(Document& doc, const std::string& path) {
   Outcome loaded = doc.Open(path);
   // What a CSV import skipped or cut goes to stderr; a refusal is reported by the caller.
   if (loaded.ok() && loaded.message) std::cerr << loaded.message->Text << "\n";
+  // A file written by hand or by another tool may hold values the radio cannot store: they are
+  // taken, and the user is told what the radio will keep. A raw image holds only such values.
+  if (loaded.ok() && KindOfPath(path) != FileKind::RawImage) {
+    for (const std::string& line : OddValueLines(FindOddValues(doc.Data()))) {
+      std::cerr << "warning: " << path << ": " << line << "\n";
+    }
+  }
   return loaded;
 }
 

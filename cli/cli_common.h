@@ -9,6 +9,7 @@
 
 #include "files/document.h"
 #include "files/file_kinds.h"
+#include "files/radio_transfer.h"
 #include "model/outcome.h"
 
 class QPageSize;
@@ -28,7 +29,8 @@ struct Context {
 inline std::optional<int16_t> ParseSeries(const std::string& text) {
   return SeriesFromName(text);
 }
-// The folder the executables (and the destination images) are in.
+// The folder the destination images are in: the executable's own in a build folder,
+// share/quaywright of the prefix when installed.
 std::filesystem::path ProgramFolder();
 
 // The starting state of every command that loads or builds a data set: a new default data set
@@ -47,9 +49,15 @@ Outcome WritePdf(Document& doc, const std::string& path, const QPageSize& paper)
 // Prints the outcome's message text on stderr and returns the exit code for it.
 int Report(const Outcome& outcome);
 
-void RegisterFileCommands(CLI::App& app, Context& ctx);   // new, convert, info
-void RegisterRadioCommands(CLI::App& app, Context& ctx);  // read, program, simulate, ports
-void RegisterPrintCommand(CLI::App& app, Context& ctx);   // print
-void RegisterGridCommand(CLI::App& app, Context& ctx);    // grid
+void RegisterFileCommands(CLI::App& app, Context& ctx);    // new, convert, info
+void RegisterRadioCommands(CLI::App& app, Context& ctx);   // read, program, simulate, ports
+void RegisterPrintCommand(CLI::App& app, Context& ctx);    // print
+void RegisterGridCommand(CLI::App& app, Context& ctx);     // grid
+void RegisterSafetyCommands(CLI::App& app, Context& ctx);  // diff, backups
+
+// Backups in the user's data folder unless noBackup; the read-back when verify.
+TransferOptions TransferOptionsFor(bool verify, bool noBackup);
+// Prints a transfer's backup and read-back notes and its message on stderr; the exit code.
+int ReportTransfer(const Outcome& outcome);
 
 }  // namespace qw::cli

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <iostream>
 #include <iterator>
+#include <limits>
 #include <memory>
 
 #include "cli/cli_common.h"
@@ -28,6 +29,9 @@ struct RadioOptions {
   std::string file;  // -o OUT for read, IN for program
   std::string image;
   std::string pacing = "real";
+  std::string fault;  // simulate: "store" stores every block wrong while acknowledging it
+  bool verify = false;
+  bool noBackup = false;
 };
 
 // A bar on stderr while the transfer runs, when someone is watching.
@@ -71,7 +75,7 @@ Outcome Transfer(Document& doc, const RadioOptions& o, bool read) {
     trace = std::make_unique<FileTraceSink>(o.trace);
     if (!trace->Ok()) std::cerr << "Cannot write the trace file " << o.trace << "\n";
   }
-  std::atomic<bool> cancel{false};
+  CancelFlag cancel;
   TransferControl control;
   control.Progress = ProgressBar();
   control.Cancel = &cancel;
@@ -80,7 +84,9 @@ Outcome Transfer(Document& doc, const RadioOptions& o, bool read) {
   Outcome outcome;
   {
     InterruptWatcher watcher(cancel);
-    outcome = read ? doc.ReadFromRadio(*port, control) : doc.ProgramToRadio(*port, control);
+    const TransferOptions options = TransferOptionsFor(o.verify, o.noBackup);
+    outcome = read ? doc.ReadFromRadio(*port, control, options)
+                   : doc.ProgramToRadio(*port, control, options);
   }
   if (control.Progress) std::fputc('\n', stderr);
   return outcome;
@@ -101,7 +107,7 @@ int RunRead(const RadioOptions& o) {
   if (!start.ok()) return Report(start);
   Outcome outcome = Transfer(doc, o, true);
   // Nothing is written unless the whole image came in.
-  if (!outcome.ok()) return Report(outcome);
+  if (ReportTransfer(outcome) != kExitOk) return kExitFailed;
   return Report(WriteOutput(doc, o.file));
 }
 
@@ -113,7 +119,7 @@ int RunProgram(const RadioOptions& o) {
   if (!start.ok()) return Report(start);
   Outcome loaded = LoadInput(doc, o.file);
   if (!loaded.ok()) return Report(loaded);
-  return Report(Transfer(doc, o, false));
+  return ReportTransfer(Transfer(doc, o, false));
 }
 
 // The simulated radio's memory from a raw image file of the series, checked as any image file.
@@ -132,6 +138,10 @@ bool LoadImageFile(const std::string& path, int16_t series, std::vector<uint8_t>
 int RunSimulate(const RadioOptions& o) {
   int16_t series = kDefaultSeries;
   if (!SeriesOption(o, o.image, series)) return kExitUsage;
+  if (!o.fault.empty() && o.fault != "store") {
+    std::cerr << "Unknown fault: " << o.fault << " (use store)\n";
+    return kExitUsage;
+  }
   if (o.pacing != "real" && o.pacing != "none") {
     std::cerr << "Unknown pacing: " << o.pacing << " (use real or none)\n";
     return kExitUsage;
@@ -144,8 +154,9 @@ int RunSimulate(const RadioOptions& o) {
   }
   // Taken before the serving thread starts, so that only the wait below receives interrupts.
   InterruptWait interrupts;
-  PtyRadioHost host(SimulatedRadio(series, std::move(memory)),
-                    o.pacing == "none" ? Pacing::None : Pacing::Real);
+  SimulatedRadio radio(series, std::move(memory));
+  if (o.fault == "store") radio.Faults().storeWrong = std::numeric_limits<int>::max();
+  PtyRadioHost host(std::move(radio), o.pacing == "none" ? Pacing::None : Pacing::Real);
   std::string error;
   if (!host.Start(error)) {
     std::cerr << error << "\n";
@@ -188,6 +199,7 @@ void RegisterRadioCommands(CLI::App& app, Context& ctx) {
   read->add_option("--port", options->port, "Device path or port number 1..4")->required();
   read->add_option("--series", options->series, "mv510, mv710 or 0");
   read->add_option("--trace", options->trace, "Write every byte on the line to this file");
+  read->add_flag("--no-backup", options->noBackup, "Keep no backup of the image received");
   read->add_option("-o", options->file, "Output file (.dat, .hex, .json, .txt)")->required();
   read->callback([options, &ctx] { ctx.exitCode = RunRead(*options); });
 
@@ -196,6 +208,8 @@ void RegisterRadioCommands(CLI::App& app, Context& ctx) {
   program->add_option("--series", options->series, "mv510, mv710 or 0");
   program->add_option("--destination", options->destination, "Destination image to start from");
   program->add_option("--trace", options->trace, "Write every byte on the line to this file");
+  program->add_flag("--verify", options->verify, "Read back what was written and compare");
+  program->add_flag("--no-backup", options->noBackup, "Keep no backup of the image sent");
   program->add_option("IN", options->file, "Input file (.dat, .hex, .json)")->required();
   program->callback([options, &ctx] { ctx.exitCode = RunProgram(*options); });
 
@@ -203,6 +217,8 @@ void RegisterRadioCommands(CLI::App& app, Context& ctx) {
   simulate->add_option("--series", options->series, "mv510, mv710 or 0");
   simulate->add_option("--image", options->image, "The radio's memory (.hex)");
   simulate->add_option("--pacing", options->pacing, "real (9600 baud) or none");
+  // For trying the read-back: a radio that acknowledges blocks but stores them wrong.
+  simulate->add_option("--fault", options->fault)->group("");
   simulate->callback([options, &ctx] { ctx.exitCode = RunSimulate(*options); });
 
   CLI::App* ports = app.add_subcommand("ports", "List the serial ports");

@@ -18,7 +18,7 @@ namespace qw::cli {
 #ifdef _WIN32
 
 struct InterruptWatcher::Impl {};
-InterruptWatcher::InterruptWatcher(std::atomic<bool>&) {}
+InterruptWatcher::InterruptWatcher(CancelFlag&) {}
 InterruptWatcher::~InterruptWatcher() = default;
 
 InterruptWait::InterruptWait() = default;
@@ -51,7 +51,7 @@ struct InterruptWatcher::Impl {
   std::thread thread;
 };
 
-InterruptWatcher::InterruptWatcher(std::atomic<bool>& cancel) : impl_(std::make_unique<Impl>()) {
+InterruptWatcher::InterruptWatcher(CancelFlag& cancel) : impl_(std::make_unique<Impl>()) {
   sigset_t set = Signals();
   pthread_sigmask(SIG_BLOCK, &set, &impl_->old);
   impl_->thread = std::thread([impl = impl_.get(), &cancel] {

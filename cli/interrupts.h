@@ -2,7 +2,7 @@
 // them (no handler, so no global flag); elsewhere the system's default applies.
 #pragma once
 
-#include <atomic>
+#include "link/cancel_flag.h"
 #include <memory>
 
 namespace qw::cli {
@@ -11,7 +11,7 @@ namespace qw::cli {
 // ends the program at once.
 class InterruptWatcher {
  public:
-  explicit InterruptWatcher(std::atomic<bool>& cancel);
+  explicit InterruptWatcher(CancelFlag& cancel);
   ~InterruptWatcher();
   InterruptWatcher(const InterruptWatcher&) = delete;
   InterruptWatcher& operator=(const InterruptWatcher&) = delete;

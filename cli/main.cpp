@@ -2,17 +2,20 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "build_info.h"
 #include "cli/cli_common.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"Quaywright: read, convert and program MV510/MV710 radio data"};
   app.name("quaywright-cli");
+  app.set_version_flag("--version", std::string("quaywright-cli ") + QW_PROJECT_VERSION);
   app.require_subcommand(1);
   qw::cli::Context ctx;
   qw::cli::RegisterFileCommands(app, ctx);
   qw::cli::RegisterRadioCommands(app, ctx);
   qw::cli::RegisterPrintCommand(app, ctx);
   qw::cli::RegisterGridCommand(app, ctx);
+  qw::cli::RegisterSafetyCommands(app, ctx);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

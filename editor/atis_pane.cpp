@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "editor/prompter.h"
@@ -73,9 +74,14 @@ bool AtisPane::eventFilter(QObject* watched, QEvent* event) {
     refocusing_ = false;
   } else if (watched == code_ && event->type() == QEvent::FocusOut && IsActive()) {
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
-    // Leaving the window is not a move to another control: nothing is validated then.
-    const bool validate = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-    if (!CommitCode(validate)) {
+    // A menu opening or another window coming to the front is no move to another control: the
+    // typed code stays as it is, and the command picked from the menu checks it.
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
+      return Pane::eventFilter(watched, event);
+    }
+    if (!CommitCode()) {
+      justRefused_ = true;
+      QTimer::singleShot(0, this, [this] { justRefused_ = false; });
       refocusing_ = true;
       code_->setFocus(Qt::OtherFocusReason);
     }
@@ -83,17 +89,12 @@ bool AtisPane::eventFilter(QObject* watched, QEvent* event) {
   return Pane::eventFilter(watched, event);
 }
 
-bool AtisPane::CommitCode(bool validate) {
+bool AtisPane::CommitCode() {
   if (!fieldEdited_ || !Writable()) return true;
   const QString text = code_->text().trimmed();
   if (text.isEmpty() || text.size() == 10) {
     Write({EditWhat::Unit::Atis, -1, -1, "AtisCode"},
           [&](RadioData& d) { d.AtisSettings.AtisCode = text.toStdString(); });
-    fieldEdited_ = false;
-    return true;
-  }
-  if (!validate) {
-    code_->setText(QString::fromStdString(Data().AtisSettings.AtisCode));
     fieldEdited_ = false;
     return true;
   }
@@ -103,7 +104,8 @@ bool AtisPane::CommitCode(bool validate) {
 
 bool AtisPane::CheckFocusedField() {
   if (window()->focusWidget() != code_) return true;
-  if (CommitCode(true)) return true;
+  if (justRefused_) return false;
+  if (CommitCode()) return true;
   code_->setFocus(Qt::OtherFocusReason);
   return false;
 }

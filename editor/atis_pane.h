@@ -23,13 +23,15 @@ class AtisPane final : public Pane {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // Commits an edited code. validate: a refused code shows the message and keeps the focus;
-  // otherwise the field quietly gets back the stored code.
-  bool CommitCode(bool validate);
+  // Commits an edited code; a refused code shows the message and keeps the focus.
+  bool CommitCode();
 
   Prompter& prompter_;
   std::array<QCheckBox*, 4> groups_{};
   QLineEdit* code_ = nullptr;
+  // The code was just refused on leaving it; the tree's own check that follows in the same
+  // click keeps the focus without saying it again.
+  bool justRefused_ = false;
   bool refocusing_ = false;
 };
 

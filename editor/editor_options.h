@@ -27,6 +27,7 @@ struct EditorOptions {
   EditorTimings timings;
   bool simulate = false;     // start with the simulated radio as the port
   QString simulatorFolder;   // where the simulated radio keeps its memory; empty = user data
+  std::filesystem::path backupFolder;  // backups of transfers; empty keeps none
   PortFactory portOverride;  // tests: every transfer uses this port
   const SteadyClock* transferClock = nullptr;  // tests: time-outs on their clock
 };

@@ -1,8 +1,11 @@
 #include "editor/help_viewer.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QStyle>
 #include <QTextBrowser>
+#include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -18,6 +21,25 @@ HelpViewer::HelpViewer(QString folder, QWidget* parent)
   browser_->setObjectName("txtHelp");
   browser_->setOpenExternalLinks(true);
   browser_->setSearchPaths({folder_});
+
+  auto* bar = new QToolBar(this);
+  bar->setObjectName("tbHelp");
+  auto* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), "&Back");
+  back->setObjectName("cmdBack");
+  back->setShortcut(QKeySequence::Back);
+  back->setEnabled(false);
+  auto* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), "&Forward");
+  forward->setObjectName("cmdForward");
+  forward->setShortcut(QKeySequence::Forward);
+  forward->setEnabled(false);
+  auto* home = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), "&Home");
+  home->setObjectName("cmdHome");
+  connect(back, &QAction::triggered, browser_, &QTextBrowser::backward);
+  connect(forward, &QAction::triggered, browser_, &QTextBrowser::forward);
+  connect(home, &QAction::triggered, this, [this] { ShowTopic("index"); });
+  connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+  connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+  layout->addWidget(bar);
   layout->addWidget(browser_);
   resize(640, 560);
 }

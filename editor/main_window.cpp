@@ -123,6 +123,7 @@ void MainWindow::BuildMenus() {
   entry(file, "mnuFilePrintPreview", "Print Pre&view", [this] { FilePrintPreview(); });
   entry(file, "mnuFileExportPdf", "Export P&DF...", [this] { FileExportPdf(); });
   entry(file, "mnuFilePrintToFile", "P&rint to File", [this] { FilePrintToFile(); });
+  AddSafetyCommands(file);
   file->addSeparator();
   entry(file, "mnuFileExit", "E&xit", [this] { close(); });
 
@@ -156,6 +157,7 @@ void MainWindow::BuildMenus() {
   portMenu_ = options->addMenu("&SerialPort");
   portMenu_->setObjectName("mnuSerialPort");
   BuildPortMenu();
+  AddVerifyOption(options);
 
   QMenu* help = menu("mnuHelp", "&Help");
   entry(
@@ -273,10 +275,16 @@ void MainWindow::StartUp() {
   const int splitterPixels = kSplitterTwips * logicalDpiX() / 1440;
   resize(kInitialWidth, kInitialHeight);
   splitter_->setSizes({splitterPixels, kInitialWidth - splitterPixels});
-  RestorePlacement();
 
   Reset(true);
   doc_.DataChanged = false;
+  // The tree shows its longest label ("Available CH Group Setup", "CH01A[Enable]") in full;
+  // the window does not shrink below the size its panes are laid out for.
+  const int treePixels = std::max(splitterPixels, tree_->WidthForLongestLabel());
+  resize(std::max(kInitialWidth, treePixels + kInitialWidth - splitterPixels), kInitialHeight);
+  splitter_->setSizes({treePixels, width() - treePixels});
+  setMinimumSize(width(), kInitialHeight);
+  RestorePlacement();
   const QString logo = QString::fromStdString((options_.programFolder / "logo.svg").string());
   if (QFileInfo::exists(logo)) logo_->Load(logo);
   logo_->show();

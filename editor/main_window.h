@@ -13,6 +13,7 @@
 #include "editor/nav_node.h"
 #include "editor/transfer_dialog.h"
 #include "files/document.h"
+#include "files/radio_transfer.h"
 
 class QAction;
 class QActionGroup;
@@ -102,7 +103,8 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   QAction* Action(const QString& name, const QString& caption);
 
   // Navigation and panes (main_window_nav.cpp).
-  void Reset(bool rebuildDestinationMenu);
+  // newDataSet false: the data set has already been replaced (a destination switch).
+  void Reset(bool rebuildDestinationMenu, bool newDataSet = true);
   void RebuildTree();
   void OnNodeSelected(QTreeWidgetItem* item);
   void OnNodeClicked(QTreeWidgetItem* item);
@@ -122,7 +124,8 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   // Commands (main_window_commands.cpp).
   void StartNew();
   void BuildDestinationMenu();
-  bool SelectDestination(int entry);
+  // One warning listing the values of the data set the radio cannot store.
+  void WarnOfOddValues();
   void OpenTransferDialog(TransferDialog::Mode mode);
   void AfterTransfer(bool readDone);
   void ShowOutcomeMessage(const struct Outcome& outcome);
@@ -138,6 +141,14 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   // Undo and redo (main_window_undo.cpp).
   void BuildUndoActions(QMenu* edit);
   void AfterUndoStep(const EditWhat& what);
+
+  // Backups, the read-back and Compare With (main_window_safety.cpp).
+  void AddSafetyCommands(QMenu* file);
+  void AddVerifyOption(QMenu* options);
+  TransferOptions EditorTransferOptions() const;
+  void ShowTransferNotes(const Outcome& outcome);
+  void RestoreBackup();
+  void CompareWith();
 
   // Serial port (main_window_ports.cpp).
   void BuildPortMenu();
@@ -191,6 +202,7 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   QAction* simulatedPort_ = nullptr;
   std::vector<QAction*> devicePorts_;
   QAction* portDevicesSeparator_ = nullptr;
+  QAction* verifyAfterProgram_ = nullptr;
 
   UndoRecorder* undo_ = nullptr;
   QString newStepName_;  // what the pending New is called in the undo history

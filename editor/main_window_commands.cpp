@@ -1,6 +1,7 @@
 // The whole-document commands of the main window: new, open, save, series and destination,
 // transfers, the debug image keys, help and closing.
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenu>
@@ -18,6 +19,7 @@
 #include "files/config.h"
 #include "files/document.h"
 #include "files/file_kinds.h"
+#include "files/odd_values.h"
 
 namespace qw {
 
@@ -79,6 +81,14 @@ Outcome MainWindow::SaveByKind(const std::string& path) {
   return doc_.SaveDataFile(path);
 }
 
+void MainWindow::WarnOfOddValues() {
+  const std::vector<std::string> lines = OddValueLines(FindOddValues(doc_.Data()));
+  if (lines.empty()) return;
+  std::string text = "The file holds values the radio cannot store:";
+  for (const std::string& line : lines) text += "\n" + line;
+  prompter_.Show(this, ProgramMessage(text.c_str(), MessageIcon::Exclamation));
+}
+
 QString MainWindow::FileFolder() const {
   return lastFolder_;
 }
@@ -124,6 +134,7 @@ void MainWindow::FileOpen() {
     state_.ResetBusy = false;
     ShowOutcomeMessage(outcome);
     if (!outcome.ok()) return;
+    WarnOfOddValues();
     doc_.CurrentFileName = path.toStdString();
     UpdateCaption();
   }
@@ -137,10 +148,15 @@ void MainWindow::FileOpen() {
 
 bool MainWindow::FileSave(bool useCurrentName) {
   QString path;
-  if (useCurrentName && !doc_.CurrentFileName.empty()) {
-    path = QString::fromStdString(doc_.CurrentFileName);
+  // After a raw image was loaded the current name is the image's: saving data-file text over it
+  // would destroy it, so Save asks for a name then.
+  const QString current = QString::fromStdString(doc_.CurrentFileName);
+  if (useCurrentName && !current.isEmpty() && !current.endsWith(".hex", Qt::CaseInsensitive)) {
+    path = current;
   } else {
     path = prompter_.SaveFileName(this, FileFolder(), DataFilter());
+    // A name typed without an extension gets the filter's, so the file shows in the next list.
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += ".dat";
   }
   if (path.isEmpty()) return false;
   RememberFolder(path);
@@ -203,25 +219,6 @@ void MainWindow::BuildDestinationMenu() {
   }
 }
 
-bool MainWindow::SelectDestination(int k) {
-  QAction* before = nullptr;
-  for (QAction* entry : destinations_) {
-    if (entry->isChecked()) before = entry;
-    entry->setChecked(false);
-  }
-  const std::string name = destinations_[k]->text().toStdString();
-  if (const Outcome loaded = doc_.LoadDestination(name); !loaded.ok()) {
-    ShowOutcomeMessage(loaded);
-    if (before) before->setChecked(true);
-    return false;
-  }
-  destinations_[k]->setChecked(true);
-  SaveDestinationSetting(store_, series_, name);
-  RebuildTree();
-  RefreshPanes();
-  return true;
-}
-
 void MainWindow::ChooseDestination(int k) {
   // Qt has already toggled the entry; what counts is whether it carried the mark before.
   const bool wasChecked = !destinations_[k]->isChecked();
@@ -236,8 +233,18 @@ void MainWindow::ChooseDestination(int k) {
   SelectNode(kGeneralNode);
   After(options_.timings.pauseMs, [this, k, busy] {
     UndoRecorder::StepGroup group(*undo_, "Destination " + destinations_[k]->text());
-    Reset(false);
-    SelectDestination(k);
+    const std::string name = destinations_[k]->text().toStdString();
+    const Outcome switched = doc_.SwitchDestination(name);
+    if (!switched.ok()) {
+      ShowOutcomeMessage(switched);
+      return;
+    }
+    Reset(false, /*newDataSet=*/false);
+    for (QAction* entry : destinations_) entry->setChecked(false);
+    destinations_[k]->setChecked(true);
+    SaveDestinationSetting(store_, series_, name);
+    RebuildTree();
+    RefreshPanes();
     doc_.DataChanged = false;
   });
 }
@@ -265,6 +272,8 @@ void MainWindow::OpenTransferDialog(TransferDialog::Mode mode) {
       doc_, state_, prompter_, mode, std::move(factory), options_.timings,
       [this] { return OpenHelp("transfer"); }, options_.transferClock, this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->SetTransferOptions(EditorTransferOptions());
+  connect(dialog, &TransferDialog::RunEnded, this, &MainWindow::ShowTransferNotes);
   connect(dialog, &QDialog::finished, this, [this, dialog, mode] {
     AfterTransfer(mode == TransferDialog::Mode::Read && dialog->TransferDone());
   });
@@ -322,7 +331,15 @@ void MainWindow::LoadImageKey() {
 
 bool MainWindow::OpenHelp(const QString& topic) {
   const QString folder = QString::fromStdString((options_.programFolder / "help").string());
-  if (!help_) help_ = new HelpViewer(folder, this);
+  // Help asked for from a modal dialog (the transfer dialog) belongs to that dialog, so the
+  // dialog's input block does not take the help window with it.
+  QWidget* owner = QApplication::activeModalWidget();
+  if (!owner) owner = this;
+  if (!help_) {
+    help_ = new HelpViewer(folder, owner);
+  } else if (help_->parentWidget() != owner) {
+    help_->setParent(owner, Qt::Window);
+  }
   return help_->ShowTopic(topic);
 }
 

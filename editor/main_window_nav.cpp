@@ -23,9 +23,9 @@ void MainWindow::ApplySeriesToControls() {
   statusModel_->setText(ModelName(series_));
 }
 
-void MainWindow::Reset(bool rebuildDestinationMenu) {
+void MainWindow::Reset(bool rebuildDestinationMenu, bool newDataSet) {
   state_.ResetBusy = true;
-  doc_.NewDataSet(series_);
+  if (newDataSet) doc_.NewDataSet(series_);
   usablePane_->ApplySeries();
   DeactivateAllPanes();
   if (rebuildDestinationMenu) BuildDestinationMenu();
@@ -69,8 +69,14 @@ void MainWindow::OnNodeSelected(QTreeWidgetItem* item) {
 }
 
 void MainWindow::OnNodeClicked(QTreeWidgetItem* item) {
+  // A click on the selected node whose pane is not shown (after a reset) shows it. A node the
+  // selection could not move to (a refused field put it back) is left alone.
   const NavNode node = tree_->NodeOf(item);
-  if (node && node != current_) ShowPaneOfNode(node);
+  if (!node || node == current_ || tree_->currentItem() != item) return;
+  if (PaneCheck()) {
+    current_ = node;
+    ShowPaneOfNode(node);
+  }
 }
 
 Pane* MainWindow::PaneOf(const NavNode& node) const {

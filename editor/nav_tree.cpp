@@ -1,7 +1,10 @@
 #include "editor/nav_tree.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <algorithm>
 
 #include "model/channel_plans.h"
 
@@ -138,6 +141,18 @@ QTreeWidgetItem* NavTree::ItemOf(const NavNode& node) const {
 void NavTree::SelectQuietly(const NavNode& node) {
   QSignalBlocker quiet(this);
   if (QTreeWidgetItem* item = ItemOf(node)) setCurrentItem(item);
+}
+
+int NavTree::WidthForLongestLabel() const {
+  const QFontMetrics metrics(font());
+  int widest = 0;
+  for (const QTreeWidgetItem* item : items_) {
+    int depth = 1;
+    for (const QTreeWidgetItem* p = item->parent(); p; p = p->parent()) ++depth;
+    widest = std::max(widest, indentation() * depth + metrics.horizontalAdvance(item->text(0)));
+  }
+  // Room for the frame, the item margins and a vertical scroll bar.
+  return widest + 2 * frameWidth() + 16 + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
 
 }  // namespace qw

@@ -28,6 +28,8 @@ class NavTree final : public QTreeWidget {
   bool Has(const NavNode& node) const { return ItemOf(node) != nullptr; }
   // Selects a node without emitting selection signals.
   void SelectQuietly(const NavNode& node);
+  // Pixels the tree needs to show its longest label in full, branches collapsed or not.
+  int WidthForLongestLabel() const;
 
  private:
   QTreeWidgetItem* Add(QTreeWidgetItem* parent, const NavNode& node, const QString& caption);

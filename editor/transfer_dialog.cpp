@@ -32,6 +32,18 @@ constexpr int kWideRadioWidth = 120;  // the third variant's radio picture
 constexpr int kHandheldWidth = 64;
 constexpr int kComputerWidth = 120;
 
+// A programming that could not be read back still shows "Complete!!", with the warning.
+Message ShownMessage(const Outcome& outcome) {
+  Message shown = *outcome.message;
+  for (const Message& note : outcome.notes) {
+    if (note.Title == kVerifyNote && note.Icon == MessageIcon::Exclamation) {
+      shown.Text += "\n\n" + note.Text;
+      shown.Icon = MessageIcon::Exclamation;
+    }
+  }
+  return shown;
+}
+
 }  // namespace
 
 QString TransferDialog::Instructions(int16_t series) {
@@ -140,7 +152,9 @@ void TransferDialog::Start() {
   help_->setEnabled(false);
   cancelFlag_ = false;
 
-  worker_ = QThread::create([this] {
+  // The worker never touches the Document: a program run sends a snapshot taken now, and a read
+  // hands back a data set that the Document takes here, on the window's thread, when it is whole.
+  worker_ = QThread::create([this, snapshot = doc_.Data(), options = transferOptions_] {
     TransferControl control;
     control.Cancel = &cancelFlag_;
     control.Clock = clock_;
@@ -149,26 +163,32 @@ void TransferDialog::Start() {
           this, [this, percent] { ShowProgress(percent); }, Qt::QueuedConnection);
     };
     std::unique_ptr<SerialPort> port = openPort_();
-    Outcome outcome = Outcome::Failed();
+    auto read = std::make_shared<RadioRead>(RadioRead{Outcome::Failed(), {}});
     if (port) {
-      outcome = mode_ == Mode::Read ? doc_.ReadFromRadio(*port, control)
-                                    : doc_.ProgramToRadio(*port, control);
+      if (mode_ == Mode::Read) {
+        *read = doc_.ReadRadio(*port, control, options);
+      } else {
+        read->outcome = doc_.ProgramRadio(snapshot, *port, control, options);
+      }
       port.reset();
     }
     QMetaObject::invokeMethod(
-        this, [this, outcome] { Finish(outcome); }, Qt::QueuedConnection);
+        this, [this, read] { Finish(*read); }, Qt::QueuedConnection);
   });
   worker_->setObjectName("TransferWorker");
   worker_->start();
 }
 
-void TransferDialog::Finish(const Outcome& outcome) {
+void TransferDialog::Finish(RadioRead& result) {
   worker_->wait();
   delete worker_;
   worker_ = nullptr;
+  if (mode_ == Mode::Read && result.outcome.ok()) doc_.TakeRead(std::move(result.data));
+  const Outcome outcome = result.outcome;
   auto done = [this, outcome] {
     QApplication::restoreOverrideCursor();
-    if (outcome.message) prompter_.Show(this, *outcome.message);
+    if (outcome.message) prompter_.Show(this, ShownMessage(outcome));
+    emit RunEnded(outcome);
     ShowProgress(0);
     ok_->setEnabled(true);
     help_->setEnabled(true);

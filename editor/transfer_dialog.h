@@ -7,6 +7,8 @@
 #include <functional>
 
 #include "editor/editor_options.h"
+#include "files/radio_transfer.h"
+#include "link/cancel_flag.h"
 #include "model/outcome.h"
 
 class QLabel;
@@ -37,8 +39,15 @@ class TransferDialog final : public QDialog {
   // The bar's percent as shown, 0..100.
   int Progress() const { return progress_; }
 
+  // Backups and the read-back after programming; set before OK is pressed.
+  void SetTransferOptions(TransferOptions options) { transferOptions_ = std::move(options); }
+
   // The operator instructions for a series.
   static QString Instructions(int16_t series);
+
+ signals:
+  // Every run that ended, with its notes (backups kept, the read-back).
+  void RunEnded(const qw::Outcome& outcome);
 
  public slots:
   void reject() override;
@@ -51,7 +60,7 @@ class TransferDialog final : public QDialog {
   void PlacePictures(int16_t series);
   void ShowProgress(int percent);
   void Start();
-  void Finish(const Outcome& outcome);
+  void Finish(RadioRead& result);
   void OnHelp();
 
   Document& doc_;
@@ -72,7 +81,8 @@ class TransferDialog final : public QDialog {
   QPushButton* cancel_ = nullptr;
   QPushButton* help_ = nullptr;
 
-  std::atomic<bool> cancelFlag_{false};
+  CancelFlag cancelFlag_;
+  TransferOptions transferOptions_;
   QThread* worker_ = nullptr;
   bool running_ = false;
   bool transferDone_ = false;

@@ -208,8 +208,10 @@ std::string LabelOf(const ChannelRecord& ch, RowKind kind, int index) {
 const ListRef* ListOfName(const std::string& name) {
   for (const ListRef& list : kLists) {
     if (list.kind == RowKind::Programmable) {
-      if (SameIgnoringCase(name, "EXP") || SameIgnoringCase(name, "LMR")) return &list;
-    } else if (SameIgnoringCase(name, GroupText(list.group, Traits(kSeriesMV710)))) {
+      for (const SeriesTraits& series : AllSeries()) {
+        if (SameIgnoringCase(name, series.fourthGroup)) return &list;
+      }
+    } else if (SameIgnoringCase(name, GroupText(list.group, Traits(kDefaultSeries)))) {
       return &list;
     }
   }

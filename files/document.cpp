@@ -24,7 +24,13 @@ void Document::NewDataSet(int16_t series) {
 
 void Document::WriteErrorLog(const std::string& location, const std::string& message) const {
   if (!debug_) return;
-  AppendErrorLog(programFolder_ / kErrorLogName, location, message);
+  if (errorLogFolder_.empty()) {
+    AppendErrorLog(programFolder_ / kErrorLogName, location, message);
+    return;
+  }
+  std::error_code ignored;
+  std::filesystem::create_directories(errorLogFolder_, ignored);
+  AppendErrorLog(errorLogFolder_ / kErrorLogName, location, message);
 }
 
 Outcome Document::LoadRawImage(const std::string& path) {
@@ -41,7 +47,7 @@ Outcome Document::LoadRawImage(const std::string& path) {
       return Outcome::Failed(ModelTypeErrorMessage());
     case ImageFileStatus::Unreadable:
       WriteErrorLog("frmMain.ReadHexFileAs", error.LogText());
-      return Outcome::Failed(FileReadErrorMessage());
+      return Outcome::Failed(FileReadErrorMessage(path, error));
   }
   DecodeImage(next);
   Take(std::move(next), "Load Image");
@@ -56,7 +62,7 @@ Outcome Document::SaveRawImage(const std::string& path) {
   FileError error;
   if (!WriteImageFile(PathFromUtf8(path), data_.ModelSeries, data_.RadioImage, &error)) {
     WriteErrorLog("frmMain.SaveHexFileAs", error.LogText());
-    return Outcome::Failed(FileSaveErrorMessage());
+    return Outcome::Failed(FileSaveErrorMessage(path, error));
   }
   return Outcome::Ok();
 }

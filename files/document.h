@@ -9,6 +9,7 @@
 
 #include "files/csv_channels.h"
 #include "files/data_edit.h"
+#include "files/radio_transfer.h"
 #include "model/outcome.h"
 #include "model/radio_data.h"
 #include "report/print_layout.h"
@@ -73,6 +74,9 @@ class Document {
   Outcome LoadRawImage(const std::string& path);
   // Encode, finish, header checksum, then bytes 0..ImageLast.
   Outcome SaveRawImage(const std::string& path);
+  // A backup image with the same checks as LoadRawImage, taken as one Replace; the data set is
+  // then no longer the current file's.
+  Outcome RestoreBackup(const std::string& path);
 
   // Channel lists as CSV (.csv). Import reads either format (told by the header) and takes it
   // as one edit ("CSV import"): all or nothing for ours, skipping what the radio cannot hold
@@ -89,6 +93,9 @@ class Document {
   std::vector<std::string> DestinationNames() const;
   // Loads NAME_XXXX.ini over the image and decodes it; "IniFileRead Error!!" when it cannot.
   Outcome LoadDestination(const std::string& name);
+  // A new default data set with the destination NAME loaded over it, as a destination switch
+  // does. When the destination cannot be loaded ("IniFileRead Error!!") nothing changes.
+  Outcome SwitchDestination(const std::string& name);
 
   // The text report (may snap off-raster fourth-group frequencies in the data set).
   std::string TextReport();
@@ -98,14 +105,29 @@ class Document {
   std::vector<PrintPage> PrintPages();
 
   // Clone procedures against a radio on the port. Progress and cancel through control.
-  Outcome ReadFromRadio(SerialPort& port, const TransferControl& control);
-  Outcome ProgramToRadio(SerialPort& port, const TransferControl& control);
+  // ReadRadio and ProgramRadio leave the Document alone, so a worker thread may run them: a read
+  // decodes into a copy, and ReadFromRadio takes that copy (one Replace) only when the whole read
+  // succeeded; a program run sends the snapshot it was given.
+  RadioRead ReadRadio(SerialPort& port, const TransferControl& control,
+                      const TransferOptions& options = {}) const;
+  Outcome ReadFromRadio(SerialPort& port, const TransferControl& control,
+                        const TransferOptions& options = {});
+  // Takes the data set of a whole read as one step.
+  void TakeRead(RadioData next);
+  Outcome ProgramRadio(RadioData snapshot, SerialPort& port, const TransferControl& control,
+                       const TransferOptions& options = {}) const;
+  Outcome ProgramToRadio(SerialPort& port, const TransferControl& control,
+                         const TransferOptions& options = {});
 
   // Appends to err.log in debug mode; never fails loudly.
   void WriteErrorLog(const std::string& location, const std::string& message) const;
+  // Puts err.log into folder (made when needed) instead of the program folder, which an
+  // installed program must not write to.
+  void SetErrorLogFolder(std::filesystem::path folder) { errorLogFolder_ = std::move(folder); }
 
  private:
   std::filesystem::path programFolder_;
+  std::filesystem::path errorLogFolder_;  // empty: the program folder
   bool debug_ = false;
   // Replace for the operations that leave DataChanged as it was (new, open, load, read).
   void Take(RadioData next, const std::string& operation);

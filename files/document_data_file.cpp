@@ -15,12 +15,15 @@
 namespace qw {
 
 Outcome Document::OpenDataFile(const std::string& path) {
-  // One read serves the model check and the parse. A file that cannot be read has no model
-  // type, so the model check refuses it.
+  // One read serves the model check and the parse. A file that cannot be read is reported as
+  // such, not as a file of another model.
   std::string bytes;
   FileError error;
   ReadStatus status = ReadFileBounded(PathFromUtf8(path), kMaxTextFileBytes, bytes, &error);
-  if (status == ReadStatus::Failed) bytes.clear();
+  if (status == ReadStatus::Failed) {
+    WriteErrorLog("frmMain.FileRead2", error.LogText());
+    return Outcome::Failed(FileReadErrorMessage(path, error));
+  }
   Outcome model = CheckFileModelText(bytes, data_.ModelSeries);
   if (!model.ok()) {
     return model;
@@ -31,7 +34,7 @@ Outcome Document::OpenDataFile(const std::string& path) {
     // Far more than any data file holds: refused rather than read in part.
     error = FileError{EFBIG, std::generic_category().message(EFBIG)};
     WriteErrorLog("frmMain.FileRead2", error.LogText());
-    return Outcome::Failed(FileReadErrorMessage());
+    return Outcome::Failed(FileReadErrorMessage(path, error));
   }
   RadioData next = data_;
   OverlayDataFile(*table, next);
@@ -44,7 +47,7 @@ Outcome Document::SaveDataFile(const std::string& path) {
   FileError error;
   if (!WriteFileAtomically(PathFromUtf8(path), DataFileText(data_), &error)) {
     WriteErrorLog("frmMain.SaveFileAs", error.LogText());
-    return Outcome::Failed(FileSaveErrorMessage());
+    return Outcome::Failed(FileSaveErrorMessage(path, error));
   }
   CurrentFileName = path;
   return Outcome::Ok();

@@ -1,6 +1,8 @@
 // Document: the destination images that come with the program.
 #include "files/document.h"
+#include "files/document_messages.h"
 #include "files/image_file.h"
+#include "model/channel_plans.h"
 #include "model/image_codec.h"
 
 namespace qw {
@@ -10,8 +12,7 @@ std::vector<std::string> Document::DestinationNames() const {
 }
 
 Outcome Document::LoadDestination(const std::string& name) {
-  const Outcome refused =
-      Outcome::Failed(Message{"IniFileRead Error!!", kProgramTitle, MessageIcon::Exclamation});
+  const Outcome refused = Outcome::Failed(IniFileReadErrorMessage());
   std::filesystem::path path = FindDestinationFile(programFolder_, name, data_.ModelSeries);
   std::error_code sized;
   (void)std::filesystem::file_size(path, sized);
@@ -27,6 +28,19 @@ Outcome Document::LoadDestination(const std::string& name) {
   DecodeImage(next);
   Take(std::move(next), "Destination " + name);
   return Outcome::Ok();
+}
+
+Outcome Document::SwitchDestination(const std::string& name) {
+  // Built aside: a destination that cannot be loaded leaves the user's data as it was.
+  RadioData kept = std::move(data_);
+  BuildNewDataSet(data_, kept.ModelSeries);
+  Outcome loaded = LoadDestination(name);
+  if (!loaded.ok()) {
+    data_ = std::move(kept);
+    return loaded;
+  }
+  CurrentFileName.clear();
+  return loaded;
 }
 
 }  // namespace qw

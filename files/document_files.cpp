@@ -60,9 +60,14 @@ Outcome Document::SaveAs(const std::string& path, CsvFormat csv) {
 Outcome Document::OpenJson(const std::string& path) {
   std::string text;
   FileError error;
-  if (ReadFileBounded(PathFromUtf8(path), kMaxJsonBytes, text, &error) != ReadStatus::Ok) {
-    WriteErrorLog("frmMain.FileReadJson", error.LogText());
-    return Outcome::Failed(FileReadErrorMessage());
+  switch (ReadFileBounded(PathFromUtf8(path), kMaxJsonBytes, text, &error)) {
+    case ReadStatus::Ok:
+      break;
+    case ReadStatus::TooLarge:
+      return Outcome::Failed(Message{path + ": too large for a data set", kProgramTitle, MessageIcon::Stop});
+    case ReadStatus::Failed:
+      WriteErrorLog("frmMain.FileReadJson", error.LogText());
+      return Outcome::Failed(FileReadErrorMessage(path, error));
   }
   std::string problem;
   RadioData next = data_;
@@ -78,7 +83,7 @@ Outcome Document::SaveJson(const std::string& path) {
   FileError error;
   if (!WriteFileAtomically(PathFromUtf8(path), DataToJson(data_), &error)) {
     WriteErrorLog("frmMain.SaveJson", error.LogText());
-    return Outcome::Failed(FileSaveErrorMessage());
+    return Outcome::Failed(FileSaveErrorMessage(path, error));
   }
   CurrentFileName = path;
   return Outcome::Ok();

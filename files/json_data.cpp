@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "files/data_fields.h"
+
 namespace qw {
 namespace {
 
@@ -56,7 +58,7 @@ class Writer {
   void operator()(const char* name, std::string& v) { j_[name] = Latin1ToUtf8(v); }
   void operator()(const char* name, double& v) { j_[name] = v; }
   template <class Int>
-  void operator()(const char* name, Int& v, long long = 0, long long = 0) {
+  void operator()(const char* name, Int& v) {
     j_[name] = static_cast<long long>(v);
   }
   template <class T, std::size_t N>
@@ -65,16 +67,14 @@ class Writer {
     for (auto& x : a) arr.push_back(x);
     j_[name] = arr;
   }
-  template <class T, std::size_t N>
-  void operator()(const char* name, std::array<T, N>& a, long long, long long) {
-    (*this)(name, a);
-  }
 
  private:
   Json& j_;
 };
 
-// Reads the visited fields that are present in a JSON object, checking type and range.
+// Reads the visited fields that are present in a JSON object, checking each value's type and that
+// it fits the field. Whether the radio can store it is not this reader's business: whatever the
+// writer wrote comes back.
 class Reader {
  public:
   Reader(const Json& j, std::string path) : j_(j), path_(std::move(path)) {}
@@ -104,9 +104,8 @@ class Reader {
     }
   }
   template <class Int>
-  void operator()(const char* name, Int& v, long long lo = std::numeric_limits<Int>::min(),
-                  long long hi = std::numeric_limits<Int>::max()) {
-    if (const Json* x = Find(name)) v = static_cast<Int>(Integer(*x, name, lo, hi));
+  void operator()(const char* name, Int& v) {
+    if (const Json* x = Find(name)) v = Integer<Int>(*x, name);
   }
   template <std::size_t N>
   void operator()(const char* name, std::array<bool, N>& a) {
@@ -117,12 +116,10 @@ class Reader {
       }
     }
   }
-  template <std::size_t N>
-  void operator()(const char* name, std::array<int16_t, N>& a, long long lo, long long hi) {
+  template <class Int, std::size_t N>
+  void operator()(const char* name, std::array<Int, N>& a) {
     if (const Json* x = FindArray(name, N)) {
-      for (std::size_t i = 0; i < x->size(); ++i) {
-        a[i] = static_cast<int16_t>(Integer((*x)[i], Indexed(name, i), lo, hi));
-      }
+      for (std::size_t i = 0; i < x->size(); ++i) a[i] = Integer<Int>((*x)[i], Indexed(name, i));
     }
   }
 
@@ -138,15 +135,19 @@ class Reader {
     if (x->size() > max) Fail(name, "has more than " + std::to_string(max) + " entries");
     return x;
   }
-  long long Integer(const Json& x, const std::string& name, long long lo, long long hi) const {
+  // A whole number that fits the field's type.
+  template <class Int>
+  Int Integer(const Json& x, const std::string& name) const {
     if (!x.is_number_integer()) Fail(name, "must be a whole number");
+    const long long lo = std::numeric_limits<Int>::min(), hi = std::numeric_limits<Int>::max();
     long long n = x.is_number_unsigned() && x.get<unsigned long long>() > 1ULL << 62
                       ? std::numeric_limits<long long>::max()
                       : x.get<long long>();
     if (n < lo || n > hi) {
-      Fail(name, "out of range (" + std::to_string(lo) + " to " + std::to_string(hi) + ")");
+      Fail(name,
+           "does not fit the field (" + std::to_string(lo) + " to " + std::to_string(hi) + ")");
     }
-    return n;
+    return static_cast<Int>(n);
   }
   static std::string Indexed(const std::string& name, std::size_t i) {
     return name + "[" + std::to_string(i) + "]";
@@ -158,82 +159,6 @@ class Reader {
   const Json& j_;
   std::string path_;
 };
-
-// The field lists, visited in declared order by both directions.
-template <class V>
-void VisitChannel(ChannelRecord& c, V& v) {
-  v("Position", c.Position);
-  v("Enable", c.Enable);
-  v("LowPower", c.LowPower);
-  v("PowUp", c.PowUp);
-  v("Duplex", c.Duplex);
-  v("DuplexCapable", c.DuplexCapable);
-  v("TxEnable", c.TxEnable);
-  v("DispayA", c.DispayA);
-  v("ScanMemory", c.ScanMemory);
-  v("ChTag", c.ChTag);
-  v("Scramble", c.Scramble, 0, 7);
-  v("RxOnly", c.RxOnly);
-  v("Narrow", c.Narrow);
-  v("DCS", c.DCS, 0, 208);
-  v("CTCSS", c.CTCSS, 0, 50);
-  v("RxComp", c.RxComp);
-  v("CHDisplayL", c.CHDisplayL);
-  v("CHDisplayR", c.CHDisplayR);
-  v("Txfreq", c.Txfreq);
-  v("Rxfreq", c.Rxfreq);
-}
-
-template <class V>
-void VisitGroup(UsableGroupSettings& g, V& v) {
-  v("Usable", g.Usable);
-  v("TxTot", g.TxTot);
-  v("PriorityCh", g.PriorityCh, 0, kNoChannel);
-  v("StatusIcon", g.StatusIcon);
-  v("StatusName", g.StatusName);
-}
-
-template <class V>
-void VisitCommon(CommonSettings& c, V& v) {
-  v("TxPoDisplay", c.TxPoDisplay, 0, 255);
-  v("Scan", c.Scan);
-  v("ResumeTime", c.ResumeTime, 0, 3);
-  v("PttScanClear", c.PttScanClear);
-  v("DualWatch", c.DualWatch);
-  v("OffsetTime", c.OffsetTime, 0, 24);
-  v("MagneticVariation", c.MagneticVariation, 0, 1);
-  v("Weater", c.Weater, 0, 3);
-  v("Rotary", c.Rotary);
-}
-
-template <class V>
-void VisitDsc(DscSettings& d, V& v) {
-  v("DscGroup", d.DscGroup);
-  v("UserMmsi", d.UserMmsi);
-  v("PosRequest", d.PosRequest);
-  v("Tx", d.Tx);
-  v("BeepOut", d.BeepOut);
-  v("AllShipsCall", d.AllShipsCall);
-  v("AllShipsCallTx", d.AllShipsCallTx);
-  v("GroupCall", d.GroupCall);
-  v("GroupCallTx", d.GroupCallTx);
-  v("IndividualCall", d.IndividualCall);
-  v("IndividualCallTx", d.IndividualCallTx);
-  v("AckMenu", d.AckMenu);
-}
-
-template <class V>
-void VisitCallSign(AtisCallSignEntry& e, V& v) {
-  v("MID", e.MID);
-  v("DISP", e.DISP);
-}
-
-template <class V>
-void VisitDirectoryEntry(DirectoryEntry& e, V& v) {
-  v("Enable", e.Enable);
-  v("TagName", e.TagName);
-  v("Mmsid", e.Mmsid);
-}
 
 template <class Record, class Visit>
 Json RecordsToJson(std::span<Record> records, Visit visit) {
@@ -296,13 +221,6 @@ auto channelVisit = [](ChannelRecord& c, auto& v) { VisitChannel(c, v); };
 auto groupVisit = [](UsableGroupSettings& g, auto& v) { VisitGroup(g, v); };
 auto entryVisit = [](DirectoryEntry& e, auto& v) { VisitDirectoryEntry(e, v); };
 auto callSignVisit = [](AtisCallSignEntry& e, auto& v) { VisitCallSign(e, v); };
-
-template <class V>
-void VisitAtisScalars(AtisSettings& a, V& v) {
-  v("UsableAtisGroup", a.UsableAtisGroup);
-  v("AtisCode", a.AtisCode);
-  v("AtisKillerGroup", a.AtisKillerGroup);
-}
 
 }  // namespace
 

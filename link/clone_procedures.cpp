@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "link/record.h"
+#include "model/clone_ranges.h"
 
 namespace qw {
 namespace {
@@ -78,11 +79,9 @@ std::vector<WriteStep> WritePlan(int16_t series) {
   std::vector<WriteStep> plan;
   const int32_t last = ImageLastFor(series);
   for (int address = 0x40; address <= last; address += kBlockSize) {
-    if (address == 0x40) {
-      plan.push_back({WriteStep::Bytes, address, 0x42, 0x7F});
-    } else if (address == 0x200 && series == kSeriesThird) {
-      plan.push_back({WriteStep::Bytes, address, 0x200, 0x22F});
-    } else if (address == 0xC0 || (address >= 0x200 && address <= 0x2C0) || address >= 0x3600) {
+    if (auto bytes = ByteWrittenRange(series, address)) {
+      plan.push_back({WriteStep::Bytes, address, bytes->first, bytes->last});
+    } else if (IsUnwrittenBlock(address)) {
       plan.push_back({WriteStep::Skip, address});
     } else {
       plan.push_back({WriteStep::Block, address});
@@ -116,10 +115,39 @@ CloneResult WriteData(SerialLink& link, const Image& image, int16_t series) {
   return {Outcome::Ok(), {}};
 }
 
+CloneResult VerifyData(SerialLink& link, const Image& image, int16_t series,
+                       std::vector<int32_t>& differing) {
+  differing.clear();
+  std::string error;
+  if (!link.PortOpen(error)) return PortFailure(error, kProgramToRadioTitle);
+  link.OperationFailed = false;
+  Image readBack = image;
+  std::vector<WriteStep> steps = WritePlan(series);
+  std::erase_if(steps, [](const WriteStep& s) { return s.kind == WriteStep::Skip; });
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    const WriteStep& step = steps[i];
+    ShowProgress(link, static_cast<int>(100 * i / steps.size()));
+    link.ReadBlockExchange(step.address, readBack.data());
+    if (link.OperationFailed || link.OperationCancelled) break;
+    const bool block = step.kind == WriteStep::Block;
+    const int first = block ? step.address : step.first;
+    const int last = block ? step.address + kBlockSize - 1 : step.last;
+    for (int a = first; a <= last; ++a) {
+      if (readBack[a] != image[a]) differing.push_back(a);
+    }
+  }
+  if (!link.OperationFailed && !link.OperationCancelled) ShowProgress(link, 100);
+  if (link.OperationCancelled) link.CancelSequence();
+  link.ClosePort();
+  if (link.OperationFailed || link.OperationCancelled) {
+    return {Interrupted(link, kCommunicationError, kProgramToRadioTitle), {}};
+  }
+  return {Outcome::Ok(), {}};
+}
+
 void TakeOverReadImage(const Image& received, Image& image, int32_t imageLast) {
   for (int a = 0; a <= imageLast; ++a) {
-    const bool own = a <= 0x3F || (a >= 0xC0 && a <= 0xFF) || (a >= 0x3600 && a <= 0x3FFD);
-    if (!own) image[a] = received[a];
+    if (!IsProgramOwn(a)) image[a] = received[a];
   }
 }
 

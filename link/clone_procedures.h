@@ -34,6 +34,11 @@ CloneResult ReadData(SerialLink& link, Image& buffer, int32_t imageLast);
 // Writes the image to the radio along the address plan.
 CloneResult WriteData(SerialLink& link, const Image& image, int16_t series);
 
+// Reads back every block the write plan sent and compares the bytes written with image;
+// differing gets the addresses that do not match. A cancel stops the radio with CAN.
+CloneResult VerifyData(SerialLink& link, const Image& image, int16_t series,
+                       std::vector<int32_t>& differing);
+
 // Copies a received image into the program's, except the ranges that stay the program's own.
 void TakeOverReadImage(const Image& received, Image& image, int32_t imageLast);
 

@@ -30,7 +30,8 @@ SerialLink::SerialLink(SerialPort& port, const TransferControl& control, int16_t
     : port_(port),
       control_(control),
       clock_(control.Clock ? *control.Clock : RealSteadyClock()),
-      series_(series) {}
+      series_(series),
+      cancel_(control.Cancel ? *control.Cancel : unused_) {}
 
 bool SerialLink::PortOpen(std::string& error) {
   if (port_.IsOpen()) return true;
@@ -61,19 +62,28 @@ std::size_t SerialLink::Take(uint8_t* out, std::size_t n) {
   return got;
 }
 
-void SerialLink::Await(std::size_t have, SteadyClock::time_point deadline, bool honourCancel) {
+void SerialLink::Await(std::size_t have, std::size_t want, SteadyClock::time_point deadline,
+                       bool honourCancel) {
+  // A terminal wakes its reader for every byte that comes in. The bytes still missing cannot be
+  // here before the line has carried them, so until then only a cancel is worth waking for.
+  if (want > have && port_.ByteTime().count() > 0) {
+    const auto carried = clock_.Now() + port_.ByteTime() * static_cast<int64_t>(want - have);
+    const auto until = std::min(carried, deadline);
+    if (cancel_.WaitFor(until - clock_.Now()) && honourCancel) return;
+  }
   // One tick past the deadline, so that the caller's "strictly later" test can become true.
   auto left = std::chrono::ceil<Ms>(deadline - clock_.Now()) + Ms{1};
   if (left < Ms{1}) left = Ms{1};
   if (honourCancel && control_.Cancel) left = std::min(left, kCancelSlice);
-  port_.WaitForInput(have, left);
+  port_.WaitForInput(want > have ? want - 1 : have, left);
 }
 
 void SerialLink::Pause(Ms length) {
   const auto deadline = clock_.Now() + length;
   while (!PastDeadline(deadline) && !CancelRequested() && port_.IsOpen()) {
     // Whatever arrives meanwhile stays waiting for the echo reader.
-    Await(port_.BytesWaiting(), deadline);
+    const std::size_t waiting = port_.BytesWaiting();
+    Await(waiting, waiting + 1, deadline);
   }
 }
 
@@ -112,12 +122,12 @@ void SerialLink::DrainEcho(std::size_t count, Ms timeout) {
     if (waiting == 0) {
       if (!port_.IsOpen()) return;
       // The rest of the echo comes as one piece; no need to wake for each byte of it.
-      Await(count - got - 1, deadline);
+      Await(0, count - got, deadline);
     }
   }
 }
 
-int SerialLink::WaitForByte(uint8_t expected, Ms timeout, bool honourCancel) {
+WaitResult SerialLink::WaitForByte(uint8_t expected, Ms timeout, bool honourCancel) {
   const auto deadline = clock_.Now() + timeout;
   int last = -1;
   for (;;) {
@@ -127,18 +137,18 @@ int SerialLink::WaitForByte(uint8_t expected, Ms timeout, bool honourCancel) {
       if (Take(&byte, 1) == 1) last = byte;
       --waiting;
     }
-    if (honourCancel && CancelSeen()) return kCancelled;
-    if (PastDeadline(deadline)) return kTimedOut;
-    if (last == expected) return kReceived;
+    if (honourCancel && CancelSeen()) return WaitResult::Cancelled;
+    if (PastDeadline(deadline)) return WaitResult::TimedOut;
+    if (last == expected) return WaitResult::Received;
     if (waiting == 0) {
       // A port that has gone away answers nothing more: no point in waiting out the time-out.
-      if (!port_.IsOpen()) return kTimedOut;
-      Await(0, deadline, honourCancel);
+      if (!port_.IsOpen()) return WaitResult::TimedOut;
+      Await(0, 1, deadline, honourCancel);
     }
   }
 }
 
-int SerialLink::ReceiveRecord(std::vector<uint8_t>& record, std::size_t n, Ms timeout) {
+WaitResult SerialLink::ReceiveRecord(std::vector<uint8_t>& record, std::size_t n, Ms timeout) {
   OperationFailed = true;
   OperationCancelled = false;
   const auto deadline = clock_.Now() + timeout;
@@ -146,15 +156,15 @@ int SerialLink::ReceiveRecord(std::vector<uint8_t>& record, std::size_t n, Ms ti
     // Exactly the record length: more bytes than that mean the line is out of step.
     std::size_t waiting = port_.BytesWaiting();
     if (waiting == n) break;
-    if (CancelSeen()) return kCancelled;
-    if (PastDeadline(deadline)) return kTimedOut;
-    if (!port_.IsOpen()) return kTimedOut;
-    Await(waiting < n ? n - 1 : waiting, deadline);
+    if (CancelSeen()) return WaitResult::Cancelled;
+    if (PastDeadline(deadline)) return WaitResult::TimedOut;
+    if (!port_.IsOpen()) return WaitResult::TimedOut;
+    Await(waiting, waiting < n ? n : waiting + 1, deadline);
   }
   record.assign(n, 0);
-  if (Take(record.data(), n) != n || record[n - 1] != kCR) return kBadTerminator;
+  if (Take(record.data(), n) != n || record[n - 1] != kCR) return WaitResult::BadTerminator;
   OperationFailed = false;
-  return kReceived;
+  return WaitResult::Received;
 }
 
 template <typename ReplyStep>
@@ -187,8 +197,8 @@ void SerialLink::ReadExchange(uint8_t code, int address, uint8_t* buffer, int co
   Exchange(Label(count == 1 ? "read byte" : "read block", address), request, echoTimeout, [&] {
     OperationFailed = true;
     OperationCancelled = false;
-    if (WaitForByte(kSOH, kLongTimeout) != kReceived) return;
-    if (ReceiveRecord(record, length, kShortTimeout) != kReceived) return;
+    if (WaitForByte(kSOH, kLongTimeout) != WaitResult::Received) return;
+    if (ReceiveRecord(record, length, kShortTimeout) != WaitResult::Received) return;
     OperationFailed = true;
     if (CheckRecord(record.data(), record.size()) != code) return;
     for (int i = 0; i < count; ++i)
@@ -203,7 +213,7 @@ void SerialLink::WriteExchange(uint8_t code, int address, const Image& image, in
   Exchange(Label(count == 1 ? "write byte" : "write block", address), request, kShortTimeout, [&] {
     OperationFailed = true;
     OperationCancelled = false;
-    if (WaitForByte(kACK, kLongTimeout) == kReceived) OperationFailed = false;
+    if (WaitForByte(kACK, kLongTimeout) == WaitResult::Received) OperationFailed = false;
   });
 }
 

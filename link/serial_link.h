@@ -16,15 +16,17 @@
 
 namespace qw {
 
+// How a wait for the radio's answer ended.
+enum class WaitResult {
+  Received,
+  Cancelled,
+  TimedOut,
+  BadTerminator,  // a whole record arrived but its last byte is not CR
+};
+
 class SerialLink {
  public:
   using Ms = std::chrono::milliseconds;
-
-  // Results of WaitForByte and ReceiveRecord.
-  static constexpr int kReceived = 0;
-  static constexpr int kCancelled = 1;
-  static constexpr int kTimedOut = 3;
-  static constexpr int kBadTerminator = -1;
 
   SerialLink(SerialPort& port, const TransferControl& control, int16_t series);
 
@@ -41,9 +43,9 @@ class SerialLink {
 
   void FlushInput();
   void DrainEcho(std::size_t count, Ms timeout);
-  int WaitForByte(uint8_t expected, Ms timeout, bool honourCancel = true);
+  WaitResult WaitForByte(uint8_t expected, Ms timeout, bool honourCancel = true);
   // Fills record with exactly n bytes (the reply after its SOH, CR included).
-  int ReceiveRecord(std::vector<uint8_t>& record, std::size_t n, Ms timeout);
+  WaitResult ReceiveRecord(std::vector<uint8_t>& record, std::size_t n, Ms timeout);
 
   void ReadBlockExchange(int address, uint8_t* buffer);
   void ReadByteExchange(int address, uint8_t* buffer);
@@ -66,15 +68,20 @@ class SerialLink {
   void Send(const std::vector<uint8_t>& bytes);
   std::size_t Take(uint8_t* out, std::size_t n);
   void Pause(Ms length);
-  // Blocks on the port until more than `have` bytes wait, the deadline passes or (in slices of a
-  // few milliseconds) a cancel may have arrived.
-  void Await(std::size_t have, SteadyClock::time_point deadline, bool honourCancel = true);
+  // Waits for `want` bytes to be waiting when `have` are: first on the cancel flag for as long as
+  // the line needs to carry the rest, then on the port until more than want - 1 bytes wait, the
+  // deadline passes or (in slices of a few milliseconds) a cancel may have arrived.
+  void Await(std::size_t have, std::size_t want, SteadyClock::time_point deadline,
+             bool honourCancel = true);
   bool PastDeadline(SteadyClock::time_point deadline) const;
 
   SerialPort& port_;
   const TransferControl& control_;
   const SteadyClock& clock_;
   int16_t series_;
+  // Waited on between looks at the port; the caller's flag, or one never raised.
+  CancelFlag unused_;
+  const CancelFlag& cancel_;
 };
 
 }  // namespace qw

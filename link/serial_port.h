@@ -26,6 +26,9 @@ class SerialPort {
   // Blocks until at least one more byte than `have` is waiting, or the time-out passes.
   // Returns true when that many bytes are waiting. Never spins.
   virtual bool WaitForInput(std::size_t have, std::chrono::milliseconds timeout) = 0;
+  // How long one byte takes on the line: 10 bits at 9600 baud. A waiter for n more bytes need not
+  // look at the port before n of these have passed. Zero for ports that deliver at once.
+  virtual std::chrono::microseconds ByteTime() const { return std::chrono::microseconds{1042}; }
   // The port's name as the user gave it ("/dev/ttyUSB0", "COM3").
   virtual std::string Name() const = 0;
 };

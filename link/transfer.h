@@ -1,8 +1,9 @@
 // How a caller steers and watches a radio transfer.
 #pragma once
 
-#include <atomic>
 #include <functional>
+
+#include "link/cancel_flag.h"
 
 namespace qw {
 
@@ -12,8 +13,8 @@ class TraceSink;
 struct TransferControl {
   // Percent 0..100, called on the transfer's thread.
   std::function<void(int)> Progress;
-  // Set from any thread to cancel; the running wait notices it within a few milliseconds.
-  std::atomic<bool>* Cancel = nullptr;
+  // Raised from any thread to cancel; the running wait wakes for it at once.
+  CancelFlag* Cancel = nullptr;
   // Time-outs are measured on this clock; nullptr means the real steady clock.
   const SteadyClock* Clock = nullptr;
   // Every byte sent and received, for support; may be nullptr.

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace qw {
 
@@ -21,17 +22,21 @@ struct Outcome {
   enum class Status { Ok, Failed, Cancelled };
   Status status = Status::Ok;
   std::optional<Message> message;  // present when the program shows one (also "Complete!!")
+  // Said beside the outcome without changing it: a backup kept, a check that could not be made.
+  std::vector<Message> notes;
 
   bool ok() const { return status == Status::Ok; }
   bool failed() const { return status == Status::Failed; }
   bool cancelled() const { return status == Status::Cancelled; }
 
-  static Outcome Ok(std::optional<Message> m = std::nullopt) { return {Status::Ok, std::move(m)}; }
+  static Outcome Ok(std::optional<Message> m = std::nullopt) {
+    return {Status::Ok, std::move(m), {}};
+  }
   static Outcome Failed(std::optional<Message> m = std::nullopt) {
-    return {Status::Failed, std::move(m)};
+    return {Status::Failed, std::move(m), {}};
   }
   static Outcome Cancelled(std::optional<Message> m = std::nullopt) {
-    return {Status::Cancelled, std::move(m)};
+    return {Status::Cancelled, std::move(m), {}};
   }
 };
 

@@ -133,7 +133,9 @@ struct RadioData {
   std::vector<ChannelRecord> WX;           // 10, Position = entry 1..10
   std::vector<ChannelRecord> FourthGroup;  // 40: entry k+1 at index k (EXP or LMR)
 
-  std::array<::qw::UsableGroupSettings, 4> UsableGroupSettings{};
+  // The fourth group has no priority channel; nothing sets its PriorityCh, so it stays 0.
+  std::array<::qw::UsableGroupSettings, 4> UsableGroupSettings{
+      {{}, {}, {}, {.PriorityCh = 0, .StatusIcon = false, .StatusName = {}}}};
   ::qw::CommonSettings CommonSettings{};
   ::qw::DscSettings DscSettings{};
   ::qw::AtisSettings AtisSettings{};

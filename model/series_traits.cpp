@@ -25,17 +25,17 @@ constexpr std::array<SeriesTraits, 3> kRows{{
      /*statusNames*/ true, /*statusNameField*/ false, /*channelNames*/ true,
      /*fourthGroupTones*/ true,
      /*thirdVariantSettings*/ false, /*echoesCommands*/ true, /*wideRadioPicture*/ false,
-     /*frequencyRaster*/ false},
+     /*frequencyRaster*/ false, /*programsNameTexts*/ false},
     {kSeriesMV510, "mv510", "MV510", 8191, 0x01FE, "EXP", "Exp", "M&V510 Series", kHandheldSteps,
      /*statusNames*/ false, /*statusNameField*/ false, /*channelNames*/ false,
      /*fourthGroupTones*/ false,
      /*thirdVariantSettings*/ false, /*echoesCommands*/ true, /*wideRadioPicture*/ false,
-     /*frequencyRaster*/ false},
+     /*frequencyRaster*/ false, /*programsNameTexts*/ false},
     {kSeriesThird, "0", "MV510", 16383, 0x1BBC, "EXP", "Exp", nullptr, kDistressScanSteps,
      /*statusNames*/ true, /*statusNameField*/ true, /*channelNames*/ true,
      /*fourthGroupTones*/ false,
      /*thirdVariantSettings*/ true, /*echoesCommands*/ false, /*wideRadioPicture*/ true,
-     /*frequencyRaster*/ true},
+     /*frequencyRaster*/ true, /*programsNameTexts*/ true},
 }};
 
 }  // namespace

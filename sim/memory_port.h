@@ -22,6 +22,7 @@ class MemoryPort final : public SerialPort {
   std::size_t Read(uint8_t* out, std::size_t n) override;
   bool Write(const uint8_t* data, std::size_t n) override;
   bool WaitForInput(std::size_t have, std::chrono::milliseconds timeout) override;
+  std::chrono::microseconds ByteTime() const override { return {}; }
   std::string Name() const override { return "memory"; }
 
   // The next Open fails with this reason.

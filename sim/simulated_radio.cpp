@@ -75,6 +75,7 @@ void SimulatedRadio::HandleRecord(std::vector<uint8_t>& out) {
     for (int i = 0; i < count; ++i) {
       memory_[address + i] = HexToByte(record_[6 + 2 * i], record_[7 + 2 * i]);
     }
+    if (block && TakeFault(faults_.storeWrong)) memory_[address + count / 2] ^= 0x10;
     Ack(out);
   } else {
     Reply(type, address, count, out);

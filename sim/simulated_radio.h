@@ -16,6 +16,7 @@ struct RadioFaults {
   int dropReply = 0;         // requests left unanswered
   int wrongType = 0;         // reply records typed "13" (checksum right)
   int garbageBeforeSoh = 0;  // stray bytes before a reply's SOH
+  int storeWrong = 0;        // blocks acknowledged but stored with their middle byte changed
   bool noEcho = false;       // a cable that does not echo
 };
 

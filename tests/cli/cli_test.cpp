@@ -148,13 +148,45 @@ TEST_F(CliTest, RefusalsPrintTheProgramsMessagesAndExitOne) {
   EXPECT_EQ(dest.exitCode, 1);
   EXPECT_NE(dest.out.find("IniFileRead Error!!"), std::string::npos) << dest.out;
 
-  Write(Path("bad.json"), R"({"CommonSettings": {"ResumeTime": 9}})");
+  Write(Path("bad.json"), R"({"CommonSettings": {"ResumeTime": true}})");
   CliResult json = Cli("convert " + Path("bad.json") + " -o " + Path("o.hex"));
   EXPECT_EQ(json.exitCode, 1);
   EXPECT_NE(json.out.find("CommonSettings.ResumeTime"), std::string::npos) << json.out;
 
+  // A file that is not there is reported as such, with the system's reason on a second line.
+  CliResult missing = Cli("convert " + Path("nosuch.dat") + " -o " + Path("o.json"));
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_NE(
+      missing.out.find("FileRead Error!!\n" + Path("nosuch.dat") + ": No such file or directory"),
+      std::string::npos)
+      << missing.out;
+  CliResult folder = Cli("convert " + a + " -o " + Path("nofolder/o.dat"));
+  EXPECT_EQ(folder.exitCode, 1);
+  EXPECT_NE(folder.out.find("FileSave Error!!\n" + Path("nofolder/o.dat") + ": No such file"),
+            std::string::npos)
+      << folder.out;
+
   EXPECT_FALSE(fs::exists(Path("o.json")));
   EXPECT_FALSE(fs::exists(Path("o.hex")));
+}
+
+// Values the radio cannot store pass through every file kind unchanged, each time with a warning.
+TEST_F(CliTest, OddValuesSurviveJsonAndAreNamedOnStderr) {
+  std::string j = Path("odd.json"), x = Path("x.dat"), j2 = Path("x.json"), y = Path("y.dat");
+  Write(j, R"({"CommonSettings": {"ResumeTime": -7, "Weater": 300, "TxPoDisplay": 500},
+              "USA": [{"Scramble": 32}], "AtisSettings": {"AtisCode": "ABC"}})");
+  CliResult made = Cli("convert --series mv710 " + j + " -o " + x);
+  ASSERT_EQ(made.exitCode, 0) << made.out;
+  EXPECT_NE(made.out.find("warning: " + j + ": CommonSettings.ResumeTime = -7 (the radio will"),
+            std::string::npos)
+      << made.out;
+  CliResult toJson = Cli("convert " + x + " -o " + j2);
+  ASSERT_EQ(toJson.exitCode, 0) << toJson.out;
+  EXPECT_NE(toJson.out.find("USA[0].Scramble = 32"), std::string::npos) << toJson.out;
+  CliResult back = Cli("convert " + j2 + " -o " + y);
+  ASSERT_EQ(back.exitCode, 0) << back.out;
+  EXPECT_NE(back.out.find("CommonSettings.Weater = 300"), std::string::npos) << back.out;
+  EXPECT_EQ(Bytes(x), Bytes(y));
 }
 
 TEST_F(CliTest, GridPrintsTheChosenGridsInOrder) {

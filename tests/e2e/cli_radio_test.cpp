@@ -45,6 +45,8 @@ class CliRadio : public ::testing::TestWithParam<int16_t> {
     dir = fs::temp_directory_path() / ("qw-e2e-" + std::to_string(getpid()) + "-" + name);
     fs::remove_all(dir);
     fs::create_directories(dir);
+    // Backups go beside the test's files, not into the user's data folder.
+    setenv("QUAYWRIGHT_DATA_DIR", (dir / "data").c_str(), 1);
   }
   void TearDown() override {
     if (host) host->Stop();

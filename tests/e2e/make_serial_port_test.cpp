@@ -13,7 +13,7 @@ TEST(MakeSerialPort, OpensThePseudoTerminalOfASimulatedRadio) {
   std::string error;
   ASSERT_TRUE(host.Start(error)) << error;
   auto port = MakeSerialPort(host.PortPath());
-  std::atomic<bool> cancel{false};
+  CancelFlag cancel;
   TransferControl control{nullptr, &cancel, nullptr, nullptr};
   SerialLink link(*port, control, kSeriesMV510);
   EXPECT_TRUE(ReadDataChkModel(link, kSeriesMV510, kReadTitle).outcome.ok());

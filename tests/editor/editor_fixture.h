@@ -45,6 +45,7 @@ struct EditorFixture {
   ScriptedPrompter prompter;
   std::unique_ptr<Document> doc;
   std::unique_ptr<MainWindow> window;
+  std::filesystem::path backupFolder;  // empty: transfers keep no backups
 
   EditorFixture() = default;
 
@@ -59,6 +60,7 @@ struct EditorFixture {
     options.simulatorFolder = folder.path();
     options.portOverride = std::move(port);
     options.transferClock = clock;
+    options.backupFolder = backupFolder;
     window = std::make_unique<MainWindow>(*doc, store, prompter, options);
     window->show();
     QApplication::setActiveWindow(window.get());

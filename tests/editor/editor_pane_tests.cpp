@@ -1,7 +1,9 @@
 // The settings panes' rules: what each field stores, what it enables, what it refuses.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLineEdit>
+#include <QTreeWidget>
 
 #include "editor/pane.h"
 #include "editor/usable_pane.h"
@@ -166,7 +168,18 @@ class PaneTests : public QObject {
     QCOMPARE(f.Data().AtisSettings.AtisCode, std::string("1112223334"));
     QCOMPARE(w.window()->focusWidget(), code);
 
-    // A refused code also stops leaving the node.
+    // A refused code also stops leaving the node: a click on another node says so once, and the
+    // tree goes back to the node whose pane is shown, however often it is clicked.
+    for (int click = 1; click <= 2; ++click) {
+      const size_t before = f.prompter.asked.size();
+      const QRect at = w.Tree()->visualItemRect(w.Tree()->ItemOf(kCommonNode));
+      QTest::mouseClick(w.Tree()->viewport(), Qt::LeftButton, {}, at.center());
+      QCOMPARE(f.prompter.asked.size(), before + 1);
+      QCOMPARE(w.ActivePane()->objectName(), QString("pictAtis"));
+      QCOMPARE(w.Tree()->currentItem(), w.Tree()->ItemOf(kAtisNode));
+      QCOMPARE(w.window()->focusWidget(), code);
+      QCoreApplication::processEvents();  // the user's next action comes through the event loop
+    }
     f.Select(kCommonNode);
     QCOMPARE(w.ActivePane()->objectName(), QString("pictAtis"));
     // ... and a series switch, before its question.
@@ -175,7 +188,17 @@ class PaneTests : public QObject {
     QCOMPARE(w.Series(), kSeriesMV710);
     QCOMPARE(f.prompter.asked.size(), asked + 1);
     QCOMPARE(f.prompter.asked.back().message.Text, std::string("Data Error!!"));
+    // A menu opened with the mouse takes the focus for a moment; the command picked from it still
+    // runs the check, and the field keeps what was typed.
+    QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(code, &popup);
+    f.Menu("mnuFileNew")->trigger();
+    QCOMPARE(f.prompter.asked.size(), asked + 2);
+    QCOMPARE(f.prompter.asked.back().message.Text, std::string("Data Error!!"));
+    QCOMPARE(code->text(), QString("123456789"));
+    QCOMPARE(f.Data().AtisSettings.AtisCode, std::string("1112223334"));
 
+    code->end(false);  // the refocused field has its text selected
     QTest::keyClicks(code, "0");
     QVERIFY(w.PaneCheck());
     QCOMPARE(f.Data().AtisSettings.AtisCode, std::string("1234567890"));

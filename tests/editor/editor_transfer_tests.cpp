@@ -3,12 +3,15 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableView>
 #include <future>
 
+#include "editor/compare_window.h"
 #include "editor/pane.h"
 #include "editor/svg_picture.h"
 #include "editor/transfer_dialog.h"
 #include "editor_fixture.h"
+#include "files/backups.h"
 #include "model/channel_plans.h"
 #include "model/image_codec.h"
 #include "sim/memory_port.h"
@@ -198,6 +201,70 @@ class TransferTests : public QObject {
     QCOMPARE(bar->width(), box->width());
     QCOMPARE(bar->x(), -box->width());
     dialog->findChild<QPushButton*>("cmdCancel")->click();
+  }
+
+  // Options > Verify after Program is remembered; a radio that stores blocks wrong is caught.
+  void VerifyAfterProgramCatchesARadioThatStoresWrong() {
+    TransferFixture f(kSeriesMV710, RadioMemory(kSeriesMV710, false, ""));
+    f.OpenWindow();
+    QAction* verify = f.Menu("mnuOptionsVerify");
+    QVERIFY(verify->isCheckable() && !verify->isChecked());
+    verify->trigger();
+    QCOMPARE(f.store.Get("Settings", "VerifyAfterProgram"), std::optional<std::string>("1"));
+
+    f.bench.radio.Faults().storeWrong = 1;
+    f.Menu("mnuTransferProgram")->trigger();
+    QPointer<TransferDialog> dialog = f.Dialog();
+    f.Ok();
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog->Running(), 10000);
+    QCOMPARE(f.prompter.asked.back().message, (Message{"Verify Error!!\n1 byte differs, at 0x00A0",
+                                                       "Program to Radio", MessageIcon::Stop}));
+    QVERIFY(dialog->isVisible());
+    f.Ok();  // the radio holds it now
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog, 10000);
+    QCOMPARE(f.prompter.asked.back().message.Text, std::string("Complete!!"));
+  }
+
+  // A read keeps a backup; Compare With lists what differs from it and jumps to the field;
+  // Restore Backup puts it back as one change.
+  void BackupsCanBeComparedAndRestored() {
+    TransferFixture f(kSeriesMV710, RadioMemory(kSeriesMV710, true, "1234567890"));
+    QTemporaryDir backups;
+    f.backupFolder = backups.path().toStdString();
+    MainWindow& w = f.OpenWindow();
+    f.Menu("mnuTransferRead")->trigger();
+    QPointer<TransferDialog> dialog = f.Dialog();
+    f.Ok();
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog, 10000);
+    const auto kept = ListBackups(f.backupFolder);
+    QCOMPARE(kept.size(), std::size_t(1));
+    const QString backup = QString::fromStdString(kept[0].path.string());
+
+    f.Data().CommonSettings.DualWatch = false;
+    f.Data().USA[5].ChTag = "SHIFTED";
+    f.prompter.fileNames.push_back(backup);
+    f.Menu("mnuFileCompare")->trigger();
+    auto* compare = w.findChild<CompareWindow*>("frmCompare");
+    QVERIFY(compare);
+    QCOMPARE(
+        compare->SelectedText(),
+        QString("CommonSettings DualWatch: false -> true\n") + "USA " +
+            QString::fromStdString(ChannelMasterTable()[5].Label) + " ChTag: \"SHIFTED\" -> \"" +
+            QString::fromStdString(Decoded(kSeriesMV710, f.bench.radio.Memory()).USA[5].ChTag) +
+            "\"\n");
+    QVERIFY(QTest::qWaitForWindowExposed(compare));
+    QTableView* table = compare->Table();
+    const QPoint row = table->visualRect(table->model()->index(0, 0)).center();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, row);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, row);
+    QCOMPARE(w.ActivePane()->objectName(), QString("pictCommon"));
+    compare->close();
+
+    f.prompter.fileNames.push_back(backup);
+    f.Menu("mnuFileRestoreBackup")->trigger();
+    QCOMPARE(f.prompter.fileFolders.back(), backups.path());
+    QVERIFY(f.Data().CommonSettings.DualWatch);
+    QVERIFY(f.doc->DataChanged);
   }
 
   void HelpWithoutHelpFilesSaysSo() {

@@ -64,9 +64,9 @@ class WindowTests : public QObject {
   void SavedPlacementIsRestoredAtStart() {
     EditorFixture f;
     const int twips = 1440 / QWidget().logicalDpiX();
-    SaveWindowPlacement(f.store, 20 * twips, 30 * twips, 640 * twips, 520 * twips);
+    SaveWindowPlacement(f.store, 20 * twips, 30 * twips, 800 * twips, 600 * twips);
     MainWindow& w = f.Open();
-    QCOMPARE(w.size(), QSize(640, 520));
+    QCOMPARE(w.size(), QSize(800, 600));
     QCOMPARE(w.pos(), QPoint(20, 30));
   }
 
@@ -229,6 +229,20 @@ class WindowTests : public QObject {
       // A cancelled open changes nothing.
       f.Menu("mnuFileOpen")->trigger();
       QCOMPARE(f.Data().CommonSettings.ResumeTime, int16_t(3));
+
+      // Values the radio cannot store are taken, and named in one warning.
+      f.Data().CommonSettings.ResumeTime = -7;
+      f.Data().CommonSettings.Weater = 300;
+      QVERIFY(w.FileSave(true));
+      const size_t asked = f.prompter.asked.size();
+      f.prompter.fileNames = {path};
+      f.Menu("mnuFileOpen")->trigger();
+      QCOMPARE(f.prompter.asked.size(), asked + 1);
+      QCOMPARE(f.prompter.asked.back().message.Text,
+               std::string("The file holds values the radio cannot store:\n"
+                           "CommonSettings.ResumeTime = -7 (the radio will store 1)\n"
+                           "CommonSettings.Weater = 300 (the radio will store 0)"));
+      QCOMPARE(f.Data().CommonSettings.Weater, int16_t(300));
     }
   }
 
@@ -266,6 +280,18 @@ class WindowTests : public QObject {
     // Cancel leaves the mark where it was.
     f.prompter.answers = {PromptAnswer::Cancel};
     f.Menu("mnuDestination1")->trigger();
+    QVERIFY(f.Menu("mnuDestination0")->isChecked());
+    QVERIFY(!f.Menu("mnuDestination1")->isChecked());
+
+    // A destination that cannot be loaded changes nothing: data, mark and changed flag stay.
+    QFile::remove(f.folder.filePath("usa_02C6.ini"));
+    f.Data().USA[3].ChTag = "MINE";
+    f.doc->DataChanged = true;
+    f.prompter.answers = {PromptAnswer::Ok};
+    f.Menu("mnuDestination1")->trigger();
+    QCOMPARE(f.prompter.asked.back().message.Text, std::string("IniFileRead Error!!"));
+    QCOMPARE(f.Data().USA[3].ChTag, std::string("MINE"));
+    QVERIFY(f.doc->DataChanged);
     QVERIFY(f.Menu("mnuDestination0")->isChecked());
     QVERIFY(!f.Menu("mnuDestination1")->isChecked());
   }
@@ -306,6 +332,14 @@ class WindowTests : public QObject {
     QVERIFY(!f.doc->DataChanged);
     QCOMPARE(w.windowTitle(), QString("QL24  PC Program for MV510/MV710 Series - radio.hex"));
     QCOMPARE(w.ActivePane()->objectName(), QString("pictGeneral"));
+
+    // Save then asks for a name rather than writing data-file text into the image, and a name
+    // typed without an extension gets the filter's.
+    f.prompter.fileNames = {f.folder.filePath("boat")};
+    QVERIFY(w.FileSave(true));
+    QCOMPARE(QFileInfo(path).size(), 16384);
+    QVERIFY(QFileInfo(f.folder.filePath("boat.dat")).size() > 0);
+    QVERIFY(!QFileInfo::exists(f.folder.filePath("boat")));
   }
 
   void HelpOpensTheHelpPagesOrSaysThereAreNone() {

@@ -45,8 +45,9 @@ TEST_F(DataFileReading, ModelCheckRefusesOtherSeriesAndChangesNothing) {
     EXPECT_EQ(doc.CurrentFileName, c.accepted ? folder.File("m.dat") : "previous.dat");
     EXPECT_EQ(d == before, !c.accepted);
   }
-  EXPECT_EQ(*doc.OpenDataFile(folder.File("missing.dat")).message,
-            (Message{"different model!!", kProgramTitle, MessageIcon::Stop}));
+  // A file that cannot be read is not taken for one of another model.
+  EXPECT_EQ(doc.OpenDataFile(folder.File("missing.dat")).message->Text,
+            "FileRead Error!!\n" + folder.File("missing.dat") + ": No such file or directory");
 }
 
 // Values the cases below change, set so that each change shows, and fields the data file never
@@ -158,13 +159,16 @@ TEST_F(DataFileReading, SavedDataSetsComeBackForEverySeriesAndSeparator) {
 TEST_F(DataFileReading, FailuresGiveTheirMessages) {
   doc.CurrentFileName = "kept.dat";
   Outcome saved = doc.SaveDataFile(folder.File("no/such/folder/x.dat"));
-  EXPECT_EQ(*saved.message, (Message{"FileSave Error!!", kProgramTitle, MessageIcon::Exclamation}));
+  EXPECT_EQ(*saved.message, (Message{"FileSave Error!!\n" + folder.File("no/such/folder/x.dat") +
+                                         ": No such file or directory",
+                                     kProgramTitle, MessageIcon::Exclamation}));
   // A file far larger than any data file is refused once its model check passed.
   std::string huge = "[MAIN]\r\nMODELTYPE=2\r\n";
   huge.resize(5 * 1024 * 1024, 'x');
   test::WriteBytes(folder.File("huge.dat"), huge);
   Outcome read = doc.OpenDataFile(folder.File("huge.dat"));
-  EXPECT_EQ(*read.message, (Message{"FileRead Error!!", kProgramTitle, MessageIcon::Exclamation}));
+  EXPECT_EQ(read.message->Text,
+            "FileRead Error!!\n" + folder.File("huge.dat") + ": File too large");
   EXPECT_EQ(doc.CurrentFileName, "kept.dat");
 }
 

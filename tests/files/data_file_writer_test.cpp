@@ -17,7 +17,10 @@ bool HasSection(const std::string& text, const std::string& section) {
 TEST(DataFileWriter, HeaderAndSettingSectionsAreWrittenExactly) {
   RadioData d;
   BuildNewDataSet(d, kSeriesMV710);
+  // The fourth group has no priority channel: a new data set leaves it 0, and so does the file.
+  const int32_t fourthPriority = d.UsableGroupSettings[3].PriorityCh;
   for (auto& g : d.UsableGroupSettings) g = {};
+  d.UsableGroupSettings[3].PriorityCh = fourthPriority;
   d.UsableGroupSettings[0] = {true, false, 16, true, "USA"};
   d.UsableGroupSettings[1].PriorityCh = -1;  // written as its absolute value
   d.UsableGroupSettings[3].TxTot = true;
@@ -26,13 +29,12 @@ TEST(DataFileWriter, HeaderAndSettingSectionsAreWrittenExactly) {
   d.AtisSettings.AtisCode = "9012345678";
   std::string text = DataFileText(d, '.');
   EXPECT_EQ(
-      text.find(
-          "[MAIN]\r\nMODEL=#MV710\r\nTYPE=#ZOK\r\nVERSION=#1.00\r\nMODELTYPE=2\r\n"
-          "[Usable CH Group Setup]\r\nUSA=1\r\nINTL=0\r\nCanada=0\r\nEXP CH=0\r\n"
-          "TX TOT 0=0\r\nTX TOT 1=0\r\nTX TOT 2=0\r\nTX TOT 3=1\r\nPriority CH 0=16\r\n"
-          "Priority CH 1=1\r\nPriority CH 2=65535\r\nPriority CH 3=65535\r\nStatus Icon 0=1\r\n"
-          "Status Icon 1=0\r\nStatus Icon 2=0\r\nStatus Icon 3=0\r\nStatus name 0=USA\r\n"
-          "Status name 1=\r\nStatus name 2=\r\nStatus name 3=\r\n["),
+      text.find("[MAIN]\r\nMODEL=#MV710\r\nTYPE=#ZOK\r\nVERSION=#1.00\r\nMODELTYPE=2\r\n"
+                "[Usable CH Group Setup]\r\nUSA=1\r\nINTL=0\r\nCanada=0\r\nEXP CH=0\r\n"
+                "TX TOT 0=0\r\nTX TOT 1=0\r\nTX TOT 2=0\r\nTX TOT 3=1\r\nPriority CH 0=16\r\n"
+                "Priority CH 1=1\r\nPriority CH 2=65535\r\nPriority CH 3=0\r\nStatus Icon 0=1\r\n"
+                "Status Icon 1=0\r\nStatus Icon 2=0\r\nStatus Icon 3=0\r\nStatus name 0=USA\r\n"
+                "Status name 1=\r\nStatus name 2=\r\nStatus name 3=\r\n["),
       0u);
   EXPECT_TRUE(HasSection(text,
                          "[Common Setup]\r\nTX Po Display=3\r\nSCAN=1\r\nResume Time=2\r\n"

@@ -117,15 +117,21 @@ TEST_F(ImageFiles, RawImageRefusals) {
     EXPECT_EQ(doc.CurrentFileName, "");
   }
   Outcome missing = doc.LoadRawImage(folder.File("missing.hex"));
-  EXPECT_EQ(*missing.message,
-            (Message{"FileRead Error!!", kProgramTitle, MessageIcon::Exclamation}));
+  EXPECT_EQ(*missing.message, (Message{"FileRead Error!!\n" + folder.File("missing.hex") +
+                                           ": No such file or directory",
+                                       kProgramTitle, MessageIcon::Exclamation}));
 }
 
 TEST_F(ImageFiles, AFailedSaveKeepsThePreviousFileAndLogsInDebugMode) {
   doc.NewDataSet(kSeriesMV710);
   Outcome outcome = doc.SaveRawImage(folder.File("none/x.hex"));
-  EXPECT_EQ(*outcome.message,
-            (Message{"FileSave Error!!", kProgramTitle, MessageIcon::Exclamation}));
+  // The program's message, then the file and the system's reason.
+  EXPECT_EQ(*outcome.message, (Message{"FileSave Error!!\n" + folder.File("none/x.hex") +
+                                           ": No such file or directory",
+                                       kProgramTitle, MessageIcon::Exclamation}));
+  const std::string missing = folder.File("missing.dat");
+  EXPECT_EQ(doc.OpenDataFile(missing).message->Text,
+            "FileRead Error!!\n" + missing + ": No such file or directory");
   EXPECT_NE(test::ReadBytes(folder.File("err.log")).find(":frmMain.SaveHexFileAs -> "),
             std::string::npos);
 
@@ -195,6 +201,17 @@ TEST_F(ImageFiles, DestinationLoadsOnlyAnExactImageOfTheSeries) {
   ASSERT_TRUE(doc.LoadDestination("EUR").ok());  // as the menu shows it
   EXPECT_EQ(ImageText(doc), good);
   EXPECT_EQ(doc.CurrentFileName, "kept.dat");
+
+  // A switch builds the new data set aside: when the destination fails, nothing changes.
+  doc.Data().USA[3].ChTag = "MINE";
+  const RadioData mine = doc.Data();
+  EXPECT_EQ(*doc.SwitchDestination("bad").message,
+            (Message{"IniFileRead Error!!", kProgramTitle, MessageIcon::Exclamation}));
+  EXPECT_EQ(doc.Data(), mine);
+  EXPECT_EQ(doc.CurrentFileName, "kept.dat");
+  ASSERT_TRUE(doc.SwitchDestination("eur").ok());
+  EXPECT_EQ(ImageText(doc), good);
+  EXPECT_TRUE(doc.CurrentFileName.empty());
 }
 
 TEST_F(ImageFiles, TextFileHoldsTheTextImageAndALineEnd) {

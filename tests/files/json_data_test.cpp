@@ -111,8 +111,11 @@ TEST(JsonData, BadInputIsRefusedNamingTheFieldAndChangesNothing) {
     const char* json;
     const char* message;
   } cases[] = {
-      {R"({"USA": [{}, {"Scramble": 8}]})", "USA[1].Scramble: out of range (0 to 7)"},
-      {R"({"FourthGroup": [{"DCS": [1, 209]}]})", "FourthGroup[0].DCS[1]: out of range"},
+      {R"({"USA": [{}, {"Scramble": 32768}]})",
+       "USA[1].Scramble: does not fit the field (-32768 to 32767)"},
+      {R"({"FourthGroup": [{"DCS": [1, -40000]}]})", "FourthGroup[0].DCS[1]: does not fit"},
+      {R"({"UsableGroupSettings": [{"PriorityCh": 4294967296}]})",
+       "UsableGroupSettings[0].PriorityCh: does not fit"},
       {R"({"CommonSettings": {"Scan": 1}})", "CommonSettings.Scan: must be true or false"},
       {R"({"CommonSettings": {"ResumeTime": 1.5}})", "CommonSettings.ResumeTime: must be a whole"},
       {R"({"UsableGroupSettings": [{}, {}, {}, {}, {}]})", "UsableGroupSettings: has more than 4"},

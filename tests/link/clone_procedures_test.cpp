@@ -27,7 +27,7 @@ class CloneTest : public ::testing::Test {
   }
 
   ManualClock clock;
-  std::atomic<bool> cancel{false};
+  CancelFlag cancel;
   std::vector<int> progress;
   TransferControl control{[this](int p) { progress.push_back(p); }, &cancel, &clock, nullptr};
   std::unique_ptr<SimulatedRadio> radio;

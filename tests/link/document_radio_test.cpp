@@ -8,11 +8,14 @@
 #include <functional>
 #include <sstream>
 
+#include "files/backups.h"
 #include "files/document.h"
+#include "link/clone_procedures.h"
 #include "link/record.h"
 #include "link/transfer.h"
 #include "model/channel_plans.h"
 #include "model/image_codec.h"
+#include "model/series_traits.h"
 #include "sim/memory_port.h"
 #include "sim/simulated_radio.h"
 
@@ -52,7 +55,7 @@ class DocumentRadio : public ::testing::TestWithParam<int16_t> {
 
   fs::path folder;
   ManualClock clock;
-  std::atomic<bool> cancel{false};
+  CancelFlag cancel;
   TransferControl control{nullptr, &cancel, &clock, nullptr};
   std::unique_ptr<Document> doc;
   std::unique_ptr<SimulatedRadio> radio;
@@ -63,6 +66,7 @@ TEST_P(DocumentRadio, ReadDecodesTheRadiosDataAndKeepsTheProgramsOwnBytes) {
   const RadioData before = doc->Data();
   Outcome r = doc->ReadFromRadio(*port, control);
   EXPECT_EQ(r.message, (Message{"Complete!!", "Read from Radio", MessageIcon::Information}));
+  EXPECT_TRUE(r.notes.empty());  // no backup folder given
   const RadioData& d = doc->Data();
   EXPECT_NE(d.CommonSettings.Scan, before.CommonSettings.Scan);
   EXPECT_EQ(d.USA[16].ChTag, GetParam() == kSeriesMV710 ? "HARBOUR" : before.USA[16].ChTag);
@@ -71,9 +75,13 @@ TEST_P(DocumentRadio, ReadDecodesTheRadiosDataAndKeepsTheProgramsOwnBytes) {
 
 TEST_P(DocumentRadio, ProgramSendsTheEncodedImageWithAFreshChecksum) {
   doc->Data().RadioImage[0x5F] ^= 0xFF;  // a stale checksum must not reach the radio
+  const RadioData before = doc->Data();
   Outcome r = doc->ProgramToRadio(*port, control);
   EXPECT_EQ(r.message, (Message{"Complete!!", "Program to Radio", MessageIcon::Information}));
-  const Image& image = doc->Data().RadioImage;
+  EXPECT_TRUE(doc->Data() == before);  // the snapshot was sent, the data set is left alone
+  RadioData sent = before;
+  PrepareImageForRadio(sent);
+  const Image& image = sent.RadioImage;
   const auto& m = radio->Memory();
   EXPECT_EQ(m[0x5F], ImageChecksum(image, 0x42, 29));
   EXPECT_TRUE(std::equal(m.begin() + 0x300, m.begin() + std::min<int>(m.size(), 0x3600),
@@ -137,7 +145,8 @@ TEST_P(DocumentRadio, EveryFailureShowsItsMessageAndChangesNothing) {
     EXPECT_EQ(r.cancelled(), !row.message);
     EXPECT_FALSE(r.ok());
     EXPECT_FALSE(port->IsOpen());
-    EXPECT_TRUE(row.program || doc->Data() == before);
+    EXPECT_TRUE(doc->Data() == before);
+    EXPECT_FALSE(doc->DataChanged);
     EXPECT_TRUE(!row.message || radio->Memory() == memory);
     std::size_t blocks = 0;
     for (const auto& q : radio->Requests())
@@ -148,6 +157,110 @@ TEST_P(DocumentRadio, EveryFailureShowsItsMessageAndChangesNothing) {
   std::stringstream text;
   text << log.rdbuf();
   EXPECT_NE(text.str().find("frmRadio.PortOpen"), std::string::npos) << text.str();
+}
+
+// Programming with a read-back: what the user is told for a radio that holds what was sent, one
+// that stores blocks wrong, one that stops answering, and a cancel in either half.
+TEST_P(DocumentRadio, VerifyAfterProgramTellsWhatTheRadioHolds) {
+  const int16_t series = GetParam();
+  const Message complete{"Complete!!", "Program to Radio", MessageIcon::Information};
+  // Acts once, when the bar first reaches a percent.
+  auto at = [](int from, std::function<void()> act) {
+    return [=, done = std::make_shared<bool>(false)](int p) {
+      if (p >= from && !*done) act(), *done = true;
+    };
+  };
+  struct Row {
+    const char* what;
+    std::function<void(int)> arm;
+    Outcome::Status status;
+    std::string text;  // the message's text; "" for none
+    std::string note;  // the verify note; "" for none
+  };
+  const Row rows[] = {
+      {"radio holds the image", nullptr, Outcome::Status::Ok, "Complete!!", "verified"},
+      {"radio stores three blocks wrong", at(0, [this] { radio->Faults().storeWrong = 3; }),
+       Outcome::Status::Failed, "Verify Error!!\n3 bytes differ, at 0x00A0, 0x0120, 0x0160", ""},
+      {"radio silent in the read-back", at(51, [this] { radio->Faults().dropReply = 1000; }),
+       Outcome::Status::Ok, "Complete!!", "not verified: the radio did not answer the read-back"},
+      {"cancel in the read-back", at(75, [this] { cancel = true; }), Outcome::Status::Ok,
+       "Complete!!", "not verified: the read-back was cancelled"},
+      {"cancel while writing", at(25, [this] { cancel = true; }), Outcome::Status::Cancelled, "",
+       ""},
+  };
+  std::size_t readBackBlocks = 0;
+  for (const WriteStep& step : WritePlan(series)) readBackBlocks += step.kind != WriteStep::Skip;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    Reset();
+    std::vector<int> shown;
+    control.Progress = [&](int p) {
+      shown.push_back(p);
+      if (row.arm) row.arm(p);
+    };
+    Outcome r = doc->ProgramToRadio(*port, control, TransferOptions{{}, true, nullptr});
+    EXPECT_EQ(r.status, row.status);
+    EXPECT_EQ(r.message ? r.message->Text : "", row.text);
+    EXPECT_EQ(r.message && r.message->Icon == MessageIcon::Stop,
+              row.status == Outcome::Status::Failed);
+    std::string note;
+    for (const Message& n : r.notes) note += n.Text;
+    EXPECT_EQ(note, row.note);
+    EXPECT_EQ(WasVerified(r), row.note == "verified");
+    EXPECT_FALSE(port->IsOpen());
+    EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()));
+    if (row.note == "verified") {
+      EXPECT_EQ(shown.back(), 100);
+      EXPECT_NE(std::find(shown.begin(), shown.end(), 50), shown.end());
+      std::size_t reads = 0;
+      for (const auto& q : radio->Requests()) reads += q.command == kCmdReadBlock;
+      EXPECT_EQ(reads, readBackBlocks);
+    }
+  }
+}
+
+// The image as received and the image about to be sent are kept, named by series, time and
+// kind; a folder that cannot be made is said once and the transfer still counts.
+TEST_P(DocumentRadio, TransfersKeepBackupsAndSurviveAnUnwritableFolder) {
+  const int16_t series = GetParam();
+  const auto when = std::chrono::system_clock::time_point{} + std::chrono::hours(24 * 20000);
+  const std::string stamp = BackupStamp(when);
+  const std::string model = Traits(series).modelName;
+  auto contents = [](const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+  };
+  TransferOptions options{folder / "data" / "backups", false, [when] { return when; }};
+
+  Outcome read = doc->ReadFromRadio(*port, control, options);
+  ASSERT_TRUE(read.ok());
+  ASSERT_EQ(read.notes.size(), 1u);
+  EXPECT_EQ(read.notes[0].Title, "Backup");
+  EXPECT_EQ(fs::path(read.notes[0].Text),
+            options.backupFolder / (model + "-" + stamp + "-read.hex"));
+  EXPECT_EQ(contents(read.notes[0].Text), radio->Memory());  // exactly as received
+
+  Outcome program = doc->ProgramToRadio(*port, control, options);
+  ASSERT_TRUE(program.ok());
+  ASSERT_EQ(program.notes.size(), 1u);
+  EXPECT_EQ(fs::path(program.notes[0].Text).filename(), model + "-" + stamp + "-program.hex");
+  RadioData sent = doc->Data();
+  PrepareImageForRadio(sent);
+  EXPECT_EQ(
+      contents(program.notes[0].Text),
+      std::vector<uint8_t>(sent.RadioImage.begin(), sent.RadioImage.begin() + sent.ImageLast + 1));
+  EXPECT_EQ(ListBackups(options.backupFolder).size(), 2u);
+
+  std::ofstream(folder / "file") << "x";
+  options.backupFolder = folder / "file" / "backups";
+  for (bool programRun : {false, true}) {
+    Outcome r = programRun ? doc->ProgramToRadio(*port, control, options)
+                           : doc->ReadFromRadio(*port, control, options);
+    EXPECT_TRUE(r.ok());
+    ASSERT_EQ(r.notes.size(), 1u);
+    EXPECT_EQ(r.notes[0].Icon, MessageIcon::Exclamation);
+    EXPECT_EQ(r.notes[0].Text.rfind("The backup was not kept: cannot create ", 0), 0u);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Series, DocumentRadio, ::testing::Values(kSeriesMV510, kSeriesMV710),

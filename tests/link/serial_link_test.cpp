@@ -86,10 +86,11 @@ class Line final : public SerialPort {
     }
     return true;
   }
+  std::chrono::microseconds ByteTime() const override { return {}; }
   std::string Name() const override { return "scripted"; }
 
   ManualClock clock;
-  std::atomic<bool> cancel{false};
+  CancelFlag cancel;
   Time cancelAt = Time::max();  // the cancel flag is raised as the clock passes this
   TransferControl control{nullptr, &cancel, &clock, nullptr};
   std::vector<std::pair<Bytes, Time>> sent;

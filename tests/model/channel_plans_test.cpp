@@ -48,7 +48,7 @@ TEST(NewDataSet, PlansWeatherListAndEmptyFourthGroup) {
   EXPECT_TRUE(wx.Position == 10 && wx.Enable && wx.Duplex && wx.DuplexCapable);
   EXPECT_FALSE(wx.TxEnable || wx.LowPower || wx.DispayA || wx.ScanMemory);
   EXPECT_EQ(d.FourthGroup, std::vector<ChannelRecord>(40));
-  EXPECT_EQ(d.UsableGroupSettings[kGroupFourth].PriorityCh, kNoChannel);
+  EXPECT_EQ(d.UsableGroupSettings[kGroupFourth].PriorityCh, 0);
 }
 
 // The default image's bytes after the plans are encoded into it, and what the series decode.

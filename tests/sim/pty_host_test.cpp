@@ -2,6 +2,7 @@
 #include "sim/pty_host.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <chrono>
 #include <thread>
@@ -27,7 +28,7 @@ TEST(PtyRadioHost, ServesAWholeReadAndWrite) {
   std::string error;
   ASSERT_TRUE(host.Start(error)) << error;
   PosixSerialPort port(host.PortPath());
-  std::atomic<bool> cancel{false};
+  CancelFlag cancel;
   TransferControl control{nullptr, &cancel, nullptr, nullptr};
   SerialLink link(port, control, kSeriesMV510);
 
@@ -48,23 +49,49 @@ TEST(PtyRadioHost, ServesAWholeReadAndWrite) {
   host.Stop();
 }
 
+// Times this thread went to sleep and was woken again.
+long WakeUps() {
+  rusage u{};
+#ifdef RUSAGE_THREAD
+  getrusage(RUSAGE_THREAD, &u);
+#else
+  getrusage(RUSAGE_SELF, &u);
+#endif
+  return u.ru_nvcsw;
+}
+
 TEST(PtyRadioHost, PacedRecordsArriveWholeAtTheLinesSpeed) {
   PtyRadioHost host(SimulatedRadio(kSeriesMV710, Memory(kSeriesMV710)), Pacing::Real);
   std::string error;
   ASSERT_TRUE(host.Start(error)) << error;
   PosixSerialPort port(host.PortPath());
-  std::atomic<bool> cancel{false};
+  CancelFlag cancel;
   TransferControl control{nullptr, &cancel, nullptr, nullptr};
   SerialLink link(port, control, kSeriesMV710);
   ASSERT_TRUE(link.PortOpen(error)) << error;
   Image buffer{};
-  const auto start = std::chrono::steady_clock::now();
+  auto start = std::chrono::steady_clock::now();
+  const long wokenBefore = WakeUps();
   link.ReadBlockExchange(0x0040, buffer.data());
-  // 10 echoed bytes and a 134-byte reply at 1.0417 ms each, trickling in byte by byte.
+  // 10 echoed bytes and a 134-byte reply at 1.0417 ms each, trickling in byte by byte; the link
+  // sleeps through most of it instead of waking for every byte.
   EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::microseconds(149000));
+  EXPECT_LT(WakeUps() - wokenBefore, 40);
   EXPECT_FALSE(link.OperationFailed);
   EXPECT_TRUE(std::equal(buffer.begin() + 0x40, buffer.begin() + 0x80,
                          Memory(kSeriesMV710).begin() + 0x40));
+
+  // A cancel in the middle of a record ends the wait at once, not when the record is due.
+  std::thread canceller([&cancel] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    cancel = true;
+  });
+  start = std::chrono::steady_clock::now();
+  link.ReadBlockExchange(0x0080, buffer.data());
+  const auto took = std::chrono::steady_clock::now() - start;
+  canceller.join();
+  EXPECT_TRUE(link.OperationCancelled);
+  EXPECT_LT(took, std::chrono::milliseconds(60 + 25));
 }
 
 TEST(PtyRadioHost, PullingTheCableMidReadFailsQuickly) {
@@ -72,7 +99,7 @@ TEST(PtyRadioHost, PullingTheCableMidReadFailsQuickly) {
   std::string error;
   ASSERT_TRUE(host.Start(error)) << error;
   PosixSerialPort port(host.PortPath());
-  std::atomic<bool> cancel{false};
+  CancelFlag cancel;
   TransferControl control{nullptr, &cancel, nullptr, nullptr};
   SerialLink link(port, control, kSeriesMV710);
   std::thread unplug([&host] {

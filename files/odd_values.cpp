@@ -1,0 +1,124 @@
+#include "files/odd_values.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <span>
+
+#include "files/data_fields.h"
+#include "model/image_codec.h"
+
+namespace qw {
+namespace {
+
+// A frequency that comes back within this of itself is stored as it is.
+constexpr double kFrequencyTolerance = 1e-7;
+
+std::string Quoted(const std::string& text) {
+  return "\"" + text + "\"";
+}
+
+std::string Number(double v) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.6f", v);
+  std::string s = text;
+  while (s.back() == '0') s.pop_back();
+  if (s.back() == '.') s.pop_back();
+  return s;
+}
+
+// The numbers and texts of one record, in visiting order, each with its name and its value as
+// text (frequencies also as numbers, since they are compared with a tolerance).
+class Collector {
+ public:
+  struct Item {
+    std::string name, text;
+    double frequency = 0;
+  };
+  std::vector<Item> items;
+
+  void operator()(const char*, bool&) {}
+  template <std::size_t N>
+  void operator()(const char*, std::array<bool, N>&) {}
+  void operator()(const char* name, std::string& v) { items.push_back({name, Quoted(v)}); }
+  void operator()(const char* name, double& v) { items.push_back({name, Number(v), v}); }
+  template <class Int>
+  void operator()(const char* name, Int& v) {
+    items.push_back({name, std::to_string(v)});
+  }
+  template <class Int, std::size_t N>
+  void operator()(const char* name, std::array<Int, N>& a) {
+    for (std::size_t i = 0; i < N; ++i) {
+      items.push_back({std::string(name) + "[" + std::to_string(i) + "]", std::to_string(a[i])});
+    }
+  }
+};
+
+template <class Record, class Visit>
+void CompareRecord(const std::string& path, Record record, Record back, std::vector<OddValue>& out,
+                   Visit visit) {
+  Collector before, after;
+  visit(record, before);
+  visit(back, after);
+  for (std::size_t i = 0; i < before.items.size(); ++i) {
+    const auto& a = before.items[i];
+    const auto& b = after.items[i];
+    const bool same =
+        a.text == b.text ||
+        (a.frequency != 0 && std::fabs(a.frequency - b.frequency) <= kFrequencyTolerance);
+    if (!same) out.push_back({path.empty() ? a.name : path + "." + a.name, a.text, b.text});
+  }
+}
+
+template <class Record, class Visit>
+void CompareList(const char* name, std::span<const Record> records, std::span<const Record> back,
+                 std::vector<OddValue>& out, Visit visit) {
+  for (std::size_t i = 0; i < records.size() && i < back.size(); ++i) {
+    CompareRecord(std::string(name) + "[" + std::to_string(i) + "]", records[i], back[i], out,
+                  visit);
+  }
+}
+
+}  // namespace
+
+std::vector<OddValue> FindOddValues(const RadioData& data) {
+  const RadioData& d = data;
+  RadioData back = data;
+  EncodeImage(back);
+  DecodeImage(back);
+
+  std::vector<OddValue> out;
+  auto channel = [](ChannelRecord& c, auto& v) { VisitChannel(c, v); };
+  auto entry = [](DirectoryEntry& e, auto& v) { VisitDirectoryEntry(e, v); };
+  CompareList<UsableGroupSettings>("UsableGroupSettings", d.UsableGroupSettings,
+                                   back.UsableGroupSettings, out,
+                                   [](UsableGroupSettings& g, auto& v) { VisitGroup(g, v); });
+  CompareRecord("CommonSettings", d.CommonSettings, back.CommonSettings, out,
+                [](CommonSettings& c, auto& v) { VisitCommon(c, v); });
+  CompareRecord("DscSettings", d.DscSettings, back.DscSettings, out,
+                [](DscSettings& s, auto& v) { VisitDsc(s, v); });
+  CompareRecord("AtisSettings", d.AtisSettings, back.AtisSettings, out,
+                [](AtisSettings& a, auto& v) { VisitAtisScalars(a, v); });
+  CompareList<AtisCallSignEntry>("AtisSettings.AtisCallSign", d.AtisSettings.AtisCallSign,
+                                 back.AtisSettings.AtisCallSign, out,
+                                 [](AtisCallSignEntry& e, auto& v) { VisitCallSign(e, v); });
+  CompareList<DirectoryEntry>("MemoryDirectory", d.MemoryDirectory, back.MemoryDirectory, out,
+                              entry);
+  CompareList<DirectoryEntry>("GroupDirectory", d.GroupDirectory, back.GroupDirectory, out, entry);
+  CompareList<ChannelRecord>("USA", d.USA, back.USA, out, channel);
+  CompareList<ChannelRecord>("INTL", d.INTL, back.INTL, out, channel);
+  CompareList<ChannelRecord>("CANADA", d.CANADA, back.CANADA, out, channel);
+  CompareList<ChannelRecord>("WX", d.WX, back.WX, out, channel);
+  CompareList<ChannelRecord>("FourthGroup", d.FourthGroup, back.FourthGroup, out, channel);
+  return out;
+}
+
+std::vector<std::string> OddValueLines(const std::vector<OddValue>& values) {
+  std::vector<std::string> lines;
+  for (const OddValue& v : values) {
+    lines.push_back(v.Field + " = " + v.Value + " (the radio will store " + v.Stored + ")");
+  }
+  return lines;
+}
+
+}  // namespace qw

@@ -1,0 +1,27 @@
+// Values a data set can hold but the radio cannot store as they are (a scrambler code of 32, a
+// resume time of -7, letters in the ATIS code): what a hand-edited data file or JSON file may
+// bring in. The file is taken all the same; the user is told what the radio will keep.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/radio_data.h"
+
+namespace qw {
+
+struct OddValue {
+  std::string Field;   // data-model path, as in the JSON form: "USA[21].Scramble"
+  std::string Value;   // as the data set holds it
+  std::string Stored;  // what the radio will hold after programming
+  bool operator==(const OddValue&) const = default;
+};
+
+// Every number and text of d that would come back different after a trip through the radio's
+// memory image. Flags are not listed: each one is stored as it is.
+std::vector<OddValue> FindOddValues(const RadioData& d);
+
+// One line per value: "USA[21].Scramble = 32 (the radio will store 0)".
+std::vector<std::string> OddValueLines(const std::vector<OddValue>& values);
+
+}  // namespace qw

@@ -1,0 +1,20 @@
+#include "files/qt_data_folder.h"
+
+#include <QStandardPaths>
+#include <QString>
+#include <QtGlobal>
+
+namespace qw {
+
+std::filesystem::path UserDataFolder() {
+  const QString override = qEnvironmentVariable("QUAYWRIGHT_DATA_DIR");
+  if (!override.isEmpty()) return std::filesystem::path(override.toStdU16String());
+  const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  return std::filesystem::path(base.toStdU16String()) / "quaywright";
+}
+
+std::filesystem::path BackupFolder() {
+  return UserDataFolder() / "backups";
+}
+
+}  // namespace qw
