@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "editor/prompter.h"
@@ -67,24 +66,16 @@ void AtisPane::Fill() {
 
 bool AtisPane::eventFilter(QObject* watched, QEvent* event) {
   if (watched == code_ && event->type() == QEvent::FocusIn) {
-    if (!refocusing_) {
+    if (NewVisit(*static_cast<QFocusEvent*>(event))) {
       fieldEdited_ = false;
       code_->selectAll();
     }
-    refocusing_ = false;
   } else if (watched == code_ && event->type() == QEvent::FocusOut && IsActive()) {
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
     // A menu opening or another window coming to the front is no move to another control: the
     // typed code stays as it is, and the command picked from the menu checks it.
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
-      return Pane::eventFilter(watched, event);
-    }
-    if (!CommitCode()) {
-      justRefused_ = true;
-      QTimer::singleShot(0, this, [this] { justRefused_ = false; });
-      refocusing_ = true;
-      code_->setFocus(Qt::OtherFocusReason);
-    }
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && !CommitCode())
+      RefuseLeaving(code_);
   }
   return Pane::eventFilter(watched, event);
 }
@@ -104,7 +95,6 @@ bool AtisPane::CommitCode() {
 
 bool AtisPane::CheckFocusedField() {
   if (window()->focusWidget() != code_) return true;
-  if (justRefused_) return false;
   if (CommitCode()) return true;
   code_->setFocus(Qt::OtherFocusReason);
   return false;

@@ -17,9 +17,9 @@ class AtisPane final : public Pane {
  public:
   AtisPane(Document& doc, const EditState& state, Prompter& prompter, QWidget* parent = nullptr);
   void Fill() override;
-  bool CheckFocusedField() override;
 
  protected:
+  bool CheckFocusedField() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -29,10 +29,6 @@ class AtisPane final : public Pane {
   Prompter& prompter_;
   std::array<QCheckBox*, 4> groups_{};
   QLineEdit* code_ = nullptr;
-  // The code was just refused on leaving it; the tree's own check that follows in the same
-  // click keeps the focus without saying it again.
-  bool justRefused_ = false;
-  bool refocusing_ = false;
 };
 
 }  // namespace qw

@@ -29,11 +29,11 @@ class ChannelPane final : public Pane {
 
   void Show(const NavNode& node) override;
   void Fill() override;
-  bool CheckFocusedField() override;
 
   NavNode Node() const { return NavNode::ChannelOf(group_, index_); }
 
  protected:
+  bool CheckFocusedField() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -75,7 +75,6 @@ class ChannelPane final : public Pane {
   int index_ = 0;
   bool duplexAllowed_ = false;  // the fill's enablement of Duplex and Tx Enable, which the
   bool txAllowed_ = true;       // enable chain keeps
-  bool refocusing_ = false;
 
   QLabel* title_ = nullptr;
   std::array<QLineEdit*, kTextFields> texts_{};

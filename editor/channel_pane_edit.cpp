@@ -127,8 +127,7 @@ bool ChannelPane::eventFilter(QObject* watched, QEvent* event) {
       static_cast<TextField>(std::find(texts_.begin(), texts_.end(), watched) - texts_.begin());
   if (f == kTextFields) return Pane::eventFilter(watched, event);
   if (event->type() == QEvent::FocusIn) {
-    if (!refocusing_) SetDirty(f, false);
-    refocusing_ = false;
+    if (NewVisit(*static_cast<QFocusEvent*>(event))) SetDirty(f, false);
   } else if (event->type() == QEvent::FocusOut && IsActive()) {
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
     // A menu opened over the field: the command's pane check decides about a frequency.
@@ -136,10 +135,7 @@ bool ChannelPane::eventFilter(QObject* watched, QEvent* event) {
       return Pane::eventFilter(watched, event);
     // Leaving the window is not a move to another control: a refused value is quietly undone.
     const bool validate = reason != Qt::ActiveWindowFocusReason;
-    if (!CommitText(f, validate)) {
-      refocusing_ = true;
-      texts_[f]->setFocus(Qt::OtherFocusReason);
-    }
+    if (!CommitText(f, validate)) RefuseLeaving(texts_[f]);
   }
   return Pane::eventFilter(watched, event);
 }

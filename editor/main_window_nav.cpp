@@ -65,6 +65,10 @@ void MainWindow::OnNodeSelected(QTreeWidgetItem* item) {
     ShowPaneOfNode(node);
   } else if (tree_->Has(current_)) {
     tree_->SelectQuietly(current_);
+    // A mouse press on the tree goes on to select the row it pressed once this returns.
+    QTimer::singleShot(0, tree_, [this] {
+      if (tree_->Has(current_)) tree_->SelectQuietly(current_);
+    });
   }
 }
 
@@ -129,7 +133,7 @@ void MainWindow::RefreshPanes() {
 
 bool MainWindow::PaneCheck() {
   Pane* active = ActivePane();
-  return !active || active->CheckFocusedField();
+  return !active || active->Check();
 }
 
 void MainWindow::AfterEdit(const EditWhat& what, const RadioData& data) {

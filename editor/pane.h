@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <functional>
 
+class QFocusEvent;
+
 #include "editor/edit_state.h"
 #include "editor/nav_node.h"
 #include "files/data_edit.h"
@@ -27,8 +29,12 @@ class Pane : public QWidget {
   virtual void Show(const NavNode&) { Fill(); }
   // Shows the data set's values. Filling never writes the data set.
   virtual void Fill() {}
-  // Validates the field that has the focus; false keeps the focus there and stops the command.
-  virtual bool CheckFocusedField() { return true; }
+  // The pane check a command or a node change runs first: false stops it. The field with the
+  // focus is validated (a refusal says so and keeps the focus there); a field refused by the
+  // very click that started the command stops it without saying so again.
+  bool Check() { return !justRefused_ && CheckFocusedField(); }
+  // A field was refused while the event now being handled was delivered.
+  bool Refusing() const { return justRefused_; }
 
   // A text field was typed in and not yet committed to the data set.
   bool HasUncommittedEdit() const { return fieldEdited_; }
@@ -37,6 +43,16 @@ class Pane : public QWidget {
   void SetActive(bool active);
 
  protected:
+  // Validates the field that has the focus; false keeps the focus there and stops the command.
+  virtual bool CheckFocusedField() { return true; }
+  // Called when leaving a field was refused and said so: the field gets the focus back, and the
+  // rest of the mouse click that tried to leave it is dropped, so the control it pressed is
+  // neither toggled nor left drawn pressed and the tree stays on the node shown.
+  void RefuseLeaving(QWidget* field);
+  // Whether a field's focus-in starts a new visit of it, after which a typed value counts as
+  // new. Getting the focus back after a refusal, a menu or another window does not.
+  bool NewVisit(const QFocusEvent& in);
+
   const RadioData& Data() const;
   // True while the pane may write a user's change into the data set.
   bool Writable() const { return active_ && !filling_ && !state_.ResetBusy; }
@@ -60,6 +76,8 @@ class Pane : public QWidget {
  private:
   bool active_ = false;
   bool filling_ = false;
+  bool justRefused_ = false;  // until the event loop runs again after a refusal
+  bool refocusing_ = false;
 };
 
 }  // namespace qw

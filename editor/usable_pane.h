@@ -18,9 +18,11 @@ class UsablePane final : public Pane {
   UsablePane(Document& doc, const EditState& state, QWidget* parent = nullptr);
 
   void Fill() override;
-  bool CheckFocusedField() override;
   // Captions and visibility that follow the series.
   void ApplySeries();
+
+ protected:
+  bool CheckFocusedField() override;
 
  private:
   struct Row {

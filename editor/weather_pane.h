@@ -19,9 +19,9 @@ class WeatherPane final : public Pane {
   WeatherPane(Document& doc, const EditState& state, QWidget* parent = nullptr);
 
   void Fill() override;
-  bool CheckFocusedField() override;
 
  protected:
+  bool CheckFocusedField() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -16,12 +16,6 @@ using namespace qw::test;
 
 namespace {
 
-void Choose(QComboBox* list, int index) {
-  list->setFocus();
-  list->setCurrentIndex(index);
-  emit list->activated(index);
-}
-
 // Types into a field and moves the focus on, as Tab would.
 void TypeAndLeave(QLineEdit* field, const QString& text, QWidget* next) {
   field->setFocus(Qt::TabFocusReason);
@@ -154,6 +148,8 @@ class ChannelTests : public QObject {
       QCOMPARE(QApplication::focusWidget(), rx);
       QCOMPARE(f.Data().FourthGroup[4].Rxfreq, 156.5);
     }
+    f.ExpectClicksRefused(rx, f.Find<QCheckBox>("chkScan"), NavNode::ChannelOf(kGroupFourth, 2));
+    if (QTest::currentTestFailed()) return;
     TypeAndLeave(rx, "137", name);
     QCOMPARE(rx->text(), QString("137.0000"));
     QCOMPARE(f.Data().FourthGroup[4].Rxfreq, 137.0);
@@ -186,7 +182,12 @@ class ChannelTests : public QObject {
     f.Open();
     f.Select(NavNode::ChannelOf(kGroupFourth, 1));
     f.Find<QCheckBox>("chkCHEnable")->click();
-    f.Select(NavNode::ChannelOf(kGroupFourth, 2));
+    // Each click on another node asks again, and the tree stays on the channel shown.
+    for (std::size_t click = 1; click <= 2; ++click) {
+      f.Click(NavNode::ChannelOf(kGroupFourth, 2));
+      QCOMPARE(f.prompter.asked.size(), click);
+      QTRY_COMPARE(f.TreeNode(), NavNode::ChannelOf(kGroupFourth, 1));
+    }
     QVERIFY(f.WasAsked("Data Error!!\r\nPlease input correct data."));
     QCOMPARE(f.window->CurrentNode(), NavNode::ChannelOf(kGroupFourth, 1));
 

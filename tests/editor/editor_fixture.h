@@ -4,7 +4,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
@@ -12,6 +14,7 @@
 
 #include "editor/main_window.h"
 #include "editor/nav_tree.h"
+#include "editor/pane.h"
 #include "editor/scripted_prompter.h"
 #include "files/document.h"
 #include "files/settings_store.h"
@@ -37,6 +40,13 @@ inline void WriteDestinationImage(const QString& folder, const std::string& name
 inline void ChangeList(QComboBox* list) {
   list->setFocus();
   QTest::keyClick(list, list->currentIndex() > 0 ? Qt::Key_Up : Qt::Key_Down);
+}
+
+// A user's choice of one entry of a drop-down list.
+inline void Choose(QComboBox* list, int index) {
+  list->setFocus();
+  list->setCurrentIndex(index);
+  emit list->activated(index);
 }
 
 struct EditorFixture {
@@ -78,6 +88,42 @@ struct EditorFixture {
 
   bool HasNode(const NavNode& node) { return window->Tree()->Has(node); }
   void Select(const NavNode& node) { window->SelectNode(node); }
+  // A mouse click on a node of the tree.
+  void Click(const NavNode& node) {
+    NavTree* tree = window->Tree();
+    const QRect at = tree->visualItemRect(tree->ItemOf(node));
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at.center());
+  }
+  // The tree's current node and its only selected one.
+  NavNode TreeNode() {
+    NavTree* tree = window->Tree();
+    const auto selected = tree->selectedItems();
+    if (selected.size() != 1 || selected[0] != tree->currentItem()) return {};
+    return tree->NodeOf(tree->currentItem());
+  }
+  // A field whose value was refused keeps the focus against the mouse: a check box pressed is
+  // neither drawn pressed nor toggled, and clicks on another tree node leave the tree on the
+  // node shown. Each click says "Data Error!!" once; the field keeps what was typed.
+  void ExpectClicksRefused(QLineEdit* field, QCheckBox* box, const NavNode& elsewhere) {
+    const NavNode shown = window->CurrentNode();
+    const QString typed = field->text();
+    const bool checked = box->isChecked();
+    const size_t asked = prompter.asked.size();
+    QTest::mousePress(box, Qt::LeftButton);
+    QVERIFY(!box->isDown());
+    QTest::mouseRelease(box, Qt::LeftButton);
+    QCOMPARE(box->isChecked(), checked);
+    for (int click = 1; click <= 2; ++click) Click(elsewhere);
+    QCOMPARE(prompter.asked.size(), asked + 3);
+    QCOMPARE(prompter.asked.back().message.Text, std::string("Data Error!!"));
+    QCOMPARE(window->CurrentNode(), shown);
+    QCOMPARE(TreeNode(), shown);
+    QCOMPARE(QApplication::focusWidget(), field);
+    QCOMPARE(field->text(), typed);
+    // The user's next action comes once the click is through.
+    QTRY_VERIFY(!window->ActivePane()->Refusing());
+  }
+
   // Messages the prompter was asked for, by text.
   bool WasAsked(const std::string& text) const {
     for (const auto& a : prompter.asked) {

@@ -14,12 +14,6 @@ using namespace qw::test;
 
 namespace {
 
-void Choose(QComboBox* list, int index) {
-  list->setFocus();
-  list->setCurrentIndex(index);
-  emit list->activated(index);
-}
-
 // A name typed key by key, each key written at once as the channel pane does.
 void TypeName(Document& doc, int group, int index, const std::string& text) {
   for (std::size_t n = 1; n <= text.size(); ++n) {
