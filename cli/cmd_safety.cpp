@@ -16,22 +16,11 @@ struct DiffOptions {
   std::string a, b;
 };
 
-std::optional<DataFileKind> KindOf(const std::string& path) {
-  const std::string ext = std::filesystem::path(path).extension().string();
-  std::string lower;
-  for (char c : ext) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (lower == ".dat") return DataFileKind::Data;
-  if (lower == ".hex") return DataFileKind::Image;
-  if (lower == ".json") return DataFileKind::Json;
-  if (lower == ".csv") return DataFileKind::Csv;
-  return std::nullopt;
-}
-
 // Loads a file as the editor would open it, starting from a new data set of its own series. A
 // channel list does not say its series; it takes the other file's.
 bool LoadForDiff(const std::string& path, const std::string& other, Document& doc) {
   auto series = SeriesOfFile(path);
-  if (!series && KindOf(path) == DataFileKind::Csv) {
+  if (!series && KindOfPath(path) == FileKind::Csv) {
     series = SeriesOfFile(other).value_or(kDefaultSeries);
   }
   if (!series) {
@@ -47,16 +36,16 @@ bool LoadForDiff(const std::string& path, const std::string& other, Document& do
 }
 
 int RunDiff(const DiffOptions& o) {
-  const auto kindA = KindOf(o.a), kindB = KindOf(o.b);
+  const FileKind kindA = KindOfPath(o.a), kindB = KindOfPath(o.b);
   for (const auto& [path, kind] : {std::pair{o.a, kindA}, std::pair{o.b, kindB}}) {
-    if (!kind) {
+    if (!HoldsDataSet(kind)) {
       std::cerr << path << ": unknown kind of file (use .dat, .hex, .json or .csv)\n";
       return kExitUsage;
     }
   }
   Document a(ProgramFolder()), b(ProgramFolder());
   if (!LoadForDiff(o.a, o.b, a) || !LoadForDiff(o.b, o.a, b)) return kExitUsage;
-  const auto differences = CompareFiles(a.Data(), *kindA, b.Data(), *kindB);
+  const auto differences = CompareFiles(a.Data(), kindA, b.Data(), kindB);
   for (const DataDifference& d : differences) std::cout << d.Line() << "\n";
   return differences.empty() ? kExitOk : kExitFailed;
 }
