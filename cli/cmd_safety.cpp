@@ -35,7 +35,7 @@ bool LoadForDiff(const std::string& path, const std::string& other, Document& do
   return loaded.ok();
 }
 
-int RunDiff(const DiffOptions& o) {
+int RunDiff(const DiffOptions& o, const std::filesystem::path& folder) {
   const FileKind kindA = KindOfPath(o.a), kindB = KindOfPath(o.b);
   for (const auto& [path, kind] : {std::pair{o.a, kindA}, std::pair{o.b, kindB}}) {
     if (!HoldsDataSet(kind)) {
@@ -43,7 +43,7 @@ int RunDiff(const DiffOptions& o) {
       return kExitUsage;
     }
   }
-  Document a(ProgramFolder()), b(ProgramFolder());
+  Document a(folder), b(folder);
   if (!LoadForDiff(o.a, o.b, a) || !LoadForDiff(o.b, o.a, b)) return kExitUsage;
   const auto differences = CompareFiles(a.Data(), kindA, b.Data(), kindB);
   for (const DataDifference& d : differences) std::cout << d.Line() << "\n";
@@ -102,7 +102,7 @@ void RegisterSafetyCommands(CLI::App& app, Context& ctx) {
       "channel lists.");
   diff->add_option("A", options->a, "First file (.dat, .hex, .json, .csv)")->required();
   diff->add_option("B", options->b, "Second file (.dat, .hex, .json, .csv)")->required();
-  diff->callback([options, &ctx] { ctx.exitCode = RunDiff(*options); });
+  diff->callback([options, &ctx] { ctx.exitCode = RunDiff(*options, ctx.programFolder); });
 
   CLI::App* backups =
       app.add_subcommand("backups", "List the backups kept of radio transfers, newest first");
