@@ -3,7 +3,6 @@
 // for in.
 #include <QApplication>
 #include <QIcon>
-#include <QStandardPaths>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -51,8 +50,7 @@ int main(int argc, char** argv) {
   qw::QtSettingsStore store;
   qw::Document document(options.programFolder, options.debug);
   if (files.installed) {
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    document.SetErrorLogFolder(data.toStdString());
+    document.SetErrorLogFolder(qw::UserDataFolder());
   }
   qw::DialogPrompter prompter;
   qw::MainWindow window(document, store, prompter, options);

@@ -7,7 +7,6 @@
 
 #include "files/document_messages.h"
 #include "files/odd_values.h"
-#include "files/program_folder.h"
 
 namespace qw::cli {
 namespace {
@@ -21,10 +20,6 @@ bool IsPdf(const std::string& path) {
 }
 
 }  // namespace
-
-std::filesystem::path ProgramFolder() {
-  return FindProgramFiles(nullptr).folder;
-}
 
 Outcome StartDocument(Document& doc, int16_t series, const std::string& destination) {
   doc.NewDataSet(series);

@@ -23,15 +23,15 @@ inline constexpr int kExitUsage = 2;
 
 struct Context {
   int exitCode = kExitOk;
+  // The folder the destination images are in: the executable's own in a build folder,
+  // share/quaywright of the prefix when installed.
+  std::filesystem::path programFolder;
 };
 
 // "mv510"/"1", "mv710"/"2", "0"; nullopt for anything else.
 inline std::optional<int16_t> ParseSeries(const std::string& text) {
   return SeriesFromName(text);
 }
-// The folder the destination images are in: the executable's own in a build folder,
-// share/quaywright of the prefix when installed.
-std::filesystem::path ProgramFolder();
 
 // The starting state of every command that loads or builds a data set: a new default data set
 // for the series, then the destination NAME when given ("IniFileRead Error!!" when it fails).

@@ -40,15 +40,15 @@ int16_t ChooseSeries(const FileOptions& o) {
   return kDefaultSeries;
 }
 
-int RunNew(const FileOptions& o) {
-  Document doc(ProgramFolder());
+int RunNew(const FileOptions& o, const std::filesystem::path& folder) {
+  Document doc(folder);
   Outcome started = StartDocument(doc, ChooseSeries(o), o.destination);
   if (!started.ok()) return Report(started);
   return Report(WriteOutput(doc, o.output));
 }
 
-int RunConvert(const FileOptions& o) {
-  Document doc(ProgramFolder());
+int RunConvert(const FileOptions& o, const std::filesystem::path& folder) {
+  Document doc(folder);
   Outcome started = StartDocument(doc, ChooseSeries(o), o.destination);
   if (!started.ok()) return Report(started);
   Outcome loaded = LoadInput(doc, o.input);
@@ -75,8 +75,8 @@ int CountEnabled(const std::vector<ChannelRecord>& list) {
   return n;
 }
 
-int RunInfo(const FileOptions& o) {
-  Document doc(ProgramFolder());
+int RunInfo(const FileOptions& o, const std::filesystem::path& folder) {
+  Document doc(folder);
   doc.NewDataSet(ChooseSeries(o));
   Outcome loaded = LoadInput(doc, o.input);
   if (!loaded.ok()) return Report(loaded);
@@ -121,7 +121,7 @@ void RegisterFileCommands(CLI::App& app, Context& ctx) {
   create->add_option("--destination", opts->destination, "load the destination image NAME");
   create->add_option("-o", opts->output, "output file (.dat, .hex, .json, .txt or .pdf)")
       ->required();
-  create->callback([opts, &ctx] { ctx.exitCode = RunNew(*opts); });
+  create->callback([opts, &ctx] { ctx.exitCode = RunNew(*opts, ctx.programFolder); });
 
   CLI::App* convert = app.add_subcommand("convert", "Convert a data set between file kinds");
   convert->add_option("IN", opts->input, "input file (.dat, .hex, .json or .csv)")->required();
@@ -132,11 +132,11 @@ void RegisterFileCommands(CLI::App& app, Context& ctx) {
   convert->add_option("--series", opts->series, "series (default: taken from the input file)")
       ->check(kNamesOfSeries);
   convert->add_option("--destination", opts->destination, "load the destination image NAME first");
-  convert->callback([opts, &ctx] { ctx.exitCode = RunConvert(*opts); });
+  convert->callback([opts, &ctx] { ctx.exitCode = RunConvert(*opts, ctx.programFolder); });
 
   CLI::App* info = app.add_subcommand("info", "Describe a data file or raw image");
   info->add_option("IN", opts->input, "input file (.dat, .hex or .json)")->required();
-  info->callback([opts, &ctx] { ctx.exitCode = RunInfo(*opts); });
+  info->callback([opts, &ctx] { ctx.exitCode = RunInfo(*opts, ctx.programFolder); });
 }
 
 }  // namespace qw::cli

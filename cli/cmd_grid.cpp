@@ -18,14 +18,14 @@ struct GridOptions {
 // The order the grids are printed in when no group is named.
 constexpr int kGridOrder[] = {kGroupUSA, kGroupINTL, kGroupCANADA, kGridWeather, kGroupFourth};
 
-int RunGrid(const GridOptions& o) {
+int RunGrid(const GridOptions& o, const std::filesystem::path& folder) {
   int16_t series = kDefaultSeries;
   if (!o.series.empty()) {
     series = ParseSeries(o.series).value_or(kDefaultSeries);
   } else if (auto s = SeriesOfFile(o.input)) {
     series = *s;
   }
-  Document doc(ProgramFolder());
+  Document doc(folder);
   Outcome started = StartDocument(doc, series, o.destination);
   if (!started.ok()) return Report(started);
   Outcome loaded = LoadInput(doc, o.input);
@@ -50,7 +50,7 @@ void RegisterGridCommand(CLI::App& app, Context& ctx) {
   grid->add_option("--series", opts->series, "series (default: taken from the input file)")
       ->check(CLI::IsMember({"mv510", "mv710", "0", "1", "2"}, CLI::ignore_case));
   grid->add_option("--destination", opts->destination, "load the destination image NAME first");
-  grid->callback([opts, &ctx] { ctx.exitCode = RunGrid(*opts); });
+  grid->callback([opts, &ctx] { ctx.exitCode = RunGrid(*opts, ctx.programFolder); });
 }
 
 }  // namespace qw::cli

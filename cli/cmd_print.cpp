@@ -53,7 +53,7 @@ class PaintingApplication {
   QtMessageHandler previous_ = nullptr;
 };
 
-int RunPrint(const PrintOptions& o) {
+int RunPrint(const PrintOptions& o, const std::filesystem::path& folder) {
   std::string ext = std::filesystem::path(o.output).extension().string();
   for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   if (ext != ".pdf") {
@@ -66,7 +66,7 @@ int RunPrint(const PrintOptions& o) {
   } else if (auto fromFile = SeriesOfFile(o.input)) {
     series = *fromFile;
   }
-  Document doc(ProgramFolder());
+  Document doc(folder);
   Outcome started = StartDocument(doc, series, o.destination);
   if (!started.ok()) return Report(started);
   Outcome loaded = LoadInput(doc, o.input);
@@ -99,7 +99,7 @@ void RegisterPrintCommand(CLI::App& app, Context& ctx) {
   print->add_option("--destination", opts->destination, "load the destination image NAME first");
   print->add_option("--paper", opts->paper, "a4 (default) or letter")
       ->check(CLI::IsMember({"a4", "letter"}, CLI::ignore_case));
-  print->callback([opts, &ctx] { ctx.exitCode = RunPrint(*opts); });
+  print->callback([opts, &ctx] { ctx.exitCode = RunPrint(*opts, ctx.programFolder); });
 }
 
 }  // namespace qw::cli

@@ -99,10 +99,10 @@ bool WritableKind(const std::string& path) {
   return false;
 }
 
-int RunRead(const RadioOptions& o) {
+int RunRead(const RadioOptions& o, const std::filesystem::path& folder) {
   int16_t series = kDefaultSeries;
   if (!SeriesOption(o, {}, series) || !WritableKind(o.file)) return kExitUsage;
-  Document doc(ProgramFolder());
+  Document doc(folder);
   Outcome start = StartDocument(doc, series, o.destination);
   if (!start.ok()) return Report(start);
   Outcome outcome = Transfer(doc, o, true);
@@ -111,10 +111,10 @@ int RunRead(const RadioOptions& o) {
   return Report(WriteOutput(doc, o.file));
 }
 
-int RunProgram(const RadioOptions& o) {
+int RunProgram(const RadioOptions& o, const std::filesystem::path& folder) {
   int16_t series = kDefaultSeries;
   if (!SeriesOption(o, o.file, series)) return kExitUsage;
-  Document doc(ProgramFolder());
+  Document doc(folder);
   Outcome start = StartDocument(doc, series, o.destination);
   if (!start.ok()) return Report(start);
   Outcome loaded = LoadInput(doc, o.file);
@@ -201,7 +201,7 @@ void RegisterRadioCommands(CLI::App& app, Context& ctx) {
   read->add_option("--trace", options->trace, "Write every byte on the line to this file");
   read->add_flag("--no-backup", options->noBackup, "Keep no backup of the image received");
   read->add_option("-o", options->file, "Output file (.dat, .hex, .json, .txt)")->required();
-  read->callback([options, &ctx] { ctx.exitCode = RunRead(*options); });
+  read->callback([options, &ctx] { ctx.exitCode = RunRead(*options, ctx.programFolder); });
 
   CLI::App* program = app.add_subcommand("program", "Program a file into the radio");
   program->add_option("--port", options->port, "Device path or port number 1..4")->required();
@@ -211,7 +211,7 @@ void RegisterRadioCommands(CLI::App& app, Context& ctx) {
   program->add_flag("--verify", options->verify, "Read back what was written and compare");
   program->add_flag("--no-backup", options->noBackup, "Keep no backup of the image sent");
   program->add_option("IN", options->file, "Input file (.dat, .hex, .json)")->required();
-  program->callback([options, &ctx] { ctx.exitCode = RunProgram(*options); });
+  program->callback([options, &ctx] { ctx.exitCode = RunProgram(*options, ctx.programFolder); });
 
   CLI::App* simulate = app.add_subcommand("simulate", "Pretend to be a radio on a pseudo-terminal");
   simulate->add_option("--series", options->series, "mv510, mv710 or 0");

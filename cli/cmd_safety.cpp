@@ -16,22 +16,11 @@ struct DiffOptions {
   std::string a, b;
 };
 
-std::optional<DataFileKind> KindOf(const std::string& path) {
-  const std::string ext = std::filesystem::path(path).extension().string();
-  std::string lower;
-  for (char c : ext) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (lower == ".dat") return DataFileKind::Data;
-  if (lower == ".hex") return DataFileKind::Image;
-  if (lower == ".json") return DataFileKind::Json;
-  if (lower == ".csv") return DataFileKind::Csv;
-  return std::nullopt;
-}
-
 // Loads a file as the editor would open it, starting from a new data set of its own series. A
 // channel list does not say its series; it takes the other file's.
 bool LoadForDiff(const std::string& path, const std::string& other, Document& doc) {
   auto series = SeriesOfFile(path);
-  if (!series && KindOf(path) == DataFileKind::Csv) {
+  if (!series && KindOfPath(path) == FileKind::Csv) {
     series = SeriesOfFile(other).value_or(kDefaultSeries);
   }
   if (!series) {
@@ -46,17 +35,17 @@ bool LoadForDiff(const std::string& path, const std::string& other, Document& do
   return loaded.ok();
 }
 
-int RunDiff(const DiffOptions& o) {
-  const auto kindA = KindOf(o.a), kindB = KindOf(o.b);
+int RunDiff(const DiffOptions& o, const std::filesystem::path& folder) {
+  const FileKind kindA = KindOfPath(o.a), kindB = KindOfPath(o.b);
   for (const auto& [path, kind] : {std::pair{o.a, kindA}, std::pair{o.b, kindB}}) {
-    if (!kind) {
+    if (!HoldsDataSet(kind)) {
       std::cerr << path << ": unknown kind of file (use .dat, .hex, .json or .csv)\n";
       return kExitUsage;
     }
   }
-  Document a(ProgramFolder()), b(ProgramFolder());
+  Document a(folder), b(folder);
   if (!LoadForDiff(o.a, o.b, a) || !LoadForDiff(o.b, o.a, b)) return kExitUsage;
-  const auto differences = CompareFiles(a.Data(), *kindA, b.Data(), *kindB);
+  const auto differences = CompareFiles(a.Data(), kindA, b.Data(), kindB);
   for (const DataDifference& d : differences) std::cout << d.Line() << "\n";
   return differences.empty() ? kExitOk : kExitFailed;
 }
@@ -113,7 +102,7 @@ void RegisterSafetyCommands(CLI::App& app, Context& ctx) {
       "channel lists.");
   diff->add_option("A", options->a, "First file (.dat, .hex, .json, .csv)")->required();
   diff->add_option("B", options->b, "Second file (.dat, .hex, .json, .csv)")->required();
-  diff->callback([options, &ctx] { ctx.exitCode = RunDiff(*options); });
+  diff->callback([options, &ctx] { ctx.exitCode = RunDiff(*options, ctx.programFolder); });
 
   CLI::App* backups =
       app.add_subcommand("backups", "List the backups kept of radio transfers, newest first");

@@ -4,6 +4,7 @@
 
 #include "build_info.h"
 #include "cli/cli_common.h"
+#include "files/program_folder.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"Quaywright: read, convert and program MV510/MV710 radio data"};
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
   app.set_version_flag("--version", std::string("quaywright-cli ") + QW_PROJECT_VERSION);
   app.require_subcommand(1);
   qw::cli::Context ctx;
+  ctx.programFolder = qw::FindProgramFiles(argc > 0 ? argv[0] : nullptr).folder;
   qw::cli::RegisterFileCommands(app, ctx);
   qw::cli::RegisterRadioCommands(app, ctx);
   qw::cli::RegisterPrintCommand(app, ctx);

@@ -11,10 +11,9 @@
 #include "editor/nav_tree.h"
 #include "editor/prompter.h"
 #include "editor/transfer_dialog.h"
-#include "files/bounded_read.h"
 #include "files/data_diff.h"
 #include "files/document.h"
-#include "files/json_data.h"
+#include "files/file_kinds.h"
 #include "files/settings_store.h"
 
 namespace qw {
@@ -26,47 +25,6 @@ const QString kBackupFilter = "hex files(*.hex);;All files(*.*)";
 const QString kCompareFilter =
     "Data files (*.dat);;JSON (*.json);;Memory images (*.hex);;Channel lists (*.csv);;"
     "All files(*.*)";
-
-std::optional<DataFileKind> KindOfPath(const QString& path) {
-  const QString ext = QFileInfo(path).suffix().toLower();
-  if (ext == "dat") return DataFileKind::Data;
-  if (ext == "hex") return DataFileKind::Image;
-  if (ext == "json") return DataFileKind::Json;
-  if (ext == "csv") return DataFileKind::Csv;
-  return std::nullopt;
-}
-
-// Loads a file of any kind the editor can open over a new data set of the series.
-Outcome LoadForCompare(Document& scratch, const std::string& path, DataFileKind kind) {
-  if (kind == DataFileKind::Data) return scratch.OpenDataFile(path);
-  if (kind == DataFileKind::Image) return scratch.LoadRawImage(path);
-  if (kind == DataFileKind::Csv) return scratch.ImportChannels(path);
-  std::string text, error;
-  if (ReadFileBounded(path, 64 << 20, text) != ReadStatus::Ok) {
-    return Outcome::Failed(Message{"FileRead Error!!", kProgramTitle, MessageIcon::Exclamation});
-  }
-  if (!JsonToData(text, scratch.Data(), error)) {
-    return Outcome::Failed(Message{path + ": " + error, kProgramTitle, MessageIcon::Stop});
-  }
-  return Outcome::Ok();
-}
-
-// Where a field is edited: its channel, its pane, or "General" for what no pane edits.
-NavNode NodeOf(const EditWhat& where) {
-  switch (where.unit) {
-    case EditWhat::Unit::Channel:
-      if (where.group == kGroupWX) return kWeatherNode;
-      return NavNode::ChannelOf(where.group, where.index);
-    case EditWhat::Unit::UsableGroup:
-      return kUsableNode;
-    case EditWhat::Unit::Common:
-      return kCommonNode;
-    case EditWhat::Unit::Atis:
-      return kAtisNode;
-    default:
-      return kGeneralNode;
-  }
-}
 
 }  // namespace
 
@@ -127,24 +85,30 @@ void MainWindow::CompareWith() {
   if (!PaneCheck()) return;
   const QString path = prompter_.OpenFileName(this, FileFolder(), kCompareFilter);
   if (path.isEmpty()) return;
-  const auto kind = KindOfPath(path);
-  if (!kind) {
+  const std::string file = path.toStdString();
+  const FileKind kind = KindOfPath(file);
+  if (!HoldsDataSet(kind)) {
     prompter_.Show(this, {"bad file!!", kProgramTitle, MessageIcon::Stop});
     return;
   }
+  // The file is read as a data set of its own series; a channel list says none and takes ours.
   Document scratch(options_.programFolder, options_.debug);
-  scratch.NewDataSet(doc_.Series());
-  const Outcome loaded = LoadForCompare(scratch, path.toStdString(), *kind);
+  scratch.NewDataSet(SeriesOfFile(file).value_or(doc_.Series()));
+  const Outcome loaded = scratch.Open(file);
   if (!loaded.ok()) {
     ShowOutcomeMessage(loaded);
     return;
   }
   // The data set is compared as the file's kind would hold it.
-  auto differences = CompareFiles(doc_.Data(), DataFileKind::Json, scratch.Data(), *kind);
+  auto differences = CompareFiles(doc_.Data(), FileKind::Json, scratch.Data(), kind);
   auto* window = new CompareWindow(std::move(differences), QFileInfo(path).fileName(), this);
   window->setAttribute(Qt::WA_DeleteOnClose);
   connect(window, &CompareWindow::ShowField, this,
-          [this](const EditWhat& where) { SelectNode(NodeOf(where)); });
+          [this](const EditWhat& where) {
+            // Fields no pane edits are shown from "General".
+            const NavNode node = NodeOfEdit(where);
+            SelectNode(node ? node : kGeneralNode);
+          });
   window->show();
 }
 

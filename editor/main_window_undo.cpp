@@ -17,23 +17,6 @@ namespace {
 
 const QString kCsvFilter = "csv files(*.csv);;All files(*.*)";
 
-// The node whose pane shows what an edit changed; none for parts without a pane.
-NavNode NodeOfEdit(const EditWhat& what) {
-  switch (what.unit) {
-    case EditWhat::Unit::Channel:
-      if (what.group == kGroupWX) return kWeatherNode;
-      return NavNode::ChannelOf(what.group, what.index);
-    case EditWhat::Unit::UsableGroup:
-      return kUsableNode;
-    case EditWhat::Unit::Common:
-      return kCommonNode;
-    case EditWhat::Unit::Atis:
-      return kAtisNode;
-    default:
-      return {};
-  }
-}
-
 }  // namespace
 
 void MainWindow::BuildUndoActions(QMenu* edit) {

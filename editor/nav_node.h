@@ -2,6 +2,8 @@
 // group and which channel. Each tree item carries one; the pane stack is chosen by it.
 #pragma once
 
+#include "files/data_edit.h"
+
 namespace qw {
 
 struct NavNode {
@@ -36,5 +38,22 @@ inline constexpr NavNode kCommonNode = NavNode::Of(NavNode::Kind::Common);
 inline constexpr NavNode kAtisNode = NavNode::Of(NavNode::Kind::Atis);
 inline constexpr NavNode kProgramNode = NavNode::Of(NavNode::Kind::Program);
 inline constexpr NavNode kWeatherNode = NavNode::Of(NavNode::Kind::Weather);
+
+// The node whose pane shows what an edit changed; none for parts without a pane.
+constexpr NavNode NodeOfEdit(const EditWhat& what) {
+  switch (what.unit) {
+    case EditWhat::Unit::Channel:
+      if (what.group == kGroupWX) return kWeatherNode;
+      return NavNode::ChannelOf(what.group, what.index);
+    case EditWhat::Unit::UsableGroup:
+      return kUsableNode;
+    case EditWhat::Unit::Common:
+      return kCommonNode;
+    case EditWhat::Unit::Atis:
+      return kAtisNode;
+    default:
+      return {};
+  }
+}
 
 }  // namespace qw

@@ -1,11 +1,11 @@
 #include "editor/simulated_radio_host.h"
 
 #include <QDir>
-#include <QStandardPaths>
 #include <algorithm>
 
 #include "files/file_path.h"
 #include "files/image_file.h"
+#include "files/qt_data_folder.h"
 #include "model/radio_data.h"
 #include "sim/pty_host.h"
 #include "sim/simulated_radio.h"
@@ -32,7 +32,7 @@ std::vector<uint8_t> LoadMemory(const QString& path, int16_t series) {
 
 SimulatedRadioHost::SimulatedRadioHost(QString folder) : folder_(std::move(folder)) {
   if (folder_.isEmpty()) {
-    folder_ = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    folder_ = QString::fromStdU16String(UserDataFolder().u16string());
   }
 }
 

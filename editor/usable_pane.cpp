@@ -9,6 +9,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include "model/channel_rules.h"
 #include "model/priority_channels.h"
 
 namespace qw {
@@ -25,12 +26,6 @@ QComboBox* OffOnList(QWidget* parent) {
 }
 
 }  // namespace
-
-std::string StatusNameToStore(const QString& text) {
-  QString t = text.trimmed();
-  if (!t.isEmpty() && t.size() < 4) t = QString(4 - t.size(), ' ') + t;
-  return t.toStdString();
-}
 
 UsablePane::UsablePane(Document& doc, const EditState& state, QWidget* parent)
     : Pane(doc, state, parent) {
@@ -176,7 +171,7 @@ void UsablePane::ApplyStatusNameRule(int g) {
 void UsablePane::CommitStatusName(int g) {
   if (!Writable()) return;
   QLineEdit* field = rows_[g].statusName;
-  std::string stored = StatusNameToStore(field->text());
+  std::string stored = StatusNameToStore(field->text().toStdString());
   if (Data().UsableGroupSettings[g].StatusName != stored) {
     Write({EditWhat::Unit::UsableGroup, g, -1, "StatusName"},
           [&](RadioData& d) { d.UsableGroupSettings[g].StatusName = stored; });

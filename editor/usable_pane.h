@@ -48,7 +48,4 @@ class UsablePane final : public Pane {
   std::array<Row, 4> rows_;
 };
 
-// A status name as stored: trimmed, short names padded with leading blanks to 4.
-std::string StatusNameToStore(const QString& text);
-
 }  // namespace qw

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "files/image_file.h"
+#include "model/image_header.h"
 #include "model/series_traits.h"
 
 namespace qw {
@@ -29,14 +30,13 @@ struct Found {
 std::optional<int16_t> SeriesOfFile(const fs::path& path) {
   std::error_code ec;
   const auto size = fs::file_size(path, ec);
-  if (ec || size < 0x42) return std::nullopt;
+  if (ec) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
-  char id[2] = {};
-  in.seekg(0x40);
-  if (!in.read(id, 2)) return std::nullopt;
-  const auto modelId =
-      static_cast<uint16_t>(static_cast<uint8_t>(id[0]) << 8 | static_cast<uint8_t>(id[1]));
-  return SeriesOfImage(static_cast<std::size_t>(size), modelId);
+  uint8_t head[kFirstModelIdOffset + 2] = {};
+  in.read(reinterpret_cast<char*>(head), sizeof head);
+  const auto modelId = FirstModelIdIn(head, static_cast<std::size_t>(in.gcount()));
+  if (!modelId) return std::nullopt;
+  return SeriesOfImage(static_cast<std::size_t>(size), *modelId);
 }
 
 std::vector<Found> FindBackups(const fs::path& folder) {

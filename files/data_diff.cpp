@@ -117,16 +117,16 @@ std::vector<DataDifference> CompareDataSets(const RadioData& a, const RadioData&
   return w.found;
 }
 
-RadioData ThroughKind(const RadioData& d, DataFileKind kind) {
-  if (kind == DataFileKind::Json) return d;  // the JSON form carries every field
+RadioData ThroughKind(const RadioData& d, FileKind kind) {
+  if (kind == FileKind::Json) return d;  // the JSON form carries every field
   RadioData out;
   BuildNewDataSet(out, d.ModelSeries);
-  if (kind == DataFileKind::Image) {
+  if (kind == FileKind::RawImage) {
     RadioData encoded = d;
     PrepareImageForRadio(encoded);
     out.RadioImage = encoded.RadioImage;
     DecodeImage(out);
-  } else if (kind == DataFileKind::Csv) {
+  } else if (kind == FileKind::Csv) {
     ImportChannelsCsv(ChannelsToCsv(d), out);
   } else if (auto table = ParseDataFileText(DataFileText(d, '.'))) {
     OverlayDataFile(*table, out);
@@ -134,8 +134,8 @@ RadioData ThroughKind(const RadioData& d, DataFileKind kind) {
   return out;
 }
 
-std::vector<DataDifference> CompareFiles(const RadioData& a, DataFileKind kindA, const RadioData& b,
-                                         DataFileKind kindB) {
+std::vector<DataDifference> CompareFiles(const RadioData& a, FileKind kindA, const RadioData& b,
+                                         FileKind kindB) {
   if (kindA == kindB) return CompareDataSets(a, b);
   return CompareDataSets(ThroughKind(a, kindB), ThroughKind(b, kindA));
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "files/data_edit.h"
+#include "files/file_kinds.h"
 #include "model/radio_data.h"
 
 namespace qw {
@@ -23,15 +24,13 @@ struct DataDifference {
 // not compared, only what is decoded from it.
 std::vector<DataDifference> CompareDataSets(const RadioData& a, const RadioData& b);
 
-// The kinds of file a data set can be compared from, by extension.
-enum class DataFileKind { Data, Image, Json, Csv };
-
 // What a file of the kind would hold of d, read back over a new data set of its series: fields
 // the kind cannot carry come back as a new data set has them. Comparing a file of one kind with
 // a file of another passes each through the other's kind first, so that only fields both carry
 // are compared.
-RadioData ThroughKind(const RadioData& d, DataFileKind kind);
-std::vector<DataDifference> CompareFiles(const RadioData& a, DataFileKind kindA, const RadioData& b,
-                                         DataFileKind kindB);
+// kind is one that holds a data set (HoldsDataSet).
+RadioData ThroughKind(const RadioData& d, FileKind kind);
+std::vector<DataDifference> CompareFiles(const RadioData& a, FileKind kindA, const RadioData& b,
+                                         FileKind kindB);
 
 }  // namespace qw

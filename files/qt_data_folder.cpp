@@ -10,7 +10,8 @@ std::filesystem::path UserDataFolder() {
   const QString override = qEnvironmentVariable("QUAYWRIGHT_DATA_DIR");
   if (!override.isEmpty()) return std::filesystem::path(override.toStdU16String());
   const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-  return std::filesystem::path(base.toStdU16String()) / "quaywright";
+  // The editor's application name, so both programs share one folder.
+  return std::filesystem::path(base.toStdU16String()) / "Quaywright";
 }
 
 std::filesystem::path BackupFolder() {

@@ -4,6 +4,7 @@
 
 #include "link/record.h"
 #include "model/clone_ranges.h"
+#include "model/image_header.h"
 
 namespace qw {
 namespace {
@@ -40,7 +41,7 @@ CloneResult ReadDataChkModel(SerialLink& link, int16_t series, const std::string
   link.OperationCancelled = false;
   Image scratch{};
   const int second = SecondModelIdOffset(series);
-  for (int address : {0x40, 0x41, second, second + 1}) {
+  for (int address : {kFirstModelIdOffset, kFirstModelIdOffset + 1, second, second + 1}) {
     link.ReadByteExchange(address, scratch.data());
     if (link.OperationFailed || link.OperationCancelled) break;
   }
@@ -49,7 +50,7 @@ CloneResult ReadDataChkModel(SerialLink& link, int16_t series, const std::string
   if (link.OperationFailed) {
     return {Outcome::Failed(Stop(kCommunicationError, kModelCheckTitle)), {}};
   }
-  const unsigned first = scratch[0x40] * 256u + scratch[0x41];
+  const unsigned first = scratch[kFirstModelIdOffset] * 256u + scratch[kFirstModelIdOffset + 1];
   const unsigned copy = scratch[second] * 256u + scratch[second + 1];
   if (first != copy || first != ModelIdFor(series)) {
     link.OperationFailed = true;
@@ -78,7 +79,7 @@ CloneResult ReadData(SerialLink& link, Image& buffer, int32_t imageLast) {
 std::vector<WriteStep> WritePlan(int16_t series) {
   std::vector<WriteStep> plan;
   const int32_t last = ImageLastFor(series);
-  for (int address = 0x40; address <= last; address += kBlockSize) {
+  for (int address = kFirstModelIdOffset; address <= last; address += kBlockSize) {
     if (auto bytes = ByteWrittenRange(series, address)) {
       plan.push_back({WriteStep::Bytes, address, bytes->first, bytes->last});
     } else if (IsUnwrittenBlock(address)) {

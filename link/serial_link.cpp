@@ -6,6 +6,7 @@
 #include "link/record.h"
 #include "link/steady_clock.h"
 #include "link/trace_sink.h"
+#include "model/series_traits.h"
 
 namespace qw {
 namespace {
@@ -102,7 +103,7 @@ void SerialLink::DrainEcho(std::size_t count, Ms timeout) {
   OperationFailed = true;
   OperationCancelled = false;
   // The third variant's cable does not echo.
-  if (series_ == kSeriesThird) return;
+  if (!Traits(series_).echoesCommands) return;
   const auto deadline = clock_.Now() + timeout;
   uint8_t scratch[256];
   std::size_t got = 0;

@@ -101,6 +101,15 @@ bool IsValidDisplayText(std::string_view text, std::size_t maxLength) {
   return text.size() <= maxLength && std::all_of(text.begin(), text.end(), IsDisplayChar);
 }
 
+std::string StatusNameToStore(std::string_view text) {
+  constexpr std::string_view kBlanks = " \t\r\n\v\f";
+  const auto first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  std::string name(text.substr(first, text.find_last_not_of(kBlanks) - first + 1));
+  if (name.size() < kStatusNameLength) name.insert(0, kStatusNameLength - name.size(), ' ');
+  return name;
+}
+
 bool IsProgrammableChannelComplete(const ChannelRecord& ch) {
   return !ch.Enable || (ch.Rxfreq > 0 && ch.CHDisplayL.size() >= kDisplayLeftLength);
 }

@@ -37,6 +37,7 @@ std::string FrequencyVerdictText(FrequencyVerdict verdict);
 // ----- names and display letters -----
 
 inline constexpr std::size_t kChannelNameLength = 12;
+inline constexpr std::size_t kStatusNameLength = 4;
 inline constexpr std::size_t kDisplayLeftLength = 2;
 inline constexpr std::size_t kDisplayRightLength = 1;
 
@@ -51,6 +52,10 @@ std::string CleanChannelName(std::string_view name);
 bool IsDisplayChar(char c);
 // A display part of at most maxLength characters, each a display character.
 bool IsValidDisplayText(std::string_view text, std::size_t maxLength);
+
+// A group's status name as stored: blanks around it dropped, a short name padded with leading
+// blanks to four characters ("X" -> "   X"); nothing but blanks stores an empty name.
+std::string StatusNameToStore(std::string_view text);
 
 // An enabled programmable channel needs a receive frequency and a two-character display.
 bool IsProgrammableChannelComplete(const ChannelRecord& ch);

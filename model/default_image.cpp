@@ -17,17 +17,19 @@ struct DefaultBytes {
 // Start-up state: USA group, marine mode, channel 15 current, channel 16 as priority in every
 // group, scan and dual watch on, every group usable, ATIS on.
 const DefaultBytes kDefaults[] = {
-    {66, {0, 0, 0, 0, 0, 0, 0, 0}},
-    {74, {0xFF, 0x00, 0x30}},
-    {80, {0x00, 0x1E, 0x00, 0x1E}},
-    {84, {0x00, 0x20, 0x00, 0x20, 0x00, 0x20}},
-    {90, {0xF2, 0xCE, 0x00, 0xBF, 0x00}},
-    {161, {0x60, 0x10, 0x10, 0xAC, 0xFE, 0xFF}},
+    {layout::kHeaderSumFirst, {0, 0, 0, 0, 0, 0, 0, 0}},
+    // Two bytes the radio keeps for itself, then the offset-time byte.
+    {layout::kOffsetTimeByte - 2, {0xFF, 0x00, 0x30}},
+    {layout::kCurrentChannel.offset, {0x00, 0x1E, 0x00, 0x1E}},
+    {layout::PriorityCh(0).offset, {0x00, 0x20, 0x00, 0x20, 0x00, 0x20}},
+    {layout::kRotary.offset, {0xF2, 0xCE, 0x00, 0xBF, 0x00}},
+    {layout::AllShipsCall(0).offset, {0x60, 0x10, 0x10, 0xAC, 0xFE, 0xFF}},
+    // Bytes the radio keeps for itself after the DSC settings, cleared.
     {176, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
-    {450, {0, 0, 0, 0, 0}},
-    {466, {0, 0, 0, 0, 0}},
-    {496, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00}},
-    {505, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
+    {layout::kFourthRegions.enable.base, {0, 0, 0, 0, 0}},
+    {layout::kFourthRegions.scan.base, {0, 0, 0, 0, 0}},
+    {layout::kUserMmsi.offset, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00}},
+    {layout::UsableAtisGroup(0).offset, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
 };
 
 const char* const kNameTexts[3] = {"Radio", "Ram1", "Ram2"};
@@ -42,7 +44,9 @@ const char* const kLevelTableTexts[5] = {
 };
 
 constexpr int kFourthRecordsBytes = 40 * 16;
-constexpr uint8_t kThirdVariantByte77 = 0x0F;
+// The third variant's radios start with the low four bits of byte 77 set.
+constexpr int kThirdVariantByteOffset = layout::kOffsetTimeByte + 1;
+constexpr uint8_t kThirdVariantByte = 0x0F;
 
 // One hexadecimal value of a level table; -1 when it is not one.
 int ParseHexByte(const std::string& piece) {
@@ -97,7 +101,7 @@ void BuildDefaultImage(Image& image, int16_t series) {
   std::fill_n(image.begin() + layout::kFourthRegions.flagBase, kFourthRecordsBytes, uint8_t{0});
   WriteWord(image, layout::kModelId, ModelIdFor(series));
   WriteWord(image, {SecondModelIdOffset(series)}, ModelIdFor(series));
-  if (series == kSeriesThird) image[77] = kThirdVariantByte77;
+  if (Traits(series).thirdVariantSettings) image[kThirdVariantByteOffset] = kThirdVariantByte;
 }
 
 }  // namespace qw

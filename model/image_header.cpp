@@ -6,6 +6,8 @@
 
 namespace qw {
 
+static_assert(kFirstModelIdOffset == layout::kModelId.offset);
+
 std::optional<uint16_t> FirstModelIdIn(const uint8_t* bytes, std::size_t size) {
   const auto at = static_cast<std::size_t>(layout::kModelId.offset);
   if (bytes == nullptr || size < at + 2) return std::nullopt;

@@ -10,6 +10,10 @@
 
 namespace qw {
 
+// Where the first copy of the model number sits (big-endian, two bytes); the second copy is the
+// image's last two bytes (SecondModelIdOffset). Blocks below it are the radio's own.
+inline constexpr int kFirstModelIdOffset = 0x40;
+
 // The first copy of the model number in raw image bytes; nullopt when there are too few bytes.
 std::optional<uint16_t> FirstModelIdIn(const uint8_t* bytes, std::size_t size);
 

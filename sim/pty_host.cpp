@@ -1,9 +1,11 @@
 #include "sim/pty_host.h"
 
+#ifndef _WIN32
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
+#endif
 
 #include <cerrno>
 #include <chrono>
@@ -13,6 +15,31 @@
 #include <vector>
 
 namespace qw {
+
+PtyRadioHost::PtyRadioHost(SimulatedRadio radio, Pacing pacing)
+    : radio_(std::move(radio)), pacing_(pacing) {}
+
+PtyRadioHost::~PtyRadioHost() {
+  Stop();
+}
+
+void PtyRadioHost::WithRadio(const std::function<void(SimulatedRadio&)>& fn) {
+  std::lock_guard lock(mutex_);
+  fn(radio_);
+}
+
+#ifdef _WIN32
+
+// The simulated radio's cable is a pseudo-terminal, which Windows does not have.
+bool PtyRadioHost::Start(std::string& error) {
+  error = "The simulated radio needs a POSIX system (a pseudo-terminal).";
+  return false;
+}
+void PtyRadioHost::Stop() {}
+void PtyRadioHost::Serve() {}
+
+#else
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -55,13 +82,6 @@ int PollUntil(pollfd* fds, nfds_t n, const Clock::time_point* deadline) {
 
 }  // namespace
 
-PtyRadioHost::PtyRadioHost(SimulatedRadio radio, Pacing pacing)
-    : radio_(std::move(radio)), pacing_(pacing) {}
-
-PtyRadioHost::~PtyRadioHost() {
-  Stop();
-}
-
 bool PtyRadioHost::Start(std::string& error) {
   if (Running()) return true;
   master_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
@@ -91,11 +111,6 @@ void PtyRadioHost::Stop() {
   CloseFd(slave_);
   CloseFd(wake_[0]);
   CloseFd(wake_[1]);
-}
-
-void PtyRadioHost::WithRadio(const std::function<void(SimulatedRadio&)>& fn) {
-  std::lock_guard lock(mutex_);
-  fn(radio_);
 }
 
 void PtyRadioHost::Serve() {
@@ -147,5 +162,7 @@ void PtyRadioHost::Serve() {
     }
   }
 }
+
+#endif  // _WIN32
 
 }  // namespace qw

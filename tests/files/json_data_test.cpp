@@ -24,24 +24,11 @@ RadioData VariedData(unsigned seed) {
   d.FourthGroup.resize(40);
   for (auto* list : {&d.USA, &d.INTL, &d.CANADA, &d.WX, &d.FourthGroup}) {
     for (auto& c : *list) {
-      c.Position = small(240);
-      c.Enable = flip();
-      c.LowPower = flip();
-      c.PowUp = flip();
-      c.Duplex = flip();
-      c.DuplexCapable = flip();
-      c.TxEnable = flip();
-      c.DispayA = flip();
-      c.ScanMemory = flip();
-      c.ChTag = text(12);
-      c.Scramble = small(8);
-      c.RxOnly = flip();
-      c.Narrow = flip();
-      c.DCS = {small(209), small(209)};
-      c.CTCSS = {small(51), small(51)};
-      c.RxComp = flip();
-      c.CHDisplayL = text(2);
-      c.CHDisplayR = text(1);
+      c.Position = small(240), c.Enable = flip(), c.LowPower = flip(), c.PowUp = flip();
+      c.Duplex = flip(), c.DuplexCapable = flip(), c.TxEnable = flip(), c.DispayA = flip();
+      c.ScanMemory = flip(), c.ChTag = text(12), c.Scramble = small(8), c.RxOnly = flip();
+      c.Narrow = flip(), c.DCS = {small(209), small(209)}, c.CTCSS = {small(51), small(51)};
+      c.RxComp = flip(), c.CHDisplayL = text(2), c.CHDisplayR = text(1);
       c.Txfreq = 156.0 + small(10000) / 10000.0;
       c.Rxfreq = 160.0 + small(10000) / 7.0;  // not on any raster
     }

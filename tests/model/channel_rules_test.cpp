@@ -54,6 +54,11 @@ TEST(ChannelRules, NamesAndDisplayLetters) {
   EXPECT_FALSE(IsValidDisplayText("AB", 2));  // B has no seven-segment form
   EXPECT_FALSE(IsValidDisplayText("a", 1));
   EXPECT_FALSE(IsValidDisplayText("123", 2));
+  // Status names are padded, not refused.
+  EXPECT_EQ(StatusNameToStore("X"), "   X");
+  EXPECT_EQ(StatusNameToStore(" AB\t"), "  AB");
+  EXPECT_EQ(StatusNameToStore("   "), "");
+  EXPECT_EQ(StatusNameToStore("SHIP"), "SHIP");
 }
 
 TEST(ChannelRules, ToneTextsRoundTripThroughEveryListEntry) {

@@ -37,6 +37,9 @@ TEST(SimulatedRadio, EchoesThenAnswersReads) {
   EXPECT_EQ(out.size(), 10u + 134);
   // A block past the end of the image is not answered.
   EXPECT_EQ(Feed(radio, BuildRequest(kCmdReadBlock, 0x2000)).size(), 10u);
+  // The third variant's cable does not echo.
+  SimulatedRadio third = Radio(kSeriesThird);
+  EXPECT_EQ(Feed(third, BuildRequest(kCmdReadByte, 0x3FFE)).size(), 8u);
 }
 
 TEST(SimulatedRadio, StoresWritesAndAcknowledges) {
@@ -102,11 +105,6 @@ TEST(SimulatedRadio, StartsWithTheSeriesDefaultImageAndItsModelNumber) {
   radio.SetModelWords(0x01FE, 0x02C6);
   EXPECT_EQ(radio.Memory()[8190], 0x02);
   EXPECT_EQ(radio.Memory()[0x41], 0xFE);
-}
-
-TEST(SimulatedRadio, TheThirdVariantsCableDoesNotEcho) {
-  SimulatedRadio radio = Radio(kSeriesThird);
-  EXPECT_EQ(Feed(radio, BuildRequest(kCmdReadByte, 0x3FFE)).size(), 8u);
 }
 
 }  // namespace
