@@ -7,18 +7,13 @@
 #include "files/csv_channels.h"
 #include "files/csv_table.h"
 #include "files/document.h"
-#include "model/channel_plans.h"
 #include "model/series_traits.h"
 #include "tests/files/test_support.h"
 
 namespace qw {
 namespace {
 
-RadioData NewData(int16_t series) {
-  RadioData d;
-  BuildNewDataSet(d, series);
-  return d;
-}
+using test::NewData;
 
 // Replaces the first line that starts with `start` by `line`.
 std::string WithLine(std::string csv, const std::string& start, const std::string& line) {

@@ -2,47 +2,33 @@
 
 #include <gtest/gtest.h>
 
-#include "model/channel_plans.h"
+#include "tests/support/radio_data.h"
 
 namespace qw {
 namespace {
 
-RadioData NewData(int16_t series) {
-  RadioData d;
-  BuildNewDataSet(d, series);
-  return d;
-}
+using test::NewData;
 
+// A small edit and a whole data set of the other series, with a list of another length.
 TEST(DataDelta, SwapsBackAndForthAndHoldsOnlyWhatDiffers) {
   const RadioData before = NewData(kSeriesMV710);
-  RadioData after = before;
-  after.USA[32].ChTag = "MAYDAY";
-  after.WX[3].Enable = false;
-  after.CommonSettings.Scan = !after.CommonSettings.Scan;
-
-  DataDelta delta(before, after);
-  EXPECT_LT(delta.Bytes(), 8000u);  // two records and the settings, no image
-  RadioData d = after;
-  delta.SwapWith(d);
-  EXPECT_EQ(d, before);
-  delta.SwapWith(d);
-  EXPECT_EQ(d, after);
-
+  RadioData edited = before, mv510 = NewData(kSeriesMV510);
+  edited.USA[32].ChTag = "MAYDAY";
+  edited.WX[3].Enable = false;
+  edited.CommonSettings.Scan = !edited.CommonSettings.Scan;
+  mv510.WX.resize(3);  // held whole
+  for (const RadioData& after : {edited, mv510}) {
+    DataDelta delta(before, after);
+    RadioData d = after;
+    delta.SwapWith(d);
+    EXPECT_EQ(d, before);
+    delta.SwapWith(d);
+    EXPECT_EQ(d, after);
+  }
+  EXPECT_LT(DataDelta(before, edited).Bytes(), 8000u);  // two records and the settings, no image
+  // Against a new data set of the other series: the image and a few plan records.
+  EXPECT_LT(DataDelta(before, NewData(kSeriesMV510)).Bytes(), 40000u);
   EXPECT_TRUE(DataDelta(before, before).Empty());
-}
-
-TEST(DataDelta, WholeDataSetsAcrossSeriesAndListLengths) {
-  const RadioData mv710 = NewData(kSeriesMV710);
-  RadioData mv510 = NewData(kSeriesMV510);
-  mv510.WX.resize(3);  // a list of another length is held whole
-  DataDelta delta(mv710, mv510);
-  RadioData d = mv510;
-  delta.SwapWith(d);
-  EXPECT_EQ(d, mv710);
-  delta.SwapWith(d);
-  EXPECT_EQ(d, mv510);
-  // A new data set against a new one of the other series: the image and a few plan records.
-  EXPECT_LT(DataDelta(mv710, NewData(kSeriesMV510)).Bytes(), 40000u);
 }
 
 TEST(DataDelta, AbsorbedStepsTakeBackToTheFirstState) {

@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "model/channel_plans.h"
+#include "tests/support/radio_data.h"
 
 namespace qw {
 namespace {
+
+using test::NewData;
 
 int Slot(const std::string& label) {
   const auto& table = ChannelMasterTable();
@@ -17,14 +19,8 @@ int Slot(const std::string& label) {
   return -1;
 }
 
-RadioData NewSet(int16_t series) {
-  RadioData d;
-  BuildNewDataSet(d, series);
-  return d;
-}
-
 TEST(DataDiff, OneLinePerFieldNamedInTheDataModelsTerms) {
-  RadioData a = NewSet(kSeriesMV710), b = a;
+  RadioData a = NewData(kSeriesMV710), b = a;
   const int slot = Slot("22A");
   ASSERT_GE(slot, 0);
   a.USA[slot].ChTag = "MARINA";
@@ -59,14 +55,13 @@ TEST(DataDiff, OneLinePerFieldNamedInTheDataModelsTerms) {
 // Every pair of kinds: the same data set compares equal however it was kept; a field every kind
 // carries is always reported; a field only JSON carries only between two JSON files.
 TEST(DataDiff, KindsAreComparedInWhatBothCarry) {
-  const FileKind kinds[] = {FileKind::DataFile, FileKind::RawImage, FileKind::Json,
-                                FileKind::Csv};
+  const FileKind kinds[] = {FileKind::DataFile, FileKind::RawImage, FileKind::Json, FileKind::Csv};
   const int slot = Slot("22A");
   for (int16_t series : {kSeriesMV510, kSeriesMV710}) {
-    RadioData edited = NewSet(series);
+    RadioData edited = NewData(series);
     edited.USA[slot].ScanMemory = !edited.USA[slot].ScanMemory;
     edited.DscSettings.UserMmsi = "123456789";  // neither these series' image nor a .dat has it
-    const RadioData plain = NewSet(series);
+    const RadioData plain = NewData(series);
     for (FileKind ka : kinds) {
       for (FileKind kb : kinds) {
         SCOPED_TRACE(std::to_string(series) + " " + std::to_string(int(ka)) + "/" +

@@ -12,16 +12,10 @@
 namespace qw {
 namespace {
 
-// A valid image file of the series: random bytes with both copies of the model number.
-std::string ImageBytes(int16_t series, unsigned seed) {
-  std::mt19937 random(seed);
-  std::string bytes(ImageLastFor(series) + 1, '\0');
-  for (char& b : bytes) b = static_cast<char>(random());
-  for (int at : {0x40, SecondModelIdOffset(series)}) {
-    bytes[at] = static_cast<char>(ModelIdFor(series) >> 8);
-    bytes[at + 1] = static_cast<char>(ModelIdFor(series) & 0xFF);
-  }
-  return bytes;
+// A valid image file of the series.
+std::string ImageBytes(int16_t series, int step) {
+  const std::vector<uint8_t> memory = test::PatternMemory(series, step);
+  return {memory.begin(), memory.end()};
 }
 
 // The image bytes a file of the document's series holds.

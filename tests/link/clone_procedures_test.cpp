@@ -8,6 +8,7 @@
 #include "link/record.h"
 #include "sim/memory_port.h"
 #include "sim/simulated_radio.h"
+#include "tests/support/radio_data.h"
 
 namespace qw {
 namespace {
@@ -16,12 +17,8 @@ using Request = SimulatedRadio::Request;
 
 class CloneTest : public ::testing::Test {
  protected:
-  // A radio whose memory is a pattern, with its series' model number in both places.
   void Use(int16_t series) {
-    std::vector<uint8_t> memory(ImageLastFor(series) + 1);
-    for (std::size_t i = 0; i < memory.size(); ++i) memory[i] = static_cast<uint8_t>(i * 7 + 3);
-    radio = std::make_unique<SimulatedRadio>(series, memory);
-    radio->SetModelWords(ModelIdFor(series), ModelIdFor(series));
+    radio = std::make_unique<SimulatedRadio>(series, test::PatternMemory(series));
     port = std::make_unique<MemoryPort>(*radio, clock);
     link = std::make_unique<SerialLink>(*port, control, series);
   }

@@ -4,9 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 
 #include "files/backups.h"
 #include "files/document.h"
@@ -18,6 +16,7 @@
 #include "model/series_traits.h"
 #include "sim/memory_port.h"
 #include "sim/simulated_radio.h"
+#include "tests/support/temp_folder.h"
 
 namespace qw {
 namespace {
@@ -38,11 +37,7 @@ std::vector<uint8_t> EditedRadio(int16_t series) {
 
 class DocumentRadio : public ::testing::TestWithParam<int16_t> {
  protected:
-  void SetUp() override {
-    folder = fs::temp_directory_path() / ("qw-docradio-" + std::to_string(getpid()));
-    fs::create_directories(folder);
-    Reset();
-  }
+  void SetUp() override { Reset(); }
   void Reset() {
     cancel = false;
     control.Progress = nullptr;
@@ -51,9 +46,8 @@ class DocumentRadio : public ::testing::TestWithParam<int16_t> {
     radio = std::make_unique<SimulatedRadio>(GetParam(), EditedRadio(GetParam()));
     port = std::make_unique<MemoryPort>(*radio, clock);
   }
-  void TearDown() override { fs::remove_all(folder); }
-
-  fs::path folder;
+  test::TempFolder temp;
+  const fs::path folder = temp.Path();
   ManualClock clock;
   CancelFlag cancel;
   TransferControl control{nullptr, &cancel, &clock, nullptr};
@@ -153,10 +147,7 @@ TEST_P(DocumentRadio, EveryFailureShowsItsMessageAndChangesNothing) {
       blocks += q.command == kCmdReadBlock || q.command == kCmdWriteBlock;
     EXPECT_LE(blocks, row.maxBlocks);
   }
-  std::ifstream log(folder / "err.log");
-  std::stringstream text;
-  text << log.rdbuf();
-  EXPECT_NE(text.str().find("frmRadio.PortOpen"), std::string::npos) << text.str();
+  EXPECT_NE(test::ReadBytes(folder / "err.log").find("frmRadio.PortOpen"), std::string::npos);
 }
 
 // Programming with a read-back: what the user is told for a radio that holds what was sent, one
@@ -227,8 +218,8 @@ TEST_P(DocumentRadio, TransfersKeepBackupsAndSurviveAnUnwritableFolder) {
   const std::string stamp = BackupStamp(when);
   const std::string model = Traits(series).modelName;
   auto contents = [](const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+    const std::string bytes = test::ReadBytes(p);
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
   };
   TransferOptions options{folder / "data" / "backups", false, [when] { return when; }};
 
@@ -251,7 +242,7 @@ TEST_P(DocumentRadio, TransfersKeepBackupsAndSurviveAnUnwritableFolder) {
       std::vector<uint8_t>(sent.RadioImage.begin(), sent.RadioImage.begin() + sent.ImageLast + 1));
   EXPECT_EQ(ListBackups(options.backupFolder).size(), 2u);
 
-  std::ofstream(folder / "file") << "x";
+  test::WriteBytes(folder / "file", "x");
   options.backupFolder = folder / "file" / "backups";
   for (bool programRun : {false, true}) {
     Outcome r = programRun ? doc->ProgramToRadio(*port, control, options)

@@ -3,17 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <regex>
-#include <sstream>
+
+#include "tests/support/temp_folder.h"
 
 namespace qw {
 namespace {
 
 TEST(FileTraceSink, OneExchangePerLineWithDirectionsAndHex) {
-  const auto path =
-      std::filesystem::temp_directory_path() /
-      ("qw-trace-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".txt");
+  test::TempFolder folder;
+  const auto path = folder.Path() / "trace.txt";
   {
     FileTraceSink trace(path.string());
     ASSERT_TRUE(trace.Ok());
@@ -26,14 +25,11 @@ TEST(FileTraceSink, OneExchangePerLineWithDirectionsAndHex) {
     trace.BeginExchange("cancel");
     EXPECT_FALSE(std::filesystem::exists(path));  // only the finished trace takes the name
   }
-  std::stringstream text;
-  text << std::ifstream(path).rdbuf();
+  const std::string text = test::ReadBytes(path);
   // Each run opens with its direction and milliseconds; the time stamp pads to nine places.
-  EXPECT_TRUE(
-      std::regex_match(text.str(), std::regex("[ 0-9]{8}[0-9] write byte 0042:  >[0-9]+ 01 31 0D"
-                                              "  <[0-9]+ 01 31 0D 06\n {8}[0-9] cancel:\n")))
-      << text.str();
-  std::filesystem::remove(path);
+  EXPECT_TRUE(std::regex_match(text, std::regex("[ 0-9]{8}[0-9] write byte 0042:  >[0-9]+ 01 31 0D"
+                                                "  <[0-9]+ 01 31 0D 06\n {8}[0-9] cancel:\n")))
+      << text;
 }
 
 }  // namespace

@@ -1,38 +1,14 @@
-// Master tables, plans, tone lists and the new data set with its default image.
+// The new data set: its plans, weather list and default image.
 #include "model/channel_plans.h"
 
 #include <gtest/gtest.h>
-
-#include <tuple>
 
 #include "model_test_support.h"
 
 namespace qw::test {
 namespace {
 
-TEST(MasterTables, SlotsPairChannelsWithTheirASuffix) {
-  const std::tuple<int, std::string, double, bool> cases[] = {
-      {18, "09", 156.45, true},
-      {33, "16A", 156.8, false},
-      {121, "60A", 156.025, false},
-      {238, "119", 158.975, true},
-  };
-  for (const auto& [slot, label, mhz, duplex] : cases) {
-    const MasterSlot& m = ChannelMasterTable()[slot];
-    EXPECT_EQ(m.Label, label);
-    EXPECT_NEAR(m.TxFreq, mhz, 1e-9) << label;
-    EXPECT_EQ(m.DuplexCapable, duplex) << label;
-    EXPECT_NEAR(m.RxFreqDuplex, duplex ? mhz + 4.6 : 0, 1e-9) << label;
-  }
-  // Tone indexes in the image run 0..50 and 0..104.
-  EXPECT_EQ(CtcssList().size(), 51u);
-  EXPECT_EQ(DcsList().size(), 105u);
-}
-
 TEST(NewDataSet, PlansWeatherListAndEmptyFourthGroup) {
-  EXPECT_EQ(ChannelPlan(kGroupUSA).size(), 55u);
-  EXPECT_EQ(ChannelPlan(kGroupINTL).size(), 55u);
-  EXPECT_EQ(ChannelPlan(kGroupCANADA).size(), 56u);
   const RadioData d = NewData(kSeriesMV710);
   EXPECT_TRUE(d.USA[30].RxOnly && !d.USA[30].TxEnable && !d.USA[30].DuplexCapable);  // 15
   EXPECT_TRUE(d.CANADA[40].Duplex && d.CANADA[40].LowPower);                         // 20

@@ -7,6 +7,7 @@
 #include "model/channel_plans.h"
 #include "model/image_codec.h"
 #include "model/image_fields.h"
+#include "tests/support/radio_data.h"
 
 namespace qw::test {
 
@@ -21,12 +22,6 @@ inline std::vector<uint8_t> Text(const std::string& s, int length) {
   std::vector<uint8_t> v(s.begin(), s.end());
   v.resize(length, 0xFF);
   return v;
-}
-
-inline RadioData NewData(int16_t series) {
-  RadioData d;
-  BuildNewDataSet(d, series);
-  return d;
 }
 
 inline int Word(const Image& im, int offset) {

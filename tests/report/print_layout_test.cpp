@@ -4,11 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/report/report_data.h"
+
 // The data sets name only the fields that matter; the rest keep their defaults on purpose.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 namespace qw {
 namespace {
+
+using test::EmptyDataSet;
+using test::Mv710DataSet;
 
 // A page as text: each item as "[x]text", one string per line ("" for a blank line).
 std::vector<std::string> Shown(const PrintPage& page) {
@@ -24,46 +29,6 @@ std::vector<std::string> Shown(const PrintPage& page) {
 std::vector<std::string> Joined(std::vector<std::string> a, const std::vector<std::string>& b) {
   a.insert(a.end(), b.begin(), b.end());
   return a;
-}
-
-RadioData EmptyDataSet(int16_t series) {
-  RadioData d;
-  d.ModelSeries = series;
-  for (auto* list : {&d.USA, &d.INTL, &d.CANADA}) {
-    list->resize(240);
-    for (int i = 0; i < 240; ++i) (*list)[i].Position = static_cast<int16_t>(i);
-  }
-  d.WX.resize(2);
-  d.FourthGroup.resize(40);
-  return d;
-}
-
-RadioData Mv710DataSet() {
-  RadioData d = EmptyDataSet(kSeriesMV710);
-  d.UsableGroupSettings = {{{true, false, 32, true, "USA1"},
-                            {true, true, 250, false, ""},
-                            {false, false, kNoChannel, false, "  "},
-                            {true, true, 40, true, "LMRX"}}};
-  d.CommonSettings = {1, true, 2, false, true, 17, 1, 3, true};
-  d.AtisSettings.UsableAtisGroup = {true, false, true, false};
-  // clang-format off
-  // 01A with a long tag (printed whole), a Position outside the master table, 15 receive only,
-  // 16 scrambled, 17 not enabled so not printed, 24 duplex (receives 4.6 MHz higher).
-  d.USA[3] = {.Position = 3, .Enable = true, .PowUp = true, .TxEnable = true, .ChTag = "ABCDEFGHIJKLMN"};
-  d.USA[5] = {.Position = 9999, .Enable = true};
-  d.USA[30] = {.Position = 30, .Enable = true, .LowPower = true, .ChTag = "COMMERCIAL", .RxOnly = true};
-  d.USA[32] = {.Position = 32, .Enable = true, .TxEnable = true, .ScanMemory = true, .ChTag = "DISTRESS", .Scramble = 5};
-  d.USA[34] = {.Position = 34, .TxEnable = true, .ChTag = "HIDDEN"};
-  d.USA[48] = {.Position = 48, .Enable = true, .Duplex = true, .TxEnable = true, .ChTag = "TELEPHONE"};
-  d.WX = {{.Position = 1, .Enable = true, .ScanMemory = true, .ChTag = "162.550MHZ"}, {.Position = 2}};
-  // Entry 1 receives off both rasters; entry 3 has a three-character display text.
-  d.FourthGroup[0] = {.Enable = true, .LowPower = true, .ScanMemory = true, .Scramble = 7, .Narrow = true,
-                      .DCS = {5, 105}, .CTCSS = {12, 0}, .RxComp = true, .CHDisplayL = "1", .CHDisplayR = "A",
-                      .Txfreq = 156.0125, .Rxfreq = 156.0137};
-  d.FourthGroup[2] = {.Enable = true, .PowUp = true, .ChTag = "WORKBOAT", .DCS = {0, 104}, .CTCSS = {50, 0},
-                      .CHDisplayL = "123", .Txfreq = 162.0075, .Rxfreq = 462.5625};
-  // clang-format on
-  return d;
 }
 
 TEST(PrintLayout, Mv710PagesWhole) {
@@ -136,6 +101,8 @@ TEST(PrintLayout, Mv710PagesWhole) {
 
 TEST(PrintLayout, Mv510PagesStopAtMemAndHaveNoStatusNames) {
   RadioData d = EmptyDataSet(kSeriesMV510);
+  d.WX.resize(2);
+  d.FourthGroup.resize(40);
   d.UsableGroupSettings[0] = {true, true, 241, false, "ABCD"};
   d.AtisSettings.AtisCode = "12345";
   // clang-format off

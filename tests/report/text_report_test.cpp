@@ -7,11 +7,16 @@
 
 #include <limits>
 
+#include "tests/report/report_data.h"
+
 // The data sets name only the fields that matter; the rest keep their defaults on purpose.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 namespace qw {
 namespace {
+
+using test::EmptyDataSet;
+using test::Mv710DataSet;
 
 // Expected lines end in '|' so that their trailing blanks are visible and counted.
 std::string Expected(const std::vector<std::string>& lines) {
@@ -30,59 +35,26 @@ testing::AssertionResult HasLines(const std::string& report, const std::string& 
   return testing::AssertionFailure() << "no lines \"" << lines << "\"";
 }
 
-// A data set of the series with every marine slot in its place and nothing enabled.
-RadioData EmptyDataSet(int16_t series) {
-  RadioData d;
-  d.ModelSeries = series;
-  for (auto* list : {&d.USA, &d.INTL, &d.CANADA}) {
-    list->resize(240);
-    for (int i = 0; i < 240; ++i) (*list)[i].Position = static_cast<int16_t>(i);
-  }
-  return d;
-}
-
-// An MV710 data set with a little of everything: cut and uncut texts, hidden TX, duplex,
-// scrambler, tones of both kinds, fourth-group frequencies on and off the raster, and values only
-// a hand-edited file holds, which must show as blanks or dashes (the sanitizer build checks that
-// nothing is read out of bounds).
-RadioData Mv710DataSet() {
-  RadioData d = EmptyDataSet(kSeriesMV710);
-  d.UsableGroupSettings = {{{true, false, 32, true, "USA1"},
-                            {true, true, 250, false, ""},
-                            {false, false, kNoChannel, false, "  "},
-                            {true, true, 40, true, "LMRX"}}};
-  d.CommonSettings = {1, true, 2, false, true, 17, 1, 3, true};
-  d.AtisSettings.UsableAtisGroup = {true, false, true, false};
+// Adds what only a hand-edited file holds, which must show as blanks or dashes (the sanitizer
+// build checks that nothing is read out of bounds): a negative Position, and in the second
+// fourth-group entry a huge but finite frequency (written out in full, then cut to its column),
+// an infinite one and tone indexes beyond the lists. The list ends after the third entry.
+RadioData TextDataSet() {
+  RadioData d = Mv710DataSet();
   d.AtisSettings.AtisCode = "123456789";
-  // clang-format off
-  // 01A with a tag longer than the column, 15 receive only, 16 scrambled, 24 duplex (receives
-  // 4.6 MHz higher), 17 not enabled so not listed, Canada 60A without a tag.
-  d.USA[3] = {.Position = 3, .Enable = true, .PowUp = true, .TxEnable = true, .ChTag = "ABCDEFGHIJKLMN"};
-  d.USA[5] = {.Position = 9999, .Enable = true};  // outside the master table: no label, no frequencies
   d.USA[6] = {.Position = -1, .Enable = true};
-  d.USA[30] = {.Position = 30, .Enable = true, .LowPower = true, .ChTag = "COMMERCIAL", .RxOnly = true};
-  d.USA[32] = {.Position = 32, .Enable = true, .TxEnable = true, .ScanMemory = true, .ChTag = "DISTRESS", .Scramble = 5};
-  d.USA[34] = {.Position = 34, .TxEnable = true, .ChTag = "HIDDEN"};
-  d.USA[48] = {.Position = 48, .Enable = true, .Duplex = true, .TxEnable = true, .ChTag = "TELEPHONE"};
-  d.CANADA[121] = {.Position = 121, .Enable = true, .TxEnable = true};
-  d.WX = {{.Position = 1, .Enable = true, .ScanMemory = true, .ChTag = "162.550MHZ"},
-          {.Position = 2, .ChTag = "LONG WX NAME TAG"}};
-  // Entry 1 receives off both rasters and transmits on the 12.5 kHz one; CTCSS wins over DCS.
-  // Entry 2 holds what only a hand-edited file could: a huge but finite frequency (written out in
-  // full, then cut to its column), an infinite one, and tone indexes beyond the lists.
-  // Entry 3 has a three-character display text and transmits 7.5 kHz off the 5 kHz raster.
-  d.FourthGroup = {
-      {.Enable = true, .LowPower = true, .ScanMemory = true, .Scramble = 7, .Narrow = true, .DCS = {5, 105},
-       .CTCSS = {12, 0}, .RxComp = true, .CHDisplayL = "1", .CHDisplayR = "A", .Txfreq = 156.0125, .Rxfreq = 156.0137},
-      {.DCS = {-5, 30000}, .CTCSS = {300, -5}, .Txfreq = std::numeric_limits<double>::infinity(), .Rxfreq = 1e300},
-      {.Enable = true, .PowUp = true, .ChTag = "WORKBOAT", .DCS = {0, 104}, .CTCSS = {50, 0}, .CHDisplayL = "123",
-       .Txfreq = 162.0075, .Rxfreq = 462.5625}};
-  // clang-format on
+  d.CANADA[121] = {.Position = 121, .Enable = true, .TxEnable = true};  // 60A without a tag
+  d.WX[1].ChTag = "LONG WX NAME TAG";
+  d.FourthGroup[1] = {.DCS = {-5, 30000},
+                      .CTCSS = {300, -5},
+                      .Txfreq = std::numeric_limits<double>::infinity(),
+                      .Rxfreq = 1e300};
+  d.FourthGroup.resize(3);
   return d;
 }
 
 TEST(TextReport, Mv710ReportLineByLine) {
-  RadioData d = Mv710DataSet();
+  RadioData d = TextDataSet();
   // clang-format off
   std::vector<std::string> lines = {
       "|",

@@ -1,18 +1,21 @@
 // Runs quaywright-cli as a child process: by pid only, with a time limit so a test never hangs.
+// The test target names the executable in QW_CLI.
 #pragma once
 
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "tests/support/temp_folder.h"
 
 extern char** environ;
 
@@ -44,13 +47,6 @@ inline Child Spawn(const std::vector<std::string>& args, const std::filesystem::
   return c;
 }
 
-inline std::string Slurp(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 // Exit code, or -1 when the child had to be killed after the limit.
 inline int Wait(const Child& c, std::chrono::seconds limit = std::chrono::seconds(60)) {
   if (c.pid <= 0) return -1;  // never waitpid(-1): that would reap someone else's child
@@ -75,7 +71,19 @@ struct Result {
 inline Result Run(const std::vector<std::string>& args, const std::filesystem::path& dir) {
   Child c = Spawn(args, dir);
   int code = Wait(c);
-  return {code, Slurp(c.out), Slurp(c.err)};
+  return {code, ReadBytes(c.out), ReadBytes(c.err)};
 }
+
+// A folder of the test's own, the command line run in it, and its data folder (backups) inside
+// it rather than the user's.
+class CliFolder {
+ public:
+  CliFolder() { setenv("QUAYWRIGHT_DATA_DIR", (folder.Path() / "data").c_str(), 1); }
+  ~CliFolder() { unsetenv("QUAYWRIGHT_DATA_DIR"); }
+  std::string P(const std::string& name) const { return folder.File(name); }
+  Result Cli(const std::vector<std::string>& args) const { return Run(args, folder.Path()); }
+
+  TempFolder folder;
+};
 
 }  // namespace qw::test
