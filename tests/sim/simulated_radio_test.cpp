@@ -42,18 +42,6 @@ TEST(SimulatedRadio, EchoesThenAnswersReads) {
   EXPECT_EQ(Feed(third, BuildRequest(kCmdReadByte, 0x3FFE)).size(), 8u);
 }
 
-TEST(SimulatedRadio, StoresWritesAndAcknowledges) {
-  SimulatedRadio radio = Radio();
-  Bytes data(64, 0xAB);
-  Bytes out = Feed(radio, BuildRequest(kCmdWriteBlock, 0x0300, data.data(), 64));
-  EXPECT_EQ(out.back(), kACK);
-  EXPECT_EQ(out.size(), 139u);
-  EXPECT_EQ(radio.Memory()[0x300], 0xAB);
-  EXPECT_EQ(radio.Memory()[0x33F], 0xAB);
-  EXPECT_EQ(radio.Memory()[0x340], 0x40);
-  EXPECT_EQ(radio.Requests().back(), (SimulatedRadio::Request{kCmdWriteBlock, 0x300}));
-}
-
 TEST(SimulatedRadio, LoneCanIsAcknowledgedAndBadRecordsIgnored) {
   SimulatedRadio radio = Radio();
   EXPECT_EQ(Feed(radio, {kCAN}), (Bytes{kCAN, kACK}));
