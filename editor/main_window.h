@@ -133,8 +133,7 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   // File > Open and Save As: data files and JSON, raw images too in debug mode; any other name
   // is a data file.
   QString DataFilter() const;
-  Outcome OpenByKind(const std::string& path);
-  Outcome SaveByKind(const std::string& path);
+  FileKind EditorKindOf(const std::string& path) const;
   QString FileFolder() const;
   std::shared_ptr<BusyScope> Busy();
   void After(int ms, std::function<void()> next);

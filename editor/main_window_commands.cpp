@@ -55,30 +55,11 @@ QString MainWindow::DataFilter() const {
   return filter + ";;All files(*.*)";
 }
 
-Outcome MainWindow::OpenByKind(const std::string& path) {
-  switch (KindOfPath(path)) {
-    case FileKind::Json:
-      return doc_.OpenJson(path);
-    case FileKind::RawImage:
-      if (options_.debug) return doc_.LoadRawImage(path);
-      break;
-    default:
-      break;
-  }
-  return doc_.OpenDataFile(path);
-}
-
-Outcome MainWindow::SaveByKind(const std::string& path) {
-  switch (KindOfPath(path)) {
-    case FileKind::Json:
-      return doc_.SaveJson(path);
-    case FileKind::RawImage:
-      if (options_.debug) return doc_.SaveRawImage(path);
-      break;
-    default:
-      break;
-  }
-  return doc_.SaveDataFile(path);
+FileKind MainWindow::EditorKindOf(const std::string& path) const {
+  // What File > Open and Save As offer: JSON, memory images in debug mode, else a data file.
+  const FileKind kind = KindOfPath(path);
+  if (kind == FileKind::Json || (kind == FileKind::RawImage && options_.debug)) return kind;
+  return FileKind::DataFile;
 }
 
 void MainWindow::WarnOfOddValues() {
@@ -130,7 +111,7 @@ void MainWindow::FileOpen() {
   {
     BusyScope busy(*blocker_);
     state_.ResetBusy = true;
-    const Outcome outcome = OpenByKind(path.toStdString());
+    const Outcome outcome = doc_.OpenAs(path.toStdString(), EditorKindOf(path.toStdString()));
     state_.ResetBusy = false;
     ShowOutcomeMessage(outcome);
     if (!outcome.ok()) return;
@@ -162,7 +143,7 @@ bool MainWindow::FileSave(bool useCurrentName) {
   RememberFolder(path);
   BusyScope busy(*blocker_);
   state_.ResetBusy = true;
-  const Outcome outcome = SaveByKind(path.toStdString());
+  const Outcome outcome = doc_.SaveAs(path.toStdString(), EditorKindOf(path.toStdString()));
   state_.ResetBusy = false;
   ShowOutcomeMessage(outcome);
   if (!outcome.ok()) return false;

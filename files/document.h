@@ -9,6 +9,7 @@
 
 #include "files/csv_channels.h"
 #include "files/data_edit.h"
+#include "files/file_kinds.h"
 #include "files/radio_transfer.h"
 #include "model/outcome.h"
 #include "model/radio_data.h"
@@ -58,6 +59,8 @@ class Document {
 
   // Any file the program reads, chosen by its extension: .dat, .hex, .json or .csv.
   Outcome Open(const std::string& path);
+  // The same for a kind the caller chose.
+  Outcome OpenAs(const std::string& path, FileKind kind);
   // True when SaveAs knows the extension.
   static bool CanSaveAs(const std::string& path);
 
@@ -87,6 +90,7 @@ class Document {
 
   // Any file the program writes, chosen by its extension: .dat, .hex, .json, .csv or .txt.
   Outcome SaveAs(const std::string& path, CsvFormat csv = CsvFormat::Ours);
+  Outcome SaveAs(const std::string& path, FileKind kind, CsvFormat csv = CsvFormat::Ours);
 
   // Destination images NAME_XXXX.ini in the program folder for the current series: upper-case
   // names, first ten the folder listing gives, sorted ignoring case.

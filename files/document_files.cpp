@@ -21,7 +21,11 @@ Outcome UnknownKind(const std::string& path, const char* kinds) {
 }  // namespace
 
 Outcome Document::Open(const std::string& path) {
-  switch (KindOfPath(path)) {
+  return OpenAs(path, KindOfPath(path));
+}
+
+Outcome Document::OpenAs(const std::string& path, FileKind kind) {
+  switch (kind) {
     case FileKind::DataFile:
       return OpenDataFile(path);
     case FileKind::RawImage:
@@ -40,7 +44,11 @@ bool Document::CanSaveAs(const std::string& path) {
 }
 
 Outcome Document::SaveAs(const std::string& path, CsvFormat csv) {
-  switch (KindOfPath(path)) {
+  return SaveAs(path, KindOfPath(path), csv);
+}
+
+Outcome Document::SaveAs(const std::string& path, FileKind kind, CsvFormat csv) {
+  switch (kind) {
     case FileKind::DataFile:
       return SaveDataFile(path);
     case FileKind::RawImage:
