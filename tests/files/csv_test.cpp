@@ -144,7 +144,6 @@ TEST(CsvOurs, OverlaysOnlyTheListedChannelsAndReadsWhatSpreadsheetsWrite) {
 TEST(CsvOurs, RefusesEachBrokenRuleAndTakesNothing) {
   const std::string good = ChannelsToCsv(Edited(kSeriesThird));
   const std::string lmr5 = "EXP,5,1,1,1,1,,0,Off,REPEATER (1),AU,t,156.0250,160.6250,,,,";
-  const std::string exp2 = "EXP,2,0,0,0,0,,0,Off,,,,,,,,,";
   // replaced line start, new line, refused column, part of the reason
   const std::tuple<std::string, std::string, std::string, std::string> cases[] = {
       {"EXP,5,", "EXP,5,1,1,1,1,,0,Off,R,AU,t,180.0000,160.6250,,,,", "Rxfreq", "137..174"},
