@@ -281,9 +281,11 @@ void MainWindow::StartUp() {
   // The tree shows its longest label ("Available CH Group Setup", "CH01A[Enable]") in full;
   // the window does not shrink below the size its panes are laid out for.
   const int treePixels = std::max(splitterPixels, tree_->WidthForLongestLabel());
-  resize(std::max(kInitialWidth, treePixels + kInitialWidth - splitterPixels), kInitialHeight);
+  const QSize laidOut = minimumSizeHint();
+  resize(std::max({kInitialWidth, treePixels + kInitialWidth - splitterPixels, laidOut.width()}),
+         std::max(kInitialHeight, laidOut.height()));
   splitter_->setSizes({treePixels, width() - treePixels});
-  setMinimumSize(width(), kInitialHeight);
+  setMinimumSize(size());
   RestorePlacement();
   const QString logo = QString::fromStdString((options_.programFolder / "logo.svg").string());
   if (QFileInfo::exists(logo)) logo_->Load(logo);

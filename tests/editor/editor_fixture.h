@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,6 +36,14 @@ inline void WriteDestinationImage(const QString& folder, const std::string& name
   image[image.size() - 1] = static_cast<char>(id & 0xFF);
   std::ofstream out((folder + "/").toStdString() + name + "_" + digits + ".ini", std::ios::binary);
   out.write(image.data(), static_cast<std::streamsize>(image.size()));
+}
+
+// A page of the help folder beside the program.
+inline void WriteHelpPage(const QTemporaryDir& folder, const QString& topic) {
+  QDir(folder.path()).mkpath("help");
+  QFile page(folder.filePath("help/" + topic + ".html"));
+  if (page.open(QIODevice::WriteOnly))
+    page.write("<html><body><h1>" + topic.toUtf8() + "</h1></body></html>");
 }
 
 // A user's change of a drop-down list: one step up or down with the keyboard.

@@ -15,6 +15,7 @@
 #include "model/channel_plans.h"
 #include "model/image_codec.h"
 #include "sim/memory_port.h"
+#include "tests/support/radio_data.h"
 
 using namespace qw;
 using namespace qw::test;
@@ -23,8 +24,7 @@ namespace {
 
 // A radio whose memory holds a data set that differs from the defaults in known places.
 std::vector<uint8_t> RadioMemory(int16_t series, bool dualWatch, const std::string& atisCode) {
-  RadioData d;
-  BuildNewDataSet(d, series);
+  RadioData d = NewData(series);
   d.CommonSettings.DualWatch = dualWatch;
   d.AtisSettings.AtisCode = atisCode;
   PrepareImageForRadio(d);
@@ -32,8 +32,7 @@ std::vector<uint8_t> RadioMemory(int16_t series, bool dualWatch, const std::stri
 }
 
 RadioData Decoded(int16_t series, const std::vector<uint8_t>& memory) {
-  RadioData d;
-  BuildNewDataSet(d, series);
+  RadioData d = NewData(series);
   std::copy(memory.begin(), memory.end(), d.RadioImage.begin());
   DecodeImage(d);
   return d;
@@ -61,10 +60,7 @@ struct TransferFixture : EditorFixture {
   explicit TransferFixture(int16_t radioSeries, std::vector<uint8_t> memory)
       : bench(radioSeries, std::move(memory)) {}
 
-  MainWindow& OpenWindow() {
-    MainWindow& w = Open(false, bench.Port(), &bench.clock);
-    return w;
-  }
+  MainWindow& OpenWindow() { return Open(false, bench.Port(), &bench.clock); }
   TransferDialog* Dialog() { return window->findChild<TransferDialog*>("frmRadio"); }
   void Ok() { Dialog()->findChild<QPushButton*>("cmdOK")->click(); }
 };
@@ -172,6 +168,10 @@ class TransferTests : public QObject {
 
     f.Menu("mnuTransferRead")->trigger();
     QPointer<TransferDialog> dialog = f.Dialog();
+    // The progress bar waits out of sight, left of its box, to slide in.
+    auto* box = dialog->findChild<QWidget*>("pictProgress");
+    auto* bar = dialog->findChild<QLabel*>("lblPercent");
+    QVERIFY(bar->width() == box->width() && bar->x() == -box->width());
     f.Ok();
     QVERIFY(dialog->Running());
     QVERIFY(!dialog->findChild<QPushButton*>("cmdOK")->isEnabled());
@@ -189,18 +189,6 @@ class TransferTests : public QObject {
     QVERIFY(!f.window->State().ResetBusy);
     dialog->findChild<QPushButton*>("cmdCancel")->click();
     QTRY_VERIFY(!dialog);
-  }
-
-  void ProgressSlidesInFromTheLeft() {
-    TransferFixture f(kSeriesMV710, RadioMemory(kSeriesMV710, true, ""));
-    f.OpenWindow();
-    f.Menu("mnuTransferRead")->trigger();
-    TransferDialog* dialog = f.Dialog();
-    auto* box = dialog->findChild<QWidget*>("pictProgress");
-    auto* bar = dialog->findChild<QLabel*>("lblPercent");
-    QCOMPARE(bar->width(), box->width());
-    QCOMPARE(bar->x(), -box->width());
-    dialog->findChild<QPushButton*>("cmdCancel")->click();
   }
 
   // Options > Verify after Program is remembered; a radio that stores blocks wrong is caught.
@@ -267,15 +255,22 @@ class TransferTests : public QObject {
     QVERIFY(f.doc->DataChanged);
   }
 
-  void HelpWithoutHelpFilesSaysSo() {
+  void HelpFromTheDialogCanBeUsedWhileItIsOpen() {
     TransferFixture f(kSeriesMV710, RadioMemory(kSeriesMV710, true, ""));
     f.OpenWindow();
     f.Menu("mnuTransferRead")->trigger();
-    f.Dialog()->findChild<QPushButton*>("cmdHelp")->click();
+    auto* help = f.Dialog()->findChild<QPushButton*>("cmdHelp");
+    help->click();
     QCOMPARE(f.prompter.asked.back().message,
              (Message{"Unable to display Help Contents. There is no Help associated with this "
                       "project.",
                       "Read from Radio", MessageIcon::Information}));
+    // The help window belongs to the modal dialog, so the dialog's input block leaves it out.
+    WriteHelpPage(f.folder, "transfer");
+    help->click();
+    QCOMPARE(QApplication::activeModalWidget(), f.Dialog());
+    auto* viewer = f.Dialog()->findChild<QWidget*>("frmHelp");
+    QVERIFY(viewer && viewer->isVisible() && viewer->isWindow());
   }
 };
 

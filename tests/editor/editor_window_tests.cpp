@@ -2,7 +2,6 @@
 // and the debug keys.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -10,9 +9,10 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QTextBrowser>
 #include <QToolBar>
 
-#include "editor/pane.h"
+#include "editor/help_viewer.h"
 #include "editor_fixture.h"
 #include "files/config.h"
 
@@ -59,21 +59,24 @@ class WindowTests : public QObject {
     QCOMPARE(tree->NodeOf(general->child(2)), kAtisNode);
     QCOMPARE(tree->NodeOf(tree->topLevelItem(1)), kProgramNode);
     QVERIFY(f.HasNode(kWeatherNode));
+    // The longest label shows in full at the default size, which is also the smallest one the
+    // window can be given: no control is clipped.
+    QTreeWidgetItem* usable = general->child(0);
+    QVERIFY(tree->visualItemRect(usable).left() +
+                tree->fontMetrics().horizontalAdvance(usable->text(0)) <=
+            tree->viewport()->width());
+    QCOMPARE(w.minimumSize(), w.size());
+    QVERIFY(w.minimumWidth() >= w.minimumSizeHint().width() &&
+            w.minimumHeight() >= w.minimumSizeHint().height());
   }
 
-  void SavedPlacementIsRestoredAtStart() {
-    EditorFixture f;
-    const int twips = 1440 / QWidget().logicalDpiX();
-    SaveWindowPlacement(f.store, 20 * twips, 30 * twips, 800 * twips, 600 * twips);
-    MainWindow& w = f.Open();
-    QCOMPARE(w.size(), QSize(800, 600));
-    QCOMPARE(w.pos(), QPoint(20, 30));
-  }
-
-  void UsableGroupsDecideWhichNodesExist() {
+  void UsableGroupsDecideWhichNodesAndCaptionsExist() {
     EditorFixture f;
     MainWindow& w = f.Open();
     for (auto& g : f.Data().UsableGroupSettings) g.Usable = true;
+    f.Data().UsableGroupSettings[kGroupUSA].StatusName = "SHIP";
+    f.Data().UsableGroupSettings[kGroupINTL].StatusName = "  AB";
+    f.Data().UsableGroupSettings[kGroupINTL].StatusIcon = true;  // the icon shown instead
     f.Select(kUsableNode);
     QCOMPARE(w.ActivePane()->objectName(), QString("pictUsable"));
     QVERIFY(!f.doc->DataChanged);
@@ -93,6 +96,8 @@ class WindowTests : public QObject {
 
     intl->click();
     QCOMPARE(w.Tree()->ItemOf(NavNode::GroupGrid(kGroupINTL))->childCount(), 240);
+    QCOMPARE(w.Tree()->ItemOf(NavNode::GroupGrid(kGroupUSA))->text(0), QString("USA(SHIP)"));
+    QCOMPARE(w.Tree()->ItemOf(NavNode::GroupGrid(kGroupINTL))->text(0), QString("INTL"));
     QVERIFY(f.HasNode(NavNode::ChannelOf(kGroupINTL, 239)));
 
     const NavNode fourthRoot = NavNode::GroupGrid(kGroupFourth);
@@ -107,21 +112,6 @@ class WindowTests : public QObject {
     QCOMPARE(w.Tree()->ItemOf(lmr3)->text(0), QString(enabled ? "LMR3" : "LMR3[Enable]"));
     fourth->click();
     QVERIFY(!f.HasNode(fourthRoot) && !f.HasNode(NavNode::ChannelOf(kGroupFourth, 0)));
-  }
-
-  void GroupCaptionsShowStatusNamesExceptForMV510() {
-    EditorFixture f;
-    MainWindow& w = f.Open();
-    for (auto& g : f.Data().UsableGroupSettings) g.Usable = true;
-    f.Data().UsableGroupSettings[kGroupUSA].StatusName = "SHIP";
-    f.Data().UsableGroupSettings[kGroupINTL].StatusName = "  AB";
-    f.Data().UsableGroupSettings[kGroupINTL].StatusIcon = true;  // icon shown instead
-    f.Select(kUsableNode);
-    f.Find<QCheckBox>("chkUsable2")->click();
-    f.Find<QCheckBox>("chkUsable2")->click();
-    NavTree* tree = w.Tree();
-    QCOMPARE(tree->ItemOf(NavNode::GroupGrid(kGroupUSA))->text(0), QString("USA(SHIP)"));
-    QCOMPARE(tree->ItemOf(NavNode::GroupGrid(kGroupINTL))->text(0), QString("INTL"));
   }
 
   void SeriesSwitchAsksAndCancelKeepsEverything() {
@@ -180,6 +170,15 @@ class WindowTests : public QObject {
     QVERIFY(w.close());
     const int width = std::stoi(f.store.Get("Settings", "MainWidth").value());
     QCOMPARE(width, w.frameGeometry().width() * 1440 / w.logicalDpiX());
+  }
+
+  void SavedPlacementIsRestoredAtStart() {
+    EditorFixture f;
+    const int twips = 1440 / QWidget().logicalDpiX();
+    SaveWindowPlacement(f.store, 20 * twips, 30 * twips, 700 * twips, 500 * twips);
+    MainWindow& w = f.Open();
+    QCOMPARE(w.size(), QSize(700, 500));
+    QCOMPARE(w.pos(), QPoint(20, 30));
   }
 
   void SaveKeepsTheCloseQuestionAndNamesTheWindow() {
@@ -303,26 +302,22 @@ class WindowTests : public QObject {
     QVERIFY(!f.Find<QMenu>("mnuDestination")->isEnabled());
   }
 
-  void DebugKeysOnlyWithTheDebugSwitch() {
-    for (bool debug : {false, true}) {
-      EditorFixture f;
-      MainWindow& w = f.Open(debug);
-      QTest::keyClick(w.Tree(), Qt::Key_F3, Qt::ControlModifier);
-      QTest::keyClick(w.Tree(), Qt::Key_F2, Qt::ControlModifier);
-      QTest::keyClick(w.Tree(), Qt::Key_F3, Qt::ControlModifier | Qt::ShiftModifier);
-      QTest::keyClick(w.Tree(), Qt::Key_F2, Qt::AltModifier);
-      // Each key asks for a file in debug mode (cancelled here), and nothing at all without it.
-      QCOMPARE(f.prompter.fileFolders.size(), debug ? size_t(2) : size_t(0));
-    }
-  }
+  void DebugKeysSaveAndLoadTheImageOnlyWithTheDebugSwitch() {
+    EditorFixture plain;
+    plain.Open();
+    QTest::keyClick(plain.window->Tree(), Qt::Key_F3, Qt::ControlModifier);
+    QTest::keyClick(plain.window->Tree(), Qt::Key_F2, Qt::ControlModifier);
+    QVERIFY(plain.prompter.fileFolders.empty());
 
-  void DebugImageSavedAndLoadedBack() {
     EditorFixture f;
     MainWindow& w = f.Open(true);
+    QTest::keyClick(w.Tree(), Qt::Key_F3, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(w.Tree(), Qt::Key_F2, Qt::AltModifier);
+    QVERIFY(f.prompter.fileFolders.empty());  // only the plain keys
     const QString path = f.folder.filePath("radio.hex");
     f.prompter.fileNames = {path};
     QTest::keyClick(w.Tree(), Qt::Key_F3, Qt::ControlModifier);
-    QVERIFY(QFileInfo(path).size() == 16384);
+    QCOMPARE(QFileInfo(path).size(), 16384);
 
     f.Select(kCommonNode);
     ChangeList(f.Find<QComboBox>("cmbDualWatch"));
@@ -351,16 +346,29 @@ class WindowTests : public QObject {
                       "project.",
                       w.windowTitle().toStdString(), MessageIcon::Information}));
 
-    QDir(f.folder.path()).mkdir("help");
-    QFile page(f.folder.filePath("help/index.html"));
-    QVERIFY(page.open(QIODevice::WriteOnly));
-    page.write("<html><body><h1>Contents</h1></body></html>");
-    page.close();
+    WriteHelpPage(f.folder, "index");
+    WriteHelpPage(f.folder, "channels");
     const size_t asked = f.prompter.asked.size();
     f.Menu("mnuHelpContents")->trigger();
     QCOMPARE(f.prompter.asked.size(), asked);
-    auto* help = w.findChild<QWidget*>("frmHelp");
+    auto* help = w.findChild<HelpViewer*>("frmHelp");
     QVERIFY(help && help->isVisible());
+
+    // Back, Forward and Home step through the pages read.
+    auto page = [help] { return help->Browser()->source().fileName(); };
+    auto* back = help->findChild<QAction*>("cmdBack");
+    auto* forward = help->findChild<QAction*>("cmdForward");
+    QVERIFY(!back->isEnabled() && !forward->isEnabled());
+    help->Browser()->setSource(QUrl("channels.html"));  // a link followed
+    back->trigger();
+    QCOMPARE(page(), QString("index.html"));
+    QVERIFY(!back->isEnabled());
+    forward->trigger();
+    QCOMPARE(page(), QString("channels.html"));
+    QVERIFY(!forward->isEnabled());
+    help->findChild<QAction*>("cmdHome")->trigger();
+    QCOMPARE(page(), QString("index.html"));
+    QVERIFY(back->isEnabled());
   }
 
   void EnterNeverReachesAField() {
