@@ -71,7 +71,7 @@ class TransferTests : public QObject {
   Q_OBJECT
 
  private slots:
-  void ReadTakesTheRadiosDataAndSettlesTheEdits() {
+  void ReadTakesTheRadiosDataAndProgramWritesItBack() {
     TransferFixture f(kSeriesMV710, RadioMemory(kSeriesMV710, true, "1234567890"));
     MainWindow& w = f.OpenWindow();
     f.Select(kCommonNode);
@@ -108,26 +108,21 @@ class TransferTests : public QObject {
     f.Menu("mnuEditUndo")->trigger();
     QCOMPARE(f.Data().AtisSettings.AtisCode, std::string());
     QCOMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo Common Weather Alert"));
-  }
 
-  void ProgramWritesTheEditsIntoTheRadio() {
-    TransferFixture f(kSeriesMV710, RadioMemory(kSeriesMV710, false, ""));
-    MainWindow& w = f.OpenWindow();
+    // Programming: the computer on the left now; the radio ends up holding the edits.
     f.Data().AtisSettings.AtisCode = "9876543210";
-    f.Data().CommonSettings.DualWatch = true;
-
+    f.Data().CommonSettings.DualWatch = false;
     f.Menu("mnuTransferProgram")->trigger();
-    QPointer<TransferDialog> dialog = f.Dialog();
+    dialog = f.Dialog();
     QCOMPARE(dialog->windowTitle(), QString("Program to Radio"));
     QVERIFY(dialog->findChild<SvgPicture*>("pictB")->x() <
             dialog->findChild<SvgPicture*>("pictHandy")->x());
     f.Ok();
     QTRY_VERIFY_WITH_TIMEOUT(!dialog, 10000);
-    QCOMPARE(f.prompter.asked.back().message.Text, std::string("Complete!!"));
-    QCOMPARE(f.prompter.asked.back().message.Title, std::string("Program to Radio"));
-
+    QCOMPARE(f.prompter.asked.back().message,
+             (Message{"Complete!!", "Program to Radio", MessageIcon::Information}));
     const RadioData inRadio = Decoded(kSeriesMV710, f.bench.radio.Memory());
-    QVERIFY(inRadio.CommonSettings.DualWatch);
+    QVERIFY(!inRadio.CommonSettings.DualWatch);
     QCOMPARE(inRadio.AtisSettings.AtisCode, std::string("9876543210"));
     QVERIFY(!w.State().ResetBusy);
   }

@@ -85,19 +85,6 @@ class UndoTests : public QObject {
     QCOMPARE(scan->currentIndex(), was ? 0 : 1);
   }
 
-  void SeriesSwitchTakenBackRestoresTheSeries() {
-    EditorFixture f;
-    MainWindow& w = f.Open();
-    f.prompter.answers = {PromptAnswer::Ok};
-    w.ChooseSeries(kSeriesMV510);
-    QCOMPARE(w.Series(), int16_t(kSeriesMV510));
-    QCOMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo MV510 series"));
-    f.Menu("mnuEditUndo")->trigger();
-    QCOMPARE(w.Series(), int16_t(kSeriesMV710));
-    QCOMPARE(f.Data().ModelSeries, int16_t(kSeriesMV710));
-    QVERIFY(f.Menu("mnuModel710")->isChecked());
-  }
-
   void CsvImportIsOneStepAndARefusalIsReportedWithoutOne() {
     EditorFixture f;
     MainWindow& w = f.Open();
