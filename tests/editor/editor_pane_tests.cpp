@@ -36,7 +36,7 @@ class PaneTests : public QObject {
   Q_OBJECT
 
  private slots:
-  void PriorityListComesFromTheImageAndEnabledChannels() {
+  void UsablePaneOffersPriorityChannelsAndEnablesByRow() {
     EditorFixture f;
     f.Open();
     for (const NavNode& node : {kCommonNode, kAtisNode, kProgramNode, kWeatherNode}) {
@@ -51,6 +51,8 @@ class PaneTests : public QObject {
     d.FourthGroup[5].Enable = true;
     SetPriorityList(d, kGroupUSA, {5, 7, 245, 300});
     d.UsableGroupSettings[kGroupUSA].Usable = true;
+    d.UsableGroupSettings[kGroupUSA].StatusIcon = false;
+    d.UsableGroupSettings[kGroupCANADA].Usable = false;
     d.UsableGroupSettings[kGroupUSA].PriorityCh = 245;
     d.UsableGroupSettings[kGroupINTL].PriorityCh = 7;  // not offered: shown as "Off"
 
@@ -68,29 +70,18 @@ class PaneTests : public QObject {
     QCOMPARE(d.UsableGroupSettings[kGroupINTL].PriorityCh, 7);  // filling never writes
     QCOMPARE(Entries(f.Find<QComboBox>("cmbPriorityCh3")), QStringList{"Off"});
     QVERIFY(!f.doc->DataChanged);
+    // An unusable group's row is locked; status names are for the third variant only.
+    QVERIFY(f.Find<QComboBox>("cmbTxTot0")->isEnabled());
+    QVERIFY(!f.Find<QComboBox>("cmbTxTot2")->isEnabled());
+    QVERIFY(!f.Find<QComboBox>("cmbPriorityCh2")->isEnabled());
+    QVERIFY(!f.Find<QLineEdit>("txtStatusName0")->isVisible());
+    QCOMPARE(f.Find<QCheckBox>("chkUsable3")->text(), QString("LMR CH"));
 
     Choose(usa, 1);
     QCOMPARE(d.UsableGroupSettings[kGroupUSA].PriorityCh, 5);
     Choose(usa, 0);
     QCOMPARE(d.UsableGroupSettings[kGroupUSA].PriorityCh, kNoChannel);
     QVERIFY(f.doc->DataChanged);
-  }
-
-  void UsableRowRulesEnableTheFields() {
-    EditorFixture f;
-    f.Open();
-    RadioData& d = f.Data();
-    d.UsableGroupSettings[kGroupUSA].Usable = true;
-    d.UsableGroupSettings[kGroupUSA].StatusIcon = false;
-    d.UsableGroupSettings[kGroupCANADA].Usable = false;
-    f.Select(kUsableNode);
-    QVERIFY(f.Find<QComboBox>("cmbTxTot0")->isEnabled());
-    QVERIFY(!f.Find<QComboBox>("cmbTxTot2")->isEnabled());
-    QVERIFY(!f.Find<QComboBox>("cmbPriorityCh2")->isEnabled());
-    // Status names are only for the third variant; the MV710 hides them.
-    QVERIFY(!f.Find<QLineEdit>("txtStatusName0")->isVisible());
-    QCOMPARE(f.Find<QCheckBox>("chkUsable3")->text(), QString("LMR CH"));
-
     Choose(f.Find<QComboBox>("cmbStatusIcon0"), 1);
     QVERIFY(d.UsableGroupSettings[kGroupUSA].StatusIcon);
     QVERIFY(!f.Find<QLineEdit>("txtStatusName0")->isEnabled());
