@@ -303,6 +303,25 @@ void MainWindow::RestorePlacement() {
   if (!screen) return;
   resize(wanted.size().boundedTo(screen->availableGeometry().size()));
   move(wanted.topLeft());
+  // The size saved is the frame's; the frame's border is known once the window is shown.
+  placedFrameSize_ = size();
+}
+
+bool MainWindow::event(QEvent* event) {
+  const bool handled = QMainWindow::event(event);
+  // The window manager tells the frame's border some time after the window is shown (at the
+  // latest when it activates the window); then the inside is made as much smaller.
+  if (placedFrameSize_ && isVisible()) {
+    const QSize border = frameGeometry().size() - size();
+    if (border.width() >= 0 && border.height() >= 0 && border != QSize(0, 0)) {
+      const QSize inside = *placedFrameSize_ - border;
+      placedFrameSize_.reset();
+      resize(inside);
+    } else if (event->type() == QEvent::WindowActivate) {
+      placedFrameSize_.reset();  // a window without a frame
+    }
+  }
+  return handled;
 }
 
 Pane* MainWindow::ActivePane() const {

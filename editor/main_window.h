@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "editor/edit_state.h"
@@ -89,6 +90,7 @@ class MainWindow final : public QMainWindow, private Document::Observer {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
@@ -165,6 +167,8 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   EditState state_;
 
   int16_t series_ = 2;
+  // The frame size a saved placement asked for, until the first show makes the border known.
+  std::optional<QSize> placedFrameSize_;
   NavNode current_;
   NavNode shownNode_;  // the node whose pane is in front
   bool shown_ = false;

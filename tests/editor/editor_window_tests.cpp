@@ -184,8 +184,13 @@ class WindowTests : public QObject {
     const int twips = 1440 / QWidget().logicalDpiX();
     SaveWindowPlacement(f.store, 20 * twips, 30 * twips, 700 * twips, 500 * twips);
     MainWindow& w = f.Open();
-    QCOMPARE(w.size(), QSize(700, 500));
+    QCOMPARE(w.frameGeometry().size(), QSize(700, 500));
     QCOMPARE(w.pos(), QPoint(20, 30));
+    // Closing saves it back as it was taken, so the window does not grow from start to start.
+    QVERIFY(w.close());
+    const auto saved = ReadWindowPlacement(f.store);
+    QVERIFY(saved);
+    QCOMPARE(QSize(saved->width, saved->height), QSize(700 * twips, 500 * twips));
   }
 
   void SaveKeepsTheCloseQuestionAndNamesTheWindow() {
