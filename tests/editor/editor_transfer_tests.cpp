@@ -236,24 +236,6 @@ class TransferTests : public QObject {
     QVERIFY(f.Data().CommonSettings.DualWatch);
     QVERIFY(f.doc->DataChanged);
   }
-
-  void HelpFromTheDialogCanBeUsedWhileItIsOpen() {
-    TransferFixture f(kSeriesMV710, RadioMemory(kSeriesMV710, true, ""));
-    f.OpenWindow();
-    f.Menu("mnuTransferRead")->trigger();
-    auto* help = f.Dialog()->findChild<QPushButton*>("cmdHelp");
-    help->click();
-    QCOMPARE(f.prompter.asked.back().message,
-             (Message{"Unable to display Help Contents. There is no Help associated with this "
-                      "project.",
-                      "Read from Radio", MessageIcon::Information}));
-    // The help window belongs to the modal dialog, so the dialog's input block leaves it out.
-    WriteHelpPage(f.folder, "transfer");
-    help->click();
-    QCOMPARE(QApplication::activeModalWidget(), f.Dialog());
-    auto* viewer = f.Dialog()->findChild<QWidget*>("frmHelp");
-    QVERIFY(viewer && viewer->isVisible() && viewer->isWindow());
-  }
 };
 
 QTEST_MAIN(TransferTests)

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTextBrowser>
@@ -344,9 +345,23 @@ class WindowTests : public QObject {
              (Message{"Unable to display Help Contents. There is no Help associated with this "
                       "project.",
                       w.windowTitle().toStdString(), MessageIcon::Information}));
+    f.Menu("mnuTransferRead")->trigger();
+    QPointer<QDialog> dialog = w.findChild<QDialog*>("frmRadio");
+    auto* dialogHelp = dialog->findChild<QPushButton*>("cmdHelp");
+    dialogHelp->click();
+    QCOMPARE(f.prompter.asked.back().message.Title, std::string("Read from Radio"));
 
     WriteHelpPage(f.folder, "index");
     WriteHelpPage(f.folder, "channels");
+    WriteHelpPage(f.folder, "transfer");
+    // The modal dialog's help window is its own, so the dialog's input block leaves it out.
+    dialogHelp->click();
+    QCOMPARE(QApplication::activeModalWidget(), dialog);
+    auto* viewer = dialog->findChild<QWidget*>("frmHelp");
+    QVERIFY(viewer && viewer->isVisible() && viewer->isWindow());
+    dialog->findChild<QPushButton*>("cmdCancel")->click();
+    QTRY_VERIFY(!dialog);
+
     const size_t asked = f.prompter.asked.size();
     f.Menu("mnuHelpContents")->trigger();
     QCOMPARE(f.prompter.asked.size(), asked);
