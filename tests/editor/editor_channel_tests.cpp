@@ -16,18 +16,6 @@ using namespace qw::test;
 
 namespace {
 
-// Types into a field and moves the focus on, as Tab would.
-void TypeAndLeave(QLineEdit* field, const QString& text, QWidget* next) {
-  field->setFocus(Qt::TabFocusReason);
-  field->selectAll();
-  if (text.isEmpty()) {
-    QTest::keyClick(field, Qt::Key_Delete);
-  } else {
-    QTest::keyClicks(field, text);
-  }
-  next->setFocus(Qt::TabFocusReason);
-}
-
 // Counts the edits that reach the Document, by field.
 struct EditCounter : Document::Observer {
   std::vector<EditWhat> edits;
@@ -156,20 +144,6 @@ class ChannelTests : public QObject {
     TypeAndLeave(tx, "156.0137", name);  // off the 5 kHz raster: stored as shown
     QCOMPARE(tx->text(), QString("156.0100"));
     QCOMPARE(f.Data().FourthGroup[4].Txfreq, tx->text().toDouble());
-
-    // The third variant takes only the 25 kHz raster.
-    EditorFixture third;
-    third.store.Set("ModelPath", "ModelNum", "0");
-    third.Open();
-    RadioData usable = third.Data();  // the third variant starts without its fourth group
-    usable.UsableGroupSettings[kGroupFourth].Usable = usable.FourthGroup[0].Enable = true;
-    third.doc->Replace(usable, "Open");
-    third.Select(NavNode::ChannelOf(kGroupFourth, 0));
-    auto* rx0 = third.Find<QLineEdit>("txtCRF");
-    TypeAndLeave(rx0, "156.0125", third.Find<QLineEdit>("txtCTF"));
-    QCOMPARE(third.prompter.asked.size(), std::size_t{1});
-    TypeAndLeave(rx0, "156.025", third.Find<QLineEdit>("txtCTF"));
-    QCOMPARE(third.Data().FourthGroup[0].Rxfreq, 156.025);
   }
 
   void PaneCheckHoldsAnIncompleteChannel() {

@@ -46,6 +46,18 @@ inline void WriteHelpPage(const QTemporaryDir& folder, const QString& topic) {
     page.write("<html><body><h1>" + topic.toUtf8() + "</h1></body></html>");
 }
 
+// Types into a field and moves the focus on, as Tab would.
+inline void TypeAndLeave(QLineEdit* field, const QString& text, QWidget* next) {
+  field->setFocus(Qt::TabFocusReason);
+  field->selectAll();
+  if (text.isEmpty()) {
+    QTest::keyClick(field, Qt::Key_Delete);
+  } else {
+    QTest::keyClicks(field, text);
+  }
+  next->setFocus(Qt::TabFocusReason);
+}
+
 // A user's change of a drop-down list: one step up or down with the keyboard.
 inline void ChangeList(QComboBox* list) {
   list->setFocus();
