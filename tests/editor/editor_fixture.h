@@ -79,8 +79,6 @@ struct EditorFixture {
   std::unique_ptr<MainWindow> window;
   std::filesystem::path backupFolder;  // empty: transfers keep no backups
 
-  EditorFixture() = default;
-
   // Opens the window; before that, tests can put files in the folder and values in the store.
   MainWindow& Open(bool debug = false, PortFactory port = {}, const SteadyClock* clock = nullptr) {
     doc = std::make_unique<Document>(folder.path().toStdString(), debug);
@@ -144,14 +142,6 @@ struct EditorFixture {
     QCOMPARE(field->text(), typed);
     // The user's next action comes once the click is through.
     QTRY_VERIFY(!window->ActivePane()->Refusing());
-  }
-
-  // Messages the prompter was asked for, by text.
-  bool WasAsked(const std::string& text) const {
-    for (const auto& a : prompter.asked) {
-      if (a.message.Text == text) return true;
-    }
-    return false;
   }
 };
 

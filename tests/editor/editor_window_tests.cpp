@@ -30,7 +30,6 @@ class WindowTests : public QObject {
     MainWindow& w = f.Open();
 
     QCOMPARE(w.windowTitle(), QString("QL24  PC Program for MV510/MV710 Series"));
-    QCOMPARE(w.objectName(), QString("frmMain"));
     QVERIFY(!f.doc->DataChanged);
     QVERIFY(!w.CurrentNode());
     QCOMPARE(w.ActivePane()->objectName(), QString("pictGeneral"));
@@ -44,8 +43,6 @@ class WindowTests : public QObject {
     QVERIFY(f.Menu("tbrRead")->isVisible());
     QVERIFY(!f.Menu("mnuFileSaveAsDefault")->isVisible());
     QVERIFY(!f.Menu("tbrSaveAsDefault")->isVisible());
-    QCOMPARE(f.Menu("tbrOpen")->toolTip(), QString("Open..."));
-    QCOMPARE(f.Menu("mnuModel510")->text(), QString("M&V510 Series"));
 
     // The fixed nodes, in order.
     NavTree* tree = w.Tree();
@@ -78,7 +75,6 @@ class WindowTests : public QObject {
     f.Data().UsableGroupSettings[kGroupINTL].StatusIcon = true;  // the icon shown instead
     f.Select(kUsableNode);
     QCOMPARE(w.ActivePane()->objectName(), QString("pictUsable"));
-    QVERIFY(!f.doc->DataChanged);
 
     auto* intl = f.Find<QCheckBox>("chkUsable1");
     auto* fourth = f.Find<QCheckBox>("chkUsable3");
