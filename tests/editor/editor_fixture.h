@@ -46,6 +46,18 @@ inline void WriteHelpPage(const QTemporaryDir& folder, const QString& topic) {
     page.write("<html><body><h1>" + topic.toUtf8() + "</h1></body></html>");
 }
 
+// Types into a field and moves the focus on, as Tab would.
+inline void TypeAndLeave(QLineEdit* field, const QString& text, QWidget* next) {
+  field->setFocus(Qt::TabFocusReason);
+  field->selectAll();
+  if (text.isEmpty()) {
+    QTest::keyClick(field, Qt::Key_Delete);
+  } else {
+    QTest::keyClicks(field, text);
+  }
+  next->setFocus(Qt::TabFocusReason);
+}
+
 // A user's change of a drop-down list: one step up or down with the keyboard.
 inline void ChangeList(QComboBox* list) {
   list->setFocus();
@@ -66,8 +78,6 @@ struct EditorFixture {
   std::unique_ptr<Document> doc;
   std::unique_ptr<MainWindow> window;
   std::filesystem::path backupFolder;  // empty: transfers keep no backups
-
-  EditorFixture() = default;
 
   // Opens the window; before that, tests can put files in the folder and values in the store.
   MainWindow& Open(bool debug = false, PortFactory port = {}, const SteadyClock* clock = nullptr) {
@@ -132,14 +142,6 @@ struct EditorFixture {
     QCOMPARE(field->text(), typed);
     // The user's next action comes once the click is through.
     QTRY_VERIFY(!window->ActivePane()->Refusing());
-  }
-
-  // Messages the prompter was asked for, by text.
-  bool WasAsked(const std::string& text) const {
-    for (const auto& a : prompter.asked) {
-      if (a.message.Text == text) return true;
-    }
-    return false;
   }
 };
 

@@ -89,11 +89,16 @@ class PaneTests : public QObject {
     QVERIFY(d.UsableGroupSettings[kGroupUSA].TxTot);
   }
 
-  void StatusNamesArePaddedNotRefused() {
+  // The third variant shows status names and pads them rather than refusing them; its channels
+  // take only the 25 kHz raster.
+  void TheThirdVariantPadsStatusNamesAndKeepsTo25kHz() {
     EditorFixture f;
-    f.store.Set("ModelPath", "ModelNum", "0");  // the third variant shows the fields
+    f.store.Set("ModelPath", "ModelNum", "0");
     MainWindow& w = f.Open();
-    f.Data().UsableGroupSettings[kGroupUSA].Usable = true;
+    RadioData usable = f.Data();  // the third variant starts without its fourth group
+    usable.UsableGroupSettings[kGroupFourth].Usable = usable.FourthGroup[0].Enable = true;
+    usable.UsableGroupSettings[kGroupUSA].Usable = true;
+    f.doc->Replace(usable, "Open");
     f.Select(kUsableNode);
     auto* name = f.Find<QLineEdit>("txtStatusName0");
     QVERIFY(name->isVisible() && name->isEnabled());
@@ -102,7 +107,13 @@ class PaneTests : public QObject {
     QCOMPARE(name->text(), QString("x"));
     QVERIFY(w.PaneCheck());
     QCOMPARE(f.Data().UsableGroupSettings[kGroupUSA].StatusName, std::string("   x"));
-    QVERIFY(f.doc->DataChanged);
+
+    f.Select(NavNode::ChannelOf(kGroupFourth, 0));
+    auto* rx = f.Find<QLineEdit>("txtCRF");
+    TypeAndLeave(rx, "156.0125", f.Find<QLineEdit>("txtCTF"));
+    QCOMPARE(f.prompter.Texts().size(), std::size_t{1});
+    TypeAndLeave(rx, "156.025", f.Find<QLineEdit>("txtCTF"));
+    QCOMPARE(f.Data().FourthGroup[0].Rxfreq, 156.025);
   }
 
   void ScanOffDisablesItsSettingsButKeepsThem() {

@@ -6,7 +6,6 @@
 #include <QSignalSpy>
 #include <QTimer>
 
-#include "editor/print_commands.h"
 #include "editor/report_window.h"
 #include "editor_fixture.h"
 #include "report/text_report.h"
@@ -64,43 +63,17 @@ class ReportTests : public QObject {
     prompter.fileNames = {Path("report.txt"), Path("no/such/folder/report.txt")};
     QVERIFY(window.SaveAs());
     QCOMPARE(Bytes(Path("report.txt")).toStdString(), TextFileContent(window.Text()));
-    QVERIFY(Bytes(Path("report.txt")).startsWith("\r\n\r\n#####"));
     QVERIFY(!window.SaveAs());
     QCOMPARE(prompter.asked.size(), std::size_t{1});
     QCOMPARE(prompter.asked[0].message.Title, kTitle510);
     QCOMPARE(prompter.asked[0].message.Icon, MessageIcon::Exclamation);
   }
 
-  void PrintAndExportWriteTheSixPages() {
-    Document doc;
-    doc.NewDataSet(kSeriesMV510);
-    doc.Data().FourthGroup[0].Rxfreq = 156.0137;
-    ScriptedPrompter prompter;
-    QVERIFY(!PrintListing(nullptr, doc, prompter));  // dialog cancelled: quietly, nothing snapped
-    QVERIFY(prompter.printDialogs == 1 && prompter.asked.empty());
-    QCOMPARE(doc.Data().FourthGroup[0].Rxfreq, 156.0137);
-
-    prompter.printerFiles = {Path("printed.pdf"), Path("no/such/folder/printed.pdf")};
-    QVERIFY(PrintListing(nullptr, doc, prompter));
-    QCOMPARE(PdfPages(Bytes(Path("printed.pdf"))), 6);
-    QCOMPARE(doc.Data().FourthGroup[0].Rxfreq, 156.01);
-    QVERIFY(!PrintListing(nullptr, doc, prompter));  // the printer refuses the job
-    QCOMPARE(prompter.Texts(), std::vector<std::string>{"Print Error!!"});
-
-    prompter.asked.clear();
-    QVERIFY(!ExportListingPdf(nullptr, doc, prompter, dir_.path()));
-    QCOMPARE(prompter.fileFolders.back(), dir_.path());
-    prompter.fileNames = {Path("listing"), Path("no/such/folder/x.pdf")};
-    QVERIFY(ExportListingPdf(nullptr, doc, prompter, dir_.path()));  // ".pdf" added
-    QCOMPARE(PdfPages(Bytes(Path("listing.pdf"))), 6);
-    QVERIFY(!ExportListingPdf(nullptr, doc, prompter, dir_.path()));
-    QCOMPARE(prompter.asked.size(), std::size_t{1});
-    QCOMPARE(prompter.asked[0].message.Title, kTitle510);
-  }
-
-  // Print to File opens the window modally; Print (Ctrl+P, the toolbar) prints.
-  void MainWindowEntriesRunTheCommands() {
+  // Print to File opens its window modally. Print (Ctrl+P, the toolbar) and Export PDF write the
+  // six pages; a cancelled dialog is quiet and snaps nothing, a refused job says so.
+  void MainWindowPrintsAndExportsTheListing() {
     test::EditorFixture f;
+    f.store.Set("ModelPath", "ModelNum", "1");
     MainWindow& window = f.Open();
     QPointer<QWidget> opened;
     bool clickedOk = false;
@@ -114,13 +87,27 @@ class ReportTests : public QObject {
     f.Menu("mnuFilePrintToFile")->trigger();
     QVERIFY(clickedOk && opened.isNull());
 
-    f.prompter.printerFiles = {Path("menu.pdf")};
+    f.Data().FourthGroup[0].Rxfreq = 156.0137;
     QCOMPARE(f.Menu("mnuFilePrint")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
     f.Menu("mnuFilePrint")->trigger();
-    QCOMPARE(PdfPages(Bytes(Path("menu.pdf"))), 6);
-    QVERIFY(f.Menu("tbrPrint")->isEnabled());
+    QVERIFY(f.prompter.printDialogs == 1 && f.prompter.asked.empty());
+    QCOMPARE(f.Data().FourthGroup[0].Rxfreq, 156.0137);
+    f.prompter.printerFiles = {Path("printed.pdf"), Path("no/such/folder/printed.pdf")};
     f.Menu("tbrPrint")->trigger();
-    QCOMPARE(f.prompter.printDialogs, 2);
+    QCOMPARE(PdfPages(Bytes(Path("printed.pdf"))), 6);
+    QCOMPARE(f.Data().FourthGroup[0].Rxfreq, 156.01);
+    f.Menu("mnuFilePrint")->trigger();
+    QCOMPARE(f.prompter.Texts(), std::vector<std::string>{"Print Error!!"});
+
+    f.prompter.asked.clear();
+    f.Menu("mnuFileExportPdf")->trigger();
+    QCOMPARE(f.prompter.fileFolders.back(), f.folder.path());
+    f.prompter.fileNames = {Path("listing"), Path("no/such/folder/x.pdf")};
+    f.Menu("mnuFileExportPdf")->trigger();  // ".pdf" added
+    QCOMPARE(PdfPages(Bytes(Path("listing.pdf"))), 6);
+    f.Menu("mnuFileExportPdf")->trigger();
+    QCOMPARE(f.prompter.asked.size(), std::size_t{1});
+    QCOMPARE(f.prompter.asked[0].message.Title, kTitle510);
   }
 };
 

@@ -28,7 +28,7 @@ class UndoTests : public QObject {
   Q_OBJECT
 
  private slots:
-  void TypedFieldIsOneStepPerVisitAndUndoShowsItsPane() {
+  void OneStepPerFieldVisitOrCommandAndUndoShowsItsPane() {
     EditorFixture f;
     MainWindow& w = f.Open();
     QUndoStack* stack = w.UndoHistory()->Stack();
@@ -59,11 +59,8 @@ class UndoTests : public QObject {
     f.Menu("mnuEditRedo")->trigger();
     QCOMPARE(f.Data().USA[45].ChTag, std::string("FUEL DOCK"));
     QVERIFY(!f.Menu("mnuEditRedo")->isEnabled());
-  }
 
-  void NewIsOneStepAndTwoUndosBringTheEditBack() {
-    EditorFixture f;
-    MainWindow& w = f.Open();
+    // New is one step as well; undoing it and then an edit shows the edit's pane again.
     f.Select(kCommonNode);
     auto* scan = f.Find<QComboBox>("cmbScan");
     const bool was = f.Data().CommonSettings.Scan;
