@@ -11,30 +11,16 @@ using test::WriteBytes;
 
 class CliTest : public ::testing::Test, protected test::CliFolder {};
 
-uint8_t At(const std::string& bytes, std::size_t i) {
-  return static_cast<uint8_t>(bytes.at(i));
-}
-
-// A new image carries the series' model number in both places and a valid header checksum; an
-// image converted to JSON and back is the same to the byte, and so is the JSON.
-TEST_F(CliTest, NewImagesAreValidAndConvertRoundTripsAreByteExact) {
-  struct Case {
-    const char* series;
-    std::size_t size;
-    uint16_t id;
-  } cases[] = {{"mv510", 8192, 0x01FE}, {"mv710", 16384, 0x02C6}, {"0", 16384, 0x1BBC}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.series);
+// A new image has the series' size (its model numbers and checksum are the info test's); an image
+// converted to JSON and back is the same to the byte, and so is the JSON.
+TEST_F(CliTest, NewImagesHaveTheirSizeAndConvertRoundTripsAreByteExact) {
+  for (const auto& [series, size] :
+       {std::pair{"mv510", 8192u}, std::pair{"mv710", 16384u}, std::pair{"0", 16384u}}) {
+    SCOPED_TRACE(series);
     const std::string a = P("a.hex"), j = P("a.json"), b = P("b.hex"), j2 = P("b.json");
-    const test::Result made = Cli({"new", "--series", c.series, "-o", a});
+    const test::Result made = Cli({"new", "--series", series, "-o", a});
     ASSERT_EQ(made.code, 0) << made.err;
-    const std::string img = ReadBytes(a);
-    ASSERT_EQ(img.size(), c.size);
-    EXPECT_EQ(At(img, 64) * 256 + At(img, 65), c.id);
-    EXPECT_EQ(At(img, c.size - 2) * 256 + At(img, c.size - 1), c.id);
-    unsigned sum = 0;
-    for (int i = 66; i <= 94; ++i) sum += At(img, i);
-    EXPECT_EQ(At(img, 95), sum % 256);
+    ASSERT_EQ(ReadBytes(a).size(), size);
     for (const auto& [from, to] : {std::pair{a, j}, {j, b}, {b, j2}}) {
       const test::Result r = Cli({"convert", from, "-o", to});
       ASSERT_EQ(r.code, 0) << r.err;
