@@ -62,13 +62,6 @@ struct TransferFixture : EditorFixture {
   MainWindow& OpenWindow() { return Open(false, bench.Port(), &bench.clock); }
   TransferDialog* Dialog() { return window->findChild<TransferDialog*>("frmRadio"); }
   void Ok() { Dialog()->findChild<QPushButton*>("cmdOK")->click(); }
-  // Opens the transfer dialog from its menu entry and starts it.
-  QPointer<TransferDialog> Start(const QString& entry) {
-    Menu(entry)->trigger();
-    QPointer<TransferDialog> dialog = Dialog();
-    Ok();
-    return dialog;
-  }
 };
 
 }  // namespace
@@ -115,7 +108,13 @@ class TransferTests : public QObject {
     QCOMPARE(f.Data().AtisSettings.AtisCode, std::string());
     QCOMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo Common Weather Alert"));
 
-    // Programming: the computer on the left now; the radio ends up holding the edits.
+    // Programming, with Options > Verify after Program (remembered): the computer on the left
+    // now; a radio that stores a block wrong is caught, and the next try puts the edits in.
+    QAction* verify = f.Menu("mnuOptionsVerify");
+    QVERIFY(verify->isCheckable() && !verify->isChecked());
+    verify->trigger();
+    QCOMPARE(f.store.Get("Settings", "VerifyAfterProgram"), std::optional<std::string>("1"));
+    f.bench.radio.Faults().storeWrong = 1;
     f.Data().AtisSettings.AtisCode = "9876543210";
     f.Data().CommonSettings.DualWatch = false;
     f.Menu("mnuTransferProgram")->trigger();
@@ -123,6 +122,11 @@ class TransferTests : public QObject {
     QCOMPARE(dialog->windowTitle(), QString("Program to Radio"));
     QVERIFY(dialog->findChild<SvgPicture*>("pictB")->x() <
             dialog->findChild<SvgPicture*>("pictHandy")->x());
+    f.Ok();
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog->Running(), 10000);
+    QCOMPARE(f.prompter.asked.back().message, (Message{"Verify Error!!\n1 byte differs, at 0x00A0",
+                                                       "Program to Radio", MessageIcon::Stop}));
+    QVERIFY(dialog->isVisible());
     f.Ok();
     QTRY_VERIFY_WITH_TIMEOUT(!dialog, 10000);
     QCOMPARE(f.prompter.asked.back().message,
@@ -179,26 +183,6 @@ class TransferTests : public QObject {
     QTRY_VERIFY(!dialog);
   }
 
-  // Options > Verify after Program is remembered; a radio that stores blocks wrong is caught.
-  void VerifyAfterProgramCatchesARadioThatStoresWrong() {
-    TransferFixture f(kSeriesMV710, RadioMemory(kSeriesMV710, false, ""));
-    f.OpenWindow();
-    QAction* verify = f.Menu("mnuOptionsVerify");
-    QVERIFY(verify->isCheckable() && !verify->isChecked());
-    verify->trigger();
-    QCOMPARE(f.store.Get("Settings", "VerifyAfterProgram"), std::optional<std::string>("1"));
-
-    f.bench.radio.Faults().storeWrong = 1;
-    QPointer<TransferDialog> dialog = f.Start("mnuTransferProgram");
-    QTRY_VERIFY_WITH_TIMEOUT(!dialog->Running(), 10000);
-    QCOMPARE(f.prompter.asked.back().message, (Message{"Verify Error!!\n1 byte differs, at 0x00A0",
-                                                       "Program to Radio", MessageIcon::Stop}));
-    QVERIFY(dialog->isVisible());
-    f.Ok();  // the radio holds it now
-    QTRY_VERIFY_WITH_TIMEOUT(!dialog, 10000);
-    QCOMPARE(f.prompter.asked.back().message.Text, std::string("Complete!!"));
-  }
-
   // A read keeps a backup; Compare With lists what differs from it and jumps to the field;
   // Restore Backup puts it back as one change.
   void BackupsCanBeComparedAndRestored() {
@@ -206,7 +190,9 @@ class TransferTests : public QObject {
     QTemporaryDir backups;
     f.backupFolder = backups.path().toStdString();
     MainWindow& w = f.OpenWindow();
-    QPointer<TransferDialog> dialog = f.Start("mnuTransferRead");
+    f.Menu("mnuTransferRead")->trigger();
+    QPointer<TransferDialog> dialog = f.Dialog();
+    f.Ok();
     QTRY_VERIFY_WITH_TIMEOUT(!dialog, 10000);
     const auto kept = ListBackups(f.backupFolder);
     QCOMPARE(kept.size(), std::size_t(1));

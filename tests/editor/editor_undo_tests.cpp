@@ -28,7 +28,7 @@ class UndoTests : public QObject {
   Q_OBJECT
 
  private slots:
-  void OneStepPerFieldVisitOrCommandAndUndoShowsItsPane() {
+  void StepsPerFieldVisitOrCommandShowTheirPaneAndKeepTheNewest500() {
     EditorFixture f;
     MainWindow& w = f.Open();
     QUndoStack* stack = w.UndoHistory()->Stack();
@@ -80,6 +80,15 @@ class UndoTests : public QObject {
     QCOMPARE(scan->currentIndex(), was ? 1 : 0);
     f.Menu("mnuEditRedo")->trigger();
     QCOMPARE(scan->currentIndex(), was ? 0 : 1);
+
+    // The history keeps the newest 500 steps.
+    for (int i = 0; i < 520; ++i) {
+      f.doc->Edit({EditWhat::Unit::Common, -1, -1, "TxPoDisplay"},
+                  [i](RadioData& d) { d.CommonSettings.TxPoDisplay = static_cast<int16_t>(i); });
+    }
+    QCOMPARE(stack->count(), UndoRecorder::kStepLimit);
+    while (stack->canUndo()) stack->undo();
+    QCOMPARE(f.Data().CommonSettings.TxPoDisplay, int16_t(19));
   }
 
   void CsvImportIsOneStepAndARefusalIsReportedWithoutOne() {
@@ -106,19 +115,6 @@ class UndoTests : public QObject {
     f.prompter.fileNames = {out};
     f.Menu("mnuFileExportChannels")->trigger();
     QCOMPARE(ReadBytes(out.toStdString()), ChannelsToCsv(f.Data()));
-  }
-
-  void HistoryKeepsTheNewest500Steps() {
-    EditorFixture f;
-    MainWindow& w = f.Open();
-    for (int i = 0; i < 520; ++i) {
-      f.doc->Edit({EditWhat::Unit::Common, -1, -1, "TxPoDisplay"},
-                  [i](RadioData& d) { d.CommonSettings.TxPoDisplay = static_cast<int16_t>(i); });
-    }
-    QUndoStack* stack = w.UndoHistory()->Stack();
-    QCOMPARE(stack->count(), UndoRecorder::kStepLimit);
-    while (stack->canUndo()) stack->undo();
-    QCOMPARE(f.Data().CommonSettings.TxPoDisplay, int16_t(19));
   }
 };
 
