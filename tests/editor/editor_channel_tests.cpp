@@ -206,21 +206,6 @@ class ChannelTests : public QObject {
     QCOMPARE(f.window->CurrentNode(), NavNode::ChannelOf(kGroupUSA, kSlot16));
   }
 
-  void TheMV510HasNoNamesScramblerOrTones() {
-    EditorFixture f;
-    f.store.Set("ModelPath", "ModelNum", "1");
-    f.Open();
-    f.Select(NavNode::GroupGrid(kGroupUSA));
-    QCOMPARE(f.Find<QTableView>("grdChannel")->model()->columnCount(), 8);
-    f.Select(NavNode::GroupGrid(kGroupFourth));
-    QCOMPARE(f.Find<QTableView>("grdChannel")->model()->columnCount(), 8);
-    f.Select(NavNode::ChannelOf(kGroupFourth, 0));
-    QVERIFY(f.Find<QComboBox>("cmbScramble")->isHidden());
-    QVERIFY(f.Find<QLineEdit>("txtCHName")->isHidden());
-    QVERIFY(!f.Find<QComboBox>("cmbRxCTCSS")->isVisibleTo(f.window.get()));
-    QCOMPARE(f.Find<QLabel>("lblTitle")->text(), QString("EXP 1"));
-  }
-
   void WeatherRows() {
     EditorFixture f;
     f.Open();

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QTableView>
 #include <QTextBrowser>
 #include <QToolBar>
 
@@ -137,6 +138,16 @@ class WindowTests : public QObject {
     QCOMPARE(f.Find<QLabel>("sbrPanel3")->text(), QString("MV510"));
     QVERIFY(!f.doc->DataChanged);
     QVERIFY(!w.CurrentNode());
+    // The MV510 has no channel names, scrambler or tones: narrower grids, fewer fields.
+    for (int group : {kGroupUSA, kGroupFourth}) {
+      f.Select(NavNode::GroupGrid(group));
+      QCOMPARE(f.Find<QTableView>("grdChannel")->model()->columnCount(), 8);
+    }
+    f.Select(NavNode::ChannelOf(kGroupFourth, 0));
+    QVERIFY(f.Find<QComboBox>("cmbScramble")->isHidden() &&
+            f.Find<QLineEdit>("txtCHName")->isHidden());
+    QVERIFY(!f.Find<QComboBox>("cmbRxCTCSS")->isVisibleTo(&w));
+    QCOMPARE(f.Find<QLabel>("lblTitle")->text(), QString("EXP 1"));
 
     // The switch is one undo step, which brings the series back.
     QCOMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo MV510 series"));
