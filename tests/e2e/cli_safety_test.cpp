@@ -44,19 +44,13 @@ TEST_F(CliSafety, ReadAndProgramKeepBackupsThatBackupsLists) {
       << list.out;
 }
 
-TEST_F(CliSafety, VerifyCatchesARadioThatStoresBlocksWrong) {
+// What the read-back finds when it disagrees is the document's test; here the command's answer.
+TEST_F(CliSafety, VerifyIsReportedOnTheProgramLine) {
   StartRadio();
   ASSERT_EQ(Cli({"new", "-o", P("n.json")}).code, 0);
   auto good = Cli({"program", "--port", host->PortPath(), "--verify", "--no-backup", P("n.json")});
   EXPECT_EQ(good.code, 0);
   EXPECT_EQ(good.err, "Complete!! (verified)\n");
-
-  host->WithRadio([](SimulatedRadio& r) { r.Faults().storeWrong = 2; });
-  auto bad = Cli({"program", "--port", host->PortPath(), "--verify", P("n.json")});
-  EXPECT_EQ(bad.code, 1);
-  EXPECT_NE(bad.err.find("-program.hex\nVerify Error!!\n2 bytes differ, at 0x00A0, 0x0120\n"),
-            std::string::npos)
-      << bad.err;
 }
 
 // Files of different kinds compare in what both carry (every pair is compared where the data

@@ -56,18 +56,17 @@ class DocumentRadio : public ::testing::TestWithParam<int16_t> {
   std::unique_ptr<MemoryPort> port;
 };
 
-TEST_P(DocumentRadio, ReadDecodesTheRadiosDataAndKeepsTheProgramsOwnBytes) {
-  const RadioData before = doc->Data();
-  Outcome r = doc->ReadFromRadio(*port, control);
-  EXPECT_EQ(r.message, (Message{"Complete!!", "Read from Radio", MessageIcon::Information}));
-  EXPECT_TRUE(r.notes.empty());  // no backup folder given
-  const RadioData& d = doc->Data();
-  EXPECT_NE(d.CommonSettings.Scan, before.CommonSettings.Scan);
-  EXPECT_EQ(d.USA[16].ChTag, GetParam() == kSeriesMV710 ? "HARBOUR" : before.USA[16].ChTag);
-  EXPECT_EQ(d.RadioImage[0x00], before.RadioImage[0x00]);
-}
+TEST_P(DocumentRadio, ReadDecodesTheRadiosDataAndProgramSendsTheEncodedImage) {
+  const RadioData fresh = doc->Data();
+  Outcome read = doc->ReadFromRadio(*port, control);
+  EXPECT_EQ(read.message, (Message{"Complete!!", "Read from Radio", MessageIcon::Information}));
+  EXPECT_TRUE(read.notes.empty());  // no backup folder given
+  EXPECT_NE(doc->Data().CommonSettings.Scan, fresh.CommonSettings.Scan);
+  EXPECT_EQ(doc->Data().USA[16].ChTag,
+            GetParam() == kSeriesMV710 ? "HARBOUR" : fresh.USA[16].ChTag);
+  EXPECT_EQ(doc->Data().RadioImage[0x00], fresh.RadioImage[0x00]);  // the program's own bytes
 
-TEST_P(DocumentRadio, ProgramSendsTheEncodedImageWithAFreshChecksum) {
+  doc->Data() = fresh;                   // differs from what the radio holds
   doc->Data().RadioImage[0x5F] ^= 0xFF;  // a stale checksum must not reach the radio
   const RadioData before = doc->Data();
   Outcome r = doc->ProgramToRadio(*port, control);

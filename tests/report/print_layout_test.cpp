@@ -92,11 +92,6 @@ TEST(PrintLayout, Mv710PagesWhole) {
   // A continuation sheet repeats the page header, and on table pages title and column header.
   EXPECT_EQ(pages[0].repeatedLines, 2u);
   for (std::size_t p = 1; p < 6; ++p) EXPECT_EQ(pages[p].repeatedLines, 5u) << p;
-
-  // Printing left the off-raster frequencies snapped in the data set.
-  EXPECT_DOUBLE_EQ(d.FourthGroup[0].Rxfreq, 156.01);
-  EXPECT_DOUBLE_EQ(d.FourthGroup[0].Txfreq, 156.0125);
-  EXPECT_DOUBLE_EQ(d.FourthGroup[2].Txfreq, 162.005);
 }
 
 TEST(PrintLayout, Mv510PagesStopAtMemAndHaveNoStatusNames) {
