@@ -6,8 +6,8 @@
 
 #include <fstream>
 
-#include "model/channel_plans.h"
 #include "model/image_codec.h"
+#include "tests/support/radio_data.h"
 
 namespace qw {
 namespace {
@@ -18,8 +18,7 @@ using std::chrono::seconds;
 TEST(Backups, KeepsTheNewestHundredNewestFirstAndLeavesOtherFilesAlone) {
   const fs::path folder = fs::temp_directory_path() / ("qw-backups-" + std::to_string(getpid()));
   fs::remove_all(folder);
-  RadioData d;
-  BuildNewDataSet(d, kSeriesMV510);
+  RadioData d = test::NewData(kSeriesMV510);
   PrepareImageForRadio(d);
   const auto t0 = std::chrono::system_clock::time_point{} + std::chrono::hours(24 * 20000);
 

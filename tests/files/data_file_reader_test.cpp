@@ -142,8 +142,7 @@ TEST_F(DataFileReading, SavedDataSetsComeBackForEverySeriesAndSeparator) {
   for (int16_t series : {kSeriesMV510, kSeriesMV710, kSeriesThird}) {
     for (char separator : {'.', ','}) {
       SCOPED_TRACE(std::to_string(series) + separator);
-      RadioData saved;
-      BuildNewDataSet(saved, series);
+      RadioData saved = test::NewData(series);
       test::FillCarriedFields(saved, static_cast<unsigned>(series * 7 + separator));
       test::WriteBytes(folder.File("rt.dat"), DataFileText(saved, separator));
       doc.NewDataSet(series);

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "model/channel_plans.h"
 #include "test_support.h"
 
 namespace qw {
@@ -15,8 +14,7 @@ bool HasSection(const std::string& text, const std::string& section) {
 }
 
 TEST(DataFileWriter, HeaderAndSettingSectionsAreWrittenExactly) {
-  RadioData d;
-  BuildNewDataSet(d, kSeriesMV710);
+  RadioData d = test::NewData(kSeriesMV710);
   // The fourth group has no priority channel: a new data set leaves it 0, and so does the file.
   const int32_t fourthPriority = d.UsableGroupSettings[3].PriorityCh;
   for (auto& g : d.UsableGroupSettings) g = {};
@@ -49,8 +47,7 @@ TEST(DataFileWriter, HeaderAndSettingSectionsAreWrittenExactly) {
 TEST(DataFileWriter, ChannelSectionsFollowTheSeries) {
   for (int16_t series : {kSeriesMV510, kSeriesMV710, kSeriesThird}) {
     SCOPED_TRACE(series);
-    RadioData d;
-    BuildNewDataSet(d, series);
+    RadioData d = test::NewData(series);
     ChannelRecord& usa = d.USA[5] = ChannelRecord{};
     usa.Position = 5, usa.Enable = true, usa.DispayA = true, usa.Scramble = 3;
     usa.ChTag = "  DOCK";

@@ -11,11 +11,11 @@
 #include "link/clone_procedures.h"
 #include "link/record.h"
 #include "link/transfer.h"
-#include "model/channel_plans.h"
 #include "model/image_codec.h"
 #include "model/series_traits.h"
 #include "sim/memory_port.h"
 #include "sim/simulated_radio.h"
+#include "tests/support/radio_data.h"
 #include "tests/support/temp_folder.h"
 
 namespace qw {
@@ -25,8 +25,7 @@ namespace fs = std::filesystem;
 
 // The memory of a radio that was programmed with a data set edited in a few places.
 std::vector<uint8_t> EditedRadio(int16_t series) {
-  RadioData d;
-  BuildNewDataSet(d, series);
+  RadioData d = test::NewData(series);
   d.CommonSettings.Scan = !d.CommonSettings.Scan;
   if (series == kSeriesMV710) d.USA[16].ChTag = "HARBOUR";
   PrepareImageForRadio(d);

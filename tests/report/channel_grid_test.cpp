@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/channel_plans.h"
+#include "tests/support/radio_data.h"
 
 namespace qw {
 namespace {
@@ -17,8 +17,7 @@ std::string Row(const GridText& t, std::size_t i) {
 }
 
 TEST(ChannelGrid, MarineRowsOfANewDataSetFollowTheTableAndTheChannelFlags) {
-  RadioData d;
-  BuildNewDataSet(d, kSeriesMV710);
+  RadioData d = test::NewData(kSeriesMV710);
   d.USA[48].Duplex = false;  // 24 used simplex
   d.USA[33].ScanMemory = true;
   d.USA[33].Scramble = 6;
@@ -38,8 +37,7 @@ TEST(ChannelGrid, MarineRowsOfANewDataSetFollowTheTableAndTheChannelFlags) {
 
 TEST(ChannelGrid, TheMV510ShowsNeitherNamesNorScramblerNorTones) {
   for (int16_t series : {kSeriesMV510, kSeriesMV710, kSeriesThird}) {
-    RadioData d;
-    BuildNewDataSet(d, series);
+    RadioData d = test::NewData(series);
     const bool full = series != kSeriesMV510;
     EXPECT_EQ(BuildGridText(d, kGroupUSA).header.size(), full ? 10u : 8u) << series;
     const GridText fourth = BuildGridText(d, kGroupFourth);
@@ -56,8 +54,7 @@ TEST(ChannelGrid, TheMV510ShowsNeitherNamesNorScramblerNorTones) {
 }
 
 TEST(ChannelGrid, FourthGroupCellsShowTonesAndSnappedTextWithoutChangingTheData) {
-  RadioData d;
-  BuildNewDataSet(d, kSeriesMV710);
+  RadioData d = test::NewData(kSeriesMV710);
   ChannelRecord& a = d.FourthGroup[0];
   a.Enable = true;
   a.CHDisplayL = "7";
@@ -79,8 +76,7 @@ TEST(ChannelGrid, FourthGroupCellsShowTonesAndSnappedTextWithoutChangingTheData)
 }
 
 TEST(ChannelGrid, WeatherRowsAndTheNamesOfTheGrids) {
-  RadioData d;
-  BuildNewDataSet(d, kSeriesMV510);
+  RadioData d = test::NewData(kSeriesMV510);
   d.WX[1].ScanMemory = true;
   d.WX[1].Enable = false;
   d.WX[2].Position = 11;  // no such weather channel: no label, no crash
