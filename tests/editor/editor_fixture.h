@@ -19,22 +19,20 @@
 #include "editor/pane.h"
 #include "editor/scripted_prompter.h"
 #include "files/document.h"
+#include "files/image_file.h"
 #include "files/settings_store.h"
 
 namespace qw::test {
 
 // A destination image as the program ships them: the right length and both model words.
-inline void WriteDestinationImage(const QString& folder, const std::string& name, int16_t series,
-                                  uint8_t fill = 0) {
-  const uint16_t id = ModelIdFor(series);
-  char digits[8];
-  std::snprintf(digits, sizeof digits, "%04X", id);
-  std::vector<char> image(ImageLastFor(series) + 1, static_cast<char>(fill));
-  image[0x40] = static_cast<char>(id >> 8);
-  image[0x41] = static_cast<char>(id & 0xFF);
-  image[image.size() - 2] = static_cast<char>(id >> 8);
-  image[image.size() - 1] = static_cast<char>(id & 0xFF);
-  std::ofstream out((folder + "/").toStdString() + name + "_" + digits + ".ini", std::ios::binary);
+inline void WriteDestinationImage(const QString& folder, const std::string& name, int16_t series) {
+  std::vector<char> image(ImageLastFor(series) + 1, 0);
+  for (int at : {0x40, SecondModelIdOffset(series)}) {
+    image[at] = static_cast<char>(ModelIdFor(series) >> 8);
+    image[at + 1] = static_cast<char>(ModelIdFor(series) & 0xFF);
+  }
+  std::ofstream out((folder + "/").toStdString() + DestinationFileName(name, series),
+                    std::ios::binary);
   out.write(image.data(), static_cast<std::streamsize>(image.size()));
 }
 
