@@ -135,6 +135,9 @@ class Document {
   bool debug_ = false;
   // Replace for the operations that leave DataChanged as it was (new, open, load, read).
   void Take(RadioData next, const std::string& operation);
+  // Writes text to path through a temporary file; "FileSave Error!!" with the system's reason
+  // (logged at location in debug mode) when it cannot.
+  Outcome WriteFileOrFail(const std::string& path, const std::string& text, const char* location);
 
   RadioData data_;
   std::vector<Observer*> observers_;

@@ -61,12 +61,8 @@ Outcome Document::ExportChannels(const std::string& path, CsvFormat format) {
   std::vector<std::string> notes;
   const std::string text =
       format == CsvFormat::Common ? FourthGroupToCommonCsv(data_, &notes) : ChannelsToCsv(data_);
-  FileError error;
-  if (!WriteFileAtomically(PathFromUtf8(path), text, &error)) {
-    WriteErrorLog("frmMain.ExportChannels", error.LogText());
-    return Outcome::Failed(FileSaveErrorMessage());
-  }
-  if (notes.empty()) return Outcome::Ok();
+  Outcome written = WriteFileOrFail(path, text, "frmMain.ExportChannels");
+  if (!written.ok() || notes.empty()) return written;
   std::string summary;
   for (const auto& note : notes) summary += (summary.empty() ? "" : "\n") + note;
   return Outcome::Ok(Message{summary, "Export Channels", MessageIcon::Information});

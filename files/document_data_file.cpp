@@ -43,14 +43,18 @@ Outcome Document::OpenDataFile(const std::string& path) {
   return Outcome::Ok();
 }
 
-Outcome Document::SaveDataFile(const std::string& path) {
+Outcome Document::WriteFileOrFail(const std::string& path, const std::string& text,
+                                  const char* location) {
   FileError error;
-  if (!WriteFileAtomically(PathFromUtf8(path), DataFileText(data_), &error)) {
-    WriteErrorLog("frmMain.SaveFileAs", error.LogText());
-    return Outcome::Failed(FileSaveErrorMessage(path, error));
-  }
-  CurrentFileName = path;
-  return Outcome::Ok();
+  if (WriteFileAtomically(PathFromUtf8(path), text, &error)) return Outcome::Ok();
+  WriteErrorLog(location, error.LogText());
+  return Outcome::Failed(FileSaveErrorMessage(path, error));
+}
+
+Outcome Document::SaveDataFile(const std::string& path) {
+  Outcome written = WriteFileOrFail(path, DataFileText(data_), "frmMain.SaveFileAs");
+  if (written.ok()) CurrentFileName = path;
+  return written;
 }
 
 }  // namespace qw

@@ -88,13 +88,9 @@ Outcome Document::OpenJson(const std::string& path) {
 }
 
 Outcome Document::SaveJson(const std::string& path) {
-  FileError error;
-  if (!WriteFileAtomically(PathFromUtf8(path), DataToJson(data_), &error)) {
-    WriteErrorLog("frmMain.SaveJson", error.LogText());
-    return Outcome::Failed(FileSaveErrorMessage(path, error));
-  }
-  CurrentFileName = path;
-  return Outcome::Ok();
+  Outcome written = WriteFileOrFail(path, DataToJson(data_), "frmMain.SaveJson");
+  if (written.ok()) CurrentFileName = path;
+  return written;
 }
 
 }  // namespace qw

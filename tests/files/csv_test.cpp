@@ -373,6 +373,9 @@ TEST(CsvDocument, ImportIsOneEditAndARefusalChangesNothing) {
   EXPECT_TRUE(doc.DataChanged);
   EXPECT_EQ(doc.Data().USA[32].ChTag, "SOS");
   EXPECT_TRUE(doc.ImportChannels(folder.File("missing.csv")).failed());
+  const std::string nowhere = folder.File("none/x.csv");
+  EXPECT_EQ(doc.ExportChannels(nowhere, Document::CsvFormat::Ours).message->Text,
+            "FileSave Error!!\n" + nowhere + ": No such file or directory");
 }
 
 }  // namespace
