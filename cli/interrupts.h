@@ -2,8 +2,9 @@
 // them (no handler, so no global flag); elsewhere the system's default applies.
 #pragma once
 
-#include "link/cancel_flag.h"
 #include <memory>
+
+#include "link/cancel_flag.h"
 
 namespace qw::cli {
 

@@ -103,12 +103,11 @@ void MainWindow::CompareWith() {
   auto differences = CompareFiles(doc_.Data(), FileKind::Json, scratch.Data(), kind);
   auto* window = new CompareWindow(std::move(differences), QFileInfo(path).fileName(), this);
   window->setAttribute(Qt::WA_DeleteOnClose);
-  connect(window, &CompareWindow::ShowField, this,
-          [this](const EditWhat& where) {
-            // Fields no pane edits are shown from "General".
-            const NavNode node = NodeOfEdit(where);
-            SelectNode(node ? node : kGeneralNode);
-          });
+  connect(window, &CompareWindow::ShowField, this, [this](const EditWhat& where) {
+    // Fields no pane edits are shown from "General".
+    const NavNode node = NodeOfEdit(where);
+    SelectNode(node ? node : kGeneralNode);
+  });
   window->show();
 }
 

@@ -72,7 +72,8 @@ Outcome Document::OpenJson(const std::string& path) {
     case ReadStatus::Ok:
       break;
     case ReadStatus::TooLarge:
-      return Outcome::Failed(Message{path + ": too large for a data set", kProgramTitle, MessageIcon::Stop});
+      return Outcome::Failed(
+          Message{path + ": too large for a data set", kProgramTitle, MessageIcon::Stop});
     case ReadStatus::Failed:
       WriteErrorLog("frmMain.FileReadJson", error.LogText());
       return Outcome::Failed(FileReadErrorMessage(path, error));

@@ -29,7 +29,7 @@ struct SeriesTraits {
   bool echoesCommands;        // the cable echoes every byte the program sends
   bool wideRadioPicture;      // the transfer dialog shows the wide radio
   bool frequencyRaster;       // fourth-group frequencies must sit on the 0.025 MHz raster
-  bool programsNameTexts;      // a program run writes the name texts at 0x200 byte by byte
+  bool programsNameTexts;     // a program run writes the name texts at 0x200 byte by byte
 
   int32_t ImageLength() const { return imageLast + 1; }
   int SecondModelIdOffset() const { return imageLast - 1; }
