@@ -21,8 +21,10 @@ constexpr const char* kHeader[] = {"Location", "Name",      "Frequency", "Duplex
 constexpr int kChannels = 40;
 constexpr double kLowPowerBelowWatts = 2.0;
 
-// "146.52" -> 146520000 Hz; digits beyond the hertz are dropped.
+// "146.52" -> 146520000 Hz; digits beyond the hertz are dropped. Nothing a radio tunes comes
+// near a petahertz: larger numbers are no frequency (and would overflow).
 std::optional<int64_t> ParseHz(const std::string& text) {
+  constexpr int64_t kMaxHz = 1'000'000'000'000'000;
   if (text.empty() || text.size() > 20) return std::nullopt;
   int64_t hz = 0;
   int decimals = -1;
@@ -32,12 +34,16 @@ std::optional<int64_t> ParseHz(const std::string& text) {
     } else if (c >= '0' && c <= '9') {
       if (decimals >= 6) continue;
       hz = hz * 10 + (c - '0');
+      if (hz > kMaxHz) return std::nullopt;
       if (decimals >= 0) ++decimals;
     } else {
       return std::nullopt;
     }
   }
-  for (int d = decimals < 0 ? 0 : decimals; d < 6; ++d) hz *= 10;
+  for (int d = decimals < 0 ? 0 : decimals; d < 6; ++d) {
+    if (hz > kMaxHz / 10) return std::nullopt;
+    hz *= 10;
+  }
   return hz;
 }
 

@@ -258,11 +258,17 @@ TEST(CsvCommon, MapsEachColumnOntoTheFourthGroup) {
 
 TEST(CsvCommon, SkipsRowsTheRadioCannotHoldAndTakesTheRest) {
   const char* rows[] = {
-      "1,A,446.000000,,0,,,,,,FM,,",  "2,B,150.0125,,0,,,,,,FM,,",  // off the raster (series 0)
-      "3,C,150,,0,Cross,,,,,FM,,",    "4,D,150,,0,,,,,,AM,,",
-      "41,E,150,,0,,,,,,FM,,",        "6,F,150,+,30,,,,,,FM,,",  // transmit at 180 MHz
-      "7,G,150,,0,Tone,89.0,,,,FM,,", "8,H,150,,0,DTCS,,,024,NN,FM,,",
-      "9,I,150,,0,,,,,,FM,,",         "9,J,150,,0,,,,,,FM,,",
+      "1,A,446.000000,,0,,,,,,FM,,",
+      "2,B,150.0125,,0,,,,,,FM,,",  // off the raster (series 0)
+      "3,C,150,,0,Cross,,,,,FM,,",
+      "4,D,150,,0,,,,,,AM,,",
+      "41,E,150,,0,,,,,,FM,,",
+      "6,F,150,+,30,,,,,,FM,,",  // transmit at 180 MHz
+      "7,G,150,,0,Tone,89.0,,,,FM,,",
+      "8,H,150,,0,DTCS,,,024,NN,FM,,",
+      "9,I,150,,0,,,,,,FM,,",
+      "9,J,150,,0,,,,,,FM,,",
+      "10,K,14910000000000,,0,,,,,,FM,,",  // no frequency at all, and no overflow either
   };
   std::string csv = kCommonHeader;
   for (const char* row : rows) csv += std::string(row) + "\n";
@@ -270,7 +276,7 @@ TEST(CsvCommon, SkipsRowsTheRadioCannotHoldAndTakesTheRest) {
   CsvImportResult r = ImportChannelsCsv(csv, mv710);
   std::vector<int> skipped;
   for (const auto& p : r.refused) skipped.push_back(p.line);
-  EXPECT_EQ(skipped, (std::vector<int>{2, 4, 5, 6, 7, 8, 9, 11}));
+  EXPECT_EQ(skipped, (std::vector<int>{2, 4, 5, 6, 7, 8, 9, 11, 12}));
   EXPECT_EQ(r.channels, 2);
   EXPECT_TRUE(mv710.FourthGroup[1].Enable);
   EXPECT_FALSE(mv710.FourthGroup[3].Enable);
@@ -279,7 +285,7 @@ TEST(CsvCommon, SkipsRowsTheRadioCannotHoldAndTakesTheRest) {
   r = ImportChannelsCsv(csv, third);
   skipped.clear();
   for (const auto& p : r.refused) skipped.push_back(p.line);
-  EXPECT_EQ(skipped, (std::vector<int>{2, 3, 5, 6, 7, 11}));
+  EXPECT_EQ(skipped, (std::vector<int>{2, 3, 5, 6, 7, 11, 12}));
   EXPECT_FALSE(third.FourthGroup[3].Enable);
   EXPECT_TRUE(third.FourthGroup[6].Enable);
 }
