@@ -41,6 +41,21 @@ Outcome LoadInput(Document& doc, const std::string& path) {
   return loaded;
 }
 
+int16_t ChooseSeries(const std::string& seriesOption, const std::string& input) {
+  if (!seriesOption.empty()) return ParseSeries(seriesOption).value_or(kDefaultSeries);
+  if (!input.empty()) {
+    if (auto fromFile = SeriesOfFile(input)) return *fromFile;
+  }
+  return kDefaultSeries;
+}
+
+Outcome OpenInput(Document& doc, int16_t series, const std::string& destination,
+                  const std::string& input) {
+  Outcome started = StartDocument(doc, series, destination);
+  if (!started.ok()) return started;
+  return LoadInput(doc, input);
+}
+
 bool IsOutputKind(const std::string& path) {
   return Document::CanSaveAs(path) || IsPdf(path);
 }

@@ -38,6 +38,11 @@ inline std::optional<int16_t> ParseSeries(const std::string& text) {
 Outcome StartDocument(Document& doc, int16_t series, const std::string& destination);
 // Loads IN onto the document by its extension (.dat, .hex, .json, .csv).
 Outcome LoadInput(Document& doc, const std::string& path);
+// The series from --series, else from the input file (when there is one), else the default.
+int16_t ChooseSeries(const std::string& seriesOption, const std::string& input);
+// StartDocument, then LoadInput of input: the data set every command that reads a file works on.
+Outcome OpenInput(Document& doc, int16_t series, const std::string& destination,
+                  const std::string& input);
 // True when OUT's extension is one WriteOutput can write.
 bool IsOutputKind(const std::string& path);
 // Writes OUT by its extension (.dat, .hex, .json, .csv, .txt, .pdf); csv picks the CSV format.

@@ -31,27 +31,16 @@ std::vector<std::string> SeriesNames() {
 }
 const auto kNamesOfSeries = CLI::IsMember(SeriesNames(), CLI::ignore_case);
 
-// Series from --series, else from the input file, else the default.
-int16_t ChooseSeries(const FileOptions& o) {
-  if (!o.series.empty()) return ParseSeries(o.series).value_or(kDefaultSeries);
-  if (!o.input.empty()) {
-    if (auto s = SeriesOfFile(o.input)) return *s;
-  }
-  return kDefaultSeries;
-}
-
 int RunNew(const FileOptions& o, const std::filesystem::path& folder) {
   Document doc(folder);
-  Outcome started = StartDocument(doc, ChooseSeries(o), o.destination);
+  Outcome started = StartDocument(doc, ChooseSeries(o.series, o.input), o.destination);
   if (!started.ok()) return Report(started);
   return Report(WriteOutput(doc, o.output));
 }
 
 int RunConvert(const FileOptions& o, const std::filesystem::path& folder) {
   Document doc(folder);
-  Outcome started = StartDocument(doc, ChooseSeries(o), o.destination);
-  if (!started.ok()) return Report(started);
-  Outcome loaded = LoadInput(doc, o.input);
+  Outcome loaded = OpenInput(doc, ChooseSeries(o.series, o.input), o.destination, o.input);
   if (!loaded.ok()) return Report(loaded);
   const auto csv = o.csv == "common" ? Document::CsvFormat::Common : Document::CsvFormat::Ours;
   return Report(WriteOutput(doc, o.output, csv));
@@ -77,7 +66,7 @@ int CountEnabled(const std::vector<ChannelRecord>& list) {
 
 int RunInfo(const FileOptions& o, const std::filesystem::path& folder) {
   Document doc(folder);
-  doc.NewDataSet(ChooseSeries(o));
+  doc.NewDataSet(ChooseSeries(o.series, o.input));
   Outcome loaded = LoadInput(doc, o.input);
   if (!loaded.ok()) return Report(loaded);
   RadioData& d = doc.Data();

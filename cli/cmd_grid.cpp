@@ -19,16 +19,8 @@ struct GridOptions {
 constexpr int kGridOrder[] = {kGroupUSA, kGroupINTL, kGroupCANADA, kGridWeather, kGroupFourth};
 
 int RunGrid(const GridOptions& o, const std::filesystem::path& folder) {
-  int16_t series = kDefaultSeries;
-  if (!o.series.empty()) {
-    series = ParseSeries(o.series).value_or(kDefaultSeries);
-  } else if (auto s = SeriesOfFile(o.input)) {
-    series = *s;
-  }
   Document doc(folder);
-  Outcome started = StartDocument(doc, series, o.destination);
-  if (!started.ok()) return Report(started);
-  Outcome loaded = LoadInput(doc, o.input);
+  Outcome loaded = OpenInput(doc, ChooseSeries(o.series, o.input), o.destination, o.input);
   if (!loaded.ok()) return Report(loaded);
 
   for (int grid : kGridOrder) {

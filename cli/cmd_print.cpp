@@ -60,16 +60,8 @@ int RunPrint(const PrintOptions& o, const std::filesystem::path& folder) {
     std::cerr << "print writes a PDF: the output name must end in .pdf\n";
     return kExitUsage;
   }
-  int16_t series = kDefaultSeries;
-  if (!o.series.empty()) {
-    series = ParseSeries(o.series).value_or(kDefaultSeries);
-  } else if (auto fromFile = SeriesOfFile(o.input)) {
-    series = *fromFile;
-  }
   Document doc(folder);
-  Outcome started = StartDocument(doc, series, o.destination);
-  if (!started.ok()) return Report(started);
-  Outcome loaded = LoadInput(doc, o.input);
+  Outcome loaded = OpenInput(doc, ChooseSeries(o.series, o.input), o.destination, o.input);
   if (!loaded.ok()) return Report(loaded);
   const QPageSize paper(o.paper == "letter" ? QPageSize::Letter : QPageSize::A4);
   return Report(WritePdf(doc, o.output, paper));

@@ -48,16 +48,11 @@ std::function<void(int)> ProgressBar() {
 }
 
 bool SeriesOption(const RadioOptions& o, const std::string& fromFile, int16_t& series) {
-  if (!o.series.empty()) {
-    auto parsed = ParseSeries(o.series);
-    if (!parsed) std::cerr << "Unknown series: " << o.series << " (use mv510, mv710 or 0)\n";
-    if (parsed) series = *parsed;
-    return parsed.has_value();
+  if (!o.series.empty() && !ParseSeries(o.series)) {
+    std::cerr << "Unknown series: " << o.series << " (use mv510, mv710 or 0)\n";
+    return false;
   }
-  if (!fromFile.empty()) {
-    auto parsed = SeriesOfFile(fromFile);
-    if (parsed) series = *parsed;
-  }
+  series = ChooseSeries(o.series, fromFile);
   return true;
 }
 
@@ -115,9 +110,7 @@ int RunProgram(const RadioOptions& o, const std::filesystem::path& folder) {
   int16_t series = kDefaultSeries;
   if (!SeriesOption(o, o.file, series)) return kExitUsage;
   Document doc(folder);
-  Outcome start = StartDocument(doc, series, o.destination);
-  if (!start.ok()) return Report(start);
-  Outcome loaded = LoadInput(doc, o.file);
+  Outcome loaded = OpenInput(doc, series, o.destination, o.file);
   if (!loaded.ok()) return Report(loaded);
   return ReportTransfer(Transfer(doc, o, false));
 }
