@@ -33,12 +33,10 @@ void Document::WriteErrorLog(const std::string& location, const std::string& mes
   AppendErrorLog(errorLogFolder_ / kErrorLogName, location, message);
 }
 
-Outcome Document::LoadRawImage(const std::string& path) {
+Outcome Document::ReadImageOver(const std::string& path, RadioData& next) {
+  next = data_;
   FileError error;
-  RadioData next = data_;
-  ImageFileStatus status =
-      ReadImageFile(PathFromUtf8(path), next.ModelSeries, next.RadioImage, &error);
-  switch (status) {
+  switch (ReadImageFile(PathFromUtf8(path), next.ModelSeries, next.RadioImage, &error)) {
     case ImageFileStatus::Ok:
       break;
     case ImageFileStatus::WrongLength:
@@ -50,6 +48,12 @@ Outcome Document::LoadRawImage(const std::string& path) {
       return Outcome::Failed(FileReadErrorMessage(path, error));
   }
   DecodeImage(next);
+  return Outcome::Ok();
+}
+
+Outcome Document::LoadRawImage(const std::string& path) {
+  RadioData next;
+  if (Outcome read = ReadImageOver(path, next); !read.ok()) return read;
   Take(std::move(next), "Load Image");
   CurrentFileName = path;
   return Outcome::Ok();

@@ -138,6 +138,9 @@ class Document {
   // Writes text to path through a temporary file; "FileSave Error!!" with the system's reason
   // (logged at location in debug mode) when it cannot.
   Outcome WriteFileOrFail(const std::string& path, const std::string& text, const char* location);
+  // A raw image of the current series read into a copy of the data set and decoded; the
+  // image file's refusals ("bad file!!", "ModelType Error !!", "FileRead Error!!") otherwise.
+  Outcome ReadImageOver(const std::string& path, RadioData& next);
 
   RadioData data_;
   std::vector<Observer*> observers_;
