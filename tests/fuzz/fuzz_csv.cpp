@@ -6,24 +6,11 @@
 #include <string_view>
 
 #include "files/csv_channels.h"
-#include "model/channel_plans.h"
-
-namespace {
-
-const std::array<qw::RadioData, 3>& NewDataSets() {
-  static const std::array<qw::RadioData, 3> sets = [] {
-    std::array<qw::RadioData, 3> built;
-    for (int16_t series = 0; series < 3; ++series) qw::BuildNewDataSet(built[series], series);
-    return built;
-  }();
-  return sets;
-}
-
-}  // namespace
+#include "tests/fuzz/new_data_sets.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   std::string_view text(reinterpret_cast<const char*>(data), size);
-  for (const qw::RadioData& base : NewDataSets()) {
+  for (const qw::RadioData& base : qw::fuzz::NewDataSets()) {
     qw::RadioData d = base;
     qw::CsvImportResult r = qw::ImportChannelsCsv(text, d);
     if (!r.applied && !(d == base)) __builtin_trap();
