@@ -4,6 +4,9 @@
 
 #include <utility>
 
+#include "files/profile_file.h"
+#include "test_support.h"
+
 namespace qw {
 namespace {
 
@@ -59,6 +62,21 @@ TEST(DataFileParser, RefusesMoreLinesThanAnyDataFileHas) {
   std::string many = "[A]\n";
   for (std::size_t i = 0; i <= kMaxDataFileLines; ++i) many += "k=v\n";
   EXPECT_FALSE(ParseDataFileText(many));
+}
+
+// The model check reads one value the way the old profile look-up did: cut to its buffer, ended
+// at a NUL, "<NONE>" as nothing.
+TEST(ProfileValue, IsCutToTheLookUpBuffer) {
+  test::TempFolder folder;
+  std::string value(300, 'v');
+  test::WriteBytes(folder.File("p.ini"), "[other]\r\nMODELTYPE=9\r\n [ Main ] \r\n modeltype = #" +
+                                             value + " \r\nnul=ab" + std::string(1, '\0') +
+                                             "cd\r\nnone=<NONE>\r\n");
+  EXPECT_EQ(ReadProfileValue(folder.File("p.ini"), "MAIN", "MODELTYPE"), value.substr(0, 126));
+  EXPECT_EQ(ReadProfileValue(folder.File("p.ini"), "main", "NUL"), "ab");
+  EXPECT_EQ(ReadProfileValue(folder.File("p.ini"), "MAIN", "none"), "");
+  EXPECT_EQ(ReadProfileValue(folder.File("p.ini"), "MAIN", "missing"), "");
+  EXPECT_EQ(ReadProfileValue(folder.File("missing.ini"), "MAIN", "MODELTYPE"), "");
 }
 
 }  // namespace

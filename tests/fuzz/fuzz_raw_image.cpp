@@ -1,6 +1,7 @@
 // libFuzzer target: any bytes as a raw image or destination image of each series; an accepted
-// image is decoded. Inputs whose first byte is odd are laid over an image of the right length
-// with both model numbers in place, so the loader's acceptance path and the decode get fuzzed too.
+// image is decoded, must give values inside the radio's ranges, and must prepare for the radio the
+// same way twice. Inputs whose first byte is odd are laid over an image of the right length with
+// both model numbers in place, so the loader's acceptance path and the decode get fuzzed too.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -25,6 +26,21 @@ std::vector<uint8_t> Framed(const uint8_t* data, std::size_t size, int16_t serie
   return bytes;
 }
 
+void CheckDecoded(const qw::RadioData& d) {
+  qw::fuzz::CheckShape(d);
+  for (const auto& ch : d.FourthGroup) {
+    if (!(ch.Rxfreq == 0 || (ch.Rxfreq > 100 && ch.Rxfreq < 200))) __builtin_trap();
+    if (ch.Scramble < 0 || ch.Scramble > 7) __builtin_trap();
+    for (int side : {0, 1}) {
+      if (ch.CTCSS[side] < 0 || ch.CTCSS[side] >= 63) __builtin_trap();
+      if (ch.DCS[side] < 0 || ch.DCS[side] > 359) __builtin_trap();
+    }
+  }
+  if (d.CommonSettings.OffsetTime < 0 || d.CommonSettings.OffsetTime > 24) __builtin_trap();
+  for (const auto& e : d.MemoryDirectory)
+    if (e.Mmsid.size() > 10) __builtin_trap();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
@@ -37,6 +53,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     if (qw::ImageFromBytes(bytes.data(), bytes.size(), series, d.RadioImage) ==
         qw::ImageFileStatus::Ok) {
       qw::DecodeImage(d);
+      CheckDecoded(d);
+      qw::PrepareImageForRadio(d);
+      qw::DecodeImage(d);
+      qw::PrepareImageForRadio(d);
+      const qw::Image again = d.RadioImage;
+      qw::PrepareImageForRadio(d);
+      if (d.RadioImage != again) __builtin_trap();
     }
   }
   return 0;

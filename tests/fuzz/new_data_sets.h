@@ -1,5 +1,4 @@
-// A new data set of each series (0, 1, 2), built once: a new data set is far dearer than a copy
-// of one, and every fuzz input starts from all three.
+// What the fuzz targets start from and what they check after every input.
 #pragma once
 
 #include <array>
@@ -9,6 +8,8 @@
 
 namespace qw::fuzz {
 
+// A new data set of each series (0, 1, 2), built once: a new data set is far dearer than a copy
+// of one, and every fuzz input starts from all three.
 inline const std::array<RadioData, 3>& NewDataSets() {
   static const std::array<RadioData, 3> sets = [] {
     std::array<RadioData, 3> built;
@@ -16,6 +17,17 @@ inline const std::array<RadioData, 3>& NewDataSets() {
     return built;
   }();
   return sets;
+}
+
+// Whatever a file held, the data set keeps its lists and every marine channel its slot.
+inline void CheckShape(const RadioData& d) {
+  if (d.WX.size() != 10 || d.FourthGroup.size() != 40) __builtin_trap();
+  for (int group = 0; group < 3; ++group) {
+    const auto& list = GroupList(d, group);
+    if (list.size() != 240) __builtin_trap();
+    for (const ChannelRecord& ch : list)
+      if (ch.Position < 0 || ch.Position >= 240 || (ch.Duplex && !ch.DuplexCapable)) __builtin_trap();
+  }
 }
 
 }  // namespace qw::fuzz

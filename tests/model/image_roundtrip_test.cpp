@@ -1,5 +1,5 @@
-// Properties over many random data sets and images: decode(encode(x)) is x with the losses the
-// image format implies, encoding is repeatable, and no byte pattern upsets the decoder.
+// Properties over many random data sets: decode(encode(x)) is x with the losses the image format
+// implies, and encoding is repeatable. (Arbitrary bytes are the raw-image fuzzer's.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -207,36 +207,6 @@ TEST(RoundTrip, DecodeOfEncodeGivesTheNormalisedDataSet) {
         ASSERT_TRUE(diff == a.end()) << "group " << g << " index " << diff - a.begin();
       }
       EXPECT_EQ(y, want) << "settings or directories differ";
-    }
-  }
-}
-
-TEST(RoundTrip, DecodeFinishAndEncodeSurviveAnyBytes) {
-  for (int16_t series : kAllSeries) {
-    RadioData d = NewData(series);
-    for (unsigned seed = 1; seed <= 60; ++seed) {
-      std::mt19937 rng(seed);
-      // Some images are mostly erased or zeroed, to reach the special codes.
-      const int bias = seed % 3;
-      for (auto& b : d.RadioImage) {
-        const uint8_t v = static_cast<uint8_t>(rng());
-        b = bias == 1 && (v & 1) ? 0xFF : bias == 2 && (v & 1) ? 0x00 : v;
-      }
-      DecodeImage(d);
-      for (const auto& ch : d.FourthGroup) {
-        ASSERT_TRUE(ch.Rxfreq == 0 || (ch.Rxfreq > 100 && ch.Rxfreq < 200));
-        ASSERT_TRUE(ch.Scramble >= 0 && ch.Scramble <= 7);
-        ASSERT_TRUE(ch.CTCSS[0] >= 0 && ch.CTCSS[0] < 63 && ch.CTCSS[1] >= 0 && ch.CTCSS[1] < 63);
-        ASSERT_TRUE(ch.DCS[0] >= 0 && ch.DCS[0] <= 359 && ch.DCS[1] >= 0 && ch.DCS[1] <= 359);
-      }
-      ASSERT_TRUE(d.CommonSettings.OffsetTime >= 0 && d.CommonSettings.OffsetTime <= 24);
-      for (const auto& e : d.MemoryDirectory) ASSERT_LE(e.Mmsid.size(), 10u);
-      PrepareImageForRadio(d);
-      DecodeImage(d);
-      PrepareImageForRadio(d);
-      const Image again = d.RadioImage;
-      PrepareImageForRadio(d);
-      ASSERT_EQ(d.RadioImage, again) << "preparing is not repeatable, seed " << seed;
     }
   }
 }
