@@ -21,19 +21,15 @@
 #include "files/document.h"
 #include "files/image_file.h"
 #include "files/settings_store.h"
+#include "tests/support/radio_data.h"
 
 namespace qw::test {
 
 // A destination image as the program ships them: the right length and both model words.
 inline void WriteDestinationImage(const QString& folder, const std::string& name, int16_t series) {
-  std::vector<char> image(ImageLastFor(series) + 1, 0);
-  for (int at : {0x40, SecondModelIdOffset(series)}) {
-    image[at] = static_cast<char>(ModelIdFor(series) >> 8);
-    image[at + 1] = static_cast<char>(ModelIdFor(series) & 0xFF);
-  }
-  std::ofstream out((folder + "/").toStdString() + DestinationFileName(name, series),
-                    std::ios::binary);
-  out.write(image.data(), static_cast<std::streamsize>(image.size()));
+  const std::vector<uint8_t> image = PatternMemory(series);
+  std::ofstream((folder + "/").toStdString() + DestinationFileName(name, series), std::ios::binary)
+      .write(reinterpret_cast<const char*>(image.data()), std::streamsize(image.size()));
 }
 
 // A page of the help folder beside the program.

@@ -1,4 +1,5 @@
-// The simulated radio on a real pseudo-terminal, driven through the program's termios port.
+// The simulated radio on a real pseudo-terminal, driven through the program's termios port: its
+// pacing, and a cable pulled mid-read. (Whole reads and writes over it are the CLI tests'.)
 #include "sim/pty_host.h"
 
 #include <gtest/gtest.h>
@@ -34,25 +35,6 @@ class PtyHost : public ::testing::Test {
   std::unique_ptr<PosixSerialPort> port;
   std::unique_ptr<SerialLink> link;
 };
-
-TEST_F(PtyHost, ServesAWholeReadAndWrite) {
-  Start(kSeriesMV510, Pacing::None);
-  ASSERT_TRUE(ReadDataChkModel(*link, kSeriesMV510, kReadTitle).outcome.ok());
-  Image buffer{};
-  ASSERT_TRUE(ReadData(*link, buffer, 8191).outcome.ok());
-  EXPECT_TRUE(
-      std::equal(buffer.begin(), buffer.begin() + 8192, PatternMemory(kSeriesMV510).begin()));
-
-  Image image{};
-  image.fill(0x42);
-  host->WithRadio([](SimulatedRadio& r) { r.Faults().corruptChecksum = 1; });
-  ASSERT_TRUE(WriteData(*link, image, kSeriesMV510).outcome.ok());
-  host->WithRadio([](SimulatedRadio& r) {
-    EXPECT_EQ(r.Memory()[0x42], 0x42);
-    EXPECT_EQ(r.Memory()[0x1FFF], 0x42);
-    EXPECT_NE(r.Memory()[0x41], 0x42);
-  });
-}
 
 // Times this thread went to sleep and was woken again.
 long WakeUps() {
