@@ -44,7 +44,6 @@ class ReportTests : public QObject {
     window.show();
     auto* text = window.findChild<QPlainTextEdit*>("txtPrn");
     QCOMPARE(window.windowTitle(), QString("Print to File"));
-    QCOMPARE(window.size(), QSize(558, 409));
     QCOMPARE(text->toPlainText(), QString("Now, making text image. Please wait..."));
     const QFontMetrics metrics(text->font());
     QCOMPARE(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("WWWW"));

@@ -81,7 +81,6 @@ class TransferTests : public QObject {
     QPointer<TransferDialog> dialog = f.Dialog();
     QVERIFY(dialog && dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QString("Read from Radio"));
-    QCOMPARE(dialog->size(), QSize(455, 275));
     QVERIFY(dialog->findChild<QLabel*>("lblmess")->text().startsWith(
         "1.Connect the ZOK cable between the PC serial port and the radio.\n2.On the radio, "
         "press and hold the [DOWN]+[H/L]+[MEM] keys"));
@@ -89,7 +88,6 @@ class TransferTests : public QObject {
     auto* radio = dialog->findChild<SvgPicture*>("pictHandy");
     auto* computer = dialog->findChild<SvgPicture*>("pictB");
     QVERIFY(radio->x() < computer->x());
-    QCOMPARE(computer->pos(), QPoint(280, 88));
 
     f.Ok();
     QTRY_VERIFY_WITH_TIMEOUT(!dialog, 10000);
@@ -151,10 +149,6 @@ class TransferTests : public QObject {
     const RadioData before = f.Data();
     f.Menu("mnuTransferRead")->trigger();
     QPointer<TransferDialog> dialog = f.Dialog();
-    // The progress bar waits out of sight, left of its box, to slide in.
-    auto* box = dialog->findChild<QWidget*>("pictProgress");
-    auto* bar = dialog->findChild<QLabel*>("lblPercent");
-    QVERIFY(bar->width() == box->width() && bar->x() == -box->width());
     f.Ok();
     QTRY_VERIFY_WITH_TIMEOUT(!dialog->Running(), 10000);
     QCOMPARE(f.prompter.asked.back().message,
