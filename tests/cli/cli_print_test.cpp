@@ -6,19 +6,10 @@
 namespace qw {
 namespace {
 
+using test::PdfPages;
 using test::ReadBytes;
 
 class CliPrintTest : public ::testing::Test, protected test::CliFolder {};
-
-// Page objects of a PDF ("/Type /Page", not "/Type /Pages").
-int PageCount(const std::string& pdf) {
-  int count = 0;
-  for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos;
-       at = pdf.find("/Type /Page", at + 1)) {
-    count += pdf.compare(at, 12, "/Type /Pages") != 0 ? 1 : 0;
-  }
-  return count;
-}
 
 TEST_F(CliPrintTest, WritesSixPagesMoreSheetsForLongListsAndRefusesBadTargets) {
   const std::string data = P("a.dat");
@@ -29,7 +20,7 @@ TEST_F(CliPrintTest, WritesSixPagesMoreSheetsForLongListsAndRefusesBadTargets) {
   const std::string letter = ReadBytes(P("a.pdf"));
   EXPECT_EQ(letter.rfind("%PDF-", 0), 0u);
   EXPECT_NE(letter.find("/MediaBox [0 0 612.000000 792.000000]"), std::string::npos);
-  EXPECT_EQ(PageCount(letter), 6);
+  EXPECT_EQ(PdfPages(letter), 6);
 
   // Every marine channel enabled: each marine page needs several sheets. Converting prints on A4.
   const std::string json = P("all.json");
@@ -39,7 +30,7 @@ TEST_F(CliPrintTest, WritesSixPagesMoreSheetsForLongListsAndRefusesBadTargets) {
     text.replace(at, 15, "\"Enable\": true");
   test::WriteBytes(json, text);
   ASSERT_EQ(Cli({"convert", json, "-o", P("all.pdf")}).code, 0);
-  EXPECT_GT(PageCount(ReadBytes(P("all.pdf"))), 12);
+  EXPECT_GT(PdfPages(ReadBytes(P("all.pdf"))), 12);
   EXPECT_NE(ReadBytes(P("all.pdf")).find("/MediaBox [0 0 595"), std::string::npos);
 
   // Other outputs, a missing input and an unwritable folder are refused.

@@ -1,6 +1,5 @@
 // The report windows: "Print to File" with its Save As, printing through the print dialog, the
 // PDF export, and the main window's entries for them.
-#include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -9,22 +8,9 @@
 #include "editor/report_window.h"
 #include "editor_fixture.h"
 #include "report/text_report.h"
+#include "tests/support/temp_folder.h"
 
 using namespace qw;
-
-namespace {
-
-QByteArray Bytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Page objects of a PDF ("/Type /Page", not the page tree's "/Type /Pages").
-int PdfPages(const QByteArray& pdf) {
-  return static_cast<int>(pdf.count("/Type /Page") - pdf.count("/Type /Pages"));
-}
-
-}  // namespace
 
 class ReportTests : public QObject {
   Q_OBJECT
@@ -61,7 +47,7 @@ class ReportTests : public QObject {
     QVERIFY(prompter.asked.empty());
     prompter.fileNames = {Path("report.txt"), Path("no/such/folder/report.txt")};
     QVERIFY(window.SaveAs());
-    QCOMPARE(Bytes(Path("report.txt")).toStdString(), TextFileContent(window.Text()));
+    QCOMPARE(test::ReadBytes(Path("report.txt").toStdString()), TextFileContent(window.Text()));
     QVERIFY(!window.SaveAs());
     QCOMPARE(prompter.asked.size(), std::size_t{1});
     QCOMPARE(prompter.asked[0].message.Title, kTitle510);
@@ -93,7 +79,7 @@ class ReportTests : public QObject {
     QCOMPARE(f.Data().FourthGroup[0].Rxfreq, 156.0137);
     f.prompter.printerFiles = {Path("printed.pdf"), Path("no/such/folder/printed.pdf")};
     f.Menu("tbrPrint")->trigger();
-    QCOMPARE(PdfPages(Bytes(Path("printed.pdf"))), 6);
+    QCOMPARE(test::PdfPages(test::ReadBytes(Path("printed.pdf").toStdString())), 6);
     QCOMPARE(f.Data().FourthGroup[0].Rxfreq, 156.01);
     f.Menu("mnuFilePrint")->trigger();
     QCOMPARE(f.prompter.Texts(), std::vector<std::string>{"Print Error!!"});
@@ -103,7 +89,7 @@ class ReportTests : public QObject {
     QCOMPARE(f.prompter.fileFolders.back(), f.folder.path());
     f.prompter.fileNames = {Path("listing"), Path("no/such/folder/x.pdf")};
     f.Menu("mnuFileExportPdf")->trigger();  // ".pdf" added
-    QCOMPARE(PdfPages(Bytes(Path("listing.pdf"))), 6);
+    QCOMPARE(test::PdfPages(test::ReadBytes(Path("listing.pdf").toStdString())), 6);
     f.Menu("mnuFileExportPdf")->trigger();
     QCOMPARE(f.prompter.asked.size(), std::size_t{1});
     QCOMPARE(f.prompter.asked[0].message.Title, kTitle510);

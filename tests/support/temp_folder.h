@@ -42,4 +42,13 @@ inline void WriteBytes(const std::filesystem::path& path, const std::string& byt
   file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+// Page objects of a PDF ("/Type /Page", not the page tree's "/Type /Pages").
+inline int PdfPages(const std::string& pdf) {
+  int count = 0;
+  for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos;
+       at = pdf.find("/Type /Page", at + 1))
+    count += pdf.compare(at, 12, "/Type /Pages") != 0 ? 1 : 0;
+  return count;
+}
+
 }  // namespace qw::test
