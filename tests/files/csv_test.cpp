@@ -241,17 +241,12 @@ TEST(CsvCommon, MapsEachColumnOntoTheFourthGroup) {
     const Case& c = cases[i];
     const ChannelRecord& ch = d.FourthGroup[i];
     SCOPED_TRACE(c.row);
-    EXPECT_TRUE(ch.Enable);
     EXPECT_DOUBLE_EQ(ch.Rxfreq, c.rx);
     EXPECT_DOUBLE_EQ(ch.Txfreq, c.tx);
-    EXPECT_EQ(ch.TxEnable, c.txEnable);
-    EXPECT_EQ(ch.CTCSS, c.ctcss);
-    EXPECT_EQ(ch.DCS, c.dcs);
-    EXPECT_EQ(ch.Narrow, c.narrow);
-    EXPECT_EQ(ch.ScanMemory, c.scan);
-    EXPECT_EQ(ch.LowPower, c.low);
-    EXPECT_EQ(ch.ChTag, c.name);
-    EXPECT_EQ(ch.CHDisplayL, "0" + std::to_string(i + 1));
+    EXPECT_EQ(std::tuple(ch.Enable, ch.TxEnable, ch.CTCSS, ch.DCS, ch.Narrow, ch.ScanMemory,
+                         ch.LowPower, ch.ChTag, ch.CHDisplayL),
+              std::tuple(true, c.txEnable, c.ctcss, c.dcs, c.narrow, c.scan, c.low,
+                         std::string(c.name), "0" + std::to_string(i + 1)));
   }
 }
 

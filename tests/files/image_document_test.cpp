@@ -54,7 +54,6 @@ TEST_F(ImageFiles, FilesAreChosenByExtensionAndTellTheirSeries) {
   for (int16_t series : {kSeriesMV510, kSeriesMV710, kSeriesThird}) {
     SCOPED_TRACE(series);
     doc.NewDataSet(series);
-    test::FillCarriedFields(doc.Data(), 3);
     for (const char* name : {"s.dat", "s.JSON", "s.Hex"}) {
       ASSERT_TRUE(doc.SaveAs(folder.File(name)).ok()) << name;
       EXPECT_EQ(SeriesOfFile(folder.File(name)), series) << name;
