@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 
 namespace qw {
 
@@ -79,7 +80,18 @@ QString DialogPrompter::OpenFileName(QWidget* parent, const QString& folder,
 QString DialogPrompter::SaveFileName(QWidget* parent, const QString& folder,
                                      const QString& filter) {
   NormalCursorWhileAsking cursor;
-  return QFileDialog::getSaveFileName(parent, {}, folder, filter);
+  QFileDialog dialog(parent, {}, folder, filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // A name typed without an extension gets the one of the file type chosen ("All files" adds
+  // none), before the dialog asks whether to replace an existing file of that name.
+  auto useExtensionOf = [&dialog](const QString& type) {
+    static const QRegularExpression kExtension(R"(\*\.(\w+))");
+    dialog.setDefaultSuffix(kExtension.match(type).captured(1));
+  };
+  useExtensionOf(dialog.selectedNameFilter());
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, useExtensionOf);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().front();
 }
 
 bool DialogPrompter::ChoosePrinter(QWidget* parent, QPrinter& printer) {
