@@ -129,10 +129,17 @@ TEST_F(ImageFiles, AFailedSaveKeepsThePreviousFileAndLogsInDebugMode) {
   EXPECT_EQ(std::distance(begin(entries), end(entries)), 2);  // busy and err.log
 }
 
-TEST_F(ImageFiles, ErrorLogWrittenOnlyInDebugModeInTheExactLineForm) {
+TEST_F(ImageFiles, ErrorLogWrittenOnlyInDebugModeToItsFolderInTheExactLineForm) {
   Document(folder.Path(), false).WriteErrorLog("frmMain.FileRead2", "53File not found");
   EXPECT_FALSE(std::filesystem::exists(folder.Path() / "err.log"));
   Document(folder.Path() / "missing", true).WriteErrorLog("x", "y");  // no error of its own
+  // An installed program logs to the user's data folder, made on first use.
+  Document installed(folder.Path() / "share", true);
+  installed.SetErrorLogFolder(folder.Path() / "user/data");
+  installed.WriteErrorLog("frmMain.SaveFileAs", "75Path/File access error");
+  EXPECT_NE(test::ReadBytes(folder.Path() / "user/data/err.log").find("frmMain.SaveFileAs -> 75"),
+            std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(folder.Path() / "share/err.log"));
 
   std::tm moment{};
   moment.tm_year = 126, moment.tm_mon = 11, moment.tm_mday = 5;

@@ -1,10 +1,8 @@
-// Finding the program's read-only files from the executable's path, and keeping the error log out
-// of an installed program's folder.
+// Finding the program's read-only files from the executable's path.
 #include "files/program_folder.h"
 
 #include <gtest/gtest.h>
 
-#include "files/document.h"
 #include "test_support.h"
 
 namespace qw {
@@ -68,16 +66,6 @@ TEST_F(ProgramFolderTest, Argv0IsResolvedLikeTheShellDid) {
   EXPECT_EQ(ExecutableFromArgv0("quaywright-cli", "/nonexistent::", cwd), fs::path());
   EXPECT_EQ(ExecutableFromArgv0("", path, cwd), fs::path());
   EXPECT_TRUE(fs::is_regular_file(RunningExecutable(nullptr)));  // this test
-}
-
-TEST_F(ProgramFolderTest, ErrorLogGoesToTheChosenFolderAndNotTheProgramFolder) {
-  Document doc(folder.Path() / "share", true);
-  fs::create_directories(folder.Path() / "share");
-  doc.SetErrorLogFolder(folder.Path() / "user/data");  // made on first use
-  doc.WriteErrorLog("frmMain.SaveFileAs", "75Path/File access error");
-  EXPECT_NE(test::ReadBytes(folder.Path() / "user/data/err.log").find("frmMain.SaveFileAs -> 75"),
-            std::string::npos);
-  EXPECT_FALSE(fs::exists(folder.Path() / "share/err.log"));
 }
 
 }  // namespace
