@@ -138,4 +138,9 @@ struct EditorFixture {
   }
 };
 
+// A window on the defaults, for tests that need nothing in place before it opens.
+struct OpenEditor : EditorFixture {
+  OpenEditor() { Open(); }
+};
+
 }  // namespace qw::test
