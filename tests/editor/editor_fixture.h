@@ -44,11 +44,8 @@ inline void WriteHelpPage(const QTemporaryDir& folder, const QString& topic) {
 inline void TypeAndLeave(QLineEdit* field, const QString& text, QWidget* next) {
   field->setFocus(Qt::TabFocusReason);
   field->selectAll();
-  if (text.isEmpty()) {
-    QTest::keyClick(field, Qt::Key_Delete);
-  } else {
-    QTest::keyClicks(field, text);
-  }
+  if (text.isEmpty()) QTest::keyClick(field, Qt::Key_Delete);
+  QTest::keyClicks(field, text);
   next->setFocus(Qt::TabFocusReason);
 }
 

@@ -120,8 +120,7 @@ class PaneTests : public QObject {
 
     Choose(f.Find<QComboBox>("cmbScan"), 0);
     QVERIFY(!d.CommonSettings.Scan);
-    QVERIFY(!resume->isEnabled());
-    QVERIFY(!f.Find<QComboBox>("cmbPttScanClear")->isEnabled());
+    QVERIFY(!resume->isEnabled() && !f.Find<QComboBox>("cmbPttScanClear")->isEnabled());
     QCOMPARE(d.CommonSettings.ResumeTime, int16_t(2));
     QVERIFY(d.CommonSettings.PttScanClear);
 

@@ -186,9 +186,8 @@ class WindowTests : public QObject {
     QCOMPARE(w.pos(), QPoint(20, 30));
     // Closing saves it back as it was taken, so the window does not grow from start to start.
     QVERIFY(w.close());
-    const auto saved = ReadWindowPlacement(f.store);
-    QVERIFY(saved);
-    QCOMPARE(QSize(saved->width, saved->height), QSize(700 * twips, 500 * twips));
+    const auto saved = ReadWindowPlacement(f.store).value();
+    QCOMPARE(QSize(saved.width, saved.height), QSize(700 * twips, 500 * twips));
   }
 
   // Save and Open keep the changed flag: only the close question settles the edits.
@@ -339,9 +338,7 @@ class WindowTests : public QObject {
     dialogHelp->click();
     QCOMPARE(f.prompter.asked.back().message.Title, std::string("Read from Radio"));
 
-    WriteHelpPage(f.folder, "index");
-    WriteHelpPage(f.folder, "channels");
-    WriteHelpPage(f.folder, "transfer");
+    for (const char* topic : {"index", "channels", "transfer"}) WriteHelpPage(f.folder, topic);
     // The modal dialog's help window is its own, so the dialog's input block leaves it out.
     dialogHelp->click();
     QCOMPARE(QApplication::activeModalWidget(), dialog);
@@ -379,8 +376,7 @@ class WindowTests : public QObject {
     auto* code = f.Find<QLineEdit>("txtAtisCode");
     code->setFocus();
     QSignalSpy returns(code, &QLineEdit::returnPressed);
-    QTest::keyClick(code, Qt::Key_Return);
-    QTest::keyClick(code, Qt::Key_Enter);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(code, key);
     QCOMPARE(returns.count(), 0);
     QVERIFY(w.isVisible());
   }
