@@ -44,11 +44,8 @@ inline void WriteHelpPage(const QTemporaryDir& folder, const QString& topic) {
 inline void TypeAndLeave(QLineEdit* field, const QString& text, QWidget* next) {
   field->setFocus(Qt::TabFocusReason);
   field->selectAll();
-  if (text.isEmpty()) {
-    QTest::keyClick(field, Qt::Key_Delete);
-  } else {
-    QTest::keyClicks(field, text);
-  }
+  if (text.isEmpty()) QTest::keyClick(field, Qt::Key_Delete);
+  QTest::keyClicks(field, text);
   next->setFocus(Qt::TabFocusReason);
 }
 
@@ -136,6 +133,11 @@ struct EditorFixture {
     // The user's next action comes once the click is through.
     QTRY_VERIFY(!window->ActivePane()->Refusing());
   }
+};
+
+// A window on the defaults, for tests that need nothing in place before it opens.
+struct OpenEditor : EditorFixture {
+  OpenEditor() { Open(); }
 };
 
 }  // namespace qw::test

@@ -44,7 +44,6 @@ class ReportTests : public QObject {
 
     // Cancelled, then saved byte for byte, then refused by the file system.
     QVERIFY(!window.SaveAs());
-    QVERIFY(prompter.asked.empty());
     prompter.fileNames = {Path("report.txt"), Path("no/such/folder/report.txt")};
     QVERIFY(window.SaveAs());
     QCOMPARE(test::ReadBytes(Path("report.txt").toStdString()), TextFileContent(window.Text()));

@@ -30,21 +30,15 @@ std::vector<uint8_t> RadioMemory(int16_t series, bool dualWatch, const std::stri
   return {d.RadioImage.begin(), d.RadioImage.begin() + d.ImageLast + 1};
 }
 
-RadioData Decoded(int16_t series, const std::vector<uint8_t>& memory) {
-  RadioData d = NewData(series);
-  std::copy(memory.begin(), memory.end(), d.RadioImage.begin());
-  DecodeImage(d);
-  return d;
-}
-
-// The radio and its cable; every transfer of the window opens a port to it. A gate, when set,
+// The window with a radio on its cable; every transfer opens a port to it. A gate, when set,
 // holds the transfer at the port's opening until the test lets it go.
-struct Bench {
+struct TransferFixture : EditorFixture {
   SimulatedRadio radio;
   ManualClock clock;
   std::shared_future<void> gate;
 
-  explicit Bench(int16_t series, std::vector<uint8_t> memory) : radio(series, std::move(memory)) {}
+  TransferFixture(int16_t radioSeries, std::vector<uint8_t> memory)
+      : radio(radioSeries, std::move(memory)) {}
 
   PortFactory Port() {
     return [this] {
@@ -52,14 +46,7 @@ struct Bench {
       return std::unique_ptr<SerialPort>(new MemoryPort(radio, clock));
     };
   }
-};
-
-struct TransferFixture : EditorFixture {
-  Bench bench;
-  explicit TransferFixture(int16_t radioSeries, std::vector<uint8_t> memory)
-      : bench(radioSeries, std::move(memory)) {}
-
-  MainWindow& OpenWindow() { return Open(false, bench.Port(), &bench.clock); }
+  MainWindow& OpenWindow() { return Open(false, Port(), &clock); }
   TransferDialog* Dialog() { return window->findChild<TransferDialog*>("frmRadio"); }
   void Ok() { Dialog()->findChild<QPushButton*>("cmdOK")->click(); }
 };
@@ -85,9 +72,8 @@ class TransferTests : public QObject {
         "1.Connect the ZOK cable between the PC serial port and the radio.\n2.On the radio, "
         "press and hold the [DOWN]+[H/L]+[MEM] keys"));
     // Reading: the radio on the left, the computer on the right.
-    auto* radio = dialog->findChild<SvgPicture*>("pictHandy");
-    auto* computer = dialog->findChild<SvgPicture*>("pictB");
-    QVERIFY(radio->x() < computer->x());
+    QVERIFY(dialog->findChild<SvgPicture*>("pictHandy")->x() <
+            dialog->findChild<SvgPicture*>("pictB")->x());
 
     f.Ok();
     QTRY_VERIFY_WITH_TIMEOUT(!dialog, 10000);
@@ -112,7 +98,7 @@ class TransferTests : public QObject {
     QVERIFY(verify->isCheckable() && !verify->isChecked());
     verify->trigger();
     QCOMPARE(f.store.Get("Settings", "VerifyAfterProgram"), std::optional<std::string>("1"));
-    f.bench.radio.Faults().storeWrong = 1;
+    f.radio.Faults().storeWrong = 1;
     f.Data().AtisSettings.AtisCode = "9876543210";
     f.Data().CommonSettings.DualWatch = false;
     f.Menu("mnuTransferProgram")->trigger();
@@ -129,7 +115,9 @@ class TransferTests : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(!dialog, 10000);
     QCOMPARE(f.prompter.asked.back().message,
              (Message{"Complete!!", "Program to Radio", MessageIcon::Information}));
-    const RadioData inRadio = Decoded(kSeriesMV710, f.bench.radio.Memory());
+    RadioData inRadio = NewData(kSeriesMV710);
+    std::ranges::copy(f.radio.Memory(), inRadio.RadioImage.begin());
+    DecodeImage(inRadio);
     QVERIFY(!inRadio.CommonSettings.DualWatch);
     QCOMPARE(inRadio.AtisSettings.AtisCode, std::string("9876543210"));
     QVERIFY(!w.State().ResetBusy);
@@ -158,14 +146,13 @@ class TransferTests : public QObject {
     QVERIFY(f.Data() == before);
 
     std::promise<void> release;
-    f.bench.gate = release.get_future().share();
+    f.gate = release.get_future().share();
     f.Ok();
     QVERIFY(dialog->Running());
     QVERIFY(!dialog->findChild<QPushButton*>("cmdOK")->isEnabled());
     QVERIFY(!dialog->findChild<QPushButton*>("cmdHelp")->isEnabled());
     QVERIFY(!dialog->close());
     dialog->findChild<QPushButton*>("cmdCancel")->click();
-    QVERIFY(dialog->isVisible());
     const size_t asked = f.prompter.asked.size();
     release.set_value();
     QTRY_VERIFY_WITH_TIMEOUT(!dialog->Running(), 10000);

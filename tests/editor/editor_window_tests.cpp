@@ -17,6 +17,7 @@
 #include "editor/help_viewer.h"
 #include "editor_fixture.h"
 #include "files/config.h"
+#include "tests/support/temp_folder.h"
 
 using namespace qw;
 using namespace qw::test;
@@ -48,23 +49,21 @@ class WindowTests : public QObject {
     // The fixed nodes, in order.
     NavTree* tree = w.Tree();
     QTreeWidgetItem* general = tree->topLevelItem(0);
-    QCOMPARE(tree->NodeOf(general), kGeneralNode);
     QCOMPARE(general->childCount(), 3);
-    QCOMPARE(tree->NodeOf(general->child(0)), kUsableNode);
-    QCOMPARE(general->child(0)->text(0), QString("Available CH Group Setup"));
-    QCOMPARE(tree->NodeOf(general->child(1)), kCommonNode);
-    QCOMPARE(tree->NodeOf(general->child(2)), kAtisNode);
-    QCOMPARE(tree->NodeOf(tree->topLevelItem(1)), kProgramNode);
+    QCOMPARE((std::vector{tree->NodeOf(general), tree->NodeOf(general->child(0)),
+                          tree->NodeOf(general->child(1)), tree->NodeOf(general->child(2)),
+                          tree->NodeOf(tree->topLevelItem(1))}),
+             (std::vector{kGeneralNode, kUsableNode, kCommonNode, kAtisNode, kProgramNode}));
     QVERIFY(f.HasNode(kWeatherNode));
     // The longest label shows in full at the default size, which is also the smallest one the
     // window can be given: no control is clipped.
     QTreeWidgetItem* usable = general->child(0);
+    QCOMPARE(usable->text(0), QString("Available CH Group Setup"));
     QVERIFY(tree->visualItemRect(usable).left() +
                 tree->fontMetrics().horizontalAdvance(usable->text(0)) <=
             tree->viewport()->width());
     QCOMPARE(w.minimumSize(), w.size());
-    QVERIFY(w.minimumWidth() >= w.minimumSizeHint().width() &&
-            w.minimumHeight() >= w.minimumSizeHint().height());
+    QCOMPARE(w.minimumSize().expandedTo(w.minimumSizeHint()), w.minimumSize());
   }
 
   void UsableGroupsDecideWhichNodesAndCaptionsExist() {
@@ -87,18 +86,16 @@ class WindowTests : public QObject {
             !f.HasNode(NavNode::ChannelOf(kGroupINTL, 239)));
     QVERIFY(f.doc->DataChanged);
     // The pane shown keeps its node although positions moved.
-    QCOMPARE(w.Tree()->NodeOf(w.Tree()->currentItem()), kUsableNode);
+    QCOMPARE(f.TreeNode(), kUsableNode);
     QCOMPARE(w.CurrentNode(), kUsableNode);
 
     intl->click();
     QCOMPARE(w.Tree()->ItemOf(NavNode::GroupGrid(kGroupINTL))->childCount(), 240);
     QCOMPARE(w.Tree()->ItemOf(NavNode::GroupGrid(kGroupUSA))->text(0), QString("USA(SHIP)"));
     QCOMPARE(w.Tree()->ItemOf(NavNode::GroupGrid(kGroupINTL))->text(0), QString("INTL"));
-    QVERIFY(f.HasNode(NavNode::ChannelOf(kGroupINTL, 239)));
 
     const NavNode fourthRoot = NavNode::GroupGrid(kGroupFourth);
-    QVERIFY(f.HasNode(fourthRoot) && f.HasNode(NavNode::ChannelOf(kGroupFourth, 39)));
-    QVERIFY(!f.HasNode(NavNode::ChannelOf(kGroupFourth, 40)));
+    QCOMPARE(w.Tree()->ItemOf(fourthRoot)->childCount(), 40);
     QCOMPARE(w.Tree()->ItemOf(fourthRoot)->text(0), QString("LMR Channel"));
     // A channel's Enable edited through the Document shows in its caption at once.
     const NavNode lmr3 = NavNode::ChannelOf(kGroupFourth, 2);
@@ -117,9 +114,8 @@ class WindowTests : public QObject {
 
     f.prompter.answers = {PromptAnswer::Cancel};
     f.Menu("mnuModel510")->trigger();
-    QCOMPARE(f.prompter.asked.size(), size_t(1));
-    QCOMPARE(f.prompter.asked[0].message.Text,
-             std::string("Do yo want to program the MV510 series?"));
+    QCOMPARE(f.prompter.Texts(),
+             std::vector<std::string>{"Do yo want to program the MV510 series?"});
     QCOMPARE(w.Series(), kSeriesMV710);
     QVERIFY(f.Menu("mnuModel710")->isChecked() && !f.Menu("mnuModel510")->isChecked());
     QVERIFY(!f.store.Get("ModelPath", "ModelNum"));
@@ -190,9 +186,8 @@ class WindowTests : public QObject {
     QCOMPARE(w.pos(), QPoint(20, 30));
     // Closing saves it back as it was taken, so the window does not grow from start to start.
     QVERIFY(w.close());
-    const auto saved = ReadWindowPlacement(f.store);
-    QVERIFY(saved);
-    QCOMPARE(QSize(saved->width, saved->height), QSize(700 * twips, 500 * twips));
+    const auto saved = ReadWindowPlacement(f.store).value();
+    QCOMPARE(QSize(saved.width, saved.height), QSize(700 * twips, 500 * twips));
   }
 
   // Save and Open keep the changed flag: only the close question settles the edits.
@@ -207,14 +202,11 @@ class WindowTests : public QObject {
       f.prompter.fileNames = {path};
       QVERIFY(w.FileSave(false));
       QCOMPARE(f.prompter.fileFolders.front(), f.folder.path());
-      QFile saved(path);
-      QVERIFY(saved.open(QIODevice::ReadOnly));
-      QCOMPARE(saved.read(1), QByteArray(name.endsWith("json") ? "{" : "["));
+      QCOMPARE(ReadBytes(path.toStdString())[0], name.endsWith("json") ? '{' : '[');
 
       f.Select(kCommonNode);
       ChangeList(f.Find<QComboBox>("cmbResumeTime"));
       f.Data().AtisSettings.AtisCode.clear();
-      QVERIFY(f.doc->DataChanged);
       f.prompter.fileNames = {path};
       f.Menu("mnuFileOpen")->trigger();
       QCOMPARE(f.Data().AtisSettings.AtisCode, std::string("2223334445"));
@@ -299,8 +291,7 @@ class WindowTests : public QObject {
   }
 
   void DebugKeysSaveAndLoadTheImageOnlyWithTheDebugSwitch() {
-    EditorFixture plain;
-    plain.Open();
+    OpenEditor plain;
     QTest::keyClick(plain.window->Tree(), Qt::Key_F3, Qt::ControlModifier);
     QTest::keyClick(plain.window->Tree(), Qt::Key_F2, Qt::ControlModifier);
     QVERIFY(plain.prompter.fileFolders.empty());
@@ -347,9 +338,7 @@ class WindowTests : public QObject {
     dialogHelp->click();
     QCOMPARE(f.prompter.asked.back().message.Title, std::string("Read from Radio"));
 
-    WriteHelpPage(f.folder, "index");
-    WriteHelpPage(f.folder, "channels");
-    WriteHelpPage(f.folder, "transfer");
+    for (const char* topic : {"index", "channels", "transfer"}) WriteHelpPage(f.folder, topic);
     // The modal dialog's help window is its own, so the dialog's input block leaves it out.
     dialogHelp->click();
     QCOMPARE(QApplication::activeModalWidget(), dialog);
@@ -365,20 +354,19 @@ class WindowTests : public QObject {
     QVERIFY(help && help->isVisible());
 
     // Back, Forward and Home step through the pages read.
-    auto page = [help] { return help->Browser()->source().fileName(); };
     auto* back = help->findChild<QAction*>("cmdBack");
     auto* forward = help->findChild<QAction*>("cmdForward");
+    auto* home = help->findChild<QAction*>("cmdHome");
     QVERIFY(!back->isEnabled() && !forward->isEnabled());
     help->Browser()->setSource(QUrl("channels.html"));  // a link followed
-    back->trigger();
-    QCOMPARE(page(), QString("index.html"));
-    QVERIFY(!back->isEnabled());
-    forward->trigger();
-    QCOMPARE(page(), QString("channels.html"));
-    QVERIFY(!forward->isEnabled());
-    help->findChild<QAction*>("cmdHome")->trigger();
-    QCOMPARE(page(), QString("index.html"));
-    QVERIFY(back->isEnabled());
+    // Each step: the page shown, and whether Back and Forward can go on from it.
+    for (auto [step, page, backOn, forwardOn] : {std::tuple{back, "index.html", false, true},
+                                                 {forward, "channels.html", true, false},
+                                                 {home, "index.html", true, false}}) {
+      step->trigger();
+      QCOMPARE(help->Browser()->source().fileName(), QString(page));
+      QCOMPARE(std::pair(back->isEnabled(), forward->isEnabled()), std::pair(backOn, forwardOn));
+    }
   }
 
   void EnterNeverReachesAField() {
@@ -388,8 +376,7 @@ class WindowTests : public QObject {
     auto* code = f.Find<QLineEdit>("txtAtisCode");
     code->setFocus();
     QSignalSpy returns(code, &QLineEdit::returnPressed);
-    QTest::keyClick(code, Qt::Key_Return);
-    QTest::keyClick(code, Qt::Key_Enter);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(code, key);
     QCOMPARE(returns.count(), 0);
     QVERIFY(w.isVisible());
   }
