@@ -26,7 +26,8 @@ inline void CheckShape(const RadioData& d) {
     const auto& list = GroupList(d, group);
     if (list.size() != 240) __builtin_trap();
     for (const ChannelRecord& ch : list)
-      if (ch.Position < 0 || ch.Position >= 240 || (ch.Duplex && !ch.DuplexCapable)) __builtin_trap();
+      if (ch.Position < 0 || ch.Position >= 240 || (ch.Duplex && !ch.DuplexCapable))
+        __builtin_trap();
   }
 }
 
