@@ -4,12 +4,23 @@
 #include <algorithm>
 #include <cctype>
 #include <iostream>
+#include <vector>
 
 #include "files/document_messages.h"
 #include "files/odd_values.h"
+#include "model/series_traits.h"
 
 namespace qw::cli {
-namespace {
+
+CLI::IsMember SeriesNameCheck() {
+  std::vector<std::string> names;
+  for (const SeriesTraits& row : AllSeries()) names.emplace_back(row.cliName);
+  for (const SeriesTraits& row : AllSeries()) {
+    std::string number = std::to_string(row.series);
+    if (std::find(names.begin(), names.end(), number) == names.end()) names.push_back(number);
+  }
+  return CLI::IsMember(names, CLI::ignore_case);
+}
 
 // The printed listing is the CLI's own output kind; the Document writes every other one.
 bool IsPdf(const std::string& path) {
@@ -18,8 +29,6 @@ bool IsPdf(const std::string& path) {
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return ext == ".pdf";
 }
-
-}  // namespace
 
 Outcome StartDocument(Document& doc, int16_t series, const std::string& destination) {
   doc.NewDataSet(series);

@@ -43,6 +43,10 @@ int16_t ChooseSeries(const std::string& seriesOption, const std::string& input);
 // StartDocument, then LoadInput of input: the data set every command that reads a file works on.
 Outcome OpenInput(Document& doc, int16_t series, const std::string& destination,
                   const std::string& input);
+// The check of a --series option: each series' own name or its number, in any case.
+CLI::IsMember SeriesNameCheck();
+// True when the name ends in .pdf, in any case: the printed listing.
+bool IsPdf(const std::string& path);
 // True when OUT's extension is one WriteOutput can write.
 bool IsOutputKind(const std::string& path);
 // Writes OUT by its extension (.dat, .hex, .json, .csv, .txt, .pdf); csv picks the CSV format.

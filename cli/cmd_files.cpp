@@ -1,5 +1,4 @@
 // The commands that build, convert and describe data sets: new, convert, info.
-#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -18,18 +17,6 @@ struct FileOptions {
   std::string output;
   std::string csv;  // "common" writes the common channel-list format
 };
-
-// Every name --series takes: the series' own names and their numbers.
-std::vector<std::string> SeriesNames() {
-  std::vector<std::string> names;
-  for (const SeriesTraits& row : AllSeries()) names.emplace_back(row.cliName);
-  for (const SeriesTraits& row : AllSeries()) {
-    std::string number = std::to_string(row.series);
-    if (std::find(names.begin(), names.end(), number) == names.end()) names.push_back(number);
-  }
-  return names;
-}
-const auto kNamesOfSeries = CLI::IsMember(SeriesNames(), CLI::ignore_case);
 
 int RunNew(const FileOptions& o, const std::filesystem::path& folder) {
   Document doc(folder);
@@ -71,7 +58,7 @@ int RunInfo(const FileOptions& o, const std::filesystem::path& folder) {
   if (!loaded.ok()) return Report(loaded);
   RadioData& d = doc.Data();
   // A raw image is described as it is on disk; other files as the image they would program.
-  bool rawImage = std::filesystem::path(o.input).extension() == ".hex";
+  const bool rawImage = KindOfPath(o.input) == FileKind::RawImage;
   if (!rawImage) PrepareImageForRadio(d);
   const ImageHeaderFacts h = HeaderFacts(d.RadioImage, d.ModelSeries);
 
@@ -106,7 +93,7 @@ void RegisterFileCommands(CLI::App& app, Context& ctx) {
 
   CLI::App* create = app.add_subcommand("new", "Write a new default data set");
   create->add_option("--series", opts->series, "mv510, mv710 or 0 (default mv710)")
-      ->check(kNamesOfSeries);
+      ->check(SeriesNameCheck());
   create->add_option("--destination", opts->destination, "load the destination image NAME");
   create->add_option("-o", opts->output, "output file (.dat, .hex, .json, .txt or .pdf)")
       ->required();
@@ -119,7 +106,7 @@ void RegisterFileCommands(CLI::App& app, Context& ctx) {
   convert->add_option("--csv", opts->csv, "CSV format to write: ours (default) or common")
       ->check(CLI::IsMember({"ours", "common"}, CLI::ignore_case));
   convert->add_option("--series", opts->series, "series (default: taken from the input file)")
-      ->check(kNamesOfSeries);
+      ->check(SeriesNameCheck());
   convert->add_option("--destination", opts->destination, "load the destination image NAME first");
   convert->callback([opts, &ctx] { ctx.exitCode = RunConvert(*opts, ctx.programFolder); });
 

@@ -40,7 +40,7 @@ void RegisterGridCommand(CLI::App& app, Context& ctx) {
   grid->add_option("--group", opts->group, "USA, INTL, CANADA, EXP or WX (default: all five)")
       ->check(CLI::IsMember({"USA", "INTL", "CANADA", "EXP", "WX"}, CLI::ignore_case));
   grid->add_option("--series", opts->series, "series (default: taken from the input file)")
-      ->check(CLI::IsMember({"mv510", "mv710", "0", "1", "2"}, CLI::ignore_case));
+      ->check(SeriesNameCheck());
   grid->add_option("--destination", opts->destination, "load the destination image NAME first");
   grid->callback([opts, &ctx] { ctx.exitCode = RunGrid(*opts, ctx.programFolder); });
 }

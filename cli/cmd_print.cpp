@@ -1,7 +1,6 @@
 // The print command: the printed listing as a PDF, the pages File > Print sends to a printer.
 #include <QGuiApplication>
 #include <QPageSize>
-#include <cctype>
 #include <iostream>
 #include <memory>
 
@@ -54,9 +53,7 @@ class PaintingApplication {
 };
 
 int RunPrint(const PrintOptions& o, const std::filesystem::path& folder) {
-  std::string ext = std::filesystem::path(o.output).extension().string();
-  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (ext != ".pdf") {
+  if (!IsPdf(o.output)) {
     std::cerr << "print writes a PDF: the output name must end in .pdf\n";
     return kExitUsage;
   }
@@ -87,7 +84,7 @@ void RegisterPrintCommand(CLI::App& app, Context& ctx) {
   print->add_option("IN", opts->input, "input file (.dat, .hex or .json)")->required();
   print->add_option("-o", opts->output, "output file (.pdf)")->required();
   print->add_option("--series", opts->series, "series (default: taken from the input file)")
-      ->check(CLI::IsMember({"mv510", "mv710", "0", "1", "2"}, CLI::ignore_case));
+      ->check(SeriesNameCheck());
   print->add_option("--destination", opts->destination, "load the destination image NAME first");
   print->add_option("--paper", opts->paper, "a4 (default) or letter")
       ->check(CLI::IsMember({"a4", "letter"}, CLI::ignore_case));

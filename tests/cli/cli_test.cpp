@@ -31,7 +31,7 @@ TEST_F(CliTest, NewImagesHaveTheirSizeAndConvertRoundTripsAreByteExact) {
 }
 
 TEST_F(CliTest, InfoDescribesAnImage) {
-  const std::string a = P("a.hex");
+  const std::string a = P("a.HEX");  // described as it is on disk, whatever the name's case
   ASSERT_EQ(Cli({"new", "--series", "mv510", "-o", a}).code, 0);
   const test::Result r = Cli({"info", a});
   ASSERT_EQ(r.code, 0) << r.err;
