@@ -82,11 +82,13 @@ QString DialogPrompter::SaveFileName(QWidget* parent, const QString& folder,
   NormalCursorWhileAsking cursor;
   QFileDialog dialog(parent, {}, folder, filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  // A name typed without an extension gets the one of the file type chosen ("All files" adds
-  // none), before the dialog asks whether to replace an existing file of that name.
-  auto useExtensionOf = [&dialog](const QString& type) {
+  // A name typed without an extension gets the one of the file type chosen (under "All files",
+  // the first type's), before the dialog asks whether to replace an existing file of that name.
+  auto useExtensionOf = [&dialog, filter](const QString& type) {
     static const QRegularExpression kExtension(R"(\*\.(\w+))");
-    dialog.setDefaultSuffix(kExtension.match(type).captured(1));
+    QRegularExpressionMatch match = kExtension.match(type);
+    if (!match.hasMatch()) match = kExtension.match(filter);
+    dialog.setDefaultSuffix(match.captured(1));
   };
   useExtensionOf(dialog.selectedNameFilter());
   QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, useExtensionOf);

@@ -4,12 +4,12 @@
 #include <QWidget>
 #include <functional>
 
-class QFocusEvent;
-
 #include "editor/edit_state.h"
 #include "editor/nav_node.h"
 #include "files/data_edit.h"
 #include "model/radio_data.h"
+
+class QFocusEvent;
 
 namespace qw {
 

@@ -27,7 +27,9 @@ struct Found {
   fs::file_time_type written;
 };
 
-std::optional<int16_t> SeriesOfFile(const fs::path& path) {
+// A backup's series from its length and first model number alone: the listing reads no more
+// of a hundred files, and a file of no known model lists without a series.
+std::optional<int16_t> SeriesOfBackup(const fs::path& path) {
   std::error_code ec;
   const auto size = fs::file_size(path, ec);
   if (ec) return std::nullopt;
@@ -113,7 +115,7 @@ BackupWritten KeepBackup(const fs::path& folder, int16_t series, const Image& im
 std::vector<BackupEntry> ListBackups(const fs::path& folder) {
   std::vector<BackupEntry> entries;
   for (Found& f : FindBackups(folder)) {
-    f.entry.series = SeriesOfFile(f.entry.path);
+    f.entry.series = SeriesOfBackup(f.entry.path);
     entries.push_back(std::move(f.entry));
   }
   return entries;
