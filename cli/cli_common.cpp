@@ -50,6 +50,12 @@ Outcome LoadInput(Document& doc, const std::string& path) {
   return loaded;
 }
 
+void WarnOfOffRaster(const Document& doc, const std::string& path) {
+  for (const std::string& line : OffRasterLines(doc.Data())) {
+    std::cerr << "warning: " << path << ": " << line << "\n";
+  }
+}
+
 int16_t ChooseSeries(const std::string& seriesOption, const std::string& input) {
   if (!seriesOption.empty()) return ParseSeries(seriesOption).value_or(kDefaultSeries);
   if (!input.empty()) {

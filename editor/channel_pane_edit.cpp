@@ -9,6 +9,7 @@
 #include "editor/channel_pane.h"
 #include "editor/prompter.h"
 #include "files/document.h"
+#include "files/odd_values.h"
 #include "model/channel_rules.h"
 #include "report/formatters.h"
 
@@ -77,6 +78,15 @@ void ChannelPane::OnTone(int side, bool dcs, int position) {
   ApplyEnableChain();
 }
 
+EditWhat ChannelPane::PendingEdit() const {
+  static constexpr std::array<const char*, kTextFields> kFields{"CHDisplayL", "CHDisplayR",
+                                                                "Rxfreq", "Txfreq", "ChTag"};
+  for (int f = 0; f < kTextFields; ++f) {
+    if (dirty_[f]) return {EditWhat::Unit::Channel, group_, index_, kFields[f]};
+  }
+  return {};
+}
+
 void ChannelPane::SetDirty(TextField f, bool dirty) {
   dirty_[f] = dirty;
   fieldEdited_ = std::find(dirty_.begin(), dirty_.end(), true) != dirty_.end();
@@ -103,16 +113,21 @@ bool ChannelPane::CommitFrequency(TextField f, bool validate) {
   const FrequencyEntry entry =
       CheckFrequencyText(texts_[f]->text().toStdString(), Traits(Data().ModelSeries));
   if (entry.verdict == FrequencyVerdict::Ok) {
-    double mhz = entry.mhz;
-    const QString shown = QString::fromStdString(FreqText4(mhz));  // the stored value, snapped
+    // A value off both channel rasters is moved onto the radio's as it is taken in, and said so.
+    const double mhz = SnapFrequency(entry.mhz);
     WriteChannel(rx ? "Rxfreq" : "Txfreq",
                  [&](ChannelRecord& ch) { (rx ? ch.Rxfreq : ch.Txfreq) = mhz; });
-    texts_[f]->setText(shown);
+    texts_[f]->setText(QString::fromStdString(FreqText4(mhz)));
     SetDirty(f, false);
+    if (mhz != entry.mhz) {
+      const std::string line =
+          OffRasterLine(Data().ModelSeries, static_cast<std::size_t>(index_), rx, entry.mhz, mhz);
+      prompter_.Show(this, {line, rx ? "Rx frequency" : "Tx frequency", MessageIcon::Information});
+    }
     return true;
   }
   if (!validate) {
-    double stored = rx ? Channel().Rxfreq : Channel().Txfreq;
+    const double stored = rx ? Channel().Rxfreq : Channel().Txfreq;
     texts_[f]->setText(QString::fromStdString(FreqText4(stored)));
     SetDirty(f, false);
     return true;

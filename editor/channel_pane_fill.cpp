@@ -98,9 +98,8 @@ void ChannelPane::FillProgrammable(const ChannelRecord& ch) {
   title_->setText(QString("%1 %2").arg(FourthGroupName(Data().ModelSeries)).arg(index_ + 1));
   texts_[kDisplayL]->setText(Text(ch.CHDisplayL));
   texts_[kDisplayR]->setText(Text(ch.CHDisplayR));
-  double rx = ch.Rxfreq, tx = ch.Txfreq;  // copies: showing a value never snaps the stored one
-  texts_[kRxFreq]->setText(Text(FreqText4(rx)));
-  texts_[kTxFreq]->setText(Text(FreqText4(tx)));
+  texts_[kRxFreq]->setText(Text(FreqText4(ch.Rxfreq)));
+  texts_[kTxFreq]->setText(Text(FreqText4(ch.Txfreq)));
   // Hidden, but it still decides whether Low Power Only can be ticked.
   txEnable_->setChecked(ch.TxEnable);
   duplexAllowed_ = false;

@@ -1,31 +1,26 @@
-// The main window's report commands: the printed listing and the "Print to File" window.
+// The main window's report commands: the printed listing and the "Print to File" window. They
+// read the data set and never change it.
 #include "editor/main_window.h"
 #include "editor/print_commands.h"
 #include "editor/report_window.h"
 
 namespace qw {
 
-// Printing may snap fourth-group frequencies in the data set, so the panes show them again.
 void MainWindow::FilePrint() {
-  if (!PaneCheck()) return;
-  if (PrintListing(this, doc_, prompter_)) RefreshPanes();
+  if (PaneCheck()) PrintListing(this, doc_, prompter_);
 }
 
 void MainWindow::FilePrintPreview() {
-  if (!PaneCheck()) return;
-  PreviewListing(this, doc_);
-  RefreshPanes();
+  if (PaneCheck()) PreviewListing(this, doc_);
 }
 
 void MainWindow::FileExportPdf() {
-  if (!PaneCheck()) return;
-  if (ExportListingPdf(this, doc_, prompter_, FileFolder())) RefreshPanes();
+  if (PaneCheck()) ExportListingPdf(this, doc_, prompter_, FileFolder());
 }
 
 void MainWindow::FilePrintToFile() {
   ReportWindow window(doc_, prompter_, FileFolder(), this);
   window.exec();
-  RefreshPanes();
 }
 
 }  // namespace qw

@@ -7,11 +7,11 @@
 
 namespace qw {
 
-std::string Document::TextReport() {
+std::string Document::TextReport() const {
   return BuildTextReport(data_);
 }
 
-std::vector<PrintPage> Document::PrintPages() {
+std::vector<PrintPage> Document::PrintPages() const {
   return BuildPrintPages(data_);
 }
 

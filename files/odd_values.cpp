@@ -7,6 +7,7 @@
 
 #include "files/data_fields.h"
 #include "model/image_codec.h"
+#include "report/formatters.h"
 
 namespace qw {
 namespace {
@@ -119,6 +120,32 @@ std::vector<std::string> OddValueLines(const std::vector<OddValue>& values) {
     lines.push_back(v.Field + " = " + v.Value + " (the radio will store " + v.Stored + ")");
   }
   return lines;
+}
+
+std::string OffRasterLine(int16_t series, std::size_t index, bool rx, double from, double to) {
+  return FourthGroupName(series) + std::to_string(index + 1) + (rx ? " Rx " : " Tx ") +
+         Number(from) + " -> " + FreqText4(to) + ": off the radio's raster";
+}
+
+std::vector<std::string> SnapOffRasterFrequencies(RadioData& d) {
+  std::vector<std::string> lines;
+  for (std::size_t i = 0; i < d.FourthGroup.size(); ++i) {
+    ChannelRecord& ch = d.FourthGroup[i];
+    for (const bool rx : {true, false}) {
+      double& f = rx ? ch.Rxfreq : ch.Txfreq;
+      if (!std::isfinite(f) || f <= 0) continue;
+      const double snapped = SnapFrequency(f);
+      if (snapped == f) continue;
+      lines.push_back(OffRasterLine(d.ModelSeries, i, rx, f, snapped));
+      f = snapped;
+    }
+  }
+  return lines;
+}
+
+std::vector<std::string> OffRasterLines(const RadioData& d) {
+  RadioData copy = d;
+  return SnapOffRasterFrequencies(copy);
 }
 
 }  // namespace qw

@@ -24,4 +24,13 @@ std::vector<OddValue> FindOddValues(const RadioData& d);
 // One line per value: "USA[21].Scramble = 32 (the radio will store 0)".
 std::vector<std::string> OddValueLines(const std::vector<OddValue>& values);
 
+// A fourth-group frequency that lies off both channel rasters (5 and 12.5 kHz) is moved down onto
+// the 5 kHz raster where it enters the editor, so the screen, the listing and the radio all get
+// the one value. One line per move: "LMR3 Rx 156.013 -> 156.0100: off the radio's raster".
+std::vector<std::string> SnapOffRasterFrequencies(RadioData& d);
+// The line for one move of fourth-group channel index (0-based), receive side or not.
+std::string OffRasterLine(int16_t series, std::size_t index, bool rx, double from, double to);
+// The same lines for the moves the editor would make, leaving d as it is.
+std::vector<std::string> OffRasterLines(const RadioData& d);
+
 }  // namespace qw

@@ -23,7 +23,7 @@ bool Named(const SeriesTraits& t) {
 
 std::string Freq4(double f) {
   return FreqText4(f);
-}  // f is a copy: snapping stays here
+}
 
 constexpr std::array<GridColumn, 10> kMarineColumns{{
     {"CH", [](const ChannelRecord&, int row) { return SlotAt(row).Label; }, nullptr},

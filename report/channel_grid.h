@@ -33,8 +33,7 @@ struct GridText {
 
 // The columns grid `grid` shows for the series.
 std::vector<const GridColumn*> GridColumns(int grid, int16_t series);
-// Header and every row of a grid. Reads the data set only: the fourth group's frequencies are
-// formatted from copies, so the grid never snaps a stored value.
+// Header and every row of a grid.
 GridText BuildGridText(const RadioData& d, int grid);
 // Cells joined by tabs, rows by "\n", the header first; `rows` picks rows by index (all when
 // empty). Out-of-range indices are skipped.

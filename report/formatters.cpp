@@ -63,17 +63,16 @@ std::string FreqText3Hidden(double f, bool hide) {
   return hide ? "---.---" : FreqText3(f);
 }
 
-std::string FreqText4(double& f) {
+std::string FreqText4(double f) {
   if (!IsFrequency(f)) return "---.----";
-  return FixedText(SnapFrequency(f), 4);
+  return FixedText(f, 4);
 }
 
-double SnapFrequency(double& f) {
+double SnapFrequency(double f) {
   const double t = TenthsOfKhz(f);
   // 5 kHz is 50 and 12.5 kHz is 125 in units of 0.1 kHz; such values are left exactly as given.
   if (MultipleOf(t, 50) || MultipleOf(t, 125)) return f;
-  f = std::floor(f / 0.005) * 0.005;
-  return f;
+  return std::floor(f / 0.005) * 0.005;
 }
 
 bool IsOn25kHzRaster(double f) {

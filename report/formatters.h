@@ -1,7 +1,7 @@
 // The short fixed texts that the grids and the reports show for single values of the data set.
-// Every formatter is a pure function of its arguments (and of the constant channel tables);
-// SnapFrequency and FreqText4 alone write back into the variable they are given. None of them
-// fails on an out-of-range value: coded values yield the empty text, labels yield "Off".
+// Every formatter is a pure function of its arguments (and of the constant channel tables): none
+// of them changes the data set it shows. None of them fails on an out-of-range value: coded
+// values yield the empty text, labels yield "Off".
 #pragma once
 
 #include <cstdint>
@@ -16,10 +16,9 @@ namespace qw {
 // Frequencies (MHz). Zero, negative and non-finite values mean "no frequency".
 std::string FreqText3(double f);  // "156.050", "025.000", "---.---"
 std::string FreqText3Hidden(double f, bool hide);
-std::string FreqText4(double& f);  // snaps f first; "156.0125", "---.----"
-// Moves f down onto the 5 kHz raster unless it already lies on the 5 or 12.5 kHz raster.
-// Returns the (possibly new) value, which f also holds.
-double SnapFrequency(double& f);
+std::string FreqText4(double f);  // "156.0125", "---.----"
+// f moved down onto the 5 kHz raster unless it already lies on the 5 or 12.5 kHz raster.
+double SnapFrequency(double f);
 bool IsOn25kHzRaster(double f);
 
 // Two-state flags.

@@ -78,7 +78,7 @@ std::vector<std::vector<std::size_t>> SheetsOfPage(const PrintPage& page,
   return sheets;
 }
 
-std::vector<PrintPage> BuildPrintPages(RadioData& data) {
+std::vector<PrintPage> BuildPrintPages(const RadioData& data) {
   const int16_t series = data.ModelSeries;
   std::vector<PrintPage> pages;
   pages.reserve(6);

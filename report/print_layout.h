@@ -30,10 +30,8 @@ struct PrintPage {
   std::size_t repeatedLines = 0;
 };
 
-// The six pages in order: settings, USA, INTL, Canada, weather, fourth group. Takes the data set by
-// reference because formatting a fourth-group frequency that lies off both channel rasters snaps
-// the stored value (see FreqText4), as printing the page always did.
-std::vector<PrintPage> BuildPrintPages(RadioData& data);
+// The six pages in order: settings, USA, INTL, Canada, weather, fourth group.
+std::vector<PrintPage> BuildPrintPages(const RadioData& data);
 
 // How a page falls onto sheets that hold linesPerSheet lines each: every sheet as the indexes of
 // the lines it prints, in order. A sheet that continues the page starts with the page's repeated

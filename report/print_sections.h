@@ -39,6 +39,6 @@ PrintPage SettingsPage(const RadioData& d);
 PrintPage MarineTablePage(const std::vector<ChannelRecord>& list, const std::string& title,
                           int16_t series);
 PrintPage WeatherTablePage(const RadioData& d);
-PrintPage FourthGroupTablePage(RadioData& d);
+PrintPage FourthGroupTablePage(const RadioData& d);
 
 }  // namespace qw

@@ -126,7 +126,7 @@ PrintPage WeatherTablePage(const RadioData& d) {
   return page.Take();
 }
 
-PrintPage FourthGroupTablePage(RadioData& d) {
+PrintPage FourthGroupTablePage(const RadioData& d) {
   const SeriesTraits& traits = Traits(d.ModelSeries);
   const std::string title =
       std::string("##### Programable ") + traits.fourthGroup + " Channel #####";
@@ -134,8 +134,7 @@ PrintPage FourthGroupTablePage(RadioData& d) {
       TablePage(d.ModelSeries, title, kFourthColumns, FourthPositions(),
                 traits.fourthGroupTones ? kFourthColumns.size() : kFourthBasicColumns);
   int number = 1;
-  for (auto& ch : d.FourthGroup) {
-    // FreqText4 leaves an off-raster frequency snapped in the record.
+  for (const auto& ch : d.FourthGroup) {
     std::vector<std::string> texts{std::to_string(number++), ChannelDisplayText(ch),
                                    EnableText(ch.Enable),    FreqText4(ch.Rxfreq),
                                    FreqText4(ch.Txfreq),     LowText(ch.LowPower),

@@ -35,7 +35,7 @@
 
 namespace qw {
 
-std::string BuildTextReport(RadioData& data) {
+std::string BuildTextReport(const RadioData& data) {
   TextImage out;
   AddGroupSection(out, data);
   AddCommonSection(out, data);

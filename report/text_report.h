@@ -9,9 +9,8 @@
 namespace qw {
 
 // The text image. Every line is appended as CR LF followed by its content, so the text starts
-// with a line break. Takes the data set by reference because formatting a fourth-group
-// frequency that lies off both channel rasters snaps the stored value (see FreqText4).
-std::string BuildTextReport(RadioData& data);
+// with a line break.
+std::string BuildTextReport(const RadioData& data);
 
 // What a text file of the report holds: the text image followed by CR LF.
 std::string TextFileContent(const std::string& textImage);

@@ -27,6 +27,6 @@ void AddMarineTable(TextImage& out, const std::vector<ChannelRecord>& list,
                     const std::string& heading, int16_t series);
 void AddWeatherTable(TextImage& out, const RadioData& d);
 void AddDirectorySections(TextImage& out, const RadioData& d);
-void AddFourthGroupTable(TextImage& out, RadioData& d);
+void AddFourthGroupTable(TextImage& out, const RadioData& d);
 
 }  // namespace qw

@@ -44,7 +44,7 @@ void AddFourthGroupHeader(TextImage& out, int16_t series) {
   }
 }
 
-void AddFourthGroupRow(TextImage& out, ChannelRecord& ch, int number, int16_t series) {
+void AddFourthGroupRow(TextImage& out, const ChannelRecord& ch, int number, int16_t series) {
   std::vector<Cell> cells{{std::to_string(number), 4}, {ChannelDisplayText(ch), 5},
                           {EnableText(ch.Enable), 8},  {FreqText4(ch.Rxfreq), 10},
                           {FreqText4(ch.Txfreq), 10},  {LowText(ch.LowPower), 5},
@@ -116,7 +116,7 @@ void AddDirectorySections(TextImage& out, const RadioData& d) {
                d.GroupDirectory.size());
 }
 
-void AddFourthGroupTable(TextImage& out, RadioData& d) {
+void AddFourthGroupTable(TextImage& out, const RadioData& d) {
   out.Blank();
   AddFourthGroupHeader(out, d.ModelSeries);
   int number = 1;

@@ -53,13 +53,13 @@ TEST(ChannelGrid, TheMV510ShowsNeitherNamesNorScramblerNorTones) {
   }
 }
 
-TEST(ChannelGrid, FourthGroupCellsShowTonesAndSnappedTextWithoutChangingTheData) {
+TEST(ChannelGrid, FourthGroupCellsShowTonesAndTheStoredFrequency) {
   RadioData d = test::NewData(kSeriesMV710);
   ChannelRecord& a = d.FourthGroup[0];
   a.Enable = true;
   a.CHDisplayL = "7";
   a.CHDisplayR = "A";
-  a.Rxfreq = 156.0137;  // off both rasters: shown snapped
+  a.Rxfreq = 156.0137;  // off both rasters: shown as held, never moved by showing it
   a.Txfreq = 160.6;
   a.CTCSS = {13, 0};
   a.DCS = {5, 105};  // TX CTCSS wins; RX second bank
@@ -69,7 +69,7 @@ TEST(ChannelGrid, FourthGroupCellsShowTonesAndSnappedTextWithoutChangingTheData)
   d.FourthGroup[1] = a;  // same display text in the next row
   const GridText t = BuildGridText(d, kGroupFourth);
   EXPECT_EQ(Row(t, 0),
-            "1\t[Enable]\t7 A\t156.0100\t160.6000\t---\t--\t---\t--\tHARBOUR\tN \tI023\tCMP\t"
+            "1\t[Enable]\t7 A\t156.0137\t160.6000\t---\t--\t---\t--\tHARBOUR\tN \tI023\tCMP\t"
             "100.0Hz\n");
   EXPECT_EQ(t.rows[1][0], "2");
   EXPECT_DOUBLE_EQ(d.FourthGroup[0].Rxfreq, 156.0137);

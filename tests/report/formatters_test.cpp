@@ -1,5 +1,5 @@
-// The formatter cases the text report tests cannot show: values written back into the caller's
-// variable, the bit and range rules, and inputs no ordinary data set holds.
+// The formatter cases the text report tests cannot show: the raster rule, the bit and range rules,
+// and inputs no ordinary data set holds.
 #include "report/formatters.h"
 
 #include <gtest/gtest.h>
@@ -7,18 +7,13 @@
 namespace qw {
 namespace {
 
-TEST(SnapFrequency, WritesBackOnlyOffRasterValuesAndReturnsWhatItStores) {
-  double f = 156.0137;
-  EXPECT_DOUBLE_EQ(SnapFrequency(f), 156.01);
-  EXPECT_DOUBLE_EQ(f, 156.01);
-  const double snapped = f;
-  EXPECT_EQ(SnapFrequency(f), snapped);  // a snapped value lies on the raster and stays put
-  double quarter = 156.0375;             // on the 12.5 kHz raster but not the 25 kHz one
-  EXPECT_EQ(FreqText4(quarter), "156.0375");
-  EXPECT_EQ(quarter, 156.0375);
-  double negative = -3.2;
-  EXPECT_EQ(FreqText4(negative), "---.----");
-  EXPECT_EQ(negative, -3.2);  // no frequency: nothing snapped
+TEST(SnapFrequency, MovesOnlyValuesOffBothRastersDownOntoTheFiveKilohertzOne) {
+  EXPECT_DOUBLE_EQ(SnapFrequency(156.0137), 156.01);
+  EXPECT_DOUBLE_EQ(SnapFrequency(156.0149), 156.01);  // down, never to the nearer 156.015
+  EXPECT_EQ(SnapFrequency(SnapFrequency(156.0137)), SnapFrequency(156.0137));
+  for (double on : {156.0375, 156.0125, 156.015, 162.0}) EXPECT_EQ(SnapFrequency(on), on) << on;
+  EXPECT_EQ(FreqText4(156.0137), "156.0137");  // showing a value never moves it
+  EXPECT_EQ(FreqText4(-3.2), "---.----");
 
   // Built by repeated addition, as the master table is: a hair off, rounded away.
   EXPECT_TRUE(IsOn25kHzRaster(156.0 + 0.05 + 0.05 + 0.05));
