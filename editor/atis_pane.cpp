@@ -57,6 +57,10 @@ AtisPane::AtisPane(Document& doc, const EditState& state, Prompter& prompter, QW
   });
 }
 
+EditWhat AtisPane::PendingEdit() const {
+  return {EditWhat::Unit::Atis, -1, -1, "AtisCode"};
+}
+
 void AtisPane::Fill() {
   Filling([this] {
     for (int g = 0; g < 4; ++g) groups_[g]->setChecked(Data().AtisSettings.UsableAtisGroup[g]);

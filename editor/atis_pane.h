@@ -17,6 +17,7 @@ class AtisPane final : public Pane {
  public:
   AtisPane(Document& doc, const EditState& state, Prompter& prompter, QWidget* parent = nullptr);
   void Fill() override;
+  EditWhat PendingEdit() const override;
 
  protected:
   bool CheckFocusedField() override;

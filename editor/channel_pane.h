@@ -29,6 +29,7 @@ class ChannelPane final : public Pane {
 
   void Show(const NavNode& node) override;
   void Fill() override;
+  EditWhat PendingEdit() const override;
 
   NavNode Node() const { return NavNode::ChannelOf(group_, index_); }
 

@@ -28,6 +28,7 @@ class QTreeWidgetItem;
 namespace qw {
 
 class AtisPane;
+struct DocumentMarks;
 class BusyScope;
 class CommonPane;
 class HelpViewer;
@@ -128,6 +129,8 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   void BuildDestinationMenu();
   // One warning listing the values of the data set the radio cannot store.
   void WarnOfOddValues();
+  // One warning listing the values the last command moved onto the radio's raster.
+  void WarnOfMovedValues();
   void OpenTransferDialog(TransferDialog::Mode mode);
   void AfterTransfer(bool readDone);
   void ShowOutcomeMessage(const struct Outcome& outcome);
@@ -142,6 +145,15 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   // Undo and redo (main_window_undo.cpp).
   void BuildUndoActions(QMenu* edit);
   void AfterUndoStep(const EditWhat& what);
+  // The undo and redo entries name what they take back: typing not yet taken in comes first.
+  void UpdateUndoTexts();
+  // What the user calls "the document" beside the data set, as undo steps carry it.
+  DocumentMarks ReadMarks() const;
+  void PutMarks(const DocumentMarks& marks);
+  // The destination entries of the current series, without loading any.
+  std::vector<std::string> ListDestinations();
+  // Takes a whole read from the radio as one step that also forgets the current file.
+  void TakeRead(RadioData next);
 
   // Backups, the read-back and Compare With (main_window_safety.cpp).
   void AddSafetyCommands(QMenu* file);
@@ -209,6 +221,7 @@ class MainWindow final : public QMainWindow, private Document::Observer {
 
   UndoRecorder* undo_ = nullptr;
   QString newStepName_;  // what the pending New is called in the undo history
+  int saves_ = 0;        // files saved so far, so an undo knows when "unchanged" went stale
   QAction* undoAction_ = nullptr;
   QAction* redoAction_ = nullptr;
 

@@ -20,6 +20,7 @@
 #include "files/document.h"
 #include "files/file_kinds.h"
 #include "files/odd_values.h"
+#include "link/clone_procedures.h"
 
 namespace qw {
 
@@ -70,6 +71,14 @@ void MainWindow::WarnOfOddValues() {
   prompter_.Show(this, ProgramMessage(text.c_str(), MessageIcon::Exclamation));
 }
 
+void MainWindow::WarnOfMovedValues() {
+  const std::vector<std::string> lines = doc_.TakeEntryWarnings();
+  if (lines.empty()) return;
+  std::string text = "Frequencies were moved onto the radio's raster:";
+  for (const std::string& line : lines) text += "\n" + line;
+  prompter_.Show(this, ProgramMessage(text.c_str(), MessageIcon::Exclamation));
+}
+
 QString MainWindow::FileFolder() const {
   return lastFolder_;
 }
@@ -100,6 +109,7 @@ void MainWindow::StartNew() {
     UndoRecorder::StepGroup group(*undo_, step);
     Reset(true);
     doc_.DataChanged = false;
+    WarnOfMovedValues();
   });
 }
 
@@ -109,12 +119,15 @@ void MainWindow::FileOpen() {
   if (path.isEmpty()) return;
   RememberFolder(path);
   {
+    // The file's data and its name are one step, so undoing it gives back the file before.
+    UndoRecorder::StepGroup step(*undo_, "Open");
     BusyScope busy(*blocker_);
     state_.ResetBusy = true;
     const Outcome outcome = doc_.OpenAs(path.toStdString(), EditorKindOf(path.toStdString()));
     state_.ResetBusy = false;
     ShowOutcomeMessage(outcome);
     if (!outcome.ok()) return;
+    WarnOfMovedValues();
     WarnOfOddValues();
     doc_.CurrentFileName = path.toStdString();
     UpdateCaption();
@@ -147,6 +160,7 @@ bool MainWindow::FileSave(bool useCurrentName) {
   state_.ResetBusy = false;
   ShowOutcomeMessage(outcome);
   if (!outcome.ok()) return false;
+  ++saves_;
   doc_.CurrentFileName = path.toStdString();
   UpdateCaption();
   return true;
@@ -170,20 +184,20 @@ void MainWindow::ChooseSeries(int16_t series) {
   FileNew();
 }
 
-void MainWindow::BuildDestinationMenu() {
-  destinationMenu_->setEnabled(false);
+std::vector<std::string> MainWindow::ListDestinations() {
   const std::vector<std::string> names = doc_.DestinationNames();
-  if (names.empty()) {
-    for (QAction* entry : destinations_) entry->setVisible(false);
-    return;
-  }
-  destinationMenu_->setEnabled(true);
+  destinationMenu_->setEnabled(!names.empty());
   for (int i = 0; i < 11; ++i) {
     destinations_[i]->setChecked(false);
     const bool used = i < 10 && i < static_cast<int>(names.size());
     destinations_[i]->setText(used ? QString::fromStdString(names[i]) : QString());
     destinations_[i]->setVisible(used);
   }
+  return names;
+}
+
+void MainWindow::BuildDestinationMenu() {
+  if (ListDestinations().empty()) return;
   const std::string remembered = ReadDestinationSetting(store_, series_);
   for (QAction* entry : destinations_) {
     if (!entry->isVisible() ||
@@ -227,6 +241,7 @@ void MainWindow::ChooseDestination(int k) {
     RebuildTree();
     RefreshPanes();
     doc_.DataChanged = false;
+    WarnOfMovedValues();
   });
 }
 
@@ -254,11 +269,20 @@ void MainWindow::OpenTransferDialog(TransferDialog::Mode mode) {
       [this] { return OpenHelp("transfer"); }, options_.transferClock, this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->SetTransferOptions(EditorTransferOptions());
+  dialog->SetReadTaker([this](RadioData next) { TakeRead(std::move(next)); });
   connect(dialog, &TransferDialog::RunEnded, this, &MainWindow::ShowTransferNotes);
   connect(dialog, &QDialog::finished, this, [this, dialog, mode] {
     AfterTransfer(mode == TransferDialog::Mode::Read && dialog->TransferDone());
   });
   dialog->open();
+}
+
+void MainWindow::TakeRead(RadioData next) {
+  UndoRecorder::StepGroup step(*undo_, kReadTitle);
+  doc_.TakeRead(std::move(next));
+  doc_.CurrentFileName.clear();
+  UpdateCaption();
+  doc_.DataChanged = false;
 }
 
 void MainWindow::AfterTransfer(bool readDone) {
@@ -267,9 +291,7 @@ void MainWindow::AfterTransfer(bool readDone) {
   SelectNode(kGeneralNode);
   RefreshPanes();
   RebuildTree();
-  doc_.CurrentFileName.clear();
-  UpdateCaption();
-  doc_.DataChanged = false;
+  WarnOfMovedValues();
 }
 
 // ---- Debug image keys ---------------------------------------------------------------------
@@ -291,6 +313,7 @@ void MainWindow::LoadImageKey() {
   const QString path = prompter_.OpenFileName(this, FileFolder(), kHexFilter);
   if (path.isEmpty()) return;
   RememberFolder(path);
+  UndoRecorder::StepGroup step(*undo_, "Load Image");
   Outcome outcome;
   {
     BusyScope busy(*blocker_);
@@ -300,6 +323,7 @@ void MainWindow::LoadImageKey() {
   }
   ShowOutcomeMessage(outcome);
   if (!outcome.ok()) return;
+  WarnOfMovedValues();
   SelectNode(kGeneralNode);
   RebuildTree();
   RefreshPanes();

@@ -11,6 +11,7 @@
 #include "editor/nav_tree.h"
 #include "editor/prompter.h"
 #include "editor/transfer_dialog.h"
+#include "editor/undo_recorder.h"
 #include "files/data_diff.h"
 #include "files/document.h"
 #include "files/file_kinds.h"
@@ -71,9 +72,11 @@ void MainWindow::RestoreBackup() {
   const QString folder = QString::fromStdString(options_.backupFolder.string());
   const QString path = prompter_.OpenFileName(this, folder, kBackupFilter);
   if (path.isEmpty()) return;
+  UndoRecorder::StepGroup step(*undo_, "Restore Backup");
   const Outcome outcome = doc_.RestoreBackup(path.toStdString());
   ShowOutcomeMessage(outcome);
   if (!outcome.ok()) return;
+  WarnOfMovedValues();
   SelectNode(kGeneralNode);
   RebuildTree();
   RefreshPanes();

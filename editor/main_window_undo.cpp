@@ -6,6 +6,7 @@
 #include "editor/busy.h"
 #include "editor/main_window.h"
 #include "editor/nav_tree.h"
+#include "editor/pane.h"
 #include "editor/prompter.h"
 #include "editor/undo_recorder.h"
 #include "editor/usable_pane.h"
@@ -30,26 +31,70 @@ void MainWindow::BuildUndoActions(QMenu* edit) {
   redoAction_->setEnabled(false);
   connect(undoAction_, &QAction::triggered, this, [this] { Undo(); });
   connect(redoAction_, &QAction::triggered, this, [this] { Redo(); });
-  connect(stack, &QUndoStack::canUndoChanged, undoAction_, &QAction::setEnabled);
-  connect(stack, &QUndoStack::canRedoChanged, redoAction_, &QAction::setEnabled);
-  connect(stack, &QUndoStack::undoTextChanged, this, [this](const QString& text) {
-    undoAction_->setText(text.isEmpty() ? QString("Undo") : "Undo " + text);
-  });
-  connect(stack, &QUndoStack::redoTextChanged, this, [this](const QString& text) {
-    redoAction_->setText(text.isEmpty() ? QString("Redo") : "Redo " + text);
-  });
+  connect(stack, &QUndoStack::indexChanged, this, &MainWindow::UpdateUndoTexts);
+  connect(stack, &QUndoStack::cleanChanged, this, &MainWindow::UpdateUndoTexts);
   connect(undo_, &UndoRecorder::Applied, this, &MainWindow::AfterUndoStep);
+  undo_->SetMarks([this] { return ReadMarks(); },
+                  [this](const DocumentMarks& marks) { PutMarks(marks); });
+  connect(edit, &QMenu::aboutToShow, this, &MainWindow::UpdateUndoTexts);
   edit->addAction(undoAction_);
   edit->addAction(redoAction_);
   edit->addSeparator();
 }
 
+// Undo and Redo never run the pane check: they must always reach the whole history, and the
+// pane shows the state they lead to. Typing not yet taken into the data set is undone first.
 void MainWindow::Undo() {
-  if (PaneCheck()) undo_->Stack()->undo();
+  Pane* pane = ActivePane();
+  if (pane && pane->HasUncommittedEdit()) {
+    pane->DropPendingEdit();
+    UpdateUndoTexts();
+    return;
+  }
+  undo_->Stack()->undo();
 }
 
 void MainWindow::Redo() {
-  if (PaneCheck()) undo_->Stack()->redo();
+  if (Pane* pane = ActivePane(); pane && pane->HasUncommittedEdit()) pane->DropPendingEdit();
+  undo_->Stack()->redo();
+}
+
+void MainWindow::UpdateUndoTexts() {
+  const QUndoStack* stack = undo_->Stack();
+  const Pane* pane = ActivePane();
+  const bool pending = pane && pane->HasUncommittedEdit();
+  const QString undoText =
+      pending ? UndoRecorder::StepName(pane->PendingEdit(), doc_.Data()) : stack->undoText();
+  undoAction_->setEnabled(pending || stack->canUndo());
+  undoAction_->setText(undoText.isEmpty() ? QString("Undo") : "Undo " + undoText);
+  redoAction_->setEnabled(stack->canRedo());
+  redoAction_->setText(stack->redoText().isEmpty() ? QString("Redo") : "Redo " + stack->redoText());
+}
+
+DocumentMarks MainWindow::ReadMarks() const {
+  DocumentMarks marks{doc_.CurrentFileName,
+                      doc_.DataChanged,
+                      {},
+                      ReadDestinationSetting(store_, doc_.Series()),
+                      saves_};
+  for (const QAction* entry : destinations_) {
+    if (entry->isVisible() && entry->isChecked()) marks.destination = entry->text().toStdString();
+  }
+  return marks;
+}
+
+void MainWindow::PutMarks(const DocumentMarks& marks) {
+  doc_.CurrentFileName = marks.fileName;
+  // A file saved since the step was taken may no longer hold what the data set holds.
+  doc_.DataChanged = marks.changed || marks.saves != saves_;
+  ListDestinations();
+  for (QAction* entry : destinations_) {
+    entry->setChecked(entry->isVisible() && !marks.destination.empty() &&
+                      entry->text().toStdString() == marks.destination);
+  }
+  if (ReadDestinationSetting(store_, doc_.Series()) != marks.rememberedDestination)
+    SaveDestinationSetting(store_, doc_.Series(), marks.rememberedDestination);
+  UpdateCaption();
 }
 
 void MainWindow::AfterUndoStep(const EditWhat& what) {
@@ -82,10 +127,12 @@ void MainWindow::ImportChannels() {
   RememberFolder(path);
   Outcome outcome;
   {
+    UndoRecorder::StepGroup step(*undo_, "CSV import");
     BusyScope busy(*blocker_);
     outcome = doc_.ImportChannels(path.toStdString());
   }
   ShowOutcomeMessage(outcome);
+  WarnOfMovedValues();
 }
 
 void MainWindow::ExportChannels(bool common) {

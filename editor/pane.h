@@ -38,6 +38,13 @@ class Pane : public QWidget {
 
   // A text field was typed in and not yet committed to the data set.
   bool HasUncommittedEdit() const { return fieldEdited_; }
+  // The edit that committing that typing would make, for naming it.
+  virtual EditWhat PendingEdit() const { return {}; }
+  // Forgets typing not yet committed: the pane shows the data set's values again.
+  virtual void DropPendingEdit() {
+    Fill();
+    fieldEdited_ = false;
+  }
 
   bool IsActive() const { return active_; }
   void SetActive(bool active);

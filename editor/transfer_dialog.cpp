@@ -183,7 +183,13 @@ void TransferDialog::Finish(RadioRead& result) {
   worker_->wait();
   delete worker_;
   worker_ = nullptr;
-  if (mode_ == Mode::Read && result.outcome.ok()) doc_.TakeRead(std::move(result.data));
+  if (mode_ == Mode::Read && result.outcome.ok()) {
+    if (takeRead_) {
+      takeRead_(std::move(result.data));
+    } else {
+      doc_.TakeRead(std::move(result.data));
+    }
+  }
   const Outcome outcome = result.outcome;
   auto done = [this, outcome] {
     QApplication::restoreOverrideCursor();

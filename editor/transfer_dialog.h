@@ -41,6 +41,8 @@ class TransferDialog final : public QDialog {
 
   // Backups and the read-back after programming; set before OK is pressed.
   void SetTransferOptions(TransferOptions options) { transferOptions_ = std::move(options); }
+  // How a whole read is taken into the document; without one, the Document takes it as it is.
+  void SetReadTaker(std::function<void(RadioData)> take) { takeRead_ = std::move(take); }
 
   // The operator instructions for a series.
   static QString Instructions(int16_t series);
@@ -83,6 +85,7 @@ class TransferDialog final : public QDialog {
 
   CancelFlag cancelFlag_;
   TransferOptions transferOptions_;
+  std::function<void(RadioData)> takeRead_;
   QThread* worker_ = nullptr;
   bool running_ = false;
   bool transferDone_ = false;

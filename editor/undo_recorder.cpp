@@ -5,43 +5,73 @@
 #include <QThread>
 #include <QUndoStack>
 #include <map>
+#include <utility>
 
 #include "model/channel_plans.h"
 
 namespace qw {
 
-// One step: what it touched and the values it takes back. The first redo is the edit itself,
-// which has already happened.
+// One step: an edit with the values it takes back, or a whole command whose edits are its
+// children. A step that stands for a whole-document command also puts the document's marks back.
+// The first redo of a step on the stack is the edit itself, which has already happened.
 class UndoStep final : public QUndoCommand {
  public:
+  // One edit; inside a group it becomes one of the group's children.
   UndoStep(UndoRecorder& recorder, EditWhat what, const QString& name, DataDelta delta,
-           int mergeVisit)
-      : QUndoCommand(name),
+           int mergeVisit, QUndoCommand* group)
+      : QUndoCommand(name, group),
         recorder_(recorder),
         what_(std::move(what)),
-        delta_(std::move(delta)),
-        mergeVisit_(mergeVisit) {}
+        delta_(std::make_unique<DataDelta>(std::move(delta))),
+        mergeVisit_(mergeVisit),
+        skipRedo_(group == nullptr) {}
+  // A group: its children are the edits it is made of.
+  UndoStep(UndoRecorder& recorder, const QString& name, DocumentMarks before)
+      : QUndoCommand(name),
+        recorder_(recorder),
+        mergeVisit_(-1),
+        skipRedo_(true),
+        marks_(std::make_unique<std::pair<DocumentMarks, DocumentMarks>>(before, before)) {}
 
-  void undo() override { recorder_.Apply(what_, delta_); }
+  void SetMarks(DocumentMarks before, DocumentMarks after) {
+    marks_ = std::make_unique<std::pair<DocumentMarks, DocumentMarks>>(std::move(before),
+                                                                       std::move(after));
+  }
+  void SetMarksAfter(DocumentMarks after) { marks_->second = std::move(after); }
+  bool MarksChanged() const { return marks_ && marks_->first != marks_->second; }
+
+  void undo() override {
+    if (delta_) recorder_.Apply(what_, *delta_);
+    QUndoCommand::undo();  // the children, last first
+    if (marks_) recorder_.PutMarks(marks_->first);
+  }
   void redo() override {
-    if (done_) recorder_.Apply(what_, delta_);
-    done_ = true;
+    if (skipRedo_) {
+      skipRedo_ = false;
+      return;
+    }
+    if (delta_) recorder_.Apply(what_, *delta_);
+    QUndoCommand::redo();
+    if (marks_) recorder_.PutMarks(marks_->second);
   }
   // Typed edits of one field in one visit share an id, so the stack offers them for merging.
   int id() const override { return mergeVisit_ >= 0 ? 1 : -1; }
   bool mergeWith(const QUndoCommand* other) override {
     const auto* later = dynamic_cast<const UndoStep*>(other);
-    if (!later || later->mergeVisit_ != mergeVisit_ || !(later->what_ == what_)) return false;
-    delta_.Absorb(std::move(const_cast<UndoStep*>(later)->delta_));
+    if (!later || !delta_ || !later->delta_ || later->mergeVisit_ != mergeVisit_ ||
+        !(later->what_ == what_))
+      return false;
+    delta_->Absorb(std::move(*later->delta_));
     return true;
   }
 
  private:
   UndoRecorder& recorder_;
   EditWhat what_;
-  DataDelta delta_;
-  int mergeVisit_;  // -1: never merged
-  bool done_ = false;
+  std::unique_ptr<DataDelta> delta_;  // none for a group
+  int mergeVisit_;                    // -1: never merged
+  bool skipRedo_;
+  std::unique_ptr<std::pair<DocumentMarks, DocumentMarks>> marks_;  // before, after
 };
 
 namespace {
@@ -92,6 +122,8 @@ UndoRecorder::UndoRecorder(Document& doc, QObject* parent)
 }
 
 UndoRecorder::~UndoRecorder() {
+  // The steps go with the stack; nobody is told of it, since listeners may be going too.
+  stack_->disconnect();
   doc_.RemoveObserver(this);
 }
 
@@ -118,9 +150,24 @@ QString UndoRecorder::StepName(const EditWhat& what, const RadioData& data) {
   return QString::fromStdString(what.field);
 }
 
+void UndoRecorder::SetMarks(std::function<DocumentMarks()> read,
+                            std::function<void(const DocumentMarks&)> put) {
+  readMarks_ = std::move(read);
+  putMarks_ = std::move(put);
+}
+
+DocumentMarks UndoRecorder::ReadMarks() const {
+  return readMarks_ ? readMarks_() : DocumentMarks{};
+}
+
+void UndoRecorder::PutMarks(const DocumentMarks& marks) {
+  if (putMarks_) putMarks_(marks);
+}
+
 void UndoRecorder::BeforeEdit(const EditWhat&, const RadioData& data) {
   if (applying_) return;
   before_ = std::make_unique<RadioData>(data);
+  if (!group_ && QThread::currentThread() == thread()) marksBefore_ = ReadMarks();
 }
 
 void UndoRecorder::AfterEdit(const EditWhat& what, const RadioData& data) {
@@ -142,7 +189,14 @@ void UndoRecorder::AfterEdit(const EditWhat& what, const RadioData& data) {
 }
 
 void UndoRecorder::Push(const EditWhat& what, const QString& name, DataDelta delta, bool typed) {
-  stack_->push(new UndoStep(*this, what, name, std::move(delta), typed ? visit_ : -1));
+  if (group_) {
+    new UndoStep(*this, what, name, std::move(delta), -1, group_);
+    return;
+  }
+  auto* step = new UndoStep(*this, what, name, std::move(delta), typed ? visit_ : -1, nullptr);
+  // A whole-document edit on its own (an import, a restore) carries the marks as well.
+  if (what.unit == EditWhat::Unit::WholeDataSet) step->SetMarks(marksBefore_, ReadMarks());
+  stack_->push(step);
 }
 
 void UndoRecorder::Apply(const EditWhat& what, DataDelta& delta) {
@@ -154,11 +208,20 @@ void UndoRecorder::Apply(const EditWhat& what, DataDelta& delta) {
 
 UndoRecorder::StepGroup::StepGroup(UndoRecorder& recorder, const QString& name)
     : recorder_(recorder) {
-  if (recorder_.groupDepth_++ == 0) recorder_.stack_->beginMacro(name);
+  if (recorder_.groupDepth_++ == 0)
+    recorder_.group_ = new UndoStep(recorder_, name, recorder_.ReadMarks());
 }
 
 UndoRecorder::StepGroup::~StepGroup() {
-  if (--recorder_.groupDepth_ == 0) recorder_.stack_->endMacro();
+  if (--recorder_.groupDepth_ != 0) return;
+  UndoStep* step = std::exchange(recorder_.group_, nullptr);
+  step->SetMarksAfter(recorder_.ReadMarks());
+  // A command that changed nothing (refused, or already so) leaves no step.
+  if (step->childCount() == 0 && !step->MarksChanged()) {
+    delete step;
+    return;
+  }
+  recorder_.stack_->push(step);
 }
 
 }  // namespace qw

@@ -179,6 +179,14 @@ void UsablePane::CommitStatusName(int g) {
   fieldEdited_ = false;
 }
 
+EditWhat UsablePane::PendingEdit() const {
+  QWidget* focus = window()->focusWidget();
+  for (int g = 0; g < 4; ++g) {
+    if (focus == rows_[g].statusName) return {EditWhat::Unit::UsableGroup, g, -1, "StatusName"};
+  }
+  return {};
+}
+
 bool UsablePane::CheckFocusedField() {
   QWidget* focus = window()->focusWidget();
   for (int g = 0; g < 4; ++g) {

@@ -18,6 +18,7 @@ class UsablePane final : public Pane {
   UsablePane(Document& doc, const EditState& state, QWidget* parent = nullptr);
 
   void Fill() override;
+  EditWhat PendingEdit() const override;
   // Captions and visibility that follow the series.
   void ApplySeries();
 

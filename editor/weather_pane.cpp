@@ -137,4 +137,11 @@ bool WeatherPane::eventFilter(QObject* watched, QEvent* event) {
   return Pane::eventFilter(watched, event);
 }
 
+EditWhat WeatherPane::PendingEdit() const {
+  for (std::size_t r = 0; r < rows_.size(); ++r) {
+    if (rows_[r].dirty) return {EditWhat::Unit::Channel, kGroupWX, static_cast<int>(r), "ChTag"};
+  }
+  return {};
+}
+
 }  // namespace qw

@@ -19,6 +19,7 @@ class WeatherPane final : public Pane {
   WeatherPane(Document& doc, const EditState& state, QWidget* parent = nullptr);
 
   void Fill() override;
+  EditWhat PendingEdit() const override;
 
  protected:
   bool CheckFocusedField() override;

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "files/csv_channels.h"
@@ -41,6 +42,12 @@ class Document {
   // Takes a whole new data set (a read, an import, an undo of a whole-document step) as one
   // edit of the WholeDataSet unit.
   void Replace(RadioData next, const std::string& operation);
+
+  // The editor moves values onto the radio's raster where they enter (open, import, read, load,
+  // restore), as part of the same edit; the command line keeps what files hold.
+  void SetSnapOnEntry(bool on) { snapOnEntry_ = on; }
+  // What the entries since the last call moved, one line each; emptied by the call.
+  std::vector<std::string> TakeEntryWarnings() { return std::exchange(entryWarnings_, {}); }
 
   // Told of every edit, before (data still as it was) and after it is applied.
   struct Observer {
@@ -101,12 +108,12 @@ class Document {
   // does. When the destination cannot be loaded ("IniFileRead Error!!") nothing changes.
   Outcome SwitchDestination(const std::string& name);
 
-  // The text report (may snap off-raster fourth-group frequencies in the data set).
-  std::string TextReport();
+  // The text report.
+  std::string TextReport() const;
   // Writes the text image followed by CR LF.
   Outcome SaveTextFile(const std::string& path, const std::string& textImage);
-  // The six pages of the printed listing (may snap off-raster fourth-group frequencies too).
-  std::vector<PrintPage> PrintPages();
+  // The six pages of the printed listing.
+  std::vector<PrintPage> PrintPages() const;
 
   // Clone procedures against a radio on the port. Progress and cancel through control.
   // ReadRadio and ProgramRadio leave the Document alone, so a worker thread may run them: a read
@@ -141,9 +148,13 @@ class Document {
   // A raw image of the current series read into a copy of the data set and decoded; the
   // image file's refusals ("bad file!!", "ModelType Error !!", "FileRead Error!!") otherwise.
   Outcome ReadImageOver(const std::string& path, RadioData& next);
+  // Loads the destination NAME's image over next and decodes it.
+  Outcome LoadDestinationInto(const std::string& name, RadioData& next) const;
 
   RadioData data_;
   std::vector<Observer*> observers_;
+  bool snapOnEntry_ = false;
+  std::vector<std::string> entryWarnings_;
 };
 
 }  // namespace qw

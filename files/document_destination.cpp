@@ -11,34 +11,37 @@ std::vector<std::string> Document::DestinationNames() const {
   return ListDestinationNames(programFolder_, data_.ModelSeries);
 }
 
-Outcome Document::LoadDestination(const std::string& name) {
-  const Outcome refused = Outcome::Failed(IniFileReadErrorMessage());
-  std::filesystem::path path = FindDestinationFile(programFolder_, name, data_.ModelSeries);
+Outcome Document::LoadDestinationInto(const std::string& name, RadioData& next) const {
+  std::filesystem::path path = FindDestinationFile(programFolder_, name, next.ModelSeries);
   std::error_code sized;
   (void)std::filesystem::file_size(path, sized);
   if (sized) {
     // A missing or inaccessible file is an unexpected error, worth a line in the log.
     WriteErrorLog("frmMain.FileReadIni", std::to_string(sized.value()) + sized.message());
-    return refused;
+    return Outcome::Failed(IniFileReadErrorMessage());
   }
-  RadioData next = data_;
   if (ReadImageFile(path, next.ModelSeries, next.RadioImage) != ImageFileStatus::Ok) {
-    return refused;
+    return Outcome::Failed(IniFileReadErrorMessage());
   }
   DecodeImage(next);
-  Take(std::move(next), "Destination " + name);
   return Outcome::Ok();
 }
 
+Outcome Document::LoadDestination(const std::string& name) {
+  RadioData next = data_;
+  Outcome loaded = LoadDestinationInto(name, next);
+  if (loaded.ok()) Take(std::move(next), "Destination " + name);
+  return loaded;
+}
+
 Outcome Document::SwitchDestination(const std::string& name) {
-  // Built aside: a destination that cannot be loaded leaves the user's data as it was.
-  RadioData kept = std::move(data_);
-  BuildNewDataSet(data_, kept.ModelSeries);
-  Outcome loaded = LoadDestination(name);
-  if (!loaded.ok()) {
-    data_ = std::move(kept);
-    return loaded;
-  }
+  // Built aside and taken as one edit: a destination that cannot be loaded leaves the user's
+  // data as it was, and undoing the switch gives back exactly the data set before it.
+  RadioData next;
+  BuildNewDataSet(next, data_.ModelSeries);
+  Outcome loaded = LoadDestinationInto(name, next);
+  if (!loaded.ok()) return loaded;
+  Take(std::move(next), "Destination " + name);
   CurrentFileName.clear();
   return loaded;
 }

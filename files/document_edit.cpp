@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "files/document.h"
+#include "files/odd_values.h"
 
 namespace qw {
 
@@ -15,6 +16,10 @@ void Document::Edit(const EditWhat& what, const std::function<void(RadioData&)>&
 }
 
 void Document::Replace(RadioData next, const std::string& operation) {
+  if (snapOnEntry_) {
+    for (std::string& line : SnapOffRasterFrequencies(next))
+      entryWarnings_.push_back(std::move(line));
+  }
   Edit({EditWhat::Unit::WholeDataSet, -1, -1, operation},
        [&next](RadioData& d) { d = std::move(next); });
 }
