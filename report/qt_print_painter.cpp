@@ -54,13 +54,17 @@ class SheetWriter {
 
 }  // namespace
 
-bool PaintPrintPages(QPainter& painter, QPagedPaintDevice& device,
-                     const std::vector<PrintPage>& pages) {
+QFont ListingFont() {
+  QFont font;
   // Ligatures would print "Off" with one "ff" glyph, which search and copy read back as a single
   // odd character; a letter spacing far too small to see turns them off.
-  QFont font = painter.font();
   font.setLetterSpacing(QFont::AbsoluteSpacing, 0.02);
-  painter.setFont(font);
+  return font;
+}
+
+bool PaintPrintPages(QPainter& painter, QPagedPaintDevice& device,
+                     const std::vector<PrintPage>& pages) {
+  painter.setFont(ListingFont());
   SheetWriter writer(painter, device);
   for (const PrintPage& page : pages) {
     for (const auto& sheet : SheetsOfPage(page, writer.LinesPerSheet())) {
