@@ -54,13 +54,26 @@ class SheetWriter {
 
 }  // namespace
 
-bool PaintPrintPages(QPainter& painter, QPagedPaintDevice& device,
-                     const std::vector<PrintPage>& pages) {
+QFont ListingFont() {
+  // The columns are a few millimetres wide: "CMP" gets 7 mm, a twelve-character name 22 mm. A
+  // fixed-pitch face at 8 pt puts 1.7 mm under each character, so every column's widest text ends
+  // clear of the next; a proportional face prints a row of W's twice as wide as one of i's. DejaVu
+  // Sans Mono comes with most Linux systems; the others are the same width on Windows and macOS.
+  QFont font;
+  font.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Menlo"),
+                    QStringLiteral("Consolas"), QStringLiteral("Courier New")});
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  font.setPointSizeF(8);
   // Ligatures would print "Off" with one "ff" glyph, which search and copy read back as a single
   // odd character; a letter spacing far too small to see turns them off.
-  QFont font = painter.font();
   font.setLetterSpacing(QFont::AbsoluteSpacing, 0.02);
-  painter.setFont(font);
+  return font;
+}
+
+bool PaintPrintPages(QPainter& painter, QPagedPaintDevice& device,
+                     const std::vector<PrintPage>& pages) {
+  painter.setFont(ListingFont());
   SheetWriter writer(painter, device);
   for (const PrintPage& page : pages) {
     for (const auto& sheet : SheetsOfPage(page, writer.LinesPerSheet())) {

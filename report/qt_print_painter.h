@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFont>
 #include <QLocale>
 #include <QPageSize>
 #include <QString>
@@ -15,11 +16,14 @@ class QPagedPaintDevice;
 
 namespace qw {
 
-// Paints the pages with a painter already active on the device, in the painter's font (the
-// device's default). Each text sits (x + 10) mm from the left of the printable area, the page
-// header 5 mm below its top, one text line per line. A page that runs past the bottom of a sheet
-// continues on the next one, which repeats the page's repeated lines first; each page starts a
-// new sheet. False when the device refuses a new sheet.
+// The face and size every text of the listing is printed in: fixed pitch, 8 pt.
+QFont ListingFont();
+
+// Paints the pages with a painter already active on the device, in ListingFont. Each text sits
+// (x + 10) mm from the left of the printable area, the page header 5 mm below its top, one text
+// line per line. A page that runs past the bottom of a sheet continues on the next one, which
+// repeats the page's repeated lines first; each page starts a new sheet. False when the device
+// refuses a new sheet.
 bool PaintPrintPages(QPainter& painter, QPagedPaintDevice& device,
                      const std::vector<PrintPage>& pages);
 
