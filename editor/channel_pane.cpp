@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -104,8 +105,15 @@ void ChannelPane::BuildFields() {
   for (int f = 0; f < kTextFields; ++f) {
     auto* field = new QLineEdit(this);
     field->setObjectName(kTexts[f].name);
-    field->setMaxLength(kTexts[f].maxLength);
-    field->setValidator(new TextFilter(kTexts[f].accepts, kTexts[f].maxLength, field));
+    if (f == kName) {
+      // A pasted name keeps what the radio can show; the notice says what it lost.
+      new DroppingTextFilter(
+          kTexts[f].accepts, kTexts[f].maxLength, [this] { return Writable(); },
+          [this](const QString& left) { nameNotice_->setText(DroppedNotice(left)); }, field);
+    } else {
+      field->setMaxLength(kTexts[f].maxLength);
+      field->setValidator(new TextFilter(kTexts[f].accepts, kTexts[f].maxLength, field));
+    }
     SetHelpText(field, kTexts[f].help);
     field->installEventFilter(this);
     texts_[f] = field;
@@ -187,6 +195,10 @@ void ChannelPane::BuildFields() {
   grid->addWidget(scan_, row++, 0, 1, 2);
   grid->addWidget(Label("lblCHName", "CH Name", texts_[kName]), row, 0);
   grid->addWidget(texts_[kName], row++, 1, 1, 3);
+  nameNotice_ = new QLabel(this);
+  nameNotice_->setObjectName("lblCHNameNotice");
+  nameNotice_->setWordWrap(true);
+  grid->addWidget(nameNotice_, row++, 1, 1, 4);
 
   layout->addLayout(grid);
   layout->addStretch();
@@ -208,6 +220,12 @@ void ChannelPane::BuildFields() {
              scramble_,
              scan_,
              texts_[kName]};
+}
+
+void ChannelPane::changeEvent(QEvent* event) {
+  // Showing a channel switches the pane off first: a notice belongs to one showing.
+  if (event->type() == QEvent::EnabledChange && !isEnabled() && nameNotice_) nameNotice_->clear();
+  Pane::changeEvent(event);
 }
 
 void ChannelPane::Step(int delta) {

@@ -36,6 +36,7 @@ class ChannelPane final : public Pane {
  protected:
   bool CheckFocusedField() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   enum TextField { kDisplayL, kDisplayR, kRxFreq, kTxFreq, kName, kTextFields };
@@ -78,6 +79,7 @@ class ChannelPane final : public Pane {
   bool txAllowed_ = true;       // enable chain keeps
 
   QLabel* title_ = nullptr;
+  QLabel* nameNotice_ = nullptr;  // which characters a typed or pasted name lost
   std::array<QLineEdit*, kTextFields> texts_{};
   std::array<bool, kTextFields> dirty_{};
   QCheckBox* enable_ = nullptr;

@@ -7,9 +7,11 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "editor/text_filter.h"
 #include "files/document.h"
 #include "model/channel_plans.h"
 #include "model/channel_rules.h"
+#include "model/series_traits.h"
 
 namespace qw {
 
@@ -21,9 +23,14 @@ WeatherPane::WeatherPane(Document& doc, const EditState& state, QWidget* parent)
   grid_->addWidget(new QLabel("CH", this), 0, 0);
   grid_->addWidget(new QLabel("Enable", this), 0, 1);
   grid_->addWidget(new QLabel("Scan", this), 0, 2);
-  grid_->addWidget(new QLabel("CH Name", this), 0, 3);
+  nameHeader_ = new QLabel("CH Name", this);
+  grid_->addWidget(nameHeader_, 0, 3);
   grid_->setColumnStretch(4, 1);
   layout->addLayout(grid_);
+  notice_ = new QLabel(this);
+  notice_->setObjectName("lblWxNotice");
+  notice_->setWordWrap(true);
+  layout->addWidget(notice_);
   layout->addStretch();
 }
 
@@ -40,7 +47,13 @@ void WeatherPane::AddRow() {
   SetHelpText(row.scan, "[Space]:An effective and invalid change.");
   row.name = new QLineEdit(this);
   row.name->setObjectName(QString("txtWxName%1").arg(n));
-  row.name->setMaxLength(static_cast<int>(kChannelNameLength));
+  // The radio keeps a weather name in the same characters as a channel name.
+  new DroppingTextFilter(
+      IsChannelNameChar, static_cast<int>(kChannelNameLength), [this] { return Writable(); },
+      [this, label = row.label](const QString& left) {
+        notice_->setText(label->text().section('[', 0, 0) + ": " + DroppedNotice(left));
+      },
+      row.name);
   row.name->setMinimumWidth(row.name->fontMetrics().horizontalAdvance("WWWWWWWWWWWW") + 12);
   SetHelpText(row.name, "A maximum of 12 characters");
   for (QWidget* w : {static_cast<QWidget*>(row.enable), static_cast<QWidget*>(row.scan),
@@ -73,13 +86,17 @@ void WeatherPane::Fill() {
   const auto& wx = Data().WX;
   while (rows_.size() < wx.size()) AddRow();
   fieldEdited_ = false;
+  const bool names = Traits(Data().ModelSeries).channelNames;
+  nameHeader_->setVisible(names);
+  notice_->clear();
   Filling([&] {
     for (std::size_t r = 0; r < rows_.size(); ++r) {
       Row& row = rows_[r];
       const bool present = r < wx.size();
       for (QWidget* w : {static_cast<QWidget*>(row.label), static_cast<QWidget*>(row.enable),
-                         static_cast<QWidget*>(row.scan), static_cast<QWidget*>(row.name)})
+                         static_cast<QWidget*>(row.scan)})
         w->setVisible(present);
+      row.name->setVisible(present && names);
       row.dirty = false;
       if (!present) continue;
       const int entry = wx[r].Position;

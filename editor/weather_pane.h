@@ -1,5 +1,6 @@
 // The weather channels: one row each with the channel's label, an enable box, a scan box and a
-// name. The enable box of the row that has the focus shows ">" as its caption.
+// name. The enable box of the row that has the focus shows ">" as its caption. A series that
+// stores no weather names shows no name fields.
 #pragma once
 
 #include <vector>
@@ -41,6 +42,8 @@ class WeatherPane final : public Pane {
   std::size_t RowOf(QObject* control) const;
 
   QGridLayout* grid_ = nullptr;
+  QLabel* nameHeader_ = nullptr;
+  QLabel* notice_ = nullptr;  // which characters a name lost, until the pane is filled again
   std::vector<Row> rows_;
 };
 

@@ -15,9 +15,10 @@
 namespace qw::csv {
 namespace {
 
-constexpr const char* kHeader[] = {"Location", "Name",      "Frequency", "Duplex",   "Offset",
-                                   "Tone",     "rToneFreq", "cToneFreq", "DtcsCode", "DtcsPolarity",
-                                   "Mode",     "Skip",      "Power"};
+constexpr const char* kHeader[] = {"Location", "Name",         "Frequency",  "Duplex",
+                                   "Offset",   "Tone",         "rToneFreq",  "cToneFreq",
+                                   "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode",
+                                   "Mode",     "Skip",         "Power"};
 constexpr int kChannels = 40;
 constexpr double kLowPowerBelowWatts = 2.0;
 
@@ -134,6 +135,26 @@ struct RowReader {
     return true;
   }
 
+  // One side's tone: kind "Tone" takes the CTCSS tone of toneColumn, "DTCS" the code of
+  // codeColumn in the bank of the side's polarity letter (N: the N codes, R: the I codes).
+  bool Side(ChannelRecord& ch, int side, const std::string& kind, const char* toneColumn,
+            const char* codeColumn, const std::string& polarity) {
+    if (kind == "Tone") {
+      auto tone = CtcssIndexOfHz(Cell(toneColumn));
+      if (!tone)
+        return Fail(std::string(toneColumn) + " \"" + Cell(toneColumn) + "\" is not a CTCSS tone");
+      ch.CTCSS[side] = *tone;
+    } else if (kind == "DTCS") {
+      auto code = DcsIndex(Cell(codeColumn));
+      if (!code)
+        return Fail(std::string(codeColumn) + " \"" + Cell(codeColumn) + "\" is not a DCS code");
+      const int bank = static_cast<int>(DcsList().size()) - 1;
+      ch.DCS[side] = static_cast<int16_t>(*code + (polarity[side] == 'R' ? bank : 0));
+    }
+    return true;
+  }
+
+  // Every mode gives each side at most one tone or code, which is what the radio holds.
   bool Tones(ChannelRecord& ch) {
     const std::string mode = Cell("Tone");
     ch.CTCSS = {0, 0};
@@ -143,26 +164,39 @@ struct RowReader {
       notes.push_back({line, "Tone", "tones left out: the radio has none on these channels"});
       return true;
     }
-    if (mode == "Tone" || mode == "TSQL") {
-      const char* column = mode == "Tone" ? "rToneFreq" : "cToneFreq";
-      auto tone = CtcssIndexOfHz(Cell(column));
-      if (!tone) return Fail(std::string(column) + " \"" + Cell(column) + "\" is not a CTCSS tone");
-      ch.CTCSS = {*tone, static_cast<int16_t>(mode == "TSQL" ? *tone : 0)};
-      return true;
-    }
-    if (mode != "DTCS")
+    std::string tx, rx;
+    const char* txTone = "rToneFreq";
+    // Files written before RxDtcsCode existed give one code for both sides.
+    const char* rxCode = FindColumn(header, "RxDtcsCode") >= 0 ? "RxDtcsCode" : "DtcsCode";
+    if (mode == "Tone") {
+      tx = "Tone";
+    } else if (mode == "TSQL") {
+      tx = rx = "Tone";
+      txTone = "cToneFreq";
+    } else if (mode == "DTCS") {
+      tx = rx = "DTCS";
+      rxCode = "DtcsCode";
+    } else if (mode == "Cross") {
+      // An empty CrossMode is the format's default, Tone->Tone.
+      const std::string cross = Cell("CrossMode").empty() ? "Tone->Tone" : Cell("CrossMode");
+      const auto arrow = cross.find("->");
+      auto known = [](const std::string& k) { return k.empty() || k == "Tone" || k == "DTCS"; };
+      if (arrow != std::string::npos) {
+        tx = cross.substr(0, arrow);
+        rx = cross.substr(arrow + 2);
+      }
+      if (arrow == std::string::npos || !known(tx) || !known(rx) || (tx.empty() && rx.empty()))
+        return Fail("CrossMode \"" + cross + "\" is not a cross mode the format knows");
+    } else {
       return Fail("Tone \"" + mode + "\" is a tone mode the radio cannot express");
-    auto code = DcsIndex(Cell("DtcsCode"));
-    if (!code) return Fail("DtcsCode \"" + Cell("DtcsCode") + "\" is not a DCS code");
+    }
     std::string polarity = Cell("DtcsPolarity").empty() ? "NN" : Cell("DtcsPolarity");
-    if (polarity.size() != 2 || polarity.find_first_not_of("NR") != std::string::npos) {
+    if ((tx == "DTCS" || rx == "DTCS") &&
+        (polarity.size() != 2 || polarity.find_first_not_of("NR") != std::string::npos)) {
       return Fail("DtcsPolarity \"" + polarity + "\" is not NN, NR, RN or RR");
     }
-    const int bank = static_cast<int>(DcsList().size()) - 1;
-    for (int side = 0; side < 2; ++side) {
-      ch.DCS[side] = static_cast<int16_t>(*code + (polarity[side] == 'R' ? bank : 0));
-    }
-    return true;
+    return Side(ch, 0, tx, txTone, "DtcsCode", polarity) &&
+           Side(ch, 1, rx, "cToneFreq", rxCode, polarity);
   }
 
   bool Rest(ChannelRecord& ch, int location) {
@@ -198,32 +232,57 @@ std::optional<int> ParseLocation(const std::string& text) {
   return location;
 }
 
-// The tone columns of one channel; false when the format cannot say what the channel has.
-bool ToneCells(const ChannelRecord& ch, std::vector<std::string>& cells) {
-  const auto& ctcss = CtcssList();
-  const int bank = static_cast<int>(DcsList().size()) - 1;
-  auto hz = [&](int i) { return ctcss[i].substr(0, ctcss[i].size() - 2); };
-  std::string mode, rTone = "88.5", cTone = "88.5", code = "023", polarity = "NN";
-  const auto [txTone, rxTone] = std::pair{ch.CTCSS[0], ch.CTCSS[1]};
-  const auto [txCode, rxCode] = std::pair{ch.DCS[0], ch.DCS[1]};
-  const bool anyCode = txCode != 0 || rxCode != 0;
+// One side of a channel as the format says it: kind "", "Tone" or "DTCS", the tone in Hz or the
+// code, and the code's polarity letter. ok is false for a side the format cannot say (a tone and
+// a code at once, or a value no list holds).
+struct SideTone {
+  std::string kind, value;
+  char polarity = 'N';
   bool ok = true;
-  if (txTone == 0 && rxTone == 0 && !anyCode) {
-  } else if (!anyCode && txTone > 0 && txTone <= 50 && rxTone == 0) {
+};
+
+SideTone SideOf(const ChannelRecord& ch, int side) {
+  const auto& ctcss = CtcssList();
+  const auto& dcs = DcsList();
+  const int bank = static_cast<int>(dcs.size()) - 1;
+  const int tone = ch.CTCSS[side], code = ch.DCS[side];
+  if (tone == 0 && code == 0) return {};
+  if (code == 0 && tone > 0 && tone < static_cast<int>(ctcss.size()))
+    return {"Tone", ctcss[tone].substr(0, ctcss[tone].size() - 2)};
+  if (tone == 0 && code > 0 && code <= 2 * bank)
+    return {"DTCS", dcs[(code - 1) % bank + 1], code > bank ? 'R' : 'N'};
+  return {"", "", 'N', false};
+}
+
+// The tone columns of one channel, from Tone to CrossMode; false when the format cannot say
+// what the channel has (the columns then say no tone). Unused columns carry the format's
+// defaults.
+bool ToneCells(const ChannelRecord& ch, std::vector<std::string>& cells) {
+  const SideTone tx = SideOf(ch, 0), rx = SideOf(ch, 1);
+  std::string mode, rTone = "88.5", cTone = "88.5", code = "023", rxCode = "023";
+  std::string cross = "Tone->Tone", polarity = "NN";
+  const bool ok = tx.ok && rx.ok;
+  if (!ok || (tx.kind.empty() && rx.kind.empty())) {
+  } else if (tx.kind == "Tone" && rx.kind.empty()) {
     mode = "Tone";
-    rTone = hz(txTone);
-  } else if (!anyCode && txTone > 0 && txTone <= 50 && rxTone == txTone) {
+    rTone = tx.value;
+  } else if (tx.kind == "Tone" && rx.kind == "Tone" && tx.value == rx.value) {
     mode = "TSQL";
-    cTone = hz(txTone);
-  } else if (txTone == 0 && rxTone == 0 && txCode > 0 && rxCode > 0 && txCode <= 2 * bank &&
-             rxCode <= 2 * bank && (txCode - 1) % bank == (rxCode - 1) % bank) {
+    cTone = tx.value;
+  } else if (tx.kind == "DTCS" && rx.kind == "DTCS" && tx.value == rx.value) {
     mode = "DTCS";
-    code = DcsList()[(txCode - 1) % bank + 1];
-    polarity = std::string(1, txCode > bank ? 'R' : 'N') + (rxCode > bank ? 'R' : 'N');
+    code = rxCode = tx.value;
   } else {
-    ok = false;
+    mode = "Cross";
+    cross = tx.kind + "->" + rx.kind;
+    if (tx.kind == "Tone") rTone = tx.value;
+    if (tx.kind == "DTCS") code = tx.value;
+    if (rx.kind == "Tone") cTone = rx.value;
+    if (rx.kind == "DTCS") rxCode = rx.value;
   }
-  for (const std::string& cell : {mode, rTone, cTone, code, polarity}) cells.push_back(cell);
+  if (ok) polarity = {tx.polarity, rx.polarity};
+  for (const std::string& cell : {mode, rTone, cTone, code, polarity, rxCode, cross})
+    cells.push_back(cell);
   return ok;
 }
 

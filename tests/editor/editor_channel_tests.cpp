@@ -202,14 +202,59 @@ class ChannelTests : public QObject {
     QCOMPARE(f.Find<QLabel>("lblWx0")->text(), QString("WX01[162.550MHz]"));
     auto* enable = f.Find<QCheckBox>("chkWxEnable3");
     auto* name = f.Find<QLineEdit>("txtWxName3");
-    TypeAndLeave(name, "NOAA KEY W#", enable);
-    QCOMPARE(f.Data().WX[3].ChTag, std::string("NOAA KEY W#"));
+    TypeAndLeave(name, "NOAA KEY W#", enable);  // the radio has no "#" in a name
+    QCOMPARE(f.Data().WX[3].ChTag, std::string("NOAA KEY W"));
     QCOMPARE(enable->text(), QString(">"));
     enable->click();
     QVERIFY(!f.Data().WX[3].Enable && !name->isEnabled());
     QVERIFY(!f.Find<QCheckBox>("chkWxScan3")->isEnabled());
     f.Find<QCheckBox>("chkWxScan0")->setFocus(Qt::TabFocusReason);
     QCOMPARE(enable->text(), QString(" "));
+  }
+
+  // Both name fields take of a paste what the radio can store, say what they left out, and
+  // show a stored name as it is. The MV510 stores no weather names and shows no field for them.
+  void NameFieldsTakeWhatTheRadioStores() {
+    OpenEditor f;
+    f.Data().WX[5].ChTag = "OLD#NAME";  // as a data file may hold it
+    const NavNode ch16 = NavNode::ChannelOf(kGroupUSA, kSlot16);
+    struct Field {
+      NavNode node;
+      const char* name;
+      const char* notice;
+      const std::string& stored;
+    };
+    const Field fields[] = {
+        {ch16, "txtCHName", "lblCHNameNotice", f.Data().USA[kSlot16].ChTag},
+        {kWeatherNode, "txtWxName2", "lblWxNotice", f.Data().WX[2].ChTag},
+    };
+    for (const Field& field : fields) {
+      f.Select(field.node);
+      auto* name = f.Find<QLineEdit>(field.name);
+      auto* notice = f.Find<QLabel>(field.notice);
+      QGuiApplication::clipboard()->setText("Bay#2 Wx&Co! Harbour");
+      name->setFocus(Qt::TabFocusReason);
+      name->selectAll();
+      QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+      QCOMPARE(name->text(), QString("Bay2 WxCo Ha"));
+      QVERIFY2(notice->text().contains("\"#\", \"&\" and \"!\" left out"),
+               qPrintable(notice->text()));
+      // A full name takes no more keys, wherever the cursor is.
+      name->setCursorPosition(0);
+      QTest::keyClicks(name, "Z");
+      QCOMPARE(name->text(), QString("Bay2 WxCo Ha"));
+      f.Find<QCheckBox>(field.node == ch16 ? "chkScan" : "chkWxScan0")->setFocus();
+      QCOMPARE(field.stored, std::string("Bay2 WxCo Ha"));
+    }
+    QCOMPARE(f.Find<QLineEdit>("txtWxName5")->text(), QString("OLD#NAME"));
+    f.Select(ch16);
+    QCOMPARE(f.Find<QLabel>("lblCHNameNotice")->text(), QString());
+
+    f.prompter.answers = {PromptAnswer::Ok};
+    f.Menu("mnuModel510")->trigger();
+    f.Select(kWeatherNode);
+    QVERIFY(f.Find<QCheckBox>("chkWxEnable0")->isVisible());
+    QVERIFY(!f.Find<QLineEdit>("txtWxName0")->isVisible());
   }
 };
 

@@ -303,18 +303,85 @@ TEST(CsvCommon, RoundTripKeepsTheFourthGroup) {
   std::vector<std::string> notes;
   const std::string csv = FourthGroupToCommonCsv(d, &notes);
   EXPECT_TRUE(notes.empty());
-  EXPECT_NE(csv.find("\r\n7,CH 6,141.875000,-,1.250000,TSQL,88.5,79.7,023,NN,NFM,,High\r\n"),
+  EXPECT_NE(csv.find("\r\n7,CH 6,141.875000,-,1.250000,TSQL,88.5,79.7,023,NN,023,Tone->Tone,NFM,,"
+                     "High\r\n"),
             std::string::npos);
   RadioData back = NewData(kSeriesMV710);
   CsvImportResult r = ImportChannelsCsv(csv, back);
   EXPECT_TRUE(r.refused.empty() && r.notes.empty());
   EXPECT_EQ(back.FourthGroup, d.FourthGroup);
 
-  // A pair of tones the format cannot say is left out and named.
-  d.FourthGroup[0].CTCSS = {1, 2};
+  // A side with a tone and a code at once cannot be said; it is left out and named.
+  d.FourthGroup[0].CTCSS = {1, 0};
+  d.FourthGroup[0].DCS = {3, 0};
   FourthGroupToCommonCsv(d, &notes);
   EXPECT_EQ(notes, (std::vector<std::string>{
                        "LMR1: its tones cannot be written in this format and are left out"}));
+}
+
+TEST(CsvCommon, TakesEveryToneModeWithOneToneOrCodePerSideAndWritesItBack) {
+  // rToneFreq 100.0 is CTCSS 13, cToneFreq 88.5 is 9; DtcsCode 023 with polarity R is I023
+  // (105), RxDtcsCode 754 with N is 104.
+  struct Case {
+    const char* tone;
+    const char* cross;
+    std::array<int16_t, 2> ctcss, dcs;
+  };
+  const Case taken[] = {
+      {"Tone", "", {13, 0}, {0, 0}},
+      {"TSQL", "", {9, 9}, {0, 0}},
+      {"DTCS", "", {0, 0}, {105, 1}},
+      {"Cross", "Tone->Tone", {13, 9}, {0, 0}},
+      {"Cross", "Tone->DTCS", {13, 0}, {0, 104}},
+      {"Cross", "DTCS->Tone", {0, 9}, {105, 0}},
+      {"Cross", "DTCS->DTCS", {0, 0}, {105, 104}},
+      {"Cross", "->Tone", {0, 9}, {0, 0}},
+      {"Cross", "->DTCS", {0, 0}, {0, 104}},
+      {"Cross", "Tone->", {13, 0}, {0, 0}},
+      {"Cross", "DTCS->", {0, 0}, {105, 0}},
+      {"Cross", "", {13, 9}, {0, 0}},
+  };
+  const std::string header =
+      "Location,Frequency,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode\n";
+  auto row = [](int location, const char* tone, const char* cross, const char* rxCode) {
+    return std::to_string(location) + ",150," + tone + ",100.0,88.5,023,RN," + rxCode + "," +
+           cross + "\n";
+  };
+  std::string csv = header;
+  int location = 0;
+  for (const Case& c : taken) csv += row(++location, c.tone, c.cross, "754");
+  RadioData d = NewData(kSeriesMV710);
+  CsvImportResult r = ImportChannelsCsv(csv, d);
+  ASSERT_TRUE(r.refused.empty()) << CsvProblemText(r.refused[0]);
+  for (int i = 0; i < location; ++i) {
+    SCOPED_TRACE(std::string(taken[i].tone) + " " + taken[i].cross);
+    EXPECT_EQ(d.FourthGroup[i].CTCSS, taken[i].ctcss);
+    EXPECT_EQ(d.FourthGroup[i].DCS, taken[i].dcs);
+  }
+  // Sides that differ go out as cross rows and come back the same.
+  std::vector<std::string> notes;
+  const std::string out = FourthGroupToCommonCsv(d, &notes);
+  EXPECT_TRUE(notes.empty());
+  EXPECT_NE(out.find("\r\n5,,150.000000,,0.000000,Cross,100.0,88.5,023,NN,754,Tone->DTCS,"),
+            std::string::npos);
+  RadioData back = NewData(kSeriesMV710);
+  r = ImportChannelsCsv(out, back);
+  EXPECT_TRUE(r.refused.empty() && r.notes.empty());
+  EXPECT_EQ(back.FourthGroup, d.FourthGroup);
+
+  // What the radio cannot hold is skipped with the reason.
+  csv = header + row(1, "Cross", "DTCS->DTCS", "999") + row(2, "Cross", "Tone->DTCS-R", "754") +
+        row(3, "Cross", "->", "754") + row(4, "TSQL-R", "", "754");
+  r = ImportChannelsCsv(csv, d);
+  std::vector<std::string> reasons;
+  for (const auto& p : r.refused) reasons.push_back(CsvProblemText(p));
+  EXPECT_EQ(
+      reasons,
+      (std::vector<std::string>{
+          "line 2: Location 1: RxDtcsCode \"999\" is not a DCS code",
+          "line 3: Location 2: CrossMode \"Tone->DTCS-R\" is not a cross mode the format knows",
+          "line 4: Location 3: CrossMode \"->\" is not a cross mode the format knows",
+          "line 5: Location 4: Tone \"TSQL-R\" is a tone mode the radio cannot express"}));
 }
 
 // That an import is one edit, named "CSV import", is the editor's undo test.

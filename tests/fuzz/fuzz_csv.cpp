@@ -15,6 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     qw::CsvImportResult r = qw::ImportChannelsCsv(text, d);
     if (!r.applied && !(d == base)) __builtin_trap();
     qw::fuzz::CheckShape(d);
+    qw::fuzz::CheckDuplexOnlyWhereAllowed(d);
   }
   return 0;
 }

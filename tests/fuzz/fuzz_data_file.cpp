@@ -19,6 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     qw::RadioData d = base;
     qw::OverlayDataFile(*table, d);
     qw::fuzz::CheckShape(d);
+    qw::fuzz::CheckDuplexOnlyWhereAllowed(d);
   }
   return 0;
 }

@@ -1,6 +1,7 @@
 // libFuzzer target: any bytes as a raw image or destination image of each series; an accepted
-// image is decoded, must give values inside the radio's ranges, and must prepare for the radio the
-// same way twice. Inputs whose first byte is odd are laid over an image of the right length with
+// image is decoded, must give values inside the radio's ranges, must come back from being
+// prepared for the radio without duplex where the plan forbids it, and must prepare the same way
+// twice. Inputs whose first byte is odd are laid over an image of the right length with
 // both model numbers in place, so the loader's acceptance path and the decode get fuzzed too.
 #include <array>
 #include <cstddef>
@@ -56,6 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
       CheckDecoded(d);
       qw::PrepareImageForRadio(d);
       qw::DecodeImage(d);
+      qw::fuzz::CheckDuplexOnlyWhereAllowed(d);
       qw::PrepareImageForRadio(d);
       const qw::Image again = d.RadioImage;
       qw::PrepareImageForRadio(d);
