@@ -1,12 +1,20 @@
 // Undo and redo: steps named after what they take back, one step per typed field visit and per
 // whole-document command, the pane of the change shown again, and the CSV commands.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QUndoStack>
+#include <random>
 
+#include "editor/transfer_dialog.h"
 #include "editor/undo_recorder.h"
 #include "editor_fixture.h"
 #include "files/csv_channels.h"
+#include "files/data_file_writer.h"
+#include "model/image_codec.h"
+#include "sim/memory_port.h"
 #include "tests/files/test_support.h"
 
 using namespace qw;
@@ -21,6 +29,144 @@ void TypeName(Document& doc, int group, int index, const std::string& text) {
              [&](RadioData& d) { GroupList(d, group)[index].ChTag = text.substr(0, n); });
   }
 }
+
+// What the user calls the document: the whole data set, its file, the caption and the ticked
+// destination. Every undo and redo must land on one of these exactly.
+struct DocumentState {
+  RadioData data;
+  std::string file;
+  QString caption, destination;
+  bool operator==(const DocumentState&) const = default;
+};
+
+DocumentState StateOf(EditorFixture& f) {
+  DocumentState s{f.Data(), f.doc->CurrentFileName, f.window->windowTitle(), {}};
+  for (int k = 0; k < 11; ++k) {
+    QAction* entry = f.Menu(QString("mnuDestination%1").arg(k));
+    if (entry->isVisible() && entry->isChecked()) s.destination = entry->text();
+  }
+  return s;
+}
+
+QString Differs(const DocumentState& a, const DocumentState& b) {
+  QStringList parts;
+  if (!(a.data == b.data)) parts << "data";
+  if (a.file != b.file) parts << QString::fromStdString(a.file + " / " + b.file);
+  if (a.caption != b.caption) parts << a.caption + " / " + b.caption;
+  if (a.destination != b.destination) parts << a.destination + " / " + b.destination;
+  return parts.join(", ");
+}
+
+// A window with destinations for both series, files of every kind to open, and a radio.
+struct HistoryFixture : EditorFixture {
+  SimulatedRadio radio{kSeriesMV710, RadioMemory()};
+  ManualClock clock;
+
+  static std::vector<uint8_t> RadioMemory() {
+    RadioData d = NewData(kSeriesMV710);
+    FillCarriedFields(d, 7);
+    PrepareImageForRadio(d);
+    return {d.RadioImage.begin(), d.RadioImage.begin() + d.ImageLast + 1};
+  }
+  QString Path(const char* name) { return folder.filePath(name); }
+
+  HistoryFixture() {
+    for (int16_t series : {kSeriesMV510, kSeriesMV710}) {
+      for (const char* name : {"usa", "can"}) WriteDestinationImage(folder.path(), name, series);
+    }
+    RadioData a = NewData(kSeriesMV710);
+    FillCarriedFields(a, 1);
+    WriteBytes(Path("a.dat").toStdString(), DataFileText(a));
+    WriteBytes(Path("lmr.csv").toStdString(),
+               "Location,Name,Frequency,Mode\r\n3,PIER,156.013,FM\r\n9,YARD,160.2,NFM\r\n");
+    RadioData b = NewData(kSeriesMV710);
+    FillCarriedFields(b, 2);
+    PrepareImageForRadio(b);
+    const std::string image(b.RadioImage.begin(), b.RadioImage.begin() + b.ImageLast + 1);
+    WriteBytes(Path("b.hex").toStdString(), image);
+    std::filesystem::create_directories(folder.filePath("backups").toStdString());
+    WriteBytes(Path("backups/MV710-20261206-043202-read.hex").toStdString(), image);
+    backupFolder = folder.filePath("backups").toStdString();
+    Open(
+        true, [this] { return std::unique_ptr<SerialPort>(new MemoryPort(radio, clock)); }, &clock);
+  }
+
+  void Read() {
+    window->TransferRead();
+    QPointer<TransferDialog> dialog = window->findChild<TransferDialog*>("frmRadio");
+    dialog->findChild<QPushButton*>("cmdOK")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog, 10000);
+  }
+
+  // One of the commands that change the data set, picked by the random number.
+  void RandomCommand(std::mt19937& random) {
+    const int16_t series = Data().ModelSeries;
+    const int list = static_cast<int>(random() % 5);
+    const int size =
+        static_cast<int>(list == kGroupWX ? Data().WX.size() : GroupList(Data(), list).size());
+    const int index = static_cast<int>(random() % size);
+    auto channel = [&](const char* field, auto change) {
+      doc->Edit({EditWhat::Unit::Channel, list, index, field}, [&](RadioData& d) {
+        change(list == kGroupWX ? d.WX[index] : GroupList(d, list)[index]);
+      });
+    };
+    prompter.answers = {PromptAnswer::Ok};
+    switch (random() % 14) {
+      case 0:
+        channel("ChTag",
+                [&](ChannelRecord& ch) { ch.ChTag = "N" + std::to_string(random() % 99); });
+        break;
+      case 1:
+        channel("Enable", [](ChannelRecord& ch) { ch.Enable = !ch.Enable; });
+        break;
+      case 2:
+        channel("Rxfreq", [&](ChannelRecord& ch) { ch.Rxfreq = 150 + (random() % 400) * 0.025; });
+        break;
+      case 3:
+        doc->Edit({EditWhat::Unit::Common, -1, -1, "Scan"},
+                  [](RadioData& d) { d.CommonSettings.Scan = !d.CommonSettings.Scan; });
+        break;
+      case 4:
+        doc->Edit({EditWhat::Unit::UsableGroup, list % 4, -1, "TxTot"}, [&](RadioData& d) {
+          d.UsableGroupSettings[list % 4].TxTot = !d.UsableGroupSettings[list % 4].TxTot;
+        });
+        break;
+      case 5:
+        window->FileNew();
+        break;
+      case 6:
+        prompter.fileNames = {Path(random() % 2 ? "a.dat" : "b.hex")};
+        window->FileOpen();
+        break;
+      case 7:
+        if (series == kSeriesMV710) Read();
+        break;
+      case 8:
+        window->ChooseSeries(series == kSeriesMV710 ? kSeriesMV510 : kSeriesMV710);
+        break;
+      case 9:
+        Menu(QString("mnuDestination%1").arg(random() % 2))->trigger();
+        break;
+      case 10:
+        prompter.fileNames = {Path("lmr.csv")};
+        window->ImportChannels();
+        break;
+      case 11:
+        prompter.fileNames = {Path("b.hex")};
+        window->LoadImageKey();
+        break;
+      case 12:
+        prompter.fileNames = {Path("backups/MV710-20261206-043202-read.hex")};
+        Menu("mnuFileRestoreBackup")->trigger();
+        break;
+      default:
+        doc->Edit({EditWhat::Unit::Atis, -1, -1, "AtisCode"},
+                  [&](RadioData& d) { d.AtisSettings.AtisCode = std::to_string(random()); });
+        break;
+    }
+    prompter.asked.clear();
+  }
+};
 
 }  // namespace
 
@@ -88,6 +234,113 @@ class UndoTests : public QObject {
     QCOMPARE(stack->count(), UndoRecorder::kStepLimit);
     while (stack->canUndo()) stack->undo();
     QCOMPARE(f.Data().CommonSettings.TxPoDisplay, int16_t(19));
+  }
+
+  // Random histories of every command that changes the data set, then Undo to the start and
+  // Redo to the end: each step lands exactly on the state recorded when it was made.
+  // QW_UNDO_STEPS and QW_UNDO_SEEDS make longer runs by hand.
+  void RandomHistoriesWalkBackAndForthThroughEveryState() {
+    const int steps = qEnvironmentVariableIsSet("QW_UNDO_STEPS")
+                          ? qEnvironmentVariableIntValue("QW_UNDO_STEPS")
+                          : 300;
+    const int seeds = std::max(1, qEnvironmentVariableIntValue("QW_UNDO_SEEDS"));
+    for (int seed = 1; seed <= seeds; ++seed) {
+      HistoryFixture f;
+      QUndoStack* stack = f.window->UndoHistory()->Stack();
+      std::vector<DocumentState> states{StateOf(f)};
+      std::mt19937 random(static_cast<unsigned>(seed));
+      for (int step = 0; step < steps; ++step) {
+        const int before = stack->count();
+        f.RandomCommand(random);
+        QVERIFY(stack->count() <= before + 1);
+        if (stack->count() > before) {
+          states.push_back(StateOf(f));
+        } else {
+          QVERIFY(StateOf(f) == states.back());  // a command that made no step changed nothing
+        }
+      }
+      for (int k = static_cast<int>(states.size()) - 2; k >= 0; --k) {
+        f.Menu("mnuEditUndo")->trigger();
+        QVERIFY2(StateOf(f) == states[k], qPrintable(QString("seed %1, undo to %2: %3")
+                                                         .arg(seed)
+                                                         .arg(k)
+                                                         .arg(Differs(StateOf(f), states[k]))));
+      }
+      QVERIFY(!stack->canUndo());
+      for (std::size_t k = 1; k < states.size(); ++k) {
+        f.Menu("mnuEditRedo")->trigger();
+        QVERIFY2(StateOf(f) == states[k], qPrintable(QString("seed %1, redo to %2: %3")
+                                                         .arg(seed)
+                                                         .arg(k)
+                                                         .arg(Differs(StateOf(f), states[k]))));
+      }
+    }
+  }
+
+  // The cases that lost data before: a destination switch taken back, Undo refused by the pane
+  // check, Save after undoing Open, and the entry naming typing not yet taken in.
+  void UndoGivesBackTheDocumentAndIsNeverRefused() {
+    EditorFixture f;
+    for (const char* name : {"usa", "can"}) WriteDestinationImage(f.folder.path(), name, 2);
+    f.store.Set("IniFilePath", "IniFileName_2", "USA");
+    MainWindow& w = f.Open();
+    f.doc->Edit({EditWhat::Unit::Channel, kGroupUSA, 45, "ChTag"},
+                [](RadioData& d) { d.USA[45].ChTag = "FUEL DOCK"; });
+    const RadioData before = f.Data();
+    f.prompter.answers = {PromptAnswer::Ok};
+    f.Menu("mnuDestination0")->trigger();  // CAN
+    QCOMPARE(f.store.Get("IniFilePath", "IniFileName_2").value(), std::string("CAN"));
+    f.Menu("mnuEditUndo")->trigger();
+    QVERIFY(f.Data() == before);
+    QCOMPARE(StateOf(f).destination, QString("USA"));
+    QCOMPARE(f.store.Get("IniFilePath", "IniFileName_2").value(), std::string("USA"));
+
+    // An enabled channel without a frequency fails the pane check; Undo and Redo still work.
+    f.doc->Edit({EditWhat::Unit::UsableGroup, kGroupFourth, -1, "Usable"},
+                [](RadioData& d) { d.UsableGroupSettings[kGroupFourth].Usable = true; });
+    f.doc->Edit({EditWhat::Unit::Channel, kGroupFourth, 0, "Rxfreq"}, [](RadioData& d) {
+      d.FourthGroup[0] = NewData(kSeriesMV710).FourthGroup[0];
+      d.FourthGroup[0].Rxfreq = 0;
+    });
+    f.Select(NavNode::ChannelOf(kGroupFourth, 0));
+    f.Find<QCheckBox>("chkCHEnable")->click();
+    QVERIFY(f.Data().FourthGroup[0].Enable);
+    QVERIFY(!w.PaneCheck());
+    f.prompter.asked.clear();
+    f.Menu("mnuEditUndo")->trigger();
+    QVERIFY(!f.Data().FourthGroup[0].Enable);
+    f.Menu("mnuEditRedo")->trigger();
+    QVERIFY(f.Data().FourthGroup[0].Enable);
+    QVERIFY(f.prompter.asked.empty());
+
+    // Typing not yet taken in is what Undo names and takes back first.
+    auto* rx = f.Find<QLineEdit>("txtCRF");
+    rx->setFocus();
+    QTest::keyClicks(rx, "156.05");
+    emit f.Find<QMenu>("mnuEdit")->aboutToShow();
+    QCOMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo LMR1 Rx frequency"));
+    f.Menu("mnuEditUndo")->trigger();
+    QCOMPARE(rx->text(), QString("---.----"));
+    QVERIFY(f.Data().FourthGroup[0].Enable);
+    f.Menu("mnuEditUndo")->trigger();
+    QVERIFY(w.PaneCheck());
+
+    // Open taken back: Save goes where the earlier data set came from.
+    const QString first = f.folder.filePath("first.dat"), other = f.folder.filePath("other.dat");
+    f.prompter.fileNames = {first};
+    QVERIFY(w.FileSave(false));
+    f.doc->Edit({EditWhat::Unit::Common, -1, -1, "Scan"},
+                [](RadioData& d) { d.CommonSettings.Scan = !d.CommonSettings.Scan; });
+    WriteBytes(other.toStdString(), DataFileText(NewData(kSeriesMV710)));
+    f.prompter.fileNames = {other};
+    w.FileOpen();
+    QVERIFY(w.windowTitle().endsWith("other.dat"));
+    f.Menu("mnuEditUndo")->trigger();
+    QCOMPARE(f.doc->CurrentFileName, first.toStdString());
+    QVERIFY(w.windowTitle().endsWith("first.dat") && f.doc->DataChanged);
+    QVERIFY(w.FileSave(true));
+    QCOMPARE(ReadBytes(other.toStdString()), DataFileText(NewData(kSeriesMV710)));
+    QCOMPARE(ReadBytes(first.toStdString()), DataFileText(f.Data()));
   }
 
   void CsvImportIsOneStepAndARefusalIsReportedWithoutOne() {
