@@ -5,20 +5,28 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QItemSelection>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableView>
+#include <QTime>
 #include <QVBoxLayout>
 #include <set>
 
 namespace qw {
-namespace {
 
 class DifferenceModel final : public QAbstractTableModel {
  public:
-  explicit DifferenceModel(const std::vector<DataDifference>& rows, QObject* parent)
-      : QAbstractTableModel(parent), rows_(rows) {}
+  using QAbstractTableModel::QAbstractTableModel;
+
+  const std::vector<DataDifference>& Rows() const { return rows_; }
+  void SetRows(std::vector<DataDifference> rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+  }
+
   int rowCount(const QModelIndex& parent) const override {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
   }
@@ -36,30 +44,28 @@ class DifferenceModel final : public QAbstractTableModel {
   }
 
  private:
-  const std::vector<DataDifference>& rows_;
+  std::vector<DataDifference> rows_;
 };
 
-}  // namespace
-
-CompareWindow::CompareWindow(std::vector<DataDifference> differences, const QString& fileName,
-                             QWidget* parent)
-    : QDialog(parent), differences_(std::move(differences)) {
+CompareWindow::CompareWindow(Document& doc, RadioData file, FileKind kind, const QString& fileName)
+    // A plain window: a dialog stays above the main window on most desktops.
+    : QDialog(nullptr, Qt::Window),
+      doc_(doc),
+      file_(std::move(file)),
+      kind_(kind),
+      readAt_(QTime::currentTime().toString("HH:mm:ss")) {
   setObjectName("frmCompare");
   setWindowTitle("Compare With " + fileName);
   resize(720, 420);
   auto* layout = new QVBoxLayout(this);
-  auto* summary =
-      new QLabel(differences_.empty()
-                     ? "The data set and the file hold the same values."
-                     : QString("%1 field(s) differ. Double-click a row to show it; Ctrl+C copies.")
-                           .arg(differences_.size()),
-                 this);
-  summary->setObjectName("lblSummary");
-  layout->addWidget(summary);
+  summary_ = new QLabel(this);
+  summary_->setObjectName("lblSummary");
+  layout->addWidget(summary_);
 
   table_ = new QTableView(this);
   table_->setObjectName("grdCompare");
-  table_->setModel(new DifferenceModel(differences_, table_));
+  model_ = new DifferenceModel(table_);
+  table_->setModel(model_);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->verticalHeader()->setVisible(false);
@@ -68,7 +74,7 @@ CompareWindow::CompareWindow(std::vector<DataDifference> differences, const QStr
   table_->setColumnWidth(1, 200);
   layout->addWidget(table_);
   connect(table_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
-    if (index.isValid()) emit ShowField(differences_[index.row()].where);
+    if (index.isValid()) emit ShowField(model_->Rows()[index.row()].where);
   });
   auto* copy = new QShortcut(QKeySequence::Copy, table_);
   connect(copy, &QShortcut::activated, this,
@@ -82,16 +88,49 @@ CompareWindow::CompareWindow(std::vector<DataDifference> differences, const QStr
           [this] { QApplication::clipboard()->setText(SelectedText()); });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
+
+  Recompute();
+  doc_.AddObserver(this);
+}
+
+CompareWindow::~CompareWindow() {
+  doc_.RemoveObserver(this);
+}
+
+void CompareWindow::AfterEdit(const EditWhat&, const RadioData&) {
+  Recompute();
+}
+
+void CompareWindow::Recompute() {
+  std::set<std::string> selected;
+  for (const QModelIndex& i : table_->selectionModel()->selectedRows())
+    selected.insert(model_->Rows()[i.row()].name);
+  // The data set is compared as the file's kind would hold it.
+  model_->SetRows(CompareFiles(doc_.Data(), FileKind::Json, file_, kind_));
+  const auto& rows = model_->Rows();
+  QItemSelection keep;
+  for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+    if (selected.count(rows[r].name)) keep.select(model_->index(r, 0), model_->index(r, 2));
+  }
+  table_->selectionModel()->select(keep, QItemSelectionModel::Select);
+  summary_->setText(
+      rows.empty()
+          ? QString("The data set holds the same values as the file (read at %1).").arg(readAt_)
+          : QString("%1 field(s) of the data set differ from the file (read at %2). "
+                    "Double-click a row to show it; Ctrl+C copies.")
+                .arg(rows.size())
+                .arg(readAt_));
 }
 
 QString CompareWindow::SelectedText() const {
-  std::set<int> rows;
-  for (const QModelIndex& i : table_->selectionModel()->selectedRows()) rows.insert(i.row());
-  if (rows.empty()) {
-    for (int r = 0; r < static_cast<int>(differences_.size()); ++r) rows.insert(r);
+  const auto& rows = model_->Rows();
+  std::set<int> chosen;
+  for (const QModelIndex& i : table_->selectionModel()->selectedRows()) chosen.insert(i.row());
+  if (chosen.empty()) {
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) chosen.insert(r);
   }
   QString text;
-  for (int r : rows) text += QString::fromStdString(differences_[r].Line()) + "\n";
+  for (int r : chosen) text += QString::fromStdString(rows[r].Line()) + "\n";
   return text;
 }
 

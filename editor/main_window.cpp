@@ -73,6 +73,8 @@ MainWindow::MainWindow(Document& doc, SettingsStore& store, Prompter& prompter,
 MainWindow::~MainWindow() {
   doc_.RemoveObserver(this);
   qApp->removeEventFilter(this);
+  // ~QWidget closes the window and moves the focus once this part of the object is gone.
+  disconnect(qApp, &QApplication::focusChanged, this, &MainWindow::OnFocusChanged);
 }
 
 QAction* MainWindow::Action(const QString& name, const QString& caption) {

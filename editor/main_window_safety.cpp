@@ -12,7 +12,6 @@
 #include "editor/prompter.h"
 #include "editor/transfer_dialog.h"
 #include "editor/undo_recorder.h"
-#include "files/data_diff.h"
 #include "files/document.h"
 #include "files/file_kinds.h"
 #include "files/settings_store.h"
@@ -102,14 +101,19 @@ void MainWindow::CompareWith() {
     ShowOutcomeMessage(loaded);
     return;
   }
-  // The data set is compared as the file's kind would hold it.
-  auto differences = CompareFiles(doc_.Data(), FileKind::Json, scratch.Data(), kind);
-  auto* window = new CompareWindow(std::move(differences), QFileInfo(path).fileName(), this);
+  auto* window =
+      new CompareWindow(doc_, std::move(scratch.Data()), kind, QFileInfo(path).fileName());
+  // A top-level window of its own: it goes with this one, and does not keep the program running
+  // when this one is closed.
   window->setAttribute(Qt::WA_DeleteOnClose);
+  window->setAttribute(Qt::WA_QuitOnClose, false);
+  connect(this, &QObject::destroyed, window, [window] { delete window; });
   connect(window, &CompareWindow::ShowField, this, [this](const EditWhat& where) {
     // Fields no pane edits are shown from "General".
     const NavNode node = NodeOfEdit(where);
     SelectNode(node ? node : kGeneralNode);
+    raise();
+    activateWindow();
   });
   window->show();
 }

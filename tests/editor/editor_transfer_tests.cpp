@@ -164,8 +164,9 @@ class TransferTests : public QObject {
     QTRY_VERIFY(!dialog);
   }
 
-  // A read keeps a backup; Compare With lists what differs from it and jumps to the field;
-  // Restore Backup puts it back as one change.
+  // A read keeps a backup; Compare With lists what differs from it, follows every edit of the
+  // data set (undo and a restore included) and shows a double-clicked field in the main window,
+  // brought in front; Restore Backup puts the backup back as one change.
   void BackupsCanBeComparedAndRestored() {
     TransferFixture f(kSeriesMV710, RadioMemory(kSeriesMV710, true, "1234567890"));
     QTemporaryDir backups;
@@ -183,25 +184,49 @@ class TransferTests : public QObject {
     f.Data().USA[5].ChTag = "SHIFTED";
     f.prompter.fileNames.push_back(backup);
     f.Menu("mnuFileCompare")->trigger();
-    auto* compare = w.findChild<CompareWindow*>("frmCompare");
-    QVERIFY(compare);
-    const QStringList lines = compare->SelectedText().split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 2);
-    QCOMPARE(lines[0], QString("CommonSettings DualWatch: false -> true"));
-    QVERIFY(lines[1].startsWith("USA ") && lines[1].contains(" ChTag: \"SHIFTED\" -> \""));
-    QVERIFY(QTest::qWaitForWindowExposed(compare));
+    QPointer<CompareWindow> compare;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (auto* c = qobject_cast<CompareWindow*>(top)) compare = c;
+    }
+    QVERIFY(compare && compare->isVisible());
+    auto lines = [&] { return compare->SelectedText().split('\n', Qt::SkipEmptyParts); };
+    const QString dualWatch = "CommonSettings DualWatch: false -> true";
+    QCOMPARE(lines().size(), 2);
+    QCOMPARE(lines()[0], dualWatch);
+    QVERIFY(lines()[1].startsWith("USA ") && lines()[1].contains(" ChTag: \"SHIFTED\" -> \""));
+
     QTableView* table = compare->Table();
+    table->selectRow(1);
+    f.doc->Edit({EditWhat::Unit::Channel, 0, 5, "ChTag"},
+                [](RadioData& d) { d.USA[5].ChTag = "EDITED"; });
+    QVERIFY(lines()[0].contains(" ChTag: \"EDITED\" -> \""));  // the selection is kept
+    table->clearSelection();
+    f.doc->Edit({EditWhat::Unit::Common, -1, -1, "DualWatch"},
+                [](RadioData& d) { d.CommonSettings.DualWatch = true; });
+    QCOMPARE(lines().size(), 1);
+    f.Menu("mnuEditUndo")->trigger();
+    QCOMPARE(lines().size(), 2);
+    QCOMPARE(table->model()->index(0, 1).data().toString(), QString("false"));
+
+    QApplication::setActiveWindow(compare);
+    QVERIFY(QTest::qWaitForWindowActive(compare));
+    QVERIFY(!w.isActiveWindow());
     const QPoint row = table->visualRect(table->model()->index(0, 0)).center();
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, row);
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, row);
     QCOMPARE(w.ActivePane()->objectName(), QString("pictCommon"));
-    compare->close();
+    QTRY_VERIFY(w.isActiveWindow());
 
     f.prompter.fileNames.push_back(backup);
     f.Menu("mnuFileRestoreBackup")->trigger();
     QCOMPARE(f.prompter.fileFolders.back(), backups.path());
     QVERIFY(f.Data().CommonSettings.DualWatch);
     QVERIFY(f.doc->DataChanged);
+    QVERIFY(lines().isEmpty());
+    // The compare window goes with the main window, and stops following the data set.
+    f.window.reset();
+    QVERIFY(!compare);
+    f.doc->Edit({EditWhat::Unit::Common, -1, -1, "DualWatch"}, [](RadioData&) {});
   }
 };
 
