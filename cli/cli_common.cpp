@@ -50,8 +50,8 @@ Outcome LoadInput(Document& doc, const std::string& path) {
   return loaded;
 }
 
-void WarnOfOffRaster(const Document& doc, const std::string& path) {
-  for (const std::string& line : OffRasterLines(doc.Data())) {
+void WarnOfRadioForm(const Document& doc, const std::string& path) {
+  for (const std::string& line : RadioFormLines(doc.Data())) {
     std::cerr << "warning: " << path << ": " << line << "\n";
   }
 }

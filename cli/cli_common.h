@@ -38,9 +38,9 @@ inline std::optional<int16_t> ParseSeries(const std::string& text) {
 Outcome StartDocument(Document& doc, int16_t series, const std::string& destination);
 // Loads IN onto the document by its extension (.dat, .hex, .json, .csv).
 Outcome LoadInput(Document& doc, const std::string& path);
-// The fourth-group frequencies the editor would move onto the radio's raster, as warnings on
-// stderr: what the listing prints and the radio gets is the value the file holds.
-void WarnOfOffRaster(const Document& doc, const std::string& path);
+// The values the editor would bring into the radio's form (frequencies off the raster, low power
+// on a channel that does not transmit), as warnings on stderr; the CLI keeps what files hold.
+void WarnOfRadioForm(const Document& doc, const std::string& path);
 // The series from --series, else from the input file (when there is one), else the default.
 int16_t ChooseSeries(const std::string& seriesOption, const std::string& input);
 // StartDocument, then LoadInput of input: the data set every command that reads a file works on.

@@ -60,7 +60,7 @@ int RunPrint(const PrintOptions& o, const std::filesystem::path& folder) {
   Document doc(folder);
   Outcome loaded = OpenInput(doc, ChooseSeries(o.series, o.input), o.destination, o.input);
   if (!loaded.ok()) return Report(loaded);
-  WarnOfOffRaster(doc, o.input);
+  WarnOfRadioForm(doc, o.input);
   const QPageSize paper(o.paper == "letter" ? QPageSize::Letter : QPageSize::A4);
   return Report(WritePdf(doc, o.output, paper));
 }

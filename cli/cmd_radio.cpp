@@ -112,7 +112,7 @@ int RunProgram(const RadioOptions& o, const std::filesystem::path& folder) {
   Document doc(folder);
   Outcome loaded = OpenInput(doc, series, o.destination, o.file);
   if (!loaded.ok()) return Report(loaded);
-  WarnOfOffRaster(doc, o.file);
+  WarnOfRadioForm(doc, o.file);
   return ReportTransfer(Transfer(doc, o, false));
 }
 

@@ -127,9 +127,7 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   // Commands (main_window_commands.cpp).
   void StartNew();
   void BuildDestinationMenu();
-  // One warning listing the values of the data set the radio cannot store.
-  void WarnOfOddValues();
-  // One warning listing the values the last command moved onto the radio's raster.
+  // One warning listing the values the last command changed to what the radio can store.
   void WarnOfMovedValues();
   void OpenTransferDialog(TransferDialog::Mode mode);
   void AfterTransfer(bool readDone);

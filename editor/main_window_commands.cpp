@@ -63,18 +63,10 @@ FileKind MainWindow::EditorKindOf(const std::string& path) const {
   return FileKind::DataFile;
 }
 
-void MainWindow::WarnOfOddValues() {
-  const std::vector<std::string> lines = OddValueLines(FindOddValues(doc_.Data()));
-  if (lines.empty()) return;
-  std::string text = "The file holds values the radio cannot store:";
-  for (const std::string& line : lines) text += "\n" + line;
-  prompter_.Show(this, ProgramMessage(text.c_str(), MessageIcon::Exclamation));
-}
-
 void MainWindow::WarnOfMovedValues() {
   const std::vector<std::string> lines = doc_.TakeEntryWarnings();
   if (lines.empty()) return;
-  std::string text = "Frequencies were moved onto the radio's raster:";
+  std::string text = "Values were changed to what the radio can store:";
   for (const std::string& line : lines) text += "\n" + line;
   prompter_.Show(this, ProgramMessage(text.c_str(), MessageIcon::Exclamation));
 }
@@ -128,7 +120,6 @@ void MainWindow::FileOpen() {
     ShowOutcomeMessage(outcome);
     if (!outcome.ok()) return;
     WarnOfMovedValues();
-    WarnOfOddValues();
     doc_.CurrentFileName = path.toStdString();
     UpdateCaption();
   }

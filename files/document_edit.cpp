@@ -17,8 +17,7 @@ void Document::Edit(const EditWhat& what, const std::function<void(RadioData&)>&
 
 void Document::Replace(RadioData next, const std::string& operation) {
   if (snapOnEntry_) {
-    for (std::string& line : SnapOffRasterFrequencies(next))
-      entryWarnings_.push_back(std::move(line));
+    for (std::string& line : BringIntoRadioForm(next)) entryWarnings_.push_back(std::move(line));
   }
   Edit({EditWhat::Unit::WholeDataSet, -1, -1, operation},
        [&next](RadioData& d) { d = std::move(next); });

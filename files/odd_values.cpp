@@ -1,10 +1,12 @@
 #include "files/odd_values.h"
 
+#include <any>
 #include <array>
 #include <cmath>
 #include <cstdio>
 #include <span>
 
+#include "files/data_edit.h"
 #include "files/data_fields.h"
 #include "model/image_codec.h"
 #include "report/formatters.h"
@@ -80,6 +82,73 @@ void CompareList(const char* name, std::span<const Record> records, std::span<co
   }
 }
 
+// Takes the values of one record in visiting order...
+class Grab {
+ public:
+  std::vector<std::any> values;
+  template <class T>
+  void operator()(const char*, T& v) {
+    values.push_back(v);
+  }
+};
+
+// ...and puts them into the same record of another data set where they differ.
+class Put {
+ public:
+  explicit Put(const std::vector<std::any>& values) : values_(values) {}
+  template <class T>
+  void operator()(const char*, T& v) {
+    const T& from = std::any_cast<const T&>(values_[next_++]);
+    if constexpr (std::is_same_v<T, double>) {
+      if (std::fabs(v - from) <= kFrequencyTolerance) return;
+    }
+    v = from;
+  }
+
+ private:
+  const std::vector<std::any>& values_;
+  std::size_t next_ = 0;
+};
+
+template <class Record, class Visit>
+void TakeRecord(Record& record, Record back, Visit visit) {
+  Grab grab;
+  visit(back, grab);
+  Put put(grab.values);
+  visit(record, put);
+}
+
+template <class Record, class Visit>
+void TakeList(std::span<Record> records, std::span<Record> back, Visit visit) {
+  for (std::size_t i = 0; i < records.size() && i < back.size(); ++i)
+    TakeRecord(records[i], back[i], visit);
+}
+
+// Every value of d as the radio would give it back (frequencies within the tolerance stay).
+void TakeRadioValues(RadioData& d) {
+  RadioData back = d;
+  EncodeImage(back);
+  DecodeImage(back);
+  auto channel = [](ChannelRecord& c, auto& v) { VisitChannel(c, v); };
+  auto entry = [](DirectoryEntry& e, auto& v) { VisitDirectoryEntry(e, v); };
+  TakeList<UsableGroupSettings>(d.UsableGroupSettings, back.UsableGroupSettings,
+                                [](UsableGroupSettings& g, auto& v) { VisitGroup(g, v); });
+  TakeRecord(d.CommonSettings, back.CommonSettings,
+             [](CommonSettings& c, auto& v) { VisitCommon(c, v); });
+  TakeRecord(d.DscSettings, back.DscSettings, [](DscSettings& s, auto& v) { VisitDsc(s, v); });
+  TakeRecord(d.AtisSettings, back.AtisSettings,
+             [](AtisSettings& a, auto& v) { VisitAtisScalars(a, v); });
+  TakeList<AtisCallSignEntry>(d.AtisSettings.AtisCallSign, back.AtisSettings.AtisCallSign,
+                              [](AtisCallSignEntry& e, auto& v) { VisitCallSign(e, v); });
+  TakeList<DirectoryEntry>(d.MemoryDirectory, back.MemoryDirectory, entry);
+  TakeList<DirectoryEntry>(d.GroupDirectory, back.GroupDirectory, entry);
+  for (int list = 0; list <= kGroupWX; ++list) {
+    auto& mine = list == kGroupWX ? d.WX : GroupList(d, list);
+    auto& theirs = list == kGroupWX ? back.WX : GroupList(back, list);
+    TakeList<ChannelRecord>(mine, theirs, channel);
+  }
+}
+
 }  // namespace
 
 std::vector<OddValue> FindOddValues(const RadioData& data) {
@@ -143,9 +212,37 @@ std::vector<std::string> SnapOffRasterFrequencies(RadioData& d) {
   return lines;
 }
 
-std::vector<std::string> OffRasterLines(const RadioData& d) {
+std::vector<std::string> ClearLowPowerWithoutTx(RadioData& d) {
+  static const char* const kMarine[] = {"USA", "INTL", "CANADA"};
+  std::vector<std::string> lines;
+  for (int group = 0; group <= kGroupFourth; ++group) {
+    auto& list = GroupList(d, group);
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      ChannelRecord& ch = list[i];
+      if (!ch.LowPower || ch.TxEnable) continue;
+      const std::string name =
+          group == kGroupFourth
+              ? FourthGroupName(d.ModelSeries) + std::to_string(i + 1)
+              : std::string(kMarine[group]) + " " + MasterSlotAt(ch.Position).Label;
+      lines.push_back(name + " Low Power Only -> off: the channel does not transmit");
+      ch.LowPower = false;
+    }
+  }
+  return lines;
+}
+
+std::vector<std::string> BringIntoRadioForm(RadioData& d) {
+  std::vector<std::string> lines = SnapOffRasterFrequencies(d);
+  for (std::string& line : ClearLowPowerWithoutTx(d)) lines.push_back(std::move(line));
+  const std::vector<OddValue> odd = FindOddValues(d);
+  for (std::string& line : OddValueLines(odd)) lines.push_back(std::move(line));
+  if (!odd.empty()) TakeRadioValues(d);
+  return lines;
+}
+
+std::vector<std::string> RadioFormLines(const RadioData& d) {
   RadioData copy = d;
-  return SnapOffRasterFrequencies(copy);
+  return BringIntoRadioForm(copy);
 }
 
 }  // namespace qw

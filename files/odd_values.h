@@ -30,7 +30,15 @@ std::vector<std::string> OddValueLines(const std::vector<OddValue>& values);
 std::vector<std::string> SnapOffRasterFrequencies(RadioData& d);
 // The line for one move of fourth-group channel index (0-based), receive side or not.
 std::string OffRasterLine(int16_t series, std::size_t index, bool rx, double from, double to);
-// The same lines for the moves the editor would make, leaving d as it is.
-std::vector<std::string> OffRasterLines(const RadioData& d);
+// Low Power Only on a channel that does not transmit: the radio keeps one transmit mode per
+// channel (off, low or full), so the flag would be lost on the way to it. Cleared where it enters
+// the editor, one line each: "USA 16 Low Power Only -> off: the channel does not transmit".
+std::vector<std::string> ClearLowPowerWithoutTx(RadioData& d);
+// Both of the above, then every value the radio would store otherwise (a scrambler code of 32, a
+// name with letters it lacks) taken as it would store it: what the editor does where values
+// enter, so the screen, the listing and the radio hold one value. One line per change.
+std::vector<std::string> BringIntoRadioForm(RadioData& d);
+// The lines of BringIntoRadioForm for what the editor would change, leaving d as it is.
+std::vector<std::string> RadioFormLines(const RadioData& d);
 
 }  // namespace qw

@@ -216,7 +216,7 @@ class WindowTests : public QObject {
       QVERIFY(f.doc->DataChanged);
       QCOMPARE(w.windowTitle(), "QL24  PC Program for MV510/MV710 Series - " + name);
 
-      // Values the radio cannot store are taken, and named in one warning.
+      // Values the radio cannot store come in as it would store them, named in one warning.
       f.Data().CommonSettings.ResumeTime = -7;
       f.Data().CommonSettings.Weater = 300;
       QVERIFY(w.FileSave(true));
@@ -225,10 +225,10 @@ class WindowTests : public QObject {
       f.prompter.fileNames = {path};
       f.Menu("mnuFileOpen")->trigger();
       QCOMPARE(f.prompter.Texts(),
-               std::vector<std::string>{"The file holds values the radio cannot store:\n"
+               std::vector<std::string>{"Values were changed to what the radio can store:\n"
                                         "CommonSettings.ResumeTime = -7 (the radio will store 1)\n"
                                         "CommonSettings.Weater = 300 (the radio will store 0)"});
-      QCOMPARE(f.Data().CommonSettings.Weater, int16_t(300));
+      QCOMPARE(f.Data().CommonSettings.Weater, int16_t(0));
 
       // Yes to the close question saves to the current name without asking for one.
       f.prompter.answers = {PromptAnswer::Yes};
