@@ -36,6 +36,15 @@ TEST(CsvTable, ReadsQuotingLineEndsAndBlankLinesAndWritesBack) {
   std::vector<std::string> cells{"plain", "", "a,b", "q\"q", "cr\r\nlf", " pad "};
   EXPECT_EQ(CsvLine(cells), "plain,,\"a,b\",\"q\"\"q\",\"cr\r\nlf\", pad \r\n");
   EXPECT_EQ(ParseCsv(CsvLine(cells)).rows.at(0).cells, cells);
+  // The header line says the separator; a text a spreadsheet would reshape is quoted on request.
+  for (const char* text : {"a;\"b,;\";c,d\n1;2,5;3\n", "a\t\"b,;\"\tc,d\n1\t2,5\t3\n"}) {
+    EXPECT_EQ(ParseCsv(text).rows.at(0).cells, (std::vector<std::string>{"a", "b,;", "c,d"}));
+    EXPECT_EQ(ParseCsv(text).rows.at(1).cells, (std::vector<std::string>{"1", "2,5", "3"}));
+  }
+  EXPECT_EQ(CsvLine({"01", "10", "0", "1.50", "1E5", "1/2", "22A", "CH 1", ""},
+                    {true, true, true, true, true, true, true, true, true}),
+            "\"01\",10,0,\"1.50\",\"1E5\",\"1/2\",22A,CH 1,\r\n");
+  EXPECT_EQ(CsvLine({"01", "156.0500"}, {false, false}), "01,156.0500\r\n");
 }
 
 TEST(CsvTable, RefusesMalformedAndOversizedInput) {
