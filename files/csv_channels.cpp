@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
+#include <optional>
 
 #include "files/csv_formats.h"
 
@@ -22,6 +24,35 @@ std::string Trim(std::string_view s) {
   while (!s.empty() && blank(s.front())) s.remove_prefix(1);
   while (!s.empty() && blank(s.back())) s.remove_suffix(1);
   return std::string(s);
+}
+
+std::string DecimalPoint(std::string text, bool decimalComma) {
+  if (decimalComma && text.find('.') == std::string::npos) {
+    std::replace(text.begin(), text.end(), ',', '.');
+  }
+  return text;
+}
+
+namespace {
+std::optional<double> NumberOf(std::string_view text) {
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  // from_chars would also take "inf" and "nan", which are names, not numbers.
+  if (text.empty() || !(std::isdigit(static_cast<unsigned char>(text.front())) ||
+                        text.front() == '-' || text.front() == '.')) {
+    return std::nullopt;
+  }
+  double value = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+    return std::nullopt;
+  }
+  return value;
+}
+}  // namespace
+
+bool SameNumber(std::string_view a, std::string_view b) {
+  const auto x = NumberOf(a), y = NumberOf(b);
+  return x && y && *x == *y;
 }
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {

@@ -26,8 +26,10 @@ struct CsvImportResult {
   bool applied = false;             // the data set was changed
   int channels = 0;                 // channels the file changed
   std::vector<CsvProblem> refused;  // ours: every refused cell; common: every skipped row
-  std::vector<CsvProblem> notes;    // common: what was cut from rows that were taken
-  std::string error;                // the text is no channel list at all
+  // common: what was cut from rows that were taken; ours: values read back as they were
+  // written before a spreadsheet shortened them ("line 732: CHDisplayL 1 read as 01")
+  std::vector<CsvProblem> notes;
+  std::string error;  // the text is no channel list at all
 };
 
 // Our format: every channel of USA, INTL, CANADA, WX and the fourth group, CR LF line ends.

@@ -91,6 +91,7 @@ struct RowReader {
   const std::vector<std::string>& header;
   const std::vector<std::string>& cells;
   const SeriesTraits& traits;
+  bool decimalComma;
   int line;
   std::vector<CsvProblem>& notes;
   std::string why;
@@ -99,6 +100,7 @@ struct RowReader {
     int at = FindColumn(header, name);
     return at >= 0 && at < static_cast<int>(cells.size()) ? Trim(cells[at]) : "";
   }
+  std::string Number(const char* name) const { return DecimalPoint(Cell(name), decimalComma); }
 
   bool Fail(std::string reason) {
     why = std::move(reason);
@@ -106,7 +108,7 @@ struct RowReader {
   }
 
   bool Frequencies(ChannelRecord& ch) {
-    auto rx = ParseHz(Cell("Frequency"));
+    auto rx = ParseHz(Number("Frequency"));
     if (!rx) return Fail("Frequency \"" + Cell("Frequency") + "\" is not a number");
     auto rxMHz = ChannelFrequency(*rx, traits, why);
     if (!rxMHz) return false;
@@ -117,7 +119,7 @@ struct RowReader {
       ch.Txfreq = 0;
       return true;
     }
-    auto offset = ParseHz(Cell("Offset").empty() ? "0" : Cell("Offset"));
+    auto offset = ParseHz(Cell("Offset").empty() ? "0" : Number("Offset"));
     if (!offset) return Fail("Offset \"" + Cell("Offset") + "\" is not a number");
     int64_t tx = *rx;
     if (duplex == "+") {
@@ -140,7 +142,7 @@ struct RowReader {
   bool Side(ChannelRecord& ch, int side, const std::string& kind, const char* toneColumn,
             const char* codeColumn, const std::string& polarity) {
     if (kind == "Tone") {
-      auto tone = CtcssIndexOfHz(Cell(toneColumn));
+      auto tone = CtcssIndexOfHz(Number(toneColumn));
       if (!tone)
         return Fail(std::string(toneColumn) + " \"" + Cell(toneColumn) + "\" is not a CTCSS tone");
       ch.CTCSS[side] = *tone;
@@ -210,7 +212,7 @@ struct RowReader {
     }
     if (ch.DCS[1] == 0) ch.RxComp = false;
     ch.ScanMemory = !SameIgnoringCase(Cell("Skip"), "S");
-    ch.LowPower = IsLowPower(Cell("Power"));
+    ch.LowPower = IsLowPower(Number("Power"));
     if (traits.channelNames) {
       const std::string name = Cell("Name");
       ch.ChTag = CleanChannelName(name);
@@ -298,7 +300,7 @@ CsvImportResult ImportCommon(const CsvTable& table, RadioData& d) {
   for (std::size_t r = 1; r < table.rows.size(); ++r) {
     const CsvRow& row = table.rows[r];
     std::vector<CsvProblem> notes;
-    RowReader reader{header, row.cells, t, row.line, notes, {}};
+    RowReader reader{header, row.cells, t, table.separator != ',', row.line, notes, {}};
     auto location = ParseLocation(reader.Cell("Location"));
     if (!location) {
       result.refused.push_back(
@@ -331,8 +333,13 @@ namespace qw {
 
 std::string FourthGroupToCommonCsv(const RadioData& d, std::vector<std::string>* notes) {
   const SeriesTraits& t = Traits(d.ModelSeries);
-  std::string out =
-      CsvLine(std::vector<std::string>(std::begin(csv::kHeader), std::end(csv::kHeader)));
+  const std::vector<std::string> header(std::begin(csv::kHeader), std::end(csv::kHeader));
+  std::string out = CsvLine(header);
+  // Names and DTCS codes are texts ("023"): quoted where a spreadsheet might reshape them.
+  std::vector<bool> texts(header.size(), false);
+  for (const char* column : {"Name", "DtcsCode", "RxDtcsCode"}) {
+    texts[csv::FindColumn(header, column)] = true;
+  }
   for (int i = 0; i < static_cast<int>(d.FourthGroup.size()) && i < csv::kChannels; ++i) {
     const ChannelRecord& ch = d.FourthGroup[i];
     if (!ch.Enable) continue;
@@ -355,7 +362,7 @@ std::string FourthGroupToCommonCsv(const RadioData& d, std::vector<std::string>*
     cells.push_back(ch.Narrow ? "NFM" : "FM");
     cells.push_back(ch.ScanMemory ? "" : "S");
     cells.push_back(ch.LowPower ? "Low" : "High");
-    out += CsvLine(cells);
+    out += CsvLine(cells, texts);
   }
   return out;
 }

@@ -1,6 +1,9 @@
 // Our channel-list CSV: one row per channel of every list. Reading overlays the channels the
 // file lists; a cell that still says what writing would say leaves its value alone, every other
 // cell is checked as the channel pane checks it, and nothing is taken unless every cell passes.
+// People edit these lists in spreadsheets, which save numbers in their own shortest form: a cell
+// that is the same number as the one written counts as unchanged, and a text a spreadsheet
+// shortens is read back as it was written.
 #include <array>
 #include <set>
 #include <utility>
@@ -20,11 +23,22 @@ using Write = std::string (*)(const ChannelRecord&, RowKind);
 // Stores the cell's value; returns why the cell is refused, or "" when taken.
 using Read = std::string (*)(const std::string&, ChannelRecord&, const SeriesTraits&, RowKind);
 
+// How a column's cells are written and read back.
+enum class Cell {
+  Text,    // trimmed; quoted where a spreadsheet might take it for a number
+  Name,    // as Text, but blanks at the ends belong to it
+  Number,  // trimmed; a decimal comma is a point in files not separated by commas
+};
+// What a spreadsheet's shortened text stands for; the text itself when nothing was shortened.
+using Restore = std::string (*)(const std::string&);
+
 struct Column {
   const char* name;
   Has has;
   Write write;
   Read read;
+  Cell cell = Cell::Text;
+  Restore restore = nullptr;
 };
 
 bool Always(RowKind, const SeriesTraits&) {
@@ -128,6 +142,11 @@ std::string ReadDisplay(const std::string& text, std::string& field, std::size_t
   field = text;
   return "";
 }
+// Spreadsheets drop the leading zero of a display of two digits ("01" comes back as 1); a
+// display of one digit is therefore read as the two the export wrote.
+std::string DisplayWithZero(const std::string& text) {
+  return text.size() == 1 && text[0] >= '0' && text[0] <= '9' ? "0" + text : text;
+}
 std::string ReadDisplayL(const std::string& text, ChannelRecord& ch, const SeriesTraits&, RowKind) {
   return ReadDisplay(text, ch.CHDisplayL, kDisplayLeftLength);
 }
@@ -161,11 +180,11 @@ const std::array<Column, 16> kColumns{{
     {"ScanMemory", Always, WriteBool<&ChannelRecord::ScanMemory>,
      ReadBool<&ChannelRecord::ScanMemory>},
     {"Scramble", Scrambled, WriteScramble, ReadScramble},
-    {"ChTag", Named, WriteName, ReadName},
-    {"CHDisplayL", Programmable, WriteDisplayL, ReadDisplayL},
+    {"ChTag", Named, WriteName, ReadName, Cell::Name},
+    {"CHDisplayL", Programmable, WriteDisplayL, ReadDisplayL, Cell::Text, DisplayWithZero},
     {"CHDisplayR", Programmable, WriteDisplayR, ReadDisplayR},
-    {"Rxfreq", Always, WriteRxfreq, ReadRxfreq},
-    {"Txfreq", NotWeather, WriteTxfreq, ReadTxfreq},
+    {"Rxfreq", Always, WriteRxfreq, ReadRxfreq, Cell::Number},
+    {"Txfreq", NotWeather, WriteTxfreq, ReadTxfreq, Cell::Number},
     {"Narrow", Toned, WriteBool<&ChannelRecord::Narrow>, ReadBool<&ChannelRecord::Narrow>},
     {"TxTone", Toned, WriteTone<0>, ReadTone<0>},
     {"RxTone", Toned, WriteTone<1>, ReadTone<1>},
@@ -265,6 +284,37 @@ void CheckRow(int group, int slot, const ChannelRecord& before, const ChannelRec
   }
 }
 
+// Reads a row's cells onto ch; returns the columns that changed it. Refusals, and values read
+// back from a spreadsheet's shortened form, go into the result.
+std::set<std::string> ReadCells(const std::vector<const Column*>& columns, const CsvRow& row,
+                                RowKind kind, const SeriesTraits& t, bool decimalComma,
+                                ChannelRecord& ch, CsvImportResult& result) {
+  const ChannelRecord before = ch;
+  std::set<std::string> changed;
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    const Column* c = columns[i];
+    if (!c || !c->has(kind, t)) continue;
+    // Names keep their blanks; elsewhere a spreadsheet's padding means nothing.
+    const std::string shown = c->cell == Cell::Name ? row.cells[i] : Trim(row.cells[i]);
+    const std::string text = c->cell == Cell::Number ? DecimalPoint(shown, decimalComma) : shown;
+    const std::string written = c->write(before, kind);
+    // What a spreadsheet re-saved as the same number is what was written.
+    if (text == written || SameNumber(DecimalPoint(text, decimalComma), written)) continue;
+    const std::string restored = c->restore ? c->restore(text) : text;
+    const std::string why = c->read(restored, ch, t, kind);
+    if (!why.empty()) {
+      result.refused.push_back({row.line, c->name, why + " (\"" + shown + "\")"});
+      continue;
+    }
+    changed.insert(c->name);
+    if (restored != text) {
+      result.notes.push_back(
+          {row.line, "", std::string(c->name) + " " + text + " read as " + restored});
+    }
+  }
+  return changed;
+}
+
 }  // namespace
 
 CsvImportResult ImportOurs(const CsvTable& table, RadioData& d) {
@@ -319,21 +369,9 @@ CsvImportResult ImportOurs(const CsvTable& table, RadioData& d) {
     }
     ChannelRecord& ch = channels[index];
     const ChannelRecord before = ch;
-    std::set<std::string> changed;
     const std::size_t refusedBefore = result.refused.size();
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-      const Column* c = columns[i];
-      if (!c || !c->has(list->kind, t)) continue;
-      // Names keep their blanks; elsewhere a spreadsheet's padding means nothing.
-      const std::string text = c->read == ReadName ? row.cells[i] : Trim(row.cells[i]);
-      if (text == c->write(before, list->kind)) continue;
-      std::string why = c->read(text, ch, t, list->kind);
-      if (!why.empty()) {
-        result.refused.push_back({row.line, c->name, why + " (\"" + text + "\")"});
-      } else {
-        changed.insert(c->name);
-      }
-    }
+    const std::set<std::string> changed =
+        ReadCells(columns, row, list->kind, t, table.separator != ',', ch, result);
     // A row with a refused cell is not complete enough to judge as a whole.
     if (result.refused.size() == refusedBefore) {
       CheckRow(list->group, ch.Position, before, ch, changed, row.line, result.refused);
@@ -354,7 +392,12 @@ namespace qw {
 std::string ChannelsToCsv(const RadioData& d) {
   const SeriesTraits& t = Traits(d.ModelSeries);
   std::vector<std::string> cells{"Group", "CH"};
-  for (const csv::Column& c : csv::kColumns) cells.push_back(c.name);
+  // Every cell but the frequencies is a text: quoted where a spreadsheet might reshape it.
+  std::vector<bool> texts{true, true};
+  for (const csv::Column& c : csv::kColumns) {
+    cells.push_back(c.name);
+    texts.push_back(c.cell != csv::Cell::Number);
+  }
   std::string out = CsvLine(cells);
   for (const csv::ListRef& list : csv::kLists) {
     const auto& channels = csv::ListOf(const_cast<RadioData&>(d), list.group);
@@ -364,7 +407,7 @@ std::string ChannelsToCsv(const RadioData& d) {
       for (const csv::Column& c : csv::kColumns) {
         cells.push_back(c.has(list.kind, t) ? c.write(ch, list.kind) : "");
       }
-      out += CsvLine(cells);
+      out += CsvLine(cells, texts);
     }
   }
   return out;

@@ -1,12 +1,36 @@
 #include "files/csv_table.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace qw {
 namespace {
+
+// Spreadsheets set to a language with decimal commas save with ';' between fields; some
+// programs use tabs. A header line says which.
+char SeparatorOf(std::string_view text) {
+  std::size_t commas = 0, semicolons = 0, tabs = 0;
+  bool quoted = false;
+  for (char c : text) {
+    if (c == '"') {
+      quoted = !quoted;
+    } else if (!quoted) {
+      if (c == '\r' || c == '\n') break;
+      commas += c == ',';
+      semicolons += c == ';';
+      tabs += c == '\t';
+    }
+  }
+  if (semicolons > commas && semicolons >= tabs) return ';';
+  if (tabs > commas && tabs > semicolons) return '\t';
+  return ',';
+}
 
 class CsvReader {
  public:
   explicit CsvReader(std::string_view text) : text_(text) {
     if (text_.substr(0, 3) == "\xEF\xBB\xBF") text_.remove_prefix(3);
+    table_.separator = SeparatorOf(text_);
   }
 
   CsvTable Read() {
@@ -36,7 +60,7 @@ class CsvReader {
       if (row.cells.size() == kCsvMaxCells) return Fail("more than 256 columns");
       row.cells.push_back(ReadCell());
       if (at_ == text_.size()) break;
-      if (text_[at_] == ',') {
+      if (text_[at_] == table_.separator) {
         ++at_;
         continue;
       }
@@ -52,7 +76,7 @@ class CsvReader {
   std::string ReadCell() {
     std::string cell;
     if (at_ < text_.size() && text_[at_] == '"') return ReadQuoted();
-    while (at_ < text_.size() && text_[at_] != ',' && !AtLineEnd()) {
+    while (at_ < text_.size() && text_[at_] != table_.separator && !AtLineEnd()) {
       if (text_[at_] == '"') {
         Fail("a quote inside a field that does not start with one");
         return cell;
@@ -88,7 +112,7 @@ class CsvReader {
       ++at_;
       if (!Append(cell, c)) return cell;
     }
-    if (at_ < text_.size() && text_[at_] != ',' && !AtLineEnd()) {
+    if (at_ < text_.size() && text_[at_] != table_.separator && !AtLineEnd()) {
       Fail("text after the closing quote of a field");
     }
     return cell;
@@ -119,11 +143,27 @@ CsvTable ParseCsv(std::string_view text) {
   return CsvReader(text).Read();
 }
 
-std::string CsvLine(const std::vector<std::string>& cells) {
+bool SpreadsheetMayReshape(std::string_view text) {
+  const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+  if (std::none_of(text.begin(), text.end(), isDigit)) return false;
+  // A letter keeps a text a text, except the exponent of a number such as 1E5.
+  const auto letter = [](char c) {
+    return std::isalpha(static_cast<unsigned char>(c)) && c != 'e' && c != 'E';
+  };
+  if (std::any_of(text.begin(), text.end(), letter)) return false;
+  // A whole number a spreadsheet writes back as it was (longer ones come back in E notation).
+  constexpr std::size_t kExactDigits = 15;
+  const bool plain = text == "0" || (text[0] != '0' && text.size() <= kExactDigits &&
+                                     std::all_of(text.begin(), text.end(), isDigit));
+  return !plain;
+}
+
+std::string CsvLine(const std::vector<std::string>& cells, const std::vector<bool>& texts) {
   std::string line;
   for (std::size_t i = 0; i < cells.size(); ++i) {
     if (i > 0) line.push_back(',');
-    if (!NeedsQuotes(cells[i])) {
+    const bool text = i < texts.size() && texts[i] && SpreadsheetMayReshape(cells[i]);
+    if (!text && !NeedsQuotes(cells[i])) {
       line += cells[i];
       continue;
     }

@@ -53,7 +53,11 @@ Outcome Document::ImportChannels(const std::string& path, CsvImportResult* resul
   if (r.applied) Replace(std::move(next), kImportOperation);
   std::string summary = std::to_string(r.channels) + " channel(s) changed.";
   if (r.common && !r.refused.empty()) summary += "\nSkipped rows:" + ProblemLines(r.refused);
-  if (!r.notes.empty()) summary += "\nTaken with changes:" + ProblemLines(r.notes);
+  if (!r.notes.empty()) {
+    summary +=
+        (r.common ? "\nTaken with changes:" : "\nShortened by a spreadsheet, read as exported:") +
+        ProblemLines(r.notes);
+  }
   return Outcome::Ok(ImportMessage(summary, MessageIcon::Information));
 }
 
