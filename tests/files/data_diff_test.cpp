@@ -43,6 +43,7 @@ TEST(DataDiff, OneLinePerFieldNamedInTheDataModelsTerms) {
   b.DscSettings.UserMmsi = "1";
   b.GroupDirectory[9].TagName = "G";
   b.WX[0].ScanMemory = !a.WX[0].ScanMemory;
+  b.CANADA[slot].Scramble = 4;
 
   using U = EditWhat::Unit;
   const std::string usable = a.UsableGroupSettings[3].Usable ? "true -> false" : "false -> true";
@@ -57,6 +58,7 @@ TEST(DataDiff, OneLinePerFieldNamedInTheDataModelsTerms) {
       {"GroupDirectory 10 TagName: \"\" -> \"G\"", U::GroupDirectory, -1, 9},
       {"USA 22A ChTag: \"MARINA\" -> \"FUEL DOCK\"", U::Channel, kGroupUSA, slot},
       {"INTL 241 Scramble: 0 -> 4", U::Channel, kGroupINTL, 240},
+      {"CANADA 22A Scramble: 0 -> 4", U::Channel, kGroupCANADA, slot},
       {"WX 1 ScanMemory: " + wx, U::Channel, kGroupWX, 0},
       {"FourthGroup 1 DCS: [0,0] -> [5,0]", U::Channel, kGroupFourth, 0},
       {"FourthGroup 3 Rxfreq: 156.0250 -> 156.0500", U::Channel, kGroupFourth, 2},

@@ -40,11 +40,11 @@ TEST(OddValues, EachIsNamedWithWhatTheRadioWillStore) {
   BuildNewDataSet(d, kSeriesMV710);
   d.FourthGroup[0].Rxfreq = 156.025 + 6e-7;
   d.FourthGroup[1].Rxfreq = 156.025 + 4e-8;
-  d.FourthGroup[1].CTCSS[1] = 300;
+  d.FourthGroup[39].CTCSS[1] = 300;  // the last record of a list
   EXPECT_EQ(
       OddValueLines(FindOddValues(d)),
       (std::vector<std::string>{"FourthGroup[0].Rxfreq = 156.025001 (the radio will store 156.025)",
-                                "FourthGroup[1].CTCSS[1] = 300 (the radio will store 44)"}));
+                                "FourthGroup[39].CTCSS[1] = 300 (the radio will store 44)"}));
 }
 
 // Fourth-group frequencies off every raster are moved down onto the 5 kHz one, first and last
