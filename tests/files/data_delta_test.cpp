@@ -33,7 +33,8 @@ TEST(DataDelta, SwapsBackAndForthAndHoldsOnlyWhatDiffers) {
       },
       [](RadioData& d) {
         d = NewData(kSeriesMV510);
-        d.WX.resize(3);  // held whole
+        d.USA.resize(239);  // lists of another length are held whole, the first and the last
+        d.WX.resize(3);
       },
   };
   for (std::size_t k = 0; k < edits.size(); ++k) {
