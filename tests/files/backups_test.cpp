@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <ctime>
 #include <fstream>
 
 #include "model/image_codec.h"
@@ -15,12 +16,30 @@ namespace {
 namespace fs = std::filesystem;
 using std::chrono::seconds;
 
+// A local date and time on the system clock, so that stamps are checked against written text.
+std::chrono::system_clock::time_point Local(int y, int mo, int d, int h, int mi, int s) {
+  std::tm tm{};
+  tm.tm_year = y - 1900;
+  tm.tm_mon = mo - 1;
+  tm.tm_mday = d;
+  tm.tm_hour = h;
+  tm.tm_min = mi;
+  tm.tm_sec = s;
+  tm.tm_isdst = -1;
+  return std::chrono::system_clock::from_time_t(std::mktime(&tm));
+}
+
+TEST(Backups, StampsAreTheLocalDateAndTime) {
+  EXPECT_EQ(BackupStamp(Local(2024, 2, 29, 23, 59, 59)), "20240229-235959");
+  EXPECT_EQ(BackupStamp(Local(2025, 1, 2, 3, 4, 5)), "20250102-030405");
+}
+
 TEST(Backups, KeepsTheNewestHundredNewestFirstAndLeavesOtherFilesAlone) {
   const fs::path folder = fs::temp_directory_path() / ("qw-backups-" + std::to_string(getpid()));
   fs::remove_all(folder);
   RadioData d = test::NewData(kSeriesMV510);
   PrepareImageForRadio(d);
-  const auto t0 = std::chrono::system_clock::time_point{} + std::chrono::hours(24 * 20000);
+  const auto t0 = Local(2025, 1, 2, 3, 4, 5);
 
   ASSERT_TRUE(KeepBackup(folder, kSeriesMV510, d.RadioImage, BackupKind::Read, t0).ok);
   fs::create_directories(folder / "MV510-20000101-000000-read.hex");  // a folder, not a backup
@@ -33,18 +52,35 @@ TEST(Backups, KeepsTheNewestHundredNewestFirstAndLeavesOtherFilesAlone) {
   BackupWritten again =
       KeepBackup(folder, kSeriesMV510, d.RadioImage, BackupKind::Read, t0 + seconds(102));
   ASSERT_TRUE(again.ok);
-  EXPECT_EQ(again.path.filename(), "MV510-" + BackupStamp(t0 + seconds(102)) + "-read-2.hex");
+  EXPECT_EQ(again.path.filename(), "MV510-20250102-030547-read-2.hex");
 
   const std::vector<BackupEntry> list = ListBackups(folder);
   ASSERT_EQ(list.size(), kBackupsKept);
   EXPECT_EQ(list.front().path, again.path);
-  EXPECT_EQ(list[1].stamp, BackupStamp(t0 + seconds(102)));
-  EXPECT_EQ(list.back().stamp, BackupStamp(t0 + seconds(4)));
+  EXPECT_EQ(list[1].stamp, "20250102-030547");
+  EXPECT_EQ(list.back().stamp, "20250102-030409");
   EXPECT_EQ(list.back().kind, BackupKind::Read);
   EXPECT_EQ(list.front().series, kSeriesMV510);
   EXPECT_TRUE(fs::exists(folder / "notes.hex"));
   EXPECT_TRUE(fs::is_directory(folder / "MV510-20000101-000000-read.hex"));
   EXPECT_TRUE(ListBackups(folder / "missing").empty());
+  fs::remove_all(folder);
+}
+
+// On a file system with coarse file times, backups of one second are told apart by their number.
+TEST(Backups, SameSecondAndFileTimeGoByTheirNumber) {
+  const fs::path folder = fs::temp_directory_path() / ("qw-seq-" + std::to_string(getpid()));
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  const auto written = fs::file_time_type::clock::now();
+  for (const char* n : {"", "-2", "-10", "-9"}) {
+    const fs::path p = folder / ("MV510-20250102-030405-read" + std::string(n) + ".hex");
+    std::ofstream(p) << "x";
+    fs::last_write_time(p, written);
+  }
+  std::string order;
+  for (const BackupEntry& e : ListBackups(folder)) order += e.path.stem().string().substr(26) + " ";
+  EXPECT_EQ(order, "-10 -9 -2  ");
   fs::remove_all(folder);
 }
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/support/radio_data.h"
 
 namespace qw {
@@ -34,21 +36,37 @@ TEST(DataDiff, OneLinePerFieldNamedInTheDataModelsTerms) {
   b.AtisSettings.AtisCallSign[2].MID = "366";
   b.MemoryDirectory[4].TagName = "TUG";
   b.RadioImage[0x300] ^= 1;  // the image alone is not a difference
+  a.INTL.resize(241);        // a hand-edited file's extra channel is named by its place
+  b.INTL.resize(241);
+  b.INTL[240].Scramble = 4;
 
-  std::vector<std::string> lines;
-  for (const DataDifference& d : CompareDataSets(a, b)) lines.push_back(d.Line());
+  b.DscSettings.UserMmsi = "1";
+  b.GroupDirectory[9].TagName = "G";
+  b.WX[0].ScanMemory = !a.WX[0].ScanMemory;
+  b.CANADA[slot].Scramble = 4;
+
+  using U = EditWhat::Unit;
   const std::string usable = a.UsableGroupSettings[3].Usable ? "true -> false" : "false -> true";
-  EXPECT_EQ(lines, (std::vector<std::string>{
-                       "UsableGroupSettings FourthGroup Usable: " + usable,
-                       "CommonSettings Scan: true -> false",
-                       "AtisSettings AtisCallSign 3 MID: \"\" -> \"366\"",
-                       "MemoryDirectory 5 TagName: \"\" -> \"TUG\"",
-                       "USA 22A ChTag: \"MARINA\" -> \"FUEL DOCK\"",
-                       "FourthGroup 1 DCS: [0,0] -> [5,0]",
-                       "FourthGroup 3 Rxfreq: 156.0250 -> 156.0500",
-                   }));
-  const DataDifference first = CompareDataSets(a, b)[4];
-  EXPECT_EQ(first.where, (EditWhat{EditWhat::Unit::Channel, kGroupUSA, slot, "ChTag"}));
+  const std::string wx = a.WX[0].ScanMemory ? "true -> false" : "false -> true";
+  // Each line with where it leads: the unit, the group and the index in its list.
+  const std::vector<std::tuple<std::string, U, int, int>> expected{
+      {"UsableGroupSettings FourthGroup Usable: " + usable, U::UsableGroup, 3, -1},
+      {"CommonSettings Scan: true -> false", U::Common, -1, -1},
+      {"DscSettings UserMmsi: \"\" -> \"1\"", U::Dsc, -1, -1},
+      {"AtisSettings AtisCallSign 3 MID: \"\" -> \"366\"", U::Atis, -1, 2},
+      {"MemoryDirectory 5 TagName: \"\" -> \"TUG\"", U::MemoryDirectory, -1, 4},
+      {"GroupDirectory 10 TagName: \"\" -> \"G\"", U::GroupDirectory, -1, 9},
+      {"USA 22A ChTag: \"MARINA\" -> \"FUEL DOCK\"", U::Channel, kGroupUSA, slot},
+      {"INTL 241 Scramble: 0 -> 4", U::Channel, kGroupINTL, 240},
+      {"CANADA 22A Scramble: 0 -> 4", U::Channel, kGroupCANADA, slot},
+      {"WX 1 ScanMemory: " + wx, U::Channel, kGroupWX, 0},
+      {"FourthGroup 1 DCS: [0,0] -> [5,0]", U::Channel, kGroupFourth, 0},
+      {"FourthGroup 3 Rxfreq: 156.0250 -> 156.0500", U::Channel, kGroupFourth, 2},
+  };
+  std::vector<std::tuple<std::string, U, int, int>> found;
+  for (const DataDifference& d : CompareDataSets(a, b))
+    found.emplace_back(d.Line(), d.where.unit, d.where.group, d.where.index);
+  EXPECT_EQ(found, expected);
   EXPECT_TRUE(CompareDataSets(a, a).empty());
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "model/channel_plans.h"
 
 namespace qw {
@@ -32,6 +34,39 @@ TEST(OddValues, EachIsNamedWithWhatTheRadioWillStore) {
       "FourthGroup[2].Txfreq = 201.5 (the radio will store 0)",
   };
   EXPECT_EQ(OddValueLines(FindOddValues(d)), expected);
+
+  // A frequency is odd only beyond the rounding of a stored one, 0.6 Hz off already; each entry
+  // of a list of numbers is named.
+  BuildNewDataSet(d, kSeriesMV710);
+  d.FourthGroup[0].Rxfreq = 156.025 + 6e-7;
+  d.FourthGroup[1].Rxfreq = 156.025 + 4e-8;
+  d.FourthGroup[39].CTCSS[1] = 300;  // the last record of a list
+  EXPECT_EQ(
+      OddValueLines(FindOddValues(d)),
+      (std::vector<std::string>{"FourthGroup[0].Rxfreq = 156.025001 (the radio will store 156.025)",
+                                "FourthGroup[39].CTCSS[1] = 300 (the radio will store 44)"}));
+}
+
+// Fourth-group frequencies off every raster are moved down onto the 5 kHz one, first and last
+// channel alike; no frequency, a negative or a non-finite one is left alone.
+TEST(OddValues, OffRasterFrequenciesAreMovedAndNamed) {
+  RadioData d;
+  BuildNewDataSet(d, kSeriesMV710);
+  d.FourthGroup[0].Rxfreq = 156.0137;
+  d.FourthGroup[0].Txfreq = 156.0125;  // on the 12.5 kHz raster
+  d.FourthGroup[1].Rxfreq = -156.0137;
+  d.FourthGroup[1].Txfreq = std::numeric_limits<double>::quiet_NaN();
+  d.FourthGroup[39].Txfreq = 0.0013;
+  const std::vector<std::string> expected{"LMR1 Rx 156.0137 -> 156.0100: off the radio's raster",
+                                          "LMR40 Tx 0.0013 -> ---.----: off the radio's raster"};
+  const RadioData before = d;
+  EXPECT_EQ(OffRasterLines(d), expected);
+  EXPECT_EQ(d.FourthGroup[0].Rxfreq, before.FourthGroup[0].Rxfreq);
+  EXPECT_EQ(SnapOffRasterFrequencies(d), expected);
+  EXPECT_DOUBLE_EQ(d.FourthGroup[0].Rxfreq, 156.01);
+  EXPECT_EQ(d.FourthGroup[39].Txfreq, 0);
+  EXPECT_EQ(d.FourthGroup[1].Rxfreq, -156.0137);
+  EXPECT_TRUE(SnapOffRasterFrequencies(d).empty());
 }
 
 }  // namespace

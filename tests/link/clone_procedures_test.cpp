@@ -73,6 +73,36 @@ TEST_F(CloneTest, ProgramOfAnMV710WritesExactlyThePlannedRanges) {
   EXPECT_EQ(progress.back(), 100);
 }
 
+// Every byte the plan writes is read back, none other: a radio that differs at the first and
+// last byte of every written range and everywhere outside them is reported at those edges only.
+TEST_F(CloneTest, VerifyComparesTheFirstAndLastByteOfEveryWrittenRange) {
+  for (int16_t series : {kSeriesMV510, kSeriesMV710, kSeriesThird}) {
+    SCOPED_TRACE(series);
+    Use(series);
+    progress.clear();
+    Image image{};
+    std::copy(radio->Memory().begin(), radio->Memory().end(), image.begin());
+    std::vector<bool> written(radio->Memory().size());
+    std::vector<int32_t> edges;
+    for (const WriteStep& s : WritePlan(series)) {
+      if (s.kind == WriteStep::Skip) continue;
+      const bool block = s.kind == WriteStep::Block;
+      const int first = block ? s.address : s.first, last = block ? s.address + 63 : s.last;
+      std::fill(written.begin() + first, written.begin() + last + 1, true);
+      edges.insert(edges.end(), {first, last});
+    }
+    for (std::size_t a = 0; a < written.size(); ++a) {
+      if (!written[a] || std::count(edges.begin(), edges.end(), int32_t(a)))
+        radio->Memory()[a] ^= 1;
+    }
+    std::vector<int32_t> differing{7};  // left from an earlier run
+    ASSERT_TRUE(VerifyData(*link, image, series, differing).outcome.ok());
+    EXPECT_EQ(differing, edges);
+    EXPECT_EQ(progress.front(), 0);
+    EXPECT_EQ(progress.back(), 100);
+  }
+}
+
 TEST(WritePlan, TheThirdVariantWritesItsBytesAt0x200AndTheMV510StopsAtItsEnd) {
   auto plan = WritePlan(kSeriesThird);
   auto at = std::find_if(plan.begin(), plan.end(), [](auto& s) { return s.address == 0x200; });

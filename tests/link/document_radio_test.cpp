@@ -166,10 +166,16 @@ TEST_P(DocumentRadio, VerifyAfterProgramTellsWhatTheRadioHolds) {
     std::string text;  // the message's text; "" for none
     std::string note;  // the verify note; "" for none
   };
+  const std::string eight =
+      "0x00A0, 0x0120, 0x0160, 0x01A0, 0x01E0, 0x0320, 0x0360, 0x03A0";  // mid-block
   const Row rows[] = {
       {"radio holds the image", nullptr, Outcome::Status::Ok, "Complete!!", "verified"},
       {"radio stores three blocks wrong", at(0, [this] { radio->Faults().storeWrong = 3; }),
        Outcome::Status::Failed, "Verify Error!!\n3 bytes differ, at 0x00A0, 0x0120, 0x0160", ""},
+      {"eight named", at(0, [this] { radio->Faults().storeWrong = 8; }), Outcome::Status::Failed,
+       "Verify Error!!\n8 bytes differ, at " + eight, ""},
+      {"nine, eight named", at(0, [this] { radio->Faults().storeWrong = 9; }),
+       Outcome::Status::Failed, "Verify Error!!\n9 bytes differ, at " + eight + ", ...", ""},
       {"radio silent in the read-back", at(51, [this] { radio->Faults().dropReply = 1000; }),
        Outcome::Status::Ok, "Complete!!", "not verified: the radio did not answer the read-back"},
       {"cancel in the read-back", at(75, [this] { cancel = true; }), Outcome::Status::Ok,

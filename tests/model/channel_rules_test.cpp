@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <tuple>
 
 #include "model/channel_plans.h"
@@ -31,7 +32,8 @@ TEST(ChannelRules, FrequencyTexts) {
       {"-150", V::Malformed, V::Malformed},
       {".", V::Malformed, V::Malformed},
       {"0156.5", V::Ok, V::Ok},
-      {"99999999999999999999", V::Malformed, V::Malformed},
+      {"156.025000000000", V::Ok, V::Ok},  // sixteen characters are read, seventeen are not
+      {"156.0250000000000", V::Malformed, V::Malformed},
   };
   for (const auto& [text, plain, raster] : cases) {
     EXPECT_EQ(CheckFrequencyText(text, mv710).verdict, plain) << text;
@@ -41,18 +43,23 @@ TEST(ChannelRules, FrequencyTexts) {
   EXPECT_EQ(CheckFrequencyText("", mv710).mhz, 0);
 }
 
+// Every byte against the radio's character sets, written out here rather than taken from the
+// rules: letters, digits and " -/*()+.," in names; the digits and the twelve letters a seven-
+// segment display can show.
 TEST(ChannelRules, NamesAndDisplayLetters) {
-  EXPECT_TRUE(IsValidChannelName("Az9 -/*()+.,"));
+  const std::string nameChars =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789 -/*()+.,";
+  const std::string displayChars = "0123456789AbCdEFHLnPtU";
+  for (int i = 0; i < 256; ++i) {
+    const char c = static_cast<char>(i);
+    const std::string one(1, c);
+    EXPECT_EQ(IsValidChannelName("x" + one), nameChars.find(c) != std::string::npos) << i;
+    EXPECT_EQ(IsValidDisplayText("1" + one, 2), displayChars.find(c) != std::string::npos) << i;
+  }
   EXPECT_TRUE(IsValidChannelName("123456789012"));
   EXPECT_FALSE(IsValidChannelName("1234567890123"));
-  for (const char* bad : {"A#", "A_B", "\xC3\xA9t\xC3\xA9", "a\tb", "A:B"}) {
-    EXPECT_FALSE(IsValidChannelName(bad)) << bad;
-  }
   EXPECT_EQ(CleanChannelName("F\xC3\xA9rry #1 to the isle"), "Frry 1 to th");
-  EXPECT_TRUE(IsValidDisplayText("Ab", 2));
   EXPECT_TRUE(IsValidDisplayText("", 1));
-  EXPECT_FALSE(IsValidDisplayText("AB", 2));  // B has no seven-segment form
-  EXPECT_FALSE(IsValidDisplayText("a", 1));
   EXPECT_FALSE(IsValidDisplayText("123", 2));
   // Status names are padded, not refused.
   EXPECT_EQ(StatusNameToStore("X"), "   X");
@@ -83,6 +90,48 @@ TEST(ChannelRules, ToneTextsRoundTripThroughEveryListEntry) {
   EXPECT_EQ(CtcssIndexOfHz("88.5"), 9);
   EXPECT_EQ(CtcssIndexOfHz("254.1"), 50);
   EXPECT_FALSE(CtcssIndexOfHz("88.0"));
+}
+
+// Per side a channel has a CTCSS tone or a DCS code; locks hold in the marine groups only, on
+// channel 16 (slot 32) for the scrambler and channel 70 (slot 140) for both.
+TEST(ChannelRules, TonesScramblerAndLocks) {
+  using Sides = std::array<int16_t, 2>;
+  const std::tuple<Sides, Sides, bool> tones[] = {
+      {{0, 0}, {0, 0}, true}, {{3, 0}, {0, 0}, true},  {{0, 0}, {0, 9}, true},
+      {{3, 0}, {0, 9}, true}, {{3, 0}, {9, 0}, false}, {{0, 3}, {0, 9}, false},
+      {{3, 3}, {0, 0}, true},
+  };
+  for (const auto& [ctcss, dcs, exclusive] : tones) {
+    ChannelRecord ch;
+    ch.CTCSS = ctcss;
+    ch.DCS = dcs;
+    EXPECT_EQ(TonesExclusive(ch), exclusive) << ctcss[0] << ctcss[1] << dcs[0] << dcs[1];
+  }
+  const char* const scramble[] = {"Off", "Off", "Off", "Off", "0", "1", "2", "3"};
+  for (int16_t v = 0; v < 8; ++v) {
+    EXPECT_EQ(ScrambleListText(v), scramble[v]);
+    EXPECT_EQ(ScrambleFromText(scramble[v]), v < 4 ? 0 : v);
+  }
+  for (const char* bad : {"4", "/", "", "00", "Of"}) EXPECT_FALSE(ScrambleFromText(bad)) << bad;
+  for (int group = 0; group <= 3; ++group) {
+    for (int slot : {31, 32, 33, 139, 140, 141}) {
+      const bool marine = group < 3;
+      EXPECT_EQ(IsScramblerLocked(group, slot), marine && (slot == 32 || slot == 140));
+      EXPECT_EQ(IsScanMemoryLocked(group, slot), marine && slot == 140);
+    }
+  }
+  // A channel that is on needs a receive frequency and both left display characters.
+  const std::tuple<bool, double, const char*, bool> complete[] = {
+      {false, 0, "", true},   {true, 156.025, "12", true}, {true, 156.025, "1", false},
+      {true, 0, "12", false}, {true, 0.5, "123", true},
+  };
+  for (const auto& [enable, rx, left, ok] : complete) {
+    ChannelRecord ch;
+    ch.Enable = enable;
+    ch.Rxfreq = rx;
+    ch.CHDisplayL = left;
+    EXPECT_EQ(IsProgrammableChannelComplete(ch), ok) << enable << rx << left;
+  }
 }
 
 }  // namespace

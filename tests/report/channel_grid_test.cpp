@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <map>
+
+#include "tests/report/report_data.h"
 #include "tests/support/radio_data.h"
 
 namespace qw {
@@ -75,6 +79,39 @@ TEST(ChannelGrid, FourthGroupCellsShowTonesAndTheStoredFrequency) {
   EXPECT_DOUBLE_EQ(d.FourthGroup[0].Rxfreq, 156.0137);
 }
 
+// Each flag set alone on a row whose flags are all off changes its own column and no other.
+TEST(ChannelGrid, EachFlagSetAloneShowsInItsOwnColumn) {
+  const std::map<std::string, std::array<const char*, 3>> expected{
+      // flag: USA channel 25 (a duplex slot), fourth group, weather
+      {"Enable", {"", "ENABLE=[Enable]", "ENABLE=1"}},
+      {"LowPower", {"LOW=LOW", "LOW=LOW", ""}},
+      {"PowUp", {"UP=UP", "UP=UP", ""}},
+      {"Duplex", {"RX[MHz]=161.850 DUP=DUP", "", ""}},
+      {"TxEnable", {"TX=TX", "", ""}},
+      {"ScanMemory", {"MEM=MEM", "MEM=MEM", "MEM=1"}},
+      {"RxOnly", {"TX[MHz]=---.---", "", ""}},
+      {"Narrow", {"", "W/N=N ", ""}},
+      {"RxComp", {"", "Comp=CMP", ""}},
+  };
+  const int grids[] = {kGroupUSA, kGroupFourth, kGridWeather};
+  for (std::size_t g = 0; g < 3; ++g) {
+    RadioData d = test::NewData(kSeriesMV710);
+    std::vector<ChannelRecord>& list = grids[g] == kGridWeather ? d.WX : GroupList(d, grids[g]);
+    const std::size_t row = grids[g] == kGroupUSA ? 50 : 1;
+    for (const auto& [name, flag] : test::ChannelFlags()) list[row].*flag = false;
+    const GridText base = BuildGridText(d, grids[g]);
+    for (const auto& [name, flag] : test::ChannelFlags()) {
+      list[row].*flag = true;
+      const GridText t = BuildGridText(d, grids[g]);
+      list[row].*flag = false;
+      const auto it = expected.find(name);
+      EXPECT_EQ(test::ChangedCells(t.header, base.rows[row], t.rows[row]),
+                it == expected.end() ? "" : it->second[g])
+          << name << " in grid " << grids[g];
+    }
+  }
+}
+
 TEST(ChannelGrid, WeatherRowsAndTheNamesOfTheGrids) {
   RadioData d = test::NewData(kSeriesMV510);
   d.WX[1].ScanMemory = true;
@@ -87,7 +124,7 @@ TEST(ChannelGrid, WeatherRowsAndTheNamesOfTheGrids) {
             "\t1\t0\t162.475MHZ\n");
   for (int g = 0; g < kGridCount; ++g) EXPECT_EQ(GridFromName(GridName(g)), g);
   EXPECT_EQ(GridFromName("exp"), kGroupFourth);
-  EXPECT_EQ(GridFromName("LMR"), -1);
+  for (const char* other : {"LMR", "XSA", "USB", "US", "WXX"}) EXPECT_EQ(GridFromName(other), -1);
 }
 
 }  // namespace

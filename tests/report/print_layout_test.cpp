@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <map>
+
+#include "report/print_sections.h"
 #include "tests/report/report_data.h"
 
 // The data sets name only the fields that matter; the rest keep their defaults on purpose.
@@ -116,6 +120,7 @@ TEST(PrintLayout, Mv510PagesStopAtMemAndHaveNoStatusNames) {
   EXPECT_EQ(first[first.size() - 2], "[0]ATIS Code:[50]12345");
 
   // clang-format off
+  EXPECT_EQ(Shown(pages[1])[3], "[0]CH[12]RX(MHz)[29]TX(MHz)[46]TX[54]LOW[63]UP[71]DUP[80]MEM");
   EXPECT_EQ(Shown(pages[1]).back(), "[0]16[12]156.800[29]156.800[46]TX[54]---[63]--[71]---[80]---");
   EXPECT_EQ(Shown(pages[4]), (std::vector<std::string>{
       "[0]MV510 Quaywright", "",
@@ -127,6 +132,52 @@ TEST(PrintLayout, Mv510PagesStopAtMemAndHaveNoStatusNames) {
   EXPECT_EQ(sixth[3], "[0]CH[7]CHD[17]ENABLE[34]RX(MHz)[53]TX(MHz)[72]LOW[82]UP[89]MEM");
   EXPECT_EQ(sixth[5], "[0]1[7]7  [17]ENABLE[34]156.0075[53]---.----[72]---[82]--[89]---");
   // clang-format on
+}
+
+// Each flag set alone on a listed row whose flags are otherwise off changes its own column only.
+TEST(PrintLayout, EachFlagSetAloneShowsInItsOwnColumn) {
+  const std::map<std::string, std::array<const char*, 3>> expected{
+      // flag: USA channel 25 (a duplex slot; listed only when enabled), weather, fourth group
+      {"Enable", {"", "ENABLE=ENABLE", "ENABLE=ENABLE"}},
+      {"LowPower", {"LOW=LOW", "", "LOW=LOW"}},
+      {"PowUp", {"UP=UP", "", "UP=UP"}},
+      {"Duplex", {"RX(MHz)=161.850 DUP=DUP", "", ""}},
+      {"TxEnable", {"TX=TX", "", ""}},
+      {"ScanMemory", {"MEM=MEM", "MEM=MEM", "MEM=MEM"}},
+      {"RxOnly", {"TX(MHz)=---.---", "", ""}},
+      {"Narrow", {"", "", "W/N=N "}},
+      {"RxComp", {"", "", "CMP=CMP"}},
+  };
+  auto texts = [](const PrintLine& line) {
+    std::vector<std::string> t;
+    for (const auto& item : line) t.push_back(item.text);
+    return t;
+  };
+  for (int page = 0; page < 3; ++page) {
+    RadioData d = EmptyDataSet(kSeriesMV710);
+    d.WX.resize(2);
+    d.FourthGroup.resize(40);
+    ChannelRecord& ch = page == 0 ? d.USA[50] : page == 1 ? d.WX[1] : d.FourthGroup[39];
+    auto build = [&] {
+      return page == 0   ? MarineTablePage(d.USA, "", d.ModelSeries)
+             : page == 1 ? WeatherTablePage(d)
+                         : FourthGroupTablePage(d);
+    };
+    ch.Enable = page == 0;
+    const PrintPage base = build();
+    const std::vector<std::string> header = texts(base.lines[3]);
+    for (const auto& [name, flag] : test::ChannelFlags()) {
+      if (page == 0 && name == "Enable") continue;
+      const bool was = ch.*flag;
+      ch.*flag = !was;
+      const PrintPage p = build();
+      ch.*flag = was;
+      const auto it = expected.find(name);
+      EXPECT_EQ(test::ChangedCells(header, texts(base.lines.back()), texts(p.lines.back())),
+                it == expected.end() ? "" : it->second[page])
+          << name << " on page " << page;
+    }
+  }
 }
 
 // The third variant names its channels but has no tones; any unknown series prints the same.
@@ -154,6 +205,7 @@ TEST(PrintLayout, LongPagesContinueOnSheetsThatRepeatTheirHeader) {
   EXPECT_EQ(SheetsOfPage(page, 0).size(), 10u);
   EXPECT_EQ(SheetsOfPage(page, 0)[1], (std::vector<std::size_t>{0, 1, 3}));
   EXPECT_EQ(SheetsOfPage(PrintPage{}, 5), Sheets{{}});
+  EXPECT_EQ(ColumnPositions("0,12, 5 ,7", {2}), (std::vector<int>{0, 12, 19}));
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
 // Data sets the report tests print.
 #pragma once
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "model/radio_data.h"
 
 #pragma GCC diagnostic push
@@ -28,7 +32,7 @@ inline RadioData Mv710DataSet() {
                             {true, true, 250, false, ""},
                             {false, false, kNoChannel, false, "  "},
                             {true, true, 40, true, "LMRX"}}};
-  d.CommonSettings = {1, true, 2, false, true, 17, 1, 3, true};
+  d.CommonSettings = {1, true, 2, false, true, 17, 1, 3, false};  // DualWatch on, Rotary off
   d.AtisSettings.UsableAtisGroup = {true, false, true, false};
   // clang-format off
   // 01A with a tag longer than the column, a Position outside the master table, 15 receive only,
@@ -50,6 +54,35 @@ inline RadioData Mv710DataSet() {
                       .CHDisplayL = "123", .Txfreq = 162.0075, .Rxfreq = 462.5625};
   // clang-format on
   return d;
+}
+
+// Every flag of a channel, for tests that set each one alone: a column that reads the wrong flag
+// shows itself only when the others are off.
+inline const std::vector<std::pair<std::string, bool ChannelRecord::*>>& ChannelFlags() {
+  static const std::vector<std::pair<std::string, bool ChannelRecord::*>> flags{
+      {"Enable", &ChannelRecord::Enable},
+      {"LowPower", &ChannelRecord::LowPower},
+      {"PowUp", &ChannelRecord::PowUp},
+      {"Duplex", &ChannelRecord::Duplex},
+      {"DuplexCapable", &ChannelRecord::DuplexCapable},
+      {"TxEnable", &ChannelRecord::TxEnable},
+      {"DispayA", &ChannelRecord::DispayA},
+      {"ScanMemory", &ChannelRecord::ScanMemory},
+      {"RxOnly", &ChannelRecord::RxOnly},
+      {"Narrow", &ChannelRecord::Narrow},
+      {"RxComp", &ChannelRecord::RxComp}};
+  return flags;
+}
+
+// The cells of `row` that differ from `base`, as "column=text" joined by spaces.
+inline std::string ChangedCells(const std::vector<std::string>& header,
+                                const std::vector<std::string>& base,
+                                const std::vector<std::string>& row) {
+  std::string changed;
+  for (std::size_t k = 0; k < row.size(); ++k) {
+    if (row[k] != base[k]) changed += (changed.empty() ? "" : " ") + header[k] + "=" + row[k];
+  }
+  return changed;
 }
 
 }  // namespace qw::test
