@@ -105,6 +105,12 @@ TEST_F(CliTest, GridPrintsTheChosenGridsInOrder) {
   ASSERT_EQ(wx.code, 0) << wx.err;
   EXPECT_EQ(wx.out.rfind("# WX\nCH\tENABLE\tMEM\tCH Name\nWX01[162.550MHz]\t1\t0\t", 0), 0u);
   EXPECT_EQ(Cli({"grid", a, "--group", "PX"}).code, 2);
+  // The fourth group by either of its names, in any case.
+  for (const char* name : {"LMR", "lmr", "Exp"}) {
+    const test::Result fourth = Cli({"grid", a, "--group", name});
+    EXPECT_EQ(fourth.code, 0) << name << fourth.err;
+    EXPECT_EQ(fourth.out.rfind("# EXP\nCH\tENABLE\t", 0), 0u) << name;
+  }
 }
 
 TEST_F(CliTest, UsageErrorsExitTwo) {
