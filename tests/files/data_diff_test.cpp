@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "report/formatters.h"
 #include "tests/support/radio_data.h"
 
 namespace qw {
@@ -19,7 +20,9 @@ int Slot(const std::string& label) {
   return -1;
 }
 
-TEST(DataDiff, OneLinePerFieldNamedInTheDataModelsTerms) {
+// The lines say what the editor shows: the channel as the user knows it, the field's caption and
+// the values as the grids and panes show them; the JSON form keeps the data model's terms.
+TEST(DataDiff, LinesUseTheEditorsWordsAndJsonTheDataModels) {
   RadioData a = NewData(kSeriesMV710), b = a;
   const int slot = Slot("22A");
   ASSERT_GE(slot, 0);
@@ -27,29 +30,105 @@ TEST(DataDiff, OneLinePerFieldNamedInTheDataModelsTerms) {
   b.USA[slot].ChTag = "FUEL DOCK";
   a.FourthGroup[2].Rxfreq = 156.025;
   b.FourthGroup[2].Rxfreq = 156.05;
-  b.FourthGroup[0].DCS = {5, 0};
+  a.FourthGroup[0].DCS = {0, 0};
+  b.FourthGroup[0].DCS = {0, 21};
+  a.FourthGroup[0].CTCSS = {9, 0};
+  b.FourthGroup[0].CTCSS = {0, 0};
+  a.FourthGroup[1].Scramble = 0;
+  b.FourthGroup[1].Scramble = 6;
+  a.FourthGroup[1].Narrow = false;
+  b.FourthGroup[1].Narrow = true;
+  a.WX[2].ScanMemory = false;
+  b.WX[2].ScanMemory = true;
   a.CommonSettings.Scan = true;
   b.CommonSettings.Scan = false;
-  b.UsableGroupSettings[3].Usable = !a.UsableGroupSettings[3].Usable;
+  a.CommonSettings.Weater = 0;
+  b.CommonSettings.Weater = 3;
+  a.UsableGroupSettings[0].PriorityCh = kNoChannel;
+  b.UsableGroupSettings[0].PriorityCh = 242;
+  b.AtisSettings.UsableAtisGroup[3] = !a.AtisSettings.UsableAtisGroup[3];
   b.AtisSettings.AtisCallSign[2].MID = "366";
   b.MemoryDirectory[4].TagName = "TUG";
   b.RadioImage[0x300] ^= 1;  // the image alone is not a difference
 
   std::vector<std::string> lines;
-  for (const DataDifference& d : CompareDataSets(a, b)) lines.push_back(d.Line());
-  const std::string usable = a.UsableGroupSettings[3].Usable ? "true -> false" : "false -> true";
+  const auto found = CompareDataSets(a, b);
+  for (const DataDifference& d : found) lines.push_back(d.Line());
+  const std::string atis = a.AtisSettings.UsableAtisGroup[3] ? "On -> Off" : "Off -> On";
   EXPECT_EQ(lines, (std::vector<std::string>{
-                       "UsableGroupSettings FourthGroup Usable: " + usable,
-                       "CommonSettings Scan: true -> false",
-                       "AtisSettings AtisCallSign 3 MID: \"\" -> \"366\"",
-                       "MemoryDirectory 5 TagName: \"\" -> \"TUG\"",
-                       "USA 22A ChTag: \"MARINA\" -> \"FUEL DOCK\"",
-                       "FourthGroup 1 DCS: [0,0] -> [5,0]",
-                       "FourthGroup 3 Rxfreq: 156.0250 -> 156.0500",
+                       "USA group Priority CH: Off -> LMR3",
+                       "SCAN: On -> Off",
+                       "Weather Alert: OFF -> WX and SCAN",
+                       "ATIS Usable ATIS CH Group LMR: " + atis,
+                       "ATIS Call Sign 3 MID: \"\" -> \"366\"",
+                       "Memory ID 5 Name: \"\" -> \"TUG\"",
+                       "USA 22A CH Name: \"MARINA\" -> \"FUEL DOCK\"",
+                       "WX03 Scan Memory: Off -> On",
+                       "LMR1 RX Tone: Off -> N125",
+                       "LMR1 TX Tone: 88.5Hz -> Off",
+                       "LMR2 Scrambler: Off -> 2",
+                       "LMR2 Wide/Narrow: Wide -> Narrow",
+                       "LMR3 Rx Frequency: 156.0250 -> 156.0500",
                    }));
-  const DataDifference first = CompareDataSets(a, b)[4];
-  EXPECT_EQ(first.where, (EditWhat{EditWhat::Unit::Channel, kGroupUSA, slot, "ChTag"}));
+  ASSERT_EQ(found.size(), lines.size());
+  EXPECT_EQ(found[6].where, (EditWhat{EditWhat::Unit::Channel, kGroupUSA, slot, "ChTag"}));
+  EXPECT_EQ(found[3].where, (EditWhat{EditWhat::Unit::Atis, -1, 3, "UsableAtisGroup"}));
   EXPECT_TRUE(CompareDataSets(a, a).empty());
+
+  const std::vector<DataDifference> some{found[0], found[4], found[8], found[12]};
+  EXPECT_EQ(DifferencesJson(some),
+            R"([
+  {
+    "where": "UsableGroupSettings[0]",
+    "field": "PriorityCh",
+    "from": 65535,
+    "to": 242
+  },
+  {
+    "where": "AtisSettings.AtisCallSign[2]",
+    "field": "MID",
+    "from": "",
+    "to": "366"
+  },
+  {
+    "where": "FourthGroup[0]",
+    "field": "DCS[1]",
+    "from": 0,
+    "to": 21
+  },
+  {
+    "where": "FourthGroup[2]",
+    "field": "Rxfreq",
+    "from": 156.025,
+    "to": 156.05
+  }
+])");
+}
+
+// Odd values the radio shows alike still differ, and say so; a data set of the other series is
+// compared in what both series hold.
+TEST(DataDiff, OddValuesAndOtherSeries) {
+  RadioData a = NewData(kSeriesMV710), b = a;
+  a.FourthGroup[1].Scramble = 32;
+  EXPECT_EQ(CompareDataSets(a, b).at(0).Line(), "LMR2 Scrambler: Off (32) -> Off (0)");
+
+  RadioData small = NewData(kSeriesMV510);
+  small.FourthGroup = a.FourthGroup;
+  small.FourthGroup[1].Scramble = 0;
+  small.FourthGroup[4].DCS = {3, 3};  // the MV510 has no tones: not compared
+  small.FourthGroup[4].Enable = !a.FourthGroup[4].Enable;
+  small.WX = a.WX;
+  small.USA = a.USA;
+  small.INTL = a.INTL;
+  small.CANADA = a.CANADA;
+  small.UsableGroupSettings = a.UsableGroupSettings;
+  small.CommonSettings = a.CommonSettings;
+  std::vector<std::string> lines;
+  for (const DataDifference& d : CompareDataSets(a, small)) lines.push_back(d.Line());
+  EXPECT_EQ(lines,
+            (std::vector<std::string>{"Model: MV710 -> MV510",
+                                      "LMR5 CH Enable: " + OnOffText(a.FourthGroup[4].Enable) +
+                                          " -> " + OnOffText(!a.FourthGroup[4].Enable)}));
 }
 
 // Every pair of kinds: the same data set compares equal however it was kept; a field every kind
@@ -71,9 +150,9 @@ TEST(DataDiff, KindsAreComparedInWhatBothCarry) {
         std::vector<std::string> names;
         for (const auto& d : CompareFiles(a, ka, ThroughKind(plain, kb), kb))
           names.push_back(d.name);
-        std::vector<std::string> expected{"USA 22A ScanMemory"};
+        std::vector<std::string> expected{"USA 22A Scan Memory"};
         if (ka == FileKind::Json && kb == FileKind::Json)
-          expected.insert(expected.begin(), "DscSettings UserMmsi");
+          expected.insert(expected.begin(), "DSC UserMmsi");
         EXPECT_EQ(names, expected);
       }
     }
