@@ -80,7 +80,8 @@ std::string GroupName(int g, int16_t series) {
   return g == kGroupFourth ? FourthGroupName(series) : kGroupLists[g];
 }
 
-// Where a record sits in the data set and how the user knows it.
+// Where a record sits in the data set and how the user knows it (the ATIS settings need no
+// name: their captions say ATIS).
 struct Place {
   std::string list;    // the data model's list or settings record ("USA", "AtisSettings")
   int index = -1;      // the element of the list, -1 for a settings record
@@ -102,7 +103,6 @@ Place PlaceOf(const std::string& list, int i, int16_t series) {
   if (list == "WX") p.shown = "WX" + TwoDigits(i + 1);
   if (list == "UsableGroupSettings") p.shown = GroupName(i & 3, series) + " group";
   if (list == "DscSettings") p.shown = "DSC";
-  if (list == "AtisSettings") p.shown = "ATIS";
   if (list == "MemoryDirectory") p.shown = "Memory ID " + n;
   if (list == "GroupDirectory") p.shown = "Group ID " + n;
   return p;

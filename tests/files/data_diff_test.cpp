@@ -59,7 +59,7 @@ TEST(DataDiff, LinesUseTheEditorsWordsAndJsonTheDataModels) {
                        "USA group Priority CH: Off -> LMR3",
                        "SCAN: On -> Off",
                        "Weather Alert: OFF -> WX and SCAN",
-                       "ATIS Usable ATIS CH Group LMR: " + atis,
+                       "Usable ATIS CH Group LMR: " + atis,
                        "ATIS Call Sign 3 MID: \"\" -> \"366\"",
                        "Memory ID 5 Name: \"\" -> \"TUG\"",
                        "USA 22A CH Name: \"MARINA\" -> \"FUEL DOCK\"",
