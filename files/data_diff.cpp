@@ -150,7 +150,7 @@ std::string ValueText(const std::string& field, const Json* v, int16_t series) {
   const long long n = v->get<long long>();
   const auto n16 = static_cast<int16_t>(n);
   if (field == "ModelSeries") return KnownSeries(n16) ? ModelName(n16) : std::to_string(n);
-  if (field == "Scramble") return (n & 4) ? std::to_string(n & 3) : "Off";
+  if (field == "Scramble") return (n & 4) ? std::to_string(n) : "Off";
   if (field == "DCS") return n == 0 ? "Off" : OrNumber(DcsText(static_cast<int>(n)), n);
   if (field == "CTCSS") {
     const auto& tones = CtcssList();

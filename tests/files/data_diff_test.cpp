@@ -66,7 +66,7 @@ TEST(DataDiff, LinesUseTheEditorsWordsAndJsonTheDataModels) {
                        "WX03 Scan Memory: Off -> On",
                        "LMR1 RX Tone: Off -> N125",
                        "LMR1 TX Tone: 88.5Hz -> Off",
-                       "LMR2 Scrambler: Off -> 2",
+                       "LMR2 Scrambler: Off -> 6",
                        "LMR2 Wide/Narrow: Wide -> Narrow",
                        "LMR3 Rx Frequency: 156.0250 -> 156.0500",
                    }));
