@@ -14,6 +14,7 @@ namespace {
 
 struct DiffOptions {
   std::string a, b;
+  bool json = false;  // the differences in the data model's terms, for scripts
 };
 
 // Loads a file as the editor would open it, starting from a new data set of its own series. A
@@ -46,7 +47,11 @@ int RunDiff(const DiffOptions& o, const std::filesystem::path& folder) {
   Document a(folder), b(folder);
   if (!LoadForDiff(o.a, o.b, a) || !LoadForDiff(o.b, o.a, b)) return kExitUsage;
   const auto differences = CompareFiles(a.Data(), kindA, b.Data(), kindB);
-  for (const DataDifference& d : differences) std::cout << d.Line() << "\n";
+  if (o.json) {
+    std::cout << DifferencesJson(differences) << "\n";
+  } else {
+    for (const DataDifference& d : differences) std::cout << d.Line() << "\n";
+  }
   return differences.empty() ? kExitOk : kExitFailed;
 }
 
@@ -94,14 +99,20 @@ void RegisterSafetyCommands(CLI::App& app, Context& ctx) {
   auto options = std::make_shared<DiffOptions>();
   CLI::App* diff = app.add_subcommand(
       "diff",
-      "Compare two data sets and print one line per difference (exit 0 equal, 1 different).\n"
-      "Files of different kinds are compared only in what both can hold: a .dat leaves out the\n"
-      "DSC settings, the MMSI directories, the ATIS call signs, the Rotary setting and the fixed\n"
-      "fields of plan and weather channels (frequencies, tones, duplex capability); a .hex leaves\n"
-      "out what the memory image does not store (for example DispayA); a .csv holds only the\n"
-      "channel lists.");
+      "Compare two data sets and print one line per difference (exit 0 equal, 1 different)");
+  diff->footer(
+      "Each line names the channel and field as the editor does, such as\n"
+      "'LMR1 RX Tone: Off -> N025'. Files of different kinds are compared only in what both can\n"
+      "hold: a .dat leaves out the DSC settings, the MMSI directories, the ATIS call signs, the\n"
+      "Rotary setting and the fixed fields of plan and weather channels (frequencies, tones,\n"
+      "duplex capability); a .hex leaves out what the memory image does not store (for example\n"
+      "DispayA); a .csv holds only the channel lists. Files of different series are compared only\n"
+      "in what both series hold.");
   diff->add_option("A", options->a, "First file (.dat, .hex, .json, .csv)")->required();
   diff->add_option("B", options->b, "Second file (.dat, .hex, .json, .csv)")->required();
+  diff->add_flag("--json", options->json,
+                 "Print the differences as a JSON array of {where, field, from, to} with the data\n"
+                 "model's names and raw values");
   diff->callback([options, &ctx] { ctx.exitCode = RunDiff(*options, ctx.programFolder); });
 
   CLI::App* backups =

@@ -46,7 +46,10 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_PACKAGE_NAME quaywright)
 set(CPACK_PACKAGE_VENDOR "Quaywright maintainers")
-set(CPACK_PACKAGE_CONTACT "Quaywright maintainers <maintainers@quaywright.example>")
+# Whoever builds the package names themselves here (-DQW_PACKAGE_MAINTAINER="Name <mail>").
+set(QW_PACKAGE_MAINTAINER "Quaywright maintainers <maintainers@quaywright.example>"
+    CACHE STRING "The maintainer the .deb names")
+set(CPACK_PACKAGE_CONTACT "${QW_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "programmer for MV510 and MV710 handheld marine VHF radios")
 set(CPACK_PACKAGE_DESCRIPTION
     "Quaywright reads the memory of an MV510 or MV710 series handheld marine
@@ -56,6 +59,7 @@ quaywright-cli does the same from the command line and can simulate a radio.
 
 Serial ports belong to the dialout group: if opening the port says
 \"permission denied\", run \"sudo usermod -aG dialout $USER\" and log in again.")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -39,9 +39,15 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
       "radios.",
       this);
   about->setObjectName("lblDescription");
+  auto* licence = new QLabel(
+      "Free software under the GNU General Public License,\nversion 3 or later "
+      "(GPL-3.0-or-later).\nIt comes with ABSOLUTELY NO WARRANTY.",
+      this);
+  licence->setObjectName("lblLicence");
   texts->addWidget(product);
   texts->addWidget(version);
   texts->addWidget(about);
+  texts->addWidget(licence);
   row->addLayout(texts);
   layout->addLayout(row);
 

@@ -1,6 +1,6 @@
 #include "files/data_diff.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include "files/csv_channels.h"
@@ -10,6 +10,7 @@
 #include "files/json_data.h"
 #include "model/channel_plans.h"
 #include "model/image_codec.h"
+#include "report/formatters.h"
 
 namespace qw {
 namespace {
@@ -17,84 +18,267 @@ namespace {
 using Json = nlohmann::ordered_json;
 using Unit = EditWhat::Unit;
 
-const char* const kGroupNames[] = {"USA", "INTL", "CANADA", "FourthGroup"};
+const char* const kGroupLists[] = {"USA", "INTL", "CANADA", "FourthGroup"};
 
-// How one element of a list is named: marine channels by their label, the groups' settings by
-// the group, everything else by its position from 1.
-std::string ElementName(const std::string& list, std::size_t i) {
-  if (list == "USA" || list == "INTL" || list == "CANADA") {
-    return i < ChannelMasterTable().size() ? ChannelMasterTable()[i].Label : std::to_string(i + 1);
+// Captions of the fields, as the panes label them; a field not listed keeps its own name.
+struct Caption {
+  const char* field;
+  const char* caption;
+};
+constexpr Caption kCaptions[] = {
+    {"ModelSeries", "Model"},
+    // channels
+    {"Enable", "CH Enable"},
+    {"LowPower", "Low Power Only"},
+    {"PowUp", "Power Up"},
+    {"Duplex", "Duplex"},
+    {"DuplexCapable", "Duplex Capable"},
+    {"TxEnable", "Tx Enable"},
+    {"DispayA", "A Suffix"},
+    {"ScanMemory", "Scan Memory"},
+    {"ChTag", "CH Name"},
+    {"Scramble", "Scrambler"},
+    {"RxOnly", "RX Only"},
+    {"Narrow", "Wide/Narrow"},
+    {"RxComp", "COMP"},
+    {"CHDisplayL", "CH Display"},
+    {"CHDisplayR", "CH Display Suffix"},
+    {"Txfreq", "Tx Frequency"},
+    {"Rxfreq", "Rx Frequency"},
+    // groups
+    {"Usable", "Usable"},
+    {"TxTot", "TX TOT"},
+    {"PriorityCh", "Priority CH"},
+    {"StatusIcon", "Status Icon"},
+    {"StatusName", "Status Name"},
+    // common settings
+    {"TxPoDisplay", "TX Po Display"},
+    {"Scan", "SCAN"},
+    {"ResumeTime", "Resume Time"},
+    {"PttScanClear", "PTT SCAN Clear"},
+    {"DualWatch", "Dual Watch"},
+    {"OffsetTime", "Offset Time"},
+    {"MagneticVariation", "Magnetic Variation"},
+    {"Weater", "Weather Alert"},
+    // ATIS and the directories
+    {"UsableAtisGroup", "Usable ATIS CH Group"},
+    {"AtisCode", "ATIS Code"},
+    {"AtisKillerGroup", "ATIS Killer Group"},
+    {"TagName", "Name"},
+    {"Mmsid", "MMSI"},
+};
+
+std::string CaptionOf(const std::string& field) {
+  for (const Caption& c : kCaptions) {
+    if (field == c.field) return c.caption;
   }
-  if (list == "UsableGroupSettings" && i < 4) return kGroupNames[i];
-  return std::to_string(i + 1);
+  return field;
 }
 
-EditWhat WhereOf(const std::string& list, int index, const std::string& field) {
-  for (int g = 0; g < 4; ++g) {
-    if (list == kGroupNames[g]) return {Unit::Channel, g, index, field};
+// The name the user knows group g by: USA, INTL, CANADA, LMR or EXP.
+std::string GroupName(int g, int16_t series) {
+  return g == kGroupFourth ? FourthGroupName(series) : kGroupLists[g];
+}
+
+// Where a record sits in the data set and how the user knows it (the ATIS settings need no
+// name: their captions say ATIS).
+struct Place {
+  std::string list;    // the data model's list or settings record ("USA", "AtisSettings")
+  int index = -1;      // the element of the list, -1 for a settings record
+  std::string record;  // "USA[5]", "AtisSettings.AtisCallSign[2]"
+  std::string shown;   // "USA 22A", "LMR3", "WX03", "ATIS Call Sign 3", "" for common settings
+};
+
+std::string TwoDigits(int n) {
+  return (n < 10 ? "0" : "") + std::to_string(n);
+}
+
+Place PlaceOf(const std::string& list, int i, int16_t series) {
+  Place p{list, i, i < 0 ? list : list + "[" + std::to_string(i) + "]", {}};
+  const std::string n = std::to_string(i + 1);
+  for (int g = 0; g < 3; ++g) {
+    if (list == kGroupLists[g]) p.shown = list + " " + MasterSlotAt(i).Label;
   }
-  if (list == "WX") return {Unit::Channel, kGroupWX, index, field};
-  if (list == "UsableGroupSettings") return {Unit::UsableGroup, index, -1, field};
-  if (list == "CommonSettings") return {Unit::Common, -1, -1, field};
-  if (list == "DscSettings") return {Unit::Dsc, -1, -1, field};
-  if (list == "AtisSettings") return {Unit::Atis, -1, index, field};
-  if (list == "MemoryDirectory") return {Unit::MemoryDirectory, -1, index, field};
-  if (list == "GroupDirectory") return {Unit::GroupDirectory, -1, index, field};
+  if (list == "FourthGroup") p.shown = FourthGroupName(series) + n;
+  if (list == "WX") p.shown = "WX" + TwoDigits(i + 1);
+  if (list == "UsableGroupSettings") p.shown = GroupName(i & 3, series) + " group";
+  if (list == "DscSettings") p.shown = "DSC";
+  if (list == "MemoryDirectory") p.shown = "Memory ID " + n;
+  if (list == "GroupDirectory") p.shown = "Group ID " + n;
+  return p;
+}
+
+EditWhat WhereOf(const Place& p, const std::string& field, int element) {
+  for (int g = 0; g < 4; ++g) {
+    if (p.list == kGroupLists[g]) return {Unit::Channel, g, p.index, field};
+  }
+  if (p.list == "WX") return {Unit::Channel, kGroupWX, p.index, field};
+  if (p.list == "UsableGroupSettings") return {Unit::UsableGroup, p.index, -1, field};
+  if (p.list == "CommonSettings") return {Unit::Common, -1, -1, field};
+  if (p.list == "DscSettings") return {Unit::Dsc, -1, -1, field};
+  if (p.list == "AtisSettings") return {Unit::Atis, -1, p.index >= 0 ? p.index : element, field};
+  if (p.list == "MemoryDirectory") return {Unit::MemoryDirectory, -1, p.index, field};
+  if (p.list == "GroupDirectory") return {Unit::GroupDirectory, -1, p.index, field};
   return {Unit::WholeDataSet, -1, -1, field};
 }
 
-std::string ValueText(const std::string& field, const Json* v) {
-  if (!v) return "(none)";
-  if (v->is_number() && field.size() > 4 && field.ends_with("freq")) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.4f", v->get<double>());
-    return text;
+// The caption of a field, or of one element of a list field.
+std::string FieldCaption(const std::string& field, int element, int16_t series) {
+  if (element < 0) return CaptionOf(field);
+  if (field == "DCS" || field == "CTCSS") return element == 0 ? "TX Tone" : "RX Tone";
+  if ((field == "UsableAtisGroup" || field == "AtisKillerGroup") && element < 4) {
+    return CaptionOf(field) + " " + GroupName(element, series);
   }
-  return v->dump();
+  return CaptionOf(field) + " " + std::to_string(element + 1);
+}
+
+// A number's text when a formatter has none for it.
+std::string OrNumber(const std::string& text, long long v) {
+  return text.empty() ? std::to_string(v) : text;
+}
+
+// A value as the panes and grids show it.
+std::string ValueText(const std::string& field, const Json* v, int16_t series) {
+  if (!v || v->is_null()) return "(none)";
+  if (v->is_boolean()) {
+    if (field == "Narrow") return *v ? "Narrow" : "Wide";
+    return OnOffText(v->get<bool>());
+  }
+  if (v->is_string()) return v->dump();
+  if (!v->is_number()) return v->dump();
+  if (field == "Txfreq" || field == "Rxfreq") return FreqText4(v->get<double>());
+  const long long n = v->get<long long>();
+  const auto n16 = static_cast<int16_t>(n);
+  if (field == "ModelSeries") return KnownSeries(n16) ? ModelName(n16) : std::to_string(n);
+  if (field == "Scramble") return (n & 4) ? std::to_string(n) : "Off";
+  if (field == "DCS") return n == 0 ? "Off" : OrNumber(DcsText(static_cast<int>(n)), n);
+  if (field == "CTCSS") {
+    const auto& tones = CtcssList();
+    return n >= 0 && n < static_cast<long long>(tones.size()) ? tones[n] : std::to_string(n);
+  }
+  if (field == "PriorityCh") return ChannelLabelText(static_cast<int32_t>(n), series);
+  if (field == "ResumeTime") return OrNumber(ResumeTimeText(n16), n);
+  if (field == "TxPoDisplay") return OrNumber(TxPoDisplayText(n16), n);
+  if (field == "Weater") return OrNumber(WeaterText(n16), n);
+  if (field == "MagneticVariation") return OrNumber(MagneticVariationText(n16), n);
+  if (field == "OffsetTime") {
+    const auto& offsets = OffsetTimeList();
+    if (n >= 0 && n < static_cast<long long>(offsets.size())) {
+      const std::string& t = offsets[static_cast<std::size_t>(n)];
+      return t.substr(t.find_first_not_of(' '));
+    }
+  }
+  return std::to_string(n);
+}
+
+// Fields that only some series hold: a difference in one of them is left out when the two data
+// sets are of series that do not both hold it.
+bool HeldByBoth(const std::string& list, const std::string& field, const SeriesTraits& a,
+                const SeriesTraits& b) {
+  const bool channel =
+      list == "USA" || list == "INTL" || list == "CANADA" || list == "FourthGroup" || list == "WX";
+  if (channel && (field == "ChTag" || field == "Scramble")) return a.channelNames && b.channelNames;
+  if (list == "FourthGroup" &&
+      (field == "Narrow" || field == "DCS" || field == "CTCSS" || field == "RxComp")) {
+    return a.fourthGroupTones && b.fourthGroupTones;
+  }
+  if (field == "OffsetTime" || field == "MagneticVariation" || field == "Rotary" ||
+      field == "AtisKillerGroup") {
+    return a.thirdVariantSettings && b.thirdVariantSettings;
+  }
+  if (field == "StatusName") return a.statusNames && b.statusNames;
+  return true;
 }
 
 class Walker {
  public:
+  Walker(int16_t seriesA, int16_t seriesB)
+      : series_(seriesA), a_(Traits(seriesA)), b_(Traits(seriesB)), same_(seriesA == seriesB) {}
+
   std::vector<DataDifference> found;
 
-  // A record (object): each field, in a's order; nested lists of records go one level down.
-  void Record(const Json& a, const Json& b, const std::string& prefix, const std::string& list,
-              int index) {
-    for (auto it = a.begin(); it != a.end(); ++it) {
-      const std::string& field = it.key();
-      const Json* other = b.contains(field) ? &b.at(field) : nullptr;
-      if (IsRecordList(*it)) {
-        List(*it, other ? *other : Json::array(), prefix + " " + field, list, field);
-      } else if (!other || *other != *it) {
-        found.push_back({WhereOf(list, index, field), prefix + " " + field, ValueText(field, &*it),
-                         ValueText(field, other)});
-      }
+  // A record (object): each field, in x's order and then the fields only y has.
+  void Record(const Json& x, const Json& y, const Place& place) {
+    for (auto it = x.begin(); it != x.end(); ++it) {
+      Field(place, it.key(), &*it, y.contains(it.key()) ? &y.at(it.key()) : nullptr);
+    }
+    for (auto it = y.begin(); it != y.end(); ++it) {
+      if (!x.contains(it.key())) Field(place, it.key(), nullptr, &*it);
     }
   }
 
-  // A list of records: element by element, named as the list names them.
-  void List(const Json& a, const Json& b, const std::string& prefix, const std::string& list,
-            const std::string& listField) {
-    const std::size_t n = std::max(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-      const std::string name = prefix + " " + ElementName(listField, i);
-      const Json empty = Json::object();
-      const Json& x = i < a.size() ? a[i] : empty;
-      const Json& y = i < b.size() ? b[i] : empty;
-      Record(x, y, name, list, static_cast<int>(i));
-      // Fields only the second has (a list that is longer there).
-      for (auto it = y.begin(); it != y.end(); ++it) {
-        if (!x.contains(it.key())) {
-          found.push_back({WhereOf(list, static_cast<int>(i), it.key()), name + " " + it.key(),
-                           "(none)", ValueText(it.key(), &*it)});
-        }
+  // A list of records, element by element.
+  void List(const Json& x, const Json& y, const std::string& list, const std::string& parent) {
+    const Json empty = Json::object();
+    for (std::size_t i = 0; i < std::max(x.size(), y.size()); ++i) {
+      Place place = PlaceOf(list, static_cast<int>(i), series_);
+      if (!parent.empty()) {
+        place = PlaceOf(parent, static_cast<int>(i), series_);
+        place.record = parent + "." + list + "[" + std::to_string(i) + "]";
+        place.shown = "ATIS Call Sign " + std::to_string(i + 1);
       }
+      Record(i < x.size() ? x[i] : empty, i < y.size() ? y[i] : empty, place);
+    }
+  }
+
+  // One top-level member of the JSON form.
+  void Member(const std::string& key, const Json& x, const Json& y) {
+    if (IsRecordList(x) || IsRecordList(y)) {
+      List(x.is_array() ? x : Json::array(), y.is_array() ? y : Json::array(), key, "");
+    } else if (x.is_object()) {
+      Record(x, y.is_object() ? y : Json::object(), PlaceOf(key, -1, series_));
+    } else {
+      Field(Place{"", -1, "", ""}, key, &x, y.is_null() ? nullptr : &y);
     }
   }
 
   static bool IsRecordList(const Json& v) {
     return v.is_array() && !v.empty() && v.front().is_object();
   }
+
+ private:
+  void Field(const Place& place, const std::string& field, const Json* x, const Json* y) {
+    if (!same_ && !HeldByBoth(place.list, field, a_, b_)) return;
+    const Json& some = x ? *x : *y;
+    if (IsRecordList(some)) {
+      List(x ? *x : Json::array(), y ? *y : Json::array(), field, place.list);
+    } else if (some.is_array()) {
+      const std::size_t n = std::max(x ? x->size() : 0, y ? y->size() : 0);
+      for (std::size_t i = 0; i < n; ++i) {
+        const Json* u = x && i < x->size() ? &(*x)[i] : nullptr;
+        const Json* v = y && i < y->size() ? &(*y)[i] : nullptr;
+        Leaf(place, field, static_cast<int>(i), u, v);
+      }
+    } else {
+      Leaf(place, field, -1, x, y);
+    }
+  }
+
+  void Leaf(const Place& place, const std::string& field, int element, const Json* x,
+            const Json* y) {
+    if (x && y && *x == *y) return;
+    DataDifference d;
+    d.where = WhereOf(place, field, element);
+    const std::string caption = FieldCaption(field, element, series_);
+    d.name = place.shown.empty() ? caption : place.shown + " " + caption;
+    d.left = ValueText(field, x, series_);
+    d.right = ValueText(field, y, series_);
+    d.record = place.record;
+    d.field = element < 0 ? field : field + "[" + std::to_string(element) + "]";
+    d.rawLeft = x ? x->dump() : "null";
+    d.rawRight = y ? y->dump() : "null";
+    // Values the radio shows alike (two odd scrambler codes) still differ: say how.
+    if (d.left == d.right) {
+      d.left += " (" + d.rawLeft + ")";
+      d.right += " (" + d.rawRight + ")";
+    }
+    found.push_back(std::move(d));
+  }
+
+  int16_t series_;  // names the fourth group and the priority channels
+  const SeriesTraits& a_;
+  const SeriesTraits& b_;
+  bool same_;
 };
 
 }  // namespace
@@ -102,19 +286,22 @@ class Walker {
 std::vector<DataDifference> CompareDataSets(const RadioData& a, const RadioData& b) {
   const Json ja = Json::parse(DataToJson(a));
   const Json jb = Json::parse(DataToJson(b));
-  Walker w;
+  Walker w(a.ModelSeries, b.ModelSeries);
   for (auto it = ja.begin(); it != ja.end(); ++it) {
-    const std::string& key = it.key();
-    const Json& other = jb.contains(key) ? jb.at(key) : Json();
-    if (Walker::IsRecordList(*it)) {
-      w.List(*it, other, key, key, key);
-    } else if (it->is_object()) {
-      w.Record(*it, other.is_object() ? other : Json::object(), key, key, -1);
-    } else if (*it != other) {
-      w.found.push_back({WhereOf(key, -1, key), key, ValueText(key, &*it), ValueText(key, &other)});
-    }
+    w.Member(it.key(), *it, jb.contains(it.key()) ? jb.at(it.key()) : Json());
   }
   return w.found;
+}
+
+std::string DifferencesJson(const std::vector<DataDifference>& differences) {
+  Json out = Json::array();
+  for (const DataDifference& d : differences) {
+    out.push_back({{"where", d.record},
+                   {"field", d.field},
+                   {"from", Json::parse(d.rawLeft)},
+                   {"to", Json::parse(d.rawRight)}});
+  }
+  return out.dump(2);
 }
 
 RadioData ThroughKind(const RadioData& d, FileKind kind) {

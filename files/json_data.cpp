@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <vector>
@@ -14,6 +15,24 @@ namespace qw {
 namespace {
 
 using Json = nlohmann::ordered_json;
+
+// The value of a number that is whole, however it is written (2, 2.0, 2e3); values beyond
+// the range of long long come back clamped to it, which no field can hold either.
+std::optional<long long> WholeNumber(const Json& x) {
+  constexpr long long kMax = std::numeric_limits<long long>::max();
+  constexpr long long kMin = std::numeric_limits<long long>::min();
+  if (x.is_number_unsigned()) {
+    const auto u = x.get<unsigned long long>();
+    return u > static_cast<unsigned long long>(kMax) ? kMax : static_cast<long long>(u);
+  }
+  if (x.is_number_integer()) return x.get<long long>();
+  if (!x.is_number_float()) return std::nullopt;
+  const double f = x.get<double>();
+  if (!std::isfinite(f) || f != std::trunc(f)) return std::nullopt;
+  if (f >= 0x1p63) return kMax;
+  if (f < -0x1p63) return kMin;
+  return static_cast<long long>(f);
+}
 
 // The data set's texts are single-byte (Latin-1); JSON texts are UTF-8.
 std::string Latin1ToUtf8(const std::string& s) {
@@ -135,19 +154,18 @@ class Reader {
     if (x->size() > max) Fail(name, "has more than " + std::to_string(max) + " entries");
     return x;
   }
-  // A whole number that fits the field's type.
+  // A whole number that fits the field's type. JSON has one kind of number, so 2.0 is as whole
+  // as 2; 2.5 is not.
   template <class Int>
   Int Integer(const Json& x, const std::string& name) const {
-    if (!x.is_number_integer()) Fail(name, "must be a whole number");
     const long long lo = std::numeric_limits<Int>::min(), hi = std::numeric_limits<Int>::max();
-    long long n = x.is_number_unsigned() && x.get<unsigned long long>() > 1ULL << 62
-                      ? std::numeric_limits<long long>::max()
-                      : x.get<long long>();
-    if (n < lo || n > hi) {
+    const auto n = WholeNumber(x);
+    if (!n) Fail(name, "must be a whole number");
+    if (*n < lo || *n > hi) {
       Fail(name,
            "does not fit the field (" + std::to_string(lo) + " to " + std::to_string(hi) + ")");
     }
-    return static_cast<Int>(n);
+    return static_cast<Int>(*n);
   }
   static std::string Indexed(const std::string& name, std::size_t i) {
     return name + "[" + std::to_string(i) + "]";
@@ -266,7 +284,7 @@ bool JsonToData(const std::string& text, RadioData& target, std::string& error) 
   RadioData d = target;
   try {
     if (auto it = j.find("ModelSeries"); it != j.end()) {
-      if (!it->is_number_integer() || it->get<long long>() != d.ModelSeries) {
+      if (WholeNumber(*it) != d.ModelSeries) {
         throw FieldError("ModelSeries: the file is for another series than " +
                          std::to_string(d.ModelSeries));
       }

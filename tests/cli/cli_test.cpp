@@ -1,6 +1,12 @@
 // quaywright-cli driven as other tools drive it: files in, files and exit codes out.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+
 #include "tests/support/cli_runner.h"
 
 namespace qw {
@@ -105,6 +111,12 @@ TEST_F(CliTest, GridPrintsTheChosenGridsInOrder) {
   ASSERT_EQ(wx.code, 0) << wx.err;
   EXPECT_EQ(wx.out.rfind("# WX\nCH\tENABLE\tMEM\tCH Name\nWX01[162.550MHz]\t1\t0\t", 0), 0u);
   EXPECT_EQ(Cli({"grid", a, "--group", "PX"}).code, 2);
+  // The fourth group by either of its names, in any case.
+  for (const char* name : {"LMR", "lmr", "Exp"}) {
+    const test::Result fourth = Cli({"grid", a, "--group", name});
+    EXPECT_EQ(fourth.code, 0) << name << fourth.err;
+    EXPECT_EQ(fourth.out.rfind("# EXP\nCH\tENABLE\t", 0), 0u) << name;
+  }
 }
 
 TEST_F(CliTest, UsageErrorsExitTwo) {
@@ -113,6 +125,88 @@ TEST_F(CliTest, UsageErrorsExitTwo) {
   EXPECT_EQ(Cli({"new", "--series", "mv999", "-o", P("x.hex")}).code, 2);
   EXPECT_EQ(Cli({"frobnicate"}).code, 2);
   EXPECT_EQ(Cli({"--help"}).code, 0);
+}
+
+// The options in the left column of a --help text's "Options:" block, --help itself left out.
+std::set<std::string> HelpOptions(const std::string& help) {
+  std::set<std::string> options;
+  std::istringstream in(help.substr(help.find("Options:") + 8));
+  for (std::string line; std::getline(in, line) && (line.empty() || line[0] == ' ');) {
+    if (line.rfind("  -", 0) != 0) continue;
+    std::istringstream names(line.substr(2, line.find(' ', 2) - 2));
+    for (std::string name; std::getline(names, name, ',');)
+      if (name != "-h" && name != "--help") options.insert(name);
+  }
+  return options;
+}
+
+// The man page, its escapes undone, cut at its section headings.
+std::map<std::string, std::string> ManSections() {
+  std::ifstream file(QW_CLI_MANPAGE);
+  std::stringstream text;
+  text << file.rdbuf();
+  const std::string page = std::regex_replace(text.str(), std::regex(R"(\\-)"), "-");
+  std::map<std::string, std::string> sections;
+  const std::regex heading(R"(^\.SH (.*)$)", std::regex::multiline);
+  std::string name;
+  std::size_t from = 0;
+  for (std::sregex_iterator it(page.begin(), page.end(), heading), end; it != end; ++it) {
+    sections[name] = page.substr(from, it->position() - from);
+    name = (*it)[1];
+    from = it->position() + it->length();
+  }
+  sections[name] = page.substr(from);
+  return sections;
+}
+
+std::set<std::string> Options(const std::string& text, const std::string& pattern) {
+  std::set<std::string> found;
+  const std::regex option(pattern, std::regex::multiline);
+  for (std::sregex_iterator it(text.begin(), text.end(), option), end; it != end; ++it)
+    found.insert((*it)[1]);
+  return found;
+}
+
+// The man page's synopsis names every command with the options its --help lists, and its
+// OPTIONS section explains each of them.
+TEST_F(CliTest, ManPageListsEveryCommandAndOption) {
+  const auto man = ManSections();
+  ASSERT_TRUE(man.count("SYNOPSIS") && man.count("OPTIONS")) << QW_CLI_MANPAGE;
+  std::map<std::string, std::set<std::string>> synopsis;
+  std::istringstream blocks(std::regex_replace(man.at("SYNOPSIS"), std::regex(R"(\.br\n)"), "\f"));
+  for (std::string block; std::getline(blocks, block, '\f');) {
+    std::smatch command;
+    if (!std::regex_search(block, command, std::regex(R"(quaywright-cli (\S+))"))) continue;
+    synopsis[command[1]] = Options(block, R"((?:^\.\w+ |\[ )(--?[a-z][-a-z]*))");
+  }
+  const std::set<std::string> explained = Options(man.at("OPTIONS"), R"(^\.\w+ (--?[a-z][-a-z]*))");
+
+  const test::Result top = Cli({"--help"});
+  ASSERT_EQ(top.code, 0);
+  std::set<std::string> commands;
+  std::istringstream lines(top.out.substr(top.out.find("Subcommands:")));
+  for (std::string line; std::getline(lines, line);) {
+    if (line.size() > 2 && line.rfind("  ", 0) == 0 && line[2] != ' ')
+      commands.insert(line.substr(2, line.find(' ', 2) - 2));
+  }
+  for (const std::string& option : HelpOptions(top.out)) {
+    EXPECT_TRUE(synopsis.count(option)) << option << " is not in the synopsis";
+    EXPECT_TRUE(explained.count(option)) << option << " is not explained";
+    commands.insert(option);
+  }
+  std::set<std::string> listed;
+  for (const auto& [command, options] : synopsis) listed.insert(command);
+  EXPECT_EQ(listed, commands);
+
+  for (const std::string& command : commands) {
+    if (command.starts_with("-")) continue;
+    SCOPED_TRACE(command);
+    const test::Result help = Cli({command, "--help"});
+    ASSERT_EQ(help.code, 0);
+    EXPECT_EQ(synopsis[command], HelpOptions(help.out));
+    for (const std::string& option : HelpOptions(help.out))
+      EXPECT_TRUE(explained.count(option)) << option << " is not explained";
+  }
 }
 
 }  // namespace

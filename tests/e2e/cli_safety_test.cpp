@@ -55,8 +55,8 @@ TEST_F(CliSafety, DiffComparesFilesOfAnyKind) {
   ASSERT_NE(scan, std::string::npos);
   text[scan + 5] = text[scan + 5] == '1' ? '0' : '1';
   test::WriteBytes(P("b.dat"), text);
-  const std::string line = text[scan + 5] == '1' ? "CommonSettings Scan: false -> true\n"
-                                                 : "CommonSettings Scan: true -> false\n";
+  const bool on = text[scan + 5] == '1';
+  const std::string line = on ? "SCAN: Off -> On\n" : "SCAN: On -> Off\n";
   ASSERT_EQ(Cli({"convert", P("a.dat"), "-o", P("a.hex")}).code, 0);
   ASSERT_EQ(Cli({"convert", P("b.dat"), "-o", P("b.json")}).code, 0);
   const test::Result same = Cli({"diff", P("a.dat"), P("a.hex")});
@@ -65,6 +65,12 @@ TEST_F(CliSafety, DiffComparesFilesOfAnyKind) {
   const test::Result differ = Cli({"diff", P("a.hex"), P("b.json")});
   EXPECT_EQ(differ.code, 1);
   EXPECT_EQ(differ.out, line);
+  const test::Result json = Cli({"diff", "--json", P("a.hex"), P("b.json")});
+  EXPECT_EQ(json.code, 1);
+  EXPECT_NE(json.out.find(R"("where": "CommonSettings",
+    "field": "Scan",)"),
+            std::string::npos)
+      << json.out;
   EXPECT_EQ(Cli({"diff", P("a.dat"), P("missing.dat")}).code, 2);
   EXPECT_EQ(Cli({"diff", P("a.dat"), P("a.txt")}).code, 2);
 }

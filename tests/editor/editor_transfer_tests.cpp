@@ -190,23 +190,23 @@ class TransferTests : public QObject {
     }
     QVERIFY(compare && compare->isVisible());
     auto lines = [&] { return compare->SelectedText().split('\n', Qt::SkipEmptyParts); };
-    const QString dualWatch = "CommonSettings DualWatch: false -> true";
+    const QString dualWatch = "Dual Watch: Off -> On";
     QCOMPARE(lines().size(), 2);
     QCOMPARE(lines()[0], dualWatch);
-    QVERIFY(lines()[1].startsWith("USA ") && lines()[1].contains(" ChTag: \"SHIFTED\" -> \""));
+    QVERIFY(lines()[1].startsWith("USA ") && lines()[1].contains(" CH Name: \"SHIFTED\" -> \""));
 
     QTableView* table = compare->Table();
     table->selectRow(1);
     f.doc->Edit({EditWhat::Unit::Channel, 0, 5, "ChTag"},
                 [](RadioData& d) { d.USA[5].ChTag = "EDITED"; });
-    QVERIFY(lines()[0].contains(" ChTag: \"EDITED\" -> \""));  // the selection is kept
+    QVERIFY(lines()[0].contains(" CH Name: \"EDITED\" -> \""));  // the selection is kept
     table->clearSelection();
     f.doc->Edit({EditWhat::Unit::Common, -1, -1, "DualWatch"},
                 [](RadioData& d) { d.CommonSettings.DualWatch = true; });
     QCOMPARE(lines().size(), 1);
     f.Menu("mnuEditUndo")->trigger();
     QCOMPARE(lines().size(), 2);
-    QCOMPARE(table->model()->index(0, 1).data().toString(), QString("false"));
+    QCOMPARE(table->model()->index(0, 1).data().toString(), QString("Off"));
 
     QApplication::setActiveWindow(compare);
     QVERIFY(QTest::qWaitForWindowActive(compare));

@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
+#include "report/formatters.h"
 #include "tests/support/radio_data.h"
 
 namespace qw {
@@ -21,7 +20,9 @@ int Slot(const std::string& label) {
   return -1;
 }
 
-TEST(DataDiff, OneLinePerFieldNamedInTheDataModelsTerms) {
+// The lines say what the editor shows: the channel as the user knows it, the field's caption and
+// the values as the grids and panes show them; the JSON form keeps the data model's terms.
+TEST(DataDiff, LinesUseTheEditorsWordsAndJsonTheDataModels) {
   RadioData a = NewData(kSeriesMV710), b = a;
   const int slot = Slot("22A");
   ASSERT_GE(slot, 0);
@@ -29,10 +30,23 @@ TEST(DataDiff, OneLinePerFieldNamedInTheDataModelsTerms) {
   b.USA[slot].ChTag = "FUEL DOCK";
   a.FourthGroup[2].Rxfreq = 156.025;
   b.FourthGroup[2].Rxfreq = 156.05;
-  b.FourthGroup[0].DCS = {5, 0};
+  a.FourthGroup[0].DCS = {0, 0};
+  b.FourthGroup[0].DCS = {0, 21};
+  a.FourthGroup[0].CTCSS = {9, 0};
+  b.FourthGroup[0].CTCSS = {0, 0};
+  a.FourthGroup[1].Scramble = 0;
+  b.FourthGroup[1].Scramble = 6;
+  a.FourthGroup[1].Narrow = false;
+  b.FourthGroup[1].Narrow = true;
+  a.WX[2].ScanMemory = false;
+  b.WX[2].ScanMemory = true;
   a.CommonSettings.Scan = true;
   b.CommonSettings.Scan = false;
-  b.UsableGroupSettings[3].Usable = !a.UsableGroupSettings[3].Usable;
+  a.CommonSettings.Weater = 0;
+  b.CommonSettings.Weater = 3;
+  a.UsableGroupSettings[0].PriorityCh = kNoChannel;
+  b.UsableGroupSettings[0].PriorityCh = 242;
+  b.AtisSettings.UsableAtisGroup[3] = !a.AtisSettings.UsableAtisGroup[3];
   b.AtisSettings.AtisCallSign[2].MID = "366";
   b.MemoryDirectory[4].TagName = "TUG";
   b.RadioImage[0x300] ^= 1;  // the image alone is not a difference
@@ -40,34 +54,70 @@ TEST(DataDiff, OneLinePerFieldNamedInTheDataModelsTerms) {
   b.INTL.resize(241);
   b.INTL[240].Scramble = 4;
 
-  b.DscSettings.UserMmsi = "1";
-  b.GroupDirectory[9].TagName = "G";
-  b.WX[0].ScanMemory = !a.WX[0].ScanMemory;
-  b.CANADA[slot].Scramble = 4;
-
-  using U = EditWhat::Unit;
-  const std::string usable = a.UsableGroupSettings[3].Usable ? "true -> false" : "false -> true";
-  const std::string wx = a.WX[0].ScanMemory ? "true -> false" : "false -> true";
-  // Each line with where it leads: the unit, the group and the index in its list.
-  const std::vector<std::tuple<std::string, U, int, int>> expected{
-      {"UsableGroupSettings FourthGroup Usable: " + usable, U::UsableGroup, 3, -1},
-      {"CommonSettings Scan: true -> false", U::Common, -1, -1},
-      {"DscSettings UserMmsi: \"\" -> \"1\"", U::Dsc, -1, -1},
-      {"AtisSettings AtisCallSign 3 MID: \"\" -> \"366\"", U::Atis, -1, 2},
-      {"MemoryDirectory 5 TagName: \"\" -> \"TUG\"", U::MemoryDirectory, -1, 4},
-      {"GroupDirectory 10 TagName: \"\" -> \"G\"", U::GroupDirectory, -1, 9},
-      {"USA 22A ChTag: \"MARINA\" -> \"FUEL DOCK\"", U::Channel, kGroupUSA, slot},
-      {"INTL 241 Scramble: 0 -> 4", U::Channel, kGroupINTL, 240},
-      {"CANADA 22A Scramble: 0 -> 4", U::Channel, kGroupCANADA, slot},
-      {"WX 1 ScanMemory: " + wx, U::Channel, kGroupWX, 0},
-      {"FourthGroup 1 DCS: [0,0] -> [5,0]", U::Channel, kGroupFourth, 0},
-      {"FourthGroup 3 Rxfreq: 156.0250 -> 156.0500", U::Channel, kGroupFourth, 2},
-  };
-  std::vector<std::tuple<std::string, U, int, int>> found;
-  for (const DataDifference& d : CompareDataSets(a, b))
-    found.emplace_back(d.Line(), d.where.unit, d.where.group, d.where.index);
-  EXPECT_EQ(found, expected);
+  std::vector<std::string> lines;
+  const auto found = CompareDataSets(a, b);
+  for (const DataDifference& d : found) lines.push_back(d.Line());
+  const std::string atis = a.AtisSettings.UsableAtisGroup[3] ? "On -> Off" : "Off -> On";
+  EXPECT_EQ(lines, (std::vector<std::string>{
+                       "USA group Priority CH: Off -> LMR3",
+                       "SCAN: On -> Off",
+                       "Weather Alert: OFF -> WX and SCAN",
+                       "Usable ATIS CH Group LMR: " + atis,
+                       "ATIS Call Sign 3 MID: \"\" -> \"366\"",
+                       "Memory ID 5 Name: \"\" -> \"TUG\"",
+                       "USA 22A CH Name: \"MARINA\" -> \"FUEL DOCK\"",
+                       "WX03 Scan Memory: Off -> On",
+                       "LMR1 RX Tone: Off -> N125",
+                       "LMR1 TX Tone: 88.5Hz -> Off",
+                       "LMR2 Scrambler: Off -> 6",
+                       "LMR2 Wide/Narrow: Wide -> Narrow",
+                       "LMR3 Rx Frequency: 156.0250 -> 156.0500",
+                   }));
+  ASSERT_EQ(found.size(), lines.size());
+  EXPECT_EQ(found[6].where, (EditWhat{EditWhat::Unit::Channel, kGroupUSA, slot, "ChTag"}));
+  EXPECT_EQ(found[3].where, (EditWhat{EditWhat::Unit::Atis, -1, 3, "UsableAtisGroup"}));
   EXPECT_TRUE(CompareDataSets(a, a).empty());
+
+  EXPECT_EQ(DifferencesJson({found[4], found[8]}), R"([
+  {
+    "where": "AtisSettings.AtisCallSign[2]",
+    "field": "MID",
+    "from": "",
+    "to": "366"
+  },
+  {
+    "where": "FourthGroup[0]",
+    "field": "DCS[1]",
+    "from": 0,
+    "to": 21
+  }
+])");
+}
+
+// Odd values the radio shows alike still differ, and say so; a data set of the other series is
+// compared in what both series hold.
+TEST(DataDiff, OddValuesAndOtherSeries) {
+  RadioData a = NewData(kSeriesMV710), b = a;
+  a.FourthGroup[1].Scramble = 32;
+  EXPECT_EQ(CompareDataSets(a, b).at(0).Line(), "LMR2 Scrambler: Off (32) -> Off (0)");
+
+  RadioData small = NewData(kSeriesMV510);
+  small.FourthGroup = a.FourthGroup;
+  small.FourthGroup[1].Scramble = 0;
+  small.FourthGroup[4].DCS = {3, 3};  // the MV510 has no tones: not compared
+  small.FourthGroup[4].Enable = !a.FourthGroup[4].Enable;
+  small.WX = a.WX;
+  small.USA = a.USA;
+  small.INTL = a.INTL;
+  small.CANADA = a.CANADA;
+  small.UsableGroupSettings = a.UsableGroupSettings;
+  small.CommonSettings = a.CommonSettings;
+  std::vector<std::string> lines;
+  for (const DataDifference& d : CompareDataSets(a, small)) lines.push_back(d.Line());
+  EXPECT_EQ(lines,
+            (std::vector<std::string>{"Model: MV710 -> MV510",
+                                      "LMR5 CH Enable: " + OnOffText(a.FourthGroup[4].Enable) +
+                                          " -> " + OnOffText(!a.FourthGroup[4].Enable)}));
 }
 
 // Every pair of kinds: the same data set compares equal however it was kept; a field every kind
@@ -89,9 +139,9 @@ TEST(DataDiff, KindsAreComparedInWhatBothCarry) {
         std::vector<std::string> names;
         for (const auto& d : CompareFiles(a, ka, ThroughKind(plain, kb), kb))
           names.push_back(d.name);
-        std::vector<std::string> expected{"USA 22A ScanMemory"};
+        std::vector<std::string> expected{"USA 22A Scan Memory"};
         if (ka == FileKind::Json && kb == FileKind::Json)
-          expected.insert(expected.begin(), "DscSettings UserMmsi");
+          expected.insert(expected.begin(), "DSC UserMmsi");
         EXPECT_EQ(names, expected);
       }
     }

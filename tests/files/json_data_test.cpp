@@ -81,10 +81,14 @@ TEST(JsonData, AnOverlayChangesOnlyWhatItNames) {
   expected.CommonSettings.Weater = 0;
   expected.USA[2].ChTag = "HARBOUR";
   expected.USA[2].Enable = true;
+  expected.USA[2].DCS = {-3, 200};
+  expected.UsableGroupSettings[1].PriorityCh = 70000;
+  // Whole numbers count however they are written.
   std::string error;
-  ASSERT_TRUE(JsonToData(
-      R"({"CommonSettings": {"Weater": 0}, "USA": [{}, {}, {"ChTag": "HARBOUR", "Enable": true}]})",
-      d, error))
+  ASSERT_TRUE(JsonToData(R"({"ModelSeries": 0.0, "CommonSettings": {"Weater": 0.0},
+      "UsableGroupSettings": [{}, {"PriorityCh": 7e4}],
+      "USA": [{}, {}, {"ChTag": "HARBOUR", "Enable": true, "DCS": [-3.0, 200]}]})",
+                         d, error))
       << error;
   EXPECT_EQ(d, expected);
 }
@@ -101,6 +105,9 @@ TEST(JsonData, BadInputIsRefusedNamingTheFieldAndChangesNothing) {
        "UsableGroupSettings[0].PriorityCh: does not fit"},
       {R"({"CommonSettings": {"Scan": 1}})", "CommonSettings.Scan: must be true or false"},
       {R"({"CommonSettings": {"ResumeTime": 1.5}})", "CommonSettings.ResumeTime: must be a whole"},
+      {R"({"USA": [{"Scramble": 32768.0}]})", "USA[0].Scramble: does not fit"},
+      {R"({"USA": [{"Scramble": 1e300}]})", "USA[0].Scramble: does not fit"},
+      {R"({"ModelSeries": 0.5})", "ModelSeries: the file is for another series"},
       {R"({"UsableGroupSettings": [{}, {}, {}, {}, {}]})", "UsableGroupSettings: has more than 4"},
       {R"({"WX": [{"Rxfreq": "162.55"}]})", "WX[0].Rxfreq: must be a number"},
       {R"({"AtisSettings": {"AtisCallSign": [{"MID": 7}]}})",

@@ -24,6 +24,14 @@ foreach(file bin/quaywright bin/quaywright-cli
   endif()
 endforeach()
 
+# One licence everywhere it is named.
+file(READ ${share}/doc/quaywright/copyright copyright)
+file(READ ${share}/metainfo/org.quaywright.Quaywright.metainfo.xml metainfo)
+if(NOT copyright MATCHES "\nLicense: GPL-3.0-or-later\n"
+   OR NOT metainfo MATCHES "<project_license>GPL-3.0-or-later</project_license>")
+  message(FATAL_ERROR "the copyright file and the metainfo name another licence")
+endif()
+
 # Runs the command in the scratch folder; the output and exit code land in out and rc.
 set(work ${PREFIX}/../work)
 file(REMOVE_RECURSE ${work})
