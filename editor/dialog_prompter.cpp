@@ -2,10 +2,15 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QRegularExpression>
+#include <QTreeView>
+#include <algorithm>
 
 namespace qw {
 
@@ -42,12 +47,23 @@ class NormalCursorWhileAsking {
   bool pushed_ = false;
 };
 
+// Some window managers cut a title that is wider than the box its text makes, and a message box
+// sizes itself from its text: the text is given room for the title and the frame's buttons
+// beside it (the icon takes its own share), up to a width that still fits any screen.
+void WideEnoughForTitle(QMessageBox& box) {
+  const int title =
+      QFontMetrics(QApplication::font("QWorkspaceTitleBar")).horizontalAdvance(box.windowTitle());
+  const int room = std::min(title + 60, 480);
+  box.setStyleSheet(QString("QLabel#qt_msgbox_label { min-width: %1px; }").arg(room));
+}
+
 }  // namespace
 
 PromptAnswer DialogPrompter::Ask(QWidget* parent, const Message& message, PromptButtons buttons) {
   NormalCursorWhileAsking cursor;
   QMessageBox box(ToQtIcon(message.Icon), QString::fromStdString(message.Title),
                   QString::fromStdString(message.Text), QMessageBox::NoButton, parent);
+  WideEnoughForTitle(box);
   switch (buttons) {
     case PromptButtons::Ok:
       box.setStandardButtons(QMessageBox::Ok);
@@ -71,20 +87,48 @@ PromptAnswer DialogPrompter::Ask(QWidget* parent, const Message& message, Prompt
   }
 }
 
-QString DialogPrompter::OpenFileName(QWidget* parent, const QString& folder,
-                                     const QString& filter) {
-  NormalCursorWhileAsking cursor;
-  return QFileDialog::getOpenFileName(parent, {}, folder, filter, nullptr, QFileDialog::ReadOnly);
+namespace {
+
+void Prepare(QFileDialog& dialog, const FileChoice& choice) {
+  dialog.setWindowTitle(choice.title);
+  dialog.setDirectory(choice.folder);
+  dialog.setNameFilter(QString());
+  dialog.setNameFilters(choice.filter.split(";;"));
+  if (choice.details) {
+    dialog.setViewMode(QFileDialog::Detail);
+    dialog.resize(std::max(dialog.width(), 760), std::max(dialog.height(), 460));
+    // The columns are fitted once the folder is listed, which happens after the dialog opens.
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    auto* list = dialog.findChild<QTreeView*>();
+    if (model && list) {
+      QObject::connect(model, &QFileSystemModel::directoryLoaded, list, [list] {
+        for (int c = 0; c < list->header()->count(); ++c) list->resizeColumnToContents(c);
+      });
+    }
+  }
 }
 
-QString DialogPrompter::SaveFileName(QWidget* parent, const QString& folder,
-                                     const QString& filter) {
+}  // namespace
+
+QString DialogPrompter::OpenFileName(QWidget* parent, const FileChoice& choice) {
   NormalCursorWhileAsking cursor;
-  QFileDialog dialog(parent, {}, folder, filter);
+  QFileDialog dialog(parent);
+  Prepare(dialog, choice);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setOption(QFileDialog::ReadOnly);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().front();
+}
+
+QString DialogPrompter::SaveFileName(QWidget* parent, const FileChoice& choice) {
+  NormalCursorWhileAsking cursor;
+  QFileDialog dialog(parent);
+  Prepare(dialog, choice);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   // A name typed without an extension gets the one of the file type chosen (under "All files",
   // the first type's), before the dialog asks whether to replace an existing file of that name.
-  auto useExtensionOf = [&dialog, filter](const QString& type) {
+  auto useExtensionOf = [&dialog, filter = choice.filter](const QString& type) {
     static const QRegularExpression kExtension(R"(\*\.(\w+))");
     QRegularExpressionMatch match = kExtension.match(type);
     if (!match.hasMatch()) match = kExtension.match(filter);
@@ -96,13 +140,14 @@ QString DialogPrompter::SaveFileName(QWidget* parent, const QString& folder,
   return dialog.selectedFiles().front();
 }
 
-bool DialogPrompter::ChoosePrinter(QWidget* parent, QPrinter& printer) {
+PrinterChoice DialogPrompter::ChoosePrinter(QWidget* parent, QPrinter& printer) {
+  if (QPrinterInfo::availablePrinterNames().isEmpty()) return PrinterChoice::NoPrinter;
   NormalCursorWhileAsking cursor;
   QPrintDialog dialog(&printer, parent);
   dialog.setOptions(QAbstractPrintDialog::PrintPageRange |
                     QAbstractPrintDialog::PrintCollateCopies |
                     QAbstractPrintDialog::PrintShowPageSize);
-  return dialog.exec() == QDialog::Accepted;
+  return dialog.exec() == QDialog::Accepted ? PrinterChoice::Chosen : PrinterChoice::Cancelled;
 }
 
 }  // namespace qw
