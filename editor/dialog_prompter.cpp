@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -48,13 +49,16 @@ class NormalCursorWhileAsking {
 };
 
 // Some window managers cut a title that is wider than the box its text makes, and a message box
-// sizes itself from its text: the text is given room for the title and the frame's buttons
-// beside it (the icon takes its own share), up to a width that still fits any screen.
+// sizes itself from its text: a spacer under the text and buttons keeps room for the title and
+// the frame's buttons beside it, up to a width that still fits any screen.
 void WideEnoughForTitle(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (!grid) return;
   const int title =
       QFontMetrics(QApplication::font("QWorkspaceTitleBar")).horizontalAdvance(box.windowTitle());
-  const int room = std::min(title + 60, 480);
-  box.setStyleSheet(QString("QLabel#qt_msgbox_label { min-width: %1px; }").arg(room));
+  grid->addItem(
+      new QSpacerItem(std::min(title + 120, 600), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+      grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 }  // namespace
