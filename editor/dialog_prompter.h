@@ -8,9 +8,9 @@ namespace qw {
 class DialogPrompter final : public Prompter {
  public:
   PromptAnswer Ask(QWidget* parent, const Message& message, PromptButtons buttons) override;
-  QString OpenFileName(QWidget* parent, const QString& folder, const QString& filter) override;
-  QString SaveFileName(QWidget* parent, const QString& folder, const QString& filter) override;
-  bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
+  QString OpenFileName(QWidget* parent, const FileChoice& choice) override;
+  QString SaveFileName(QWidget* parent, const FileChoice& choice) override;
+  PrinterChoice ChoosePrinter(QWidget* parent, QPrinter& printer) override;
 };
 
 }  // namespace qw

@@ -53,7 +53,6 @@ MainWindow::MainWindow(Document& doc, SettingsStore& store, Prompter& prompter,
   newTimer_ = new QTimer(this);
   newTimer_->setSingleShot(true);
   connect(newTimer_, &QTimer::timeout, this, &MainWindow::StartNew);
-  lastFolder_ = QString::fromStdString(options_.programFolder.string());
   undo_ = new UndoRecorder(doc_, this);
   // What the window shows is what the radio gets: values are moved onto its raster on the way in.
   doc_.SetSnapOnEntry(true);

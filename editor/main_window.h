@@ -11,6 +11,7 @@
 
 #include "editor/edit_state.h"
 #include "editor/editor_options.h"
+#include "editor/file_folders.h"
 #include "editor/nav_node.h"
 #include "editor/transfer_dialog.h"
 #include "files/document.h"
@@ -132,12 +133,15 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   void OpenTransferDialog(TransferDialog::Mode mode);
   void AfterTransfer(bool readDone);
   void ShowOutcomeMessage(const struct Outcome& outcome);
-  void RememberFolder(const QString& path);
+  // Where a file chooser of a kind starts, and the folder of the file chosen in it.
+  QString StartFolder(FolderKind kind) const;
+  void RememberFolder(FolderKind kind, const QString& path);
+  // "<what> written to <file>" in the status bar, the full path in its tooltip.
+  void ShowWritten(const QString& what, const QString& path);
   // File > Open and Save As: data files and JSON, raw images too in debug mode; any other name
   // is a data file.
   QString DataFilter() const;
   FileKind EditorKindOf(const std::string& path) const;
-  QString FileFolder() const;
   std::shared_ptr<BusyScope> Busy();
   void After(int ms, std::function<void()> next);
   // Undo and redo (main_window_undo.cpp).
@@ -159,6 +163,8 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   TransferOptions EditorTransferOptions() const;
   void ShowTransferNotes(const Outcome& outcome);
   void RestoreBackup();
+  // A backup of the other series: asks, then switches to its series; false leaves all as it was.
+  bool SwitchToSeriesOf(const QString& backup);
   void CompareWith();
 
   // Serial port (main_window_ports.cpp).
@@ -182,7 +188,6 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   NavNode current_;
   NavNode shownNode_;  // the node whose pane is in front
   bool shown_ = false;
-  QString lastFolder_;
 
   // The port: a number 1..4 (or outside, as stored), a device path, or the simulated radio.
   int portNumber_ = 1;

@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "editor/about_box.h"
@@ -71,12 +73,17 @@ void MainWindow::WarnOfMovedValues() {
   prompter_.Show(this, ProgramMessage(text.c_str(), MessageIcon::Exclamation));
 }
 
-QString MainWindow::FileFolder() const {
-  return lastFolder_;
+QString MainWindow::StartFolder(FolderKind kind) const {
+  return FileFolders(store_).StartIn(kind);
 }
 
-void MainWindow::RememberFolder(const QString& path) {
-  lastFolder_ = QFileInfo(path).absolutePath();
+void MainWindow::RememberFolder(FolderKind kind, const QString& path) {
+  FileFolders(store_).Remember(kind, path);
+}
+
+void MainWindow::ShowWritten(const QString& what, const QString& path) {
+  statusBar()->showMessage(what + " written to " + QFileInfo(path).fileName(), 20000);
+  statusBar()->setToolTip(QDir::toNativeSeparators(path));
 }
 
 // ---- File -------------------------------------------------------------------------------------
@@ -107,9 +114,10 @@ void MainWindow::StartNew() {
 
 void MainWindow::FileOpen() {
   if (!PaneCheck()) return;
-  const QString path = prompter_.OpenFileName(this, FileFolder(), DataFilter());
+  const QString path =
+      prompter_.OpenFileName(this, {"Open", StartFolder(FolderKind::Data), DataFilter()});
   if (path.isEmpty()) return;
-  RememberFolder(path);
+  RememberFolder(FolderKind::Data, path);
   {
     // The file's data and its name are one step, so undoing it gives back the file before.
     UndoRecorder::StepGroup step(*undo_, "Open");
@@ -139,12 +147,12 @@ bool MainWindow::FileSave(bool useCurrentName) {
   if (useCurrentName && !current.isEmpty() && !current.endsWith(".hex", Qt::CaseInsensitive)) {
     path = current;
   } else {
-    path = prompter_.SaveFileName(this, FileFolder(), DataFilter());
+    path = prompter_.SaveFileName(this, {"Save As", StartFolder(FolderKind::Data), DataFilter()});
     // A name typed without an extension gets the filter's, so the file shows in the next list.
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += ".dat";
   }
   if (path.isEmpty()) return false;
-  RememberFolder(path);
+  RememberFolder(FolderKind::Data, path);
   BusyScope busy(*blocker_);
   state_.ResetBusy = true;
   const Outcome outcome = doc_.SaveAs(path.toStdString(), EditorKindOf(path.toStdString()));
@@ -289,9 +297,10 @@ void MainWindow::AfterTransfer(bool readDone) {
 
 void MainWindow::SaveImageKey() {
   if (!options_.debug || !PaneCheck()) return;
-  const QString path = prompter_.SaveFileName(this, FileFolder(), kHexFilter);
+  const QString path = prompter_.SaveFileName(
+      this, {"Save Memory Image", StartFolder(FolderKind::Image), kHexFilter});
   if (path.isEmpty()) return;
-  RememberFolder(path);
+  RememberFolder(FolderKind::Image, path);
   BusyScope busy(*blocker_);
   state_.ResetBusy = true;
   const Outcome outcome = doc_.SaveRawImage(path.toStdString());
@@ -301,9 +310,10 @@ void MainWindow::SaveImageKey() {
 
 void MainWindow::LoadImageKey() {
   if (!options_.debug) return;
-  const QString path = prompter_.OpenFileName(this, FileFolder(), kHexFilter);
+  const QString path = prompter_.OpenFileName(
+      this, {"Load Memory Image", StartFolder(FolderKind::Image), kHexFilter});
   if (path.isEmpty()) return;
-  RememberFolder(path);
+  RememberFolder(FolderKind::Image, path);
   UndoRecorder::StepGroup step(*undo_, "Load Image");
   Outcome outcome;
   {

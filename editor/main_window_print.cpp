@@ -7,7 +7,11 @@
 namespace qw {
 
 void MainWindow::FilePrint() {
-  if (PaneCheck()) PrintListing(this, doc_, prompter_);
+  if (!PaneCheck()) return;
+  QString pdf;
+  if (PrintListing(this, doc_, prompter_, FileFolders(store_), &pdf) && !pdf.isEmpty()) {
+    ShowWritten("Listing", pdf);
+  }
 }
 
 void MainWindow::FilePrintPreview() {
@@ -15,11 +19,15 @@ void MainWindow::FilePrintPreview() {
 }
 
 void MainWindow::FileExportPdf() {
-  if (PaneCheck()) ExportListingPdf(this, doc_, prompter_, FileFolder());
+  if (!PaneCheck()) return;
+  const QString written = ExportListingPdf(this, doc_, prompter_, FileFolders(store_));
+  if (!written.isEmpty()) ShowWritten("Listing", written);
 }
 
 void MainWindow::FilePrintToFile() {
-  ReportWindow window(doc_, prompter_, FileFolder(), this);
+  ReportWindow window(doc_, prompter_, FileFolders(store_), this);
+  connect(&window, &ReportWindow::Saved, this,
+          [this](const QString& path) { ShowWritten("Report", path); });
   window.exec();
 }
 

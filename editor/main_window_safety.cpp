@@ -2,6 +2,7 @@
 // (File > Restore Backup...), the read-back after programming (Options > Verify after Program)
 // and File > Compare With....
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QStatusBar>
@@ -12,9 +13,11 @@
 #include "editor/prompter.h"
 #include "editor/transfer_dialog.h"
 #include "editor/undo_recorder.h"
+#include "files/config.h"
 #include "files/document.h"
 #include "files/file_kinds.h"
 #include "files/settings_store.h"
+#include "link/clone_procedures.h"
 
 namespace qw {
 namespace {
@@ -36,6 +39,10 @@ void MainWindow::AddSafetyCommands(QMenu* file) {
   file->addSeparator();
   file->addAction(compare);
   file->addAction(restore);
+  // The tooltip explains the message shown, and goes with it.
+  connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
+    if (message.isEmpty()) statusBar()->setToolTip({});
+  });
 }
 
 void MainWindow::AddVerifyOption(QMenu* options) {
@@ -54,24 +61,67 @@ TransferOptions MainWindow::EditorTransferOptions() const {
   return options;
 }
 
-void MainWindow::ShowTransferNotes(const Outcome& outcome) {
-  QStringList said;
-  if (WasVerified(outcome)) said << "Verified: the radio holds what was programmed.";
+namespace {
+
+// What a run that went through is called in the status bar.
+QString RunHeadline(const Outcome& outcome) {
+  if (!outcome.ok() || !outcome.message) return {};
+  if (outcome.message->Title == kReadTitle) return "Read complete";
+  if (WasVerified(outcome)) return "Programmed and verified";
   for (const Message& note : outcome.notes) {
-    if (note.Title != kBackupNote) continue;
-    said << (note.Icon == MessageIcon::Information
-                 ? "Backup kept: " + QString::fromStdString(note.Text)
-                 : QString::fromStdString(note.Text));
+    if (note.Title == kVerifyNote) return "Programmed, not verified";
   }
-  if (!said.isEmpty()) statusBar()->showMessage(said.join("  "), 20000);
+  return "Programming complete";
+}
+
+}  // namespace
+
+// A few words that fit the status bar at any size; the backup's full path and any reason are in
+// its tooltip.
+void MainWindow::ShowTransferNotes(const Outcome& outcome) {
+  QStringList said{RunHeadline(outcome)};
+  QStringList tip;
+  for (const Message& note : outcome.notes) {
+    const QString text = QString::fromStdString(note.Text);
+    if (note.Title == kBackupNote) {
+      const bool kept = note.Icon == MessageIcon::Information;
+      said << (kept ? "backup kept" : "no backup kept");
+      tip << (kept ? "Backup: " + QDir::toNativeSeparators(text) : text);
+    } else if (note.Title == kVerifyNote && !WasVerified(outcome)) {
+      tip << text;
+    }
+  }
+  said.removeAll(QString());
+  if (said.isEmpty()) return;
+  said.front()[0] = said.front()[0].toUpper();
+  statusBar()->showMessage(said.join(QString::fromUtf8(" \u2014 ")), 20000);
+  statusBar()->setToolTip(tip.join("\n"));
+}
+
+bool MainWindow::SwitchToSeriesOf(const QString& backup) {
+  const std::optional<int16_t> series = SeriesOfFile(backup.toStdString());
+  if (!series || *series == series_) return true;
+  const std::string text = std::string("This backup is of an ") + ModelName(*series) +
+                           " radio; the editor is set to the " + ModelName(series_) +
+                           " series.\nSwitch to the " + ModelName(*series) +
+                           " series and restore it?";
+  const Message question{text, kProgramTitle, MessageIcon::Exclamation};
+  if (prompter_.Ask(this, question, PromptButtons::OkCancel) != PromptAnswer::Ok) return false;
+  series_ = *series;
+  SaveModelSetting(store_, series_);
+  ApplySeriesToControls();
+  Reset(true);
+  return true;
 }
 
 void MainWindow::RestoreBackup() {
   if (!PaneCheck()) return;
   const QString folder = QString::fromStdString(options_.backupFolder.string());
-  const QString path = prompter_.OpenFileName(this, folder, kBackupFilter);
+  const QString path =
+      prompter_.OpenFileName(this, {"Restore Backup", folder, kBackupFilter, /*details=*/true});
   if (path.isEmpty()) return;
   UndoRecorder::StepGroup step(*undo_, "Restore Backup");
+  if (!SwitchToSeriesOf(path)) return;
   const Outcome outcome = doc_.RestoreBackup(path.toStdString());
   ShowOutcomeMessage(outcome);
   if (!outcome.ok()) return;
@@ -81,12 +131,15 @@ void MainWindow::RestoreBackup() {
   RefreshPanes();
   UpdateCaption();
   statusBar()->showMessage("Restored " + QFileInfo(path).fileName(), 20000);
+  statusBar()->setToolTip(QDir::toNativeSeparators(path));
 }
 
 void MainWindow::CompareWith() {
   if (!PaneCheck()) return;
-  const QString path = prompter_.OpenFileName(this, FileFolder(), kCompareFilter);
+  const QString path =
+      prompter_.OpenFileName(this, {"Compare With", StartFolder(FolderKind::Data), kCompareFilter});
   if (path.isEmpty()) return;
+  RememberFolder(FolderKind::Data, path);
   const std::string file = path.toStdString();
   const FileKind kind = KindOfPath(file);
   if (!HoldsDataSet(kind)) {

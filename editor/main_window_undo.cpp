@@ -122,9 +122,10 @@ void MainWindow::AfterUndoStep(const EditWhat& what) {
 
 void MainWindow::ImportChannels() {
   if (!PaneCheck()) return;
-  const QString path = prompter_.OpenFileName(this, FileFolder(), kCsvFilter);
+  const QString path =
+      prompter_.OpenFileName(this, {"Import Channels", StartFolder(FolderKind::Csv), kCsvFilter});
   if (path.isEmpty()) return;
-  RememberFolder(path);
+  RememberFolder(FolderKind::Csv, path);
   Outcome outcome;
   {
     UndoRecorder::StepGroup step(*undo_, "CSV import");
@@ -137,11 +138,15 @@ void MainWindow::ImportChannels() {
 
 void MainWindow::ExportChannels(bool common) {
   if (!PaneCheck()) return;
-  const QString path = prompter_.SaveFileName(this, FileFolder(), kCsvFilter);
+  const QString title = common ? "Export Channels (Common Format)" : "Export Channels";
+  const QString path =
+      prompter_.SaveFileName(this, {title, StartFolder(FolderKind::Csv), kCsvFilter});
   if (path.isEmpty()) return;
-  RememberFolder(path);
+  RememberFolder(FolderKind::Csv, path);
   const auto format = common ? Document::CsvFormat::Common : Document::CsvFormat::Ours;
-  ShowOutcomeMessage(doc_.ExportChannels(path.toStdString(), format));
+  const Outcome outcome = doc_.ExportChannels(path.toStdString(), format);
+  ShowOutcomeMessage(outcome);
+  if (outcome.ok()) ShowWritten("Channels", path);
 }
 
 }  // namespace qw

@@ -50,10 +50,26 @@ bool Paint(QPrinter& printer, const std::vector<PrintPage>& pages) {
 
 }  // namespace
 
-bool PrintListing(QWidget* parent, Document& doc, Prompter& prompter) {
+bool PrintListing(QWidget* parent, Document& doc, Prompter& prompter, FileFolders folders,
+                  QString* pdfWritten) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(ListingTitle(doc));
-  if (!prompter.ChoosePrinter(parent, printer)) return false;
+  switch (prompter.ChoosePrinter(parent, printer)) {
+    case PrinterChoice::Chosen:
+      break;
+    case PrinterChoice::Cancelled:
+      return false;
+    case PrinterChoice::NoPrinter: {
+      const Message offer{
+          "No printer is set up on this computer.\n"
+          "Export the listing as a PDF file instead?",
+          "Print", MessageIcon::Exclamation};
+      if (prompter.Ask(parent, offer, PromptButtons::OkCancel) != PromptAnswer::Ok) return false;
+      const QString written = ExportListingPdf(parent, doc, prompter, folders);
+      if (pdfWritten) *pdfWritten = written;
+      return !written.isEmpty();
+    }
+  }
   WaitCursor wait;
   if (Paint(printer, doc.PrintPages())) return true;
   wait.Release();
@@ -74,9 +90,11 @@ void PreviewListing(QWidget* parent, Document& doc) {
   dialog.exec();
 }
 
-bool ExportListingPdf(QWidget* parent, Document& doc, Prompter& prompter, const QString& folder) {
-  QString path = prompter.SaveFileName(parent, folder, "PDF files (*.pdf)");
-  if (path.isEmpty()) return false;
+QString ExportListingPdf(QWidget* parent, Document& doc, Prompter& prompter, FileFolders folders) {
+  QString path = prompter.SaveFileName(
+      parent, {"Export PDF", folders.StartIn(FolderKind::Pdf), "PDF files (*.pdf)"});
+  if (path.isEmpty()) return {};
+  folders.Remember(FolderKind::Pdf, path);
   if (!path.endsWith(".pdf", Qt::CaseInsensitive)) path += ".pdf";
   WaitCursor wait;
   const QByteArray pdf =
@@ -85,14 +103,14 @@ bool ExportListingPdf(QWidget* parent, Document& doc, Prompter& prompter, const 
   if (!pdf.isEmpty() &&
       WriteFileAtomically(PathFromUtf8(path.toStdString()),
                           std::string_view(pdf.constData(), pdf.size()), &error)) {
-    return true;
+    return path;
   }
   wait.Release();
   const std::string text = error.Description.empty() ? "FileSave Error!!" : error.Description;
   prompter.Show(parent,
                 Message{text, std::string(Traits(doc.Series()).modelName) + " " + kProgramTitle,
                         MessageIcon::Exclamation});
-  return false;
+  return {};
 }
 
 }  // namespace qw

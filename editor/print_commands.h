@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "editor/file_folders.h"
+
 class QWidget;
 
 namespace qw {
@@ -12,14 +14,16 @@ class Document;
 class Prompter;
 
 // The system print dialog, then the six pages. A cancelled dialog ends quietly; a printer that
-// fails afterwards is reported. True when the pages went to the printer.
-bool PrintListing(QWidget* parent, Document& doc, Prompter& prompter);
+// fails afterwards is reported. Without any printer set up, says so and offers Export PDF.
+// True when the pages went to the printer or into the PDF file, whose name goes to pdfWritten.
+bool PrintListing(QWidget* parent, Document& doc, Prompter& prompter, FileFolders folders,
+                  QString* pdfWritten = nullptr);
 
 // The pages in Qt's print preview, from which they can be printed as well.
 void PreviewListing(QWidget* parent, Document& doc);
 
 // A save dialog, then the pages as a PDF on the paper of the user's locale, written atomically.
-// True when the file was written.
-bool ExportListingPdf(QWidget* parent, Document& doc, Prompter& prompter, const QString& folder);
+// The file written, or an empty text.
+QString ExportListingPdf(QWidget* parent, Document& doc, Prompter& prompter, FileFolders folders);
 
 }  // namespace qw

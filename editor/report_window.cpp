@@ -1,8 +1,11 @@
 #include "editor/report_window.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -34,8 +37,8 @@ QFont ReportFont() {
 
 }  // namespace
 
-ReportWindow::ReportWindow(Document& doc, Prompter& prompter, QString folder, QWidget* parent)
-    : QDialog(parent), doc_(doc), prompter_(prompter), folder_(std::move(folder)) {
+ReportWindow::ReportWindow(Document& doc, Prompter& prompter, FileFolders folders, QWidget* parent)
+    : QDialog(parent), doc_(doc), prompter_(prompter), folders_(folders) {
   setObjectName("frmPrn");
   setWindowTitle("Print to File");
 
@@ -60,9 +63,13 @@ ReportWindow::ReportWindow(Document& doc, Prompter& prompter, QString folder, QW
   ok->setObjectName("cmdOK");
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
+  saved_ = new QLabel(this);
+  saved_->setObjectName("lblSaved");
+  saved_->setTextFormat(Qt::PlainText);
+
   // The OK button stays under the text box's right edge as the window is resized.
   auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
+  buttons->addWidget(saved_, 1);
   buttons->addWidget(ok);
   auto* layout = new QVBoxLayout(this);
   layout->setMenuBar(menuBar);
@@ -84,10 +91,18 @@ void ReportWindow::BuildText() {
 
 bool ReportWindow::SaveAs() {
   if (text_.empty()) return false;
-  const QString path = prompter_.SaveFileName(this, folder_, "Text files(*.txt);;All files(*.*)");
+  const QString path = prompter_.SaveFileName(
+      this,
+      {"Save Report As", folders_.StartIn(FolderKind::Text), "Text files(*.txt);;All files(*.*)"});
   if (path.isEmpty()) return false;
+  folders_.Remember(FolderKind::Text, path);
   const Outcome outcome = doc_.SaveTextFile(path.toStdString(), text_);
-  if (outcome.ok()) return true;
+  if (outcome.ok()) {
+    saved_->setText("Saved to " + QFileInfo(path).fileName());
+    saved_->setToolTip(QDir::toNativeSeparators(path));
+    emit Saved(path);
+    return true;
+  }
   if (outcome.message) prompter_.Show(this, *outcome.message);
   return false;
 }

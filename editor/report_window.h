@@ -5,7 +5,10 @@
 #include <QDialog>
 #include <string>
 
+#include "editor/file_folders.h"
+
 class QAction;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -17,8 +20,8 @@ class Prompter;
 class ReportWindow final : public QDialog {
   Q_OBJECT
  public:
-  // folder: where the save dialog starts.
-  ReportWindow(Document& doc, Prompter& prompter, QString folder, QWidget* parent = nullptr);
+  // folders: where the save dialog starts, and remembers the folder chosen.
+  ReportWindow(Document& doc, Prompter& prompter, FileFolders folders, QWidget* parent = nullptr);
 
   // The text image once built; empty before.
   const std::string& Text() const { return text_; }
@@ -27,15 +30,18 @@ class ReportWindow final : public QDialog {
 
  signals:
   void TextBuilt();
+  // The text was written to the file.
+  void Saved(const QString& path);
 
  private:
   void BuildText();
 
   Document& doc_;
   Prompter& prompter_;
-  QString folder_;
+  FileFolders folders_;
   std::string text_;
   QPlainTextEdit* textBox_ = nullptr;
+  QLabel* saved_ = nullptr;  // where the text was saved last
   QAction* saveAs_ = nullptr;
 };
 

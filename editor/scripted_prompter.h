@@ -21,9 +21,10 @@ class ScriptedPrompter final : public Prompter {
   // File names for the file choosers in order; with none left the chooser is cancelled.
   std::deque<QString> fileNames;
   std::vector<Asked> asked;
-  std::vector<QString> fileFolders;  // the folder each file chooser opened in
+  std::vector<FileChoice> fileChoices;  // what each file chooser showed
   // PDF files the print dialog sends its jobs to, in order; with none left it is cancelled.
   std::deque<QString> printerFiles;
+  bool noPrinter = false;  // the system knows no printer: no print dialog opens
   int printDialogs = 0;
 
   PromptAnswer Ask(QWidget*, const Message& message, PromptButtons buttons) override {
@@ -35,19 +36,16 @@ class ScriptedPrompter final : public Prompter {
     }
     return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::Cancel;
   }
-  QString OpenFileName(QWidget*, const QString& folder, const QString&) override {
-    return NextName(folder);
-  }
-  QString SaveFileName(QWidget*, const QString& folder, const QString&) override {
-    return NextName(folder);
-  }
-  bool ChoosePrinter(QWidget*, QPrinter& printer) override {
+  QString OpenFileName(QWidget*, const FileChoice& choice) override { return NextName(choice); }
+  QString SaveFileName(QWidget*, const FileChoice& choice) override { return NextName(choice); }
+  PrinterChoice ChoosePrinter(QWidget*, QPrinter& printer) override {
+    if (noPrinter) return PrinterChoice::NoPrinter;
     ++printDialogs;
-    if (printerFiles.empty()) return false;
+    if (printerFiles.empty()) return PrinterChoice::Cancelled;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(printerFiles.front());
     printerFiles.pop_front();
-    return true;
+    return PrinterChoice::Chosen;
   }
 
   // Texts of every message asked so far.
@@ -58,8 +56,8 @@ class ScriptedPrompter final : public Prompter {
   }
 
  private:
-  QString NextName(const QString& folder) {
-    fileFolders.push_back(folder);
+  QString NextName(const FileChoice& choice) {
+    fileChoices.push_back(choice);
     if (fileNames.empty()) return {};
     QString name = fileNames.front();
     fileNames.pop_front();

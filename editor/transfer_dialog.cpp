@@ -32,9 +32,12 @@ constexpr int kWideRadioWidth = 120;  // the third variant's radio picture
 constexpr int kHandheldWidth = 64;
 constexpr int kComputerWidth = 120;
 
-// A programming that could not be read back still shows "Complete!!", with the warning.
+// A programming that could not be read back still shows "Complete!!", with the warning; one
+// that was read back says so.
 Message ShownMessage(const Outcome& outcome) {
   Message shown = *outcome.message;
+  if (WasVerified(outcome))
+    shown.Text += "\n\nVerified: the radio was read back and holds what was programmed.";
   for (const Message& note : outcome.notes) {
     if (note.Title == kVerifyNote && note.Icon == MessageIcon::Exclamation) {
       shown.Text += "\n\n" + note.Text;
@@ -110,6 +113,10 @@ void TransferDialog::BuildControls(int16_t series) {
   progressBar_->setAutoFillBackground(true);
   progressBar_->setBackgroundRole(QPalette::Highlight);
   progressBar_->resize(progressBox_->size());
+  phase_ = new QLabel(this);
+  phase_->setObjectName("lblPhase");
+  phase_->setGeometry(14, kPictureTop + kPictureHeight + 8, 427, 20);
+  phase_->setAlignment(Qt::AlignCenter);
 
   auto button = [&](const char* name, const char* caption, int left) {
     auto* b = new QPushButton(caption, this);
@@ -141,6 +148,14 @@ void TransferDialog::ShowProgress(int percent) {
   progress_ = std::clamp(percent, 0, 100);
   const int w = progressBox_->width();
   progressBar_->move(w * progress_ / 100 - w, 0);
+  phase_->setText(PhaseText());
+}
+
+QString TransferDialog::PhaseText(Mode mode, bool verify, int percent) {
+  if (mode == Mode::Read) return QString("Reading %1%").arg(percent);
+  if (!verify) return QString("Programming %1%").arg(percent);
+  if (percent <= 50) return QString("Programming %1%").arg(percent * 2);
+  return QString("Verifying %1%").arg((percent - 50) * 2);
 }
 
 void TransferDialog::Start() {
@@ -151,6 +166,8 @@ void TransferDialog::Start() {
   ok_->setEnabled(false);
   help_->setEnabled(false);
   cancelFlag_ = false;
+  verifying_ = mode_ == Mode::Program && transferOptions_.verify;
+  ShowProgress(0);
 
   // The worker never touches the Document: a program run sends a snapshot taken now, and a read
   // hands back a data set that the Document takes here, on the window's thread, when it is whole.
@@ -195,11 +212,11 @@ void TransferDialog::Finish(RadioRead& result) {
     QApplication::restoreOverrideCursor();
     if (outcome.message) prompter_.Show(this, ShownMessage(outcome));
     emit RunEnded(outcome);
-    ShowProgress(0);
     ok_->setEnabled(true);
     help_->setEnabled(true);
     state_.ResetBusy = false;
     running_ = false;
+    ShowProgress(0);
     if (outcome.ok()) {
       transferDone_ = true;
       accept();

@@ -36,8 +36,15 @@ class TransferDialog final : public QDialog {
   // A read or program run succeeded.
   bool TransferDone() const { return transferDone_; }
   bool Running() const { return running_; }
-  // The bar's percent as shown, 0..100.
+  // The bar's percent as shown, 0..100, over the whole run.
   int Progress() const { return progress_; }
+  // What the run is doing and how far that is ("Programming 40%"); empty when idle.
+  QString PhaseText() const {
+    return running_ ? PhaseText(mode_, verifying_, progress_) : QString();
+  }
+  // The same for a run's bar at percent; with a read-back the bar holds the writing in its
+  // first half and the reading in its second, and each phase counts from 0 to 100 of its own.
+  static QString PhaseText(Mode mode, bool verify, int percent);
 
   // Backups and the read-back after programming; set before OK is pressed.
   void SetTransferOptions(TransferOptions options) { transferOptions_ = std::move(options); }
@@ -77,6 +84,7 @@ class TransferDialog final : public QDialog {
   QLabel* message_ = nullptr;
   QWidget* progressBox_ = nullptr;
   QLabel* progressBar_ = nullptr;
+  QLabel* phase_ = nullptr;
   SvgPicture* radio_ = nullptr;
   SvgPicture* computer_ = nullptr;
   QPushButton* ok_ = nullptr;
@@ -89,6 +97,7 @@ class TransferDialog final : public QDialog {
   QThread* worker_ = nullptr;
   bool running_ = false;
   bool transferDone_ = false;
+  bool verifying_ = false;  // this run reads back what it programmed
   int progress_ = 0;
 };
 

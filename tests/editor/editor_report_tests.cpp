@@ -1,8 +1,11 @@
 // The report windows: "Print to File" with its Save As, printing through the print dialog, the
 // PDF export, and the main window's entries for them.
+#include <QDir>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "editor/compare_window.h"
@@ -99,7 +102,8 @@ class ReportTests : public QObject {
     doc.NewDataSet(kSeriesMV510);
     doc.Data().FourthGroup[0].Rxfreq = 156.0137;  // off both rasters
     ScriptedPrompter prompter;
-    ReportWindow window(doc, prompter, dir_.path());
+    MemorySettingsStore store;
+    ReportWindow window(doc, prompter, FileFolders(store));
     QSignalSpy built(&window, &ReportWindow::TextBuilt);
     window.show();
     auto* text = window.findChild<QPlainTextEdit*>("txtPrn");
@@ -116,12 +120,18 @@ class ReportTests : public QObject {
     window.resize(800, 600);
     QTRY_VERIFY(ok->geometry().top() > text->geometry().bottom() && text->height() > 409);
 
-    // Cancelled, then saved byte for byte, then refused by the file system.
+    // Cancelled, then saved byte for byte and said so, then refused by the file system. The
+    // dialog starts where the last text file went.
     QVERIFY(!window.SaveAs());
     prompter.fileNames = {Path("report.txt"), Path("no/such/folder/report.txt")};
+    QSignalSpy saved(&window, &ReportWindow::Saved);
     QVERIFY(window.SaveAs());
     QCOMPARE(test::ReadBytes(Path("report.txt").toStdString()), TextFileContent(window.Text()));
+    QCOMPARE(saved.size(), 1);
+    QCOMPARE(window.findChild<QLabel*>("lblSaved")->text(), QString("Saved to report.txt"));
     QVERIFY(!window.SaveAs());
+    QCOMPARE(prompter.fileChoices.front().title, QString("Save Report As"));
+    QCOMPARE(prompter.fileChoices.back().folder, dir_.path());
     QCOMPARE(prompter.asked.size(), std::size_t{1});
     QCOMPARE(prompter.asked[0].message.Title, kTitle510);
     QCOMPARE(prompter.asked[0].message.Icon, MessageIcon::Exclamation);
@@ -159,13 +169,27 @@ class ReportTests : public QObject {
 
     f.prompter.asked.clear();
     f.Menu("mnuFileExportPdf")->trigger();
-    QCOMPARE(f.prompter.fileFolders.back(), f.folder.path());
+    QCOMPARE(f.prompter.fileChoices.back().title, QString("Export PDF"));
     f.prompter.fileNames = {Path("listing"), Path("no/such/folder/x.pdf")};
     f.Menu("mnuFileExportPdf")->trigger();  // ".pdf" added
     QCOMPARE(test::PdfPages(test::ReadBytes(Path("listing.pdf").toStdString())), 6);
+    QCOMPARE(window.statusBar()->currentMessage(), QString("Listing written to listing.pdf"));
+    QCOMPARE(window.statusBar()->toolTip(), QDir::toNativeSeparators(Path("listing.pdf")));
     f.Menu("mnuFileExportPdf")->trigger();
     QCOMPARE(f.prompter.asked.size(), std::size_t{1});
     QCOMPARE(f.prompter.asked[0].message.Title, kTitle510);
+
+    // No printer set up: Print says so and offers the PDF instead.
+    f.prompter.asked.clear();
+    f.prompter.noPrinter = true;
+    f.prompter.answers = {PromptAnswer::Ok};
+    f.prompter.fileNames = {Path("instead.pdf")};
+    f.Menu("mnuFilePrint")->trigger();
+    QCOMPARE(f.prompter.Texts(),
+             std::vector<std::string>{"No printer is set up on this computer.\n"
+                                      "Export the listing as a PDF file instead?"});
+    QCOMPARE(test::PdfPages(test::ReadBytes(Path("instead.pdf").toStdString())), 6);
+    QCOMPARE(window.statusBar()->currentMessage(), QString("Listing written to instead.pdf"));
   }
 };
 

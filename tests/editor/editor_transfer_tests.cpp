@@ -1,8 +1,10 @@
 // The transfer dialog against an in-memory simulated radio: a read, a program run, a radio of
 // the other series, a cancel, and what the dialog shows.
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableView>
 #include <future>
 
@@ -12,6 +14,7 @@
 #include "editor/transfer_dialog.h"
 #include "editor_fixture.h"
 #include "files/backups.h"
+#include "files/image_file.h"
 #include "model/image_codec.h"
 #include "sim/memory_port.h"
 #include "tests/support/radio_data.h"
@@ -75,7 +78,11 @@ class TransferTests : public QObject {
     QVERIFY(dialog->findChild<SvgPicture*>("pictHandy")->x() <
             dialog->findChild<SvgPicture*>("pictB")->x());
 
+    // The run names its phase and how far it is; idle, the dialog says nothing.
+    auto* phase = dialog->findChild<QLabel*>("lblPhase");
+    QVERIFY(phase->text().isEmpty());
     f.Ok();
+    QCOMPARE(phase->text(), QString("Reading 0%"));
     QTRY_VERIFY_WITH_TIMEOUT(!dialog, 10000);
     QCOMPARE(f.prompter.asked.back().message,
              (Message{"Complete!!", "Read from Radio", MessageIcon::Information}));
@@ -114,7 +121,16 @@ class TransferTests : public QObject {
     f.Ok();
     QTRY_VERIFY_WITH_TIMEOUT(!dialog, 10000);
     QCOMPARE(f.prompter.asked.back().message,
-             (Message{"Complete!!", "Program to Radio", MessageIcon::Information}));
+             (Message{"Complete!!\n\nVerified: the radio was read back and holds what was "
+                      "programmed.",
+                      "Program to Radio", MessageIcon::Information}));
+    QCOMPARE(w.statusBar()->currentMessage(), QString("Programmed and verified"));
+    // With a read-back, each half of the bar is a phase of its own.
+    using Mode = TransferDialog::Mode;
+    QCOMPARE((QStringList{TransferDialog::PhaseText(Mode::Program, true, 50),
+                          TransferDialog::PhaseText(Mode::Program, true, 75),
+                          TransferDialog::PhaseText(Mode::Program, false, 75)}),
+             (QStringList{"Programming 100%", "Verifying 50%", "Programming 75%"}));
     RadioData inRadio = NewData(kSeriesMV710);
     std::ranges::copy(f.radio.Memory(), inRadio.RadioImage.begin());
     DecodeImage(inRadio);
@@ -179,6 +195,9 @@ class TransferTests : public QObject {
     const auto kept = ListBackups(f.backupFolder);
     QCOMPARE(kept.size(), std::size_t(1));
     const QString backup = QString::fromStdString(kept[0].path.string());
+    // Words that fit the status bar; the file in its tooltip.
+    QCOMPARE(w.statusBar()->currentMessage(), QString::fromUtf8("Read complete — backup kept"));
+    QCOMPARE(w.statusBar()->toolTip(), "Backup: " + QDir::toNativeSeparators(backup));
 
     f.Data().CommonSettings.DualWatch = false;
     f.Data().USA[5].ChTag = "SHIFTED";
@@ -219,7 +238,9 @@ class TransferTests : public QObject {
 
     f.prompter.fileNames.push_back(backup);
     f.Menu("mnuFileRestoreBackup")->trigger();
-    QCOMPARE(f.prompter.fileFolders.back(), backups.path());
+    const FileChoice& chooser = f.prompter.fileChoices.back();
+    QVERIFY(chooser.title == "Restore Backup" && chooser.folder == backups.path() &&
+            chooser.details);
     QVERIFY(f.Data().CommonSettings.DualWatch);
     QVERIFY(f.doc->DataChanged);
     QVERIFY(lines().isEmpty());
@@ -227,6 +248,34 @@ class TransferTests : public QObject {
     f.window.reset();
     QVERIFY(!compare);
     f.doc->Edit({EditWhat::Unit::Common, -1, -1, "DualWatch"}, [](RadioData&) {});
+  }
+
+  // A backup of the other series says which it is and offers to switch; the switch and the
+  // restore are one step.
+  void BackupOfTheOtherSeriesOffersToSwitch() {
+    EditorFixture f;
+    MainWindow& w = f.Open();
+    RadioData mv510 = NewData(kSeriesMV510);
+    mv510.AtisSettings.AtisCode = "5105105105";
+    PrepareImageForRadio(mv510);
+    const QString backup = f.folder.filePath("MV510-20261206-043202-read.hex");
+    QVERIFY(WriteImageFile(backup.toStdString(), kSeriesMV510, mv510.RadioImage, nullptr));
+
+    f.prompter.fileNames = {backup, backup};
+    f.prompter.answers = {PromptAnswer::Cancel, PromptAnswer::Ok};
+    f.Menu("mnuFileRestoreBackup")->trigger();
+    QCOMPARE(f.prompter.Texts(),
+             std::vector<std::string>{"This backup is of an MV510 radio; the editor is set to the "
+                                      "MV710 series.\nSwitch to the MV510 series and restore it?"});
+    QCOMPARE(w.Series(), kSeriesMV710);
+    f.Menu("mnuFileRestoreBackup")->trigger();
+    QCOMPARE(f.prompter.asked.size(), std::size_t{2});
+    QCOMPARE(w.Series(), kSeriesMV510);
+    QCOMPARE(f.store.Get("ModelPath", "ModelNum"), std::optional<std::string>("1"));
+    QCOMPARE(f.Data().AtisSettings.AtisCode, std::string("5105105105"));
+    f.Menu("mnuEditUndo")->trigger();
+    QCOMPARE(w.Series(), kSeriesMV710);
+    QCOMPARE(f.Data().AtisSettings.AtisCode, std::string());
   }
 };
 

@@ -7,13 +7,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolBar>
 
+#include "editor/dialog_prompter.h"
 #include "editor/help_viewer.h"
 #include "editor_fixture.h"
 #include "files/config.h"
@@ -201,7 +206,6 @@ class WindowTests : public QObject {
       const QString path = f.folder.filePath(name);
       f.prompter.fileNames = {path};
       QVERIFY(w.FileSave(false));
-      QCOMPARE(f.prompter.fileFolders.front(), f.folder.path());
       QCOMPARE(ReadBytes(path.toStdString())[0], name.endsWith("json") ? '{' : '[');
 
       f.Select(kCommonNode);
@@ -233,8 +237,55 @@ class WindowTests : public QObject {
       // Yes to the close question saves to the current name without asking for one.
       f.prompter.answers = {PromptAnswer::Yes};
       QVERIFY(w.close());
-      QVERIFY(f.prompter.fileNames.empty() && f.prompter.fileFolders.size() == 3);
+      QVERIFY(f.prompter.fileNames.empty() && f.prompter.fileChoices.size() == 3);
     }
+  }
+
+  // Each file chooser is titled after its command and starts where the last file of its kind
+  // went (kept across starts), else in the documents folder, never in the program's folder.
+  void FileChoosersAreNamedAndStartWhereTheirKindWasLast() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QTemporaryDir data, lists;
+    EditorFixture f;
+    f.store.Set("Folders", "Pdf", f.folder.filePath("gone").toStdString());
+    MainWindow& w = f.Open();
+    f.prompter.fileNames = {data.filePath("a.dat"), lists.filePath("a.csv")};
+    QVERIFY(w.FileSave(false));
+    w.ExportChannels(false);
+    QCOMPARE(w.statusBar()->currentMessage(), QString("Channels written to a.csv"));
+    QCOMPARE(w.statusBar()->toolTip(), QDir::toNativeSeparators(lists.filePath("a.csv")));
+    for (const char* entry : {"mnuFileOpen", "mnuFileImportChannels", "mnuFileExportCommon",
+                              "mnuFileExportPdf", "mnuFileCompare"}) {
+      f.Menu(entry)->trigger();
+    }
+    QStringList shown;
+    for (const FileChoice& c : f.prompter.fileChoices) shown << c.title + " in " + c.folder;
+    QCOMPARE(shown, (QStringList{"Save As in " + documents, "Export Channels in " + documents,
+                                 "Open in " + data.path(), "Import Channels in " + lists.path(),
+                                 "Export Channels (Common Format) in " + lists.path(),
+                                 "Export PDF in " + documents, "Compare With in " + data.path()}));
+
+    EditorFixture next;
+    next.store = f.store;
+    next.Open().FileOpen();
+    QCOMPARE(next.prompter.fileChoices.back().folder, data.path());
+  }
+
+  // A message box is never narrower than its title, so no window manager cuts the title.
+  void MessageBoxesAreWideEnoughForTheirTitle() {
+    DialogPrompter prompter;
+    const Message message{"Complete!!", "PC Program for MV510/MV710 Series",
+                          MessageIcon::Information};
+    int width = 0, needed = 0;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box);
+      width = box->width();
+      needed = box->fontMetrics().horizontalAdvance(box->windowTitle());
+      box->accept();
+    });
+    prompter.Show(nullptr, message);
+    QVERIFY2(width >= needed + 60, qPrintable(QString("%1 < %2").arg(width).arg(needed)));
   }
 
   void DestinationMenuListsSortsAndChecksTheRememberedOne() {
@@ -295,13 +346,13 @@ class WindowTests : public QObject {
     OpenEditor plain;
     QTest::keyClick(plain.window->Tree(), Qt::Key_F3, Qt::ControlModifier);
     QTest::keyClick(plain.window->Tree(), Qt::Key_F2, Qt::ControlModifier);
-    QVERIFY(plain.prompter.fileFolders.empty());
+    QVERIFY(plain.prompter.fileChoices.empty());
 
     EditorFixture f;
     MainWindow& w = f.Open(true);
     QTest::keyClick(w.Tree(), Qt::Key_F3, Qt::ControlModifier | Qt::ShiftModifier);
     QTest::keyClick(w.Tree(), Qt::Key_F2, Qt::AltModifier);
-    QVERIFY(f.prompter.fileFolders.empty());  // only the plain keys
+    QVERIFY(f.prompter.fileChoices.empty());  // only the plain keys
     const QString path = f.folder.filePath("radio.hex");
     f.prompter.fileNames = {path};
     QTest::keyClick(w.Tree(), Qt::Key_F3, Qt::ControlModifier);
