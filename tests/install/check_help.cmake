@@ -1,5 +1,7 @@
 # cmake -DHELP=folder -P check_help.cmake
-# Every picture and every page the help pages name is there.
+# Every picture and every page the help pages name is there, and every picture stands in a table
+# cell: the help window stops drawing a picture set in a paragraph once its top is scrolled out of
+# sight.
 file(GLOB pages ${HELP}/*.html)
 if(NOT pages)
   message(FATAL_ERROR "no help pages in ${HELP}")
@@ -9,6 +11,13 @@ foreach(page ${pages})
   get_filename_component(name ${page} NAME)
   file(READ ${page} text)
   string(REGEX MATCHALL "src=\"[^\"]+\"" pictures "${text}")
+  string(REGEX MATCHALL "<img" all_pictures "${text}")
+  string(REGEX MATCHALL "<td><img" framed "${text}")
+  list(LENGTH all_pictures all_count)
+  list(LENGTH framed framed_count)
+  if(NOT all_count EQUAL framed_count)
+    list(APPEND missing "${name}: a picture outside a table cell")
+  endif()
   string(REGEX MATCHALL "href=\"[^\"#:]+\"" links "${text}")
   foreach(reference ${pictures} ${links})
     string(REGEX REPLACE "^[a-z]+=\"([^\"]+)\"$" "\\1" target "${reference}")
@@ -19,5 +28,5 @@ foreach(page ${pages})
 endforeach()
 if(missing)
   list(JOIN missing "\n  " said)
-  message(FATAL_ERROR "the help names what is not there:\n  ${said}")
+  message(FATAL_ERROR "in the help pages:\n  ${said}")
 endif()

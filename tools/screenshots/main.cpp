@@ -78,6 +78,8 @@ qw::Outcome WriteBoat(const std::filesystem::path& programFolder, const QString&
   return boat.SaveJson(path.toStdString());
 }
 
+constexpr int kMaxWidth = 560;
+
 class Shooter {
  public:
   explicit Shooter(QString folder) : folder_(std::move(folder)) {}
@@ -90,7 +92,13 @@ class Shooter {
     }
     QTest::qWait(150);
     const QString path = QDir(folder_).filePath(name + ".png");
-    if (!widget->grab().save(path)) {
+    // The help window is about 640 pixels wide, its text a little less: wider windows are shown
+    // smaller.
+    QPixmap picture = widget->grab();
+    if (picture.width() > kMaxWidth) {
+      picture = picture.scaledToWidth(kMaxWidth, Qt::SmoothTransformation);
+    }
+    if (!picture.save(path)) {
       std::fprintf(stderr, "help_screenshots: cannot write %s\n", qPrintable(path));
       failed_ = true;
       return;
@@ -209,6 +217,7 @@ int main(int argc, char** argv) {
   for (QWidget* w : QApplication::topLevelWidgets()) {
     if (w->objectName() == "frmCompare" && w->isVisible()) compare = w;
   }
+  if (compare) compare->resize(640, 280);
   shoot.Save(compare, "compare");
   if (compare) compare->close();
 
