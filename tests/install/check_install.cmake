@@ -14,6 +14,7 @@ foreach(file bin/quaywright bin/quaywright-cli
              share/quaywright/usa_01FE.ini share/quaywright/usa_02C6.ini
              share/quaywright/can_02C6.ini share/quaywright/eur_01FE.ini
              share/quaywright/logo.svg share/quaywright/help/index.html
+             share/quaywright/help/images/main-window.png
              share/applications/org.quaywright.Quaywright.desktop
              share/metainfo/org.quaywright.Quaywright.metainfo.xml
              share/icons/hicolor/scalable/apps/quaywright.svg
