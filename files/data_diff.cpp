@@ -97,7 +97,9 @@ Place PlaceOf(const std::string& list, int i, int16_t series) {
   Place p{list, i, i < 0 ? list : list + "[" + std::to_string(i) + "]", {}};
   const std::string n = std::to_string(i + 1);
   for (int g = 0; g < 3; ++g) {
-    if (list == kGroupLists[g]) p.shown = list + " " + MasterSlotAt(i).Label;
+    // A channel beyond the plan (a hand-edited file's extra one) is named by its place.
+    const std::string& label = MasterSlotAt(i).Label;
+    if (list == kGroupLists[g]) p.shown = list + " " + (label.empty() ? n : label);
   }
   if (list == "FourthGroup") p.shown = FourthGroupName(series) + n;
   if (list == "WX") p.shown = "WX" + TwoDigits(i + 1);

@@ -66,6 +66,7 @@ TEST(DataDiff, LinesUseTheEditorsWordsAndJsonTheDataModels) {
                        "ATIS Call Sign 3 MID: \"\" -> \"366\"",
                        "Memory ID 5 Name: \"\" -> \"TUG\"",
                        "USA 22A CH Name: \"MARINA\" -> \"FUEL DOCK\"",
+                       "INTL 241 Scrambler: Off -> 4",
                        "WX03 Scan Memory: Off -> On",
                        "LMR1 RX Tone: Off -> N125",
                        "LMR1 TX Tone: 88.5Hz -> Off",
@@ -76,9 +77,10 @@ TEST(DataDiff, LinesUseTheEditorsWordsAndJsonTheDataModels) {
   ASSERT_EQ(found.size(), lines.size());
   EXPECT_EQ(found[6].where, (EditWhat{EditWhat::Unit::Channel, kGroupUSA, slot, "ChTag"}));
   EXPECT_EQ(found[3].where, (EditWhat{EditWhat::Unit::Atis, -1, 3, "UsableAtisGroup"}));
+  EXPECT_EQ(found[7].where, (EditWhat{EditWhat::Unit::Channel, kGroupINTL, 240, "Scramble"}));
   EXPECT_TRUE(CompareDataSets(a, a).empty());
 
-  EXPECT_EQ(DifferencesJson({found[4], found[8]}), R"([
+  EXPECT_EQ(DifferencesJson({found[4], found[9]}), R"([
   {
     "where": "AtisSettings.AtisCallSign[2]",
     "field": "MID",
