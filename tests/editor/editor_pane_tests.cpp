@@ -111,7 +111,8 @@ class PaneTests : public QObject {
     auto* name = f.Find<QLineEdit>("txtStatusName0");
     QVERIFY(name->isVisible() && name->isEnabled());
     name->setFocus();
-    QTest::keyClicks(name, "x!");  // "!" is not a status-name character
+    QGuiApplication::clipboard()->setText("x!");  // "!" is not a status-name character
+    QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(name->text(), QString("x"));
     QVERIFY(w.PaneCheck());
     QCOMPARE(f.Data().UsableGroupSettings[kGroupUSA].StatusName, std::string("   x"));
