@@ -7,10 +7,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "editor/prompter.h"
+#include "editor/text_filter.h"
 
 namespace qw {
 
@@ -40,8 +40,9 @@ AtisPane::AtisPane(Document& doc, const EditState& state, Prompter& prompter, QW
   form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
   code_ = new QLineEdit(this);
   code_->setObjectName("txtAtisCode");
-  code_->setMaxLength(10);
-  code_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,10}"), code_));
+  // A pasted code keeps its digits, as typing keeps only digits.
+  new DroppingTextFilter([](char c) { return c >= '0' && c <= '9'; }, 10,
+                         [this] { return Writable(); }, [](const QString&) {}, code_);
   code_->setMinimumWidth(code_->fontMetrics().horizontalAdvance("0000000000") + 16);
   SetHelpText(code_, "Numeric Only. Indispensable 10 figures.");
   code_->installEventFilter(this);

@@ -1,5 +1,8 @@
 #include "editor/channel_grid_model.h"
 
+#include <QBrush>
+#include <QPalette>
+
 namespace qw {
 
 void ChannelGridModel::SetText(GridText text) {
@@ -17,8 +20,16 @@ int ChannelGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !index.isValid()) return {};
-  const auto& row = text_.rows[static_cast<std::size_t>(index.row())];
+  if (!index.isValid()) return {};
+  const auto r = static_cast<std::size_t>(index.row());
+  // Channels that are switched off are greyed, so channel 00 does not look like 01A.
+  if (role == Qt::ForegroundRole) {
+    if (r < text_.enabled.size() && !text_.enabled[r])
+      return QBrush(QPalette().color(QPalette::Disabled, QPalette::Text));
+    return {};
+  }
+  if (role != Qt::DisplayRole) return {};
+  const auto& row = text_.rows[r];
   const auto column = static_cast<std::size_t>(index.column());
   return column < row.size() ? QString::fromStdString(row[column]) : QString();
 }

@@ -12,6 +12,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "editor/tab_order.h"
 #include "editor/text_filter.h"
 #include "model/channel_plans.h"
 #include "model/channel_rules.h"
@@ -105,15 +106,14 @@ void ChannelPane::BuildFields() {
   for (int f = 0; f < kTextFields; ++f) {
     auto* field = new QLineEdit(this);
     field->setObjectName(kTexts[f].name);
-    if (f == kName) {
-      // A pasted name keeps what the radio can show; the notice says what it lost.
-      new DroppingTextFilter(
-          kTexts[f].accepts, kTexts[f].maxLength, [this] { return Writable(); },
-          [this](const QString& left) { nameNotice_->setText(DroppedNotice(left)); }, field);
-    } else {
-      field->setMaxLength(kTexts[f].maxLength);
-      field->setValidator(new TextFilter(kTexts[f].accepts, kTexts[f].maxLength, field));
-    }
+    // A paste goes through the same filter as the keys: "145.500 MHz" comes in as 145.500.
+    // A pasted name keeps what the radio can show, and the notice says what it lost.
+    std::function<void(const QString&)> dropped = [](const QString&) {};
+    if (f == kName)
+      dropped = [this](const QString& left) { nameNotice_->setText(DroppedNotice(left)); };
+    new DroppingTextFilter(
+        kTexts[f].accepts, kTexts[f].maxLength, [this] { return Writable() && !showing_; }, dropped,
+        field);
     SetHelpText(field, kTexts[f].help);
     field->installEventFilter(this);
     texts_[f] = field;
@@ -148,6 +148,13 @@ void ChannelPane::BuildFields() {
   grid->addWidget(enable_, row++, 0, 1, 2);
   grid->addWidget(lowPower_, row, 0);
   grid->addWidget(powUp_, row++, 1, 1, 2);
+  // A programmable channel's transmit permission comes from the radio and is not the editor's
+  // to give; without it Low Power Only means nothing, and this says why it is greyed. It takes
+  // the place of Tx Enable and Duplex, which only marine channels show.
+  txNote_ = new QLabel("Transmit is set in the radio; this channel receives only", this);
+  txNote_->setObjectName("lblTxNote");
+  txNote_->hide();
+  grid->addWidget(txNote_, row, 0, 1, 5);
   grid->addWidget(txEnable_, row, 0);
   grid->addWidget(duplex_, row++, 1, 1, 2);
 
@@ -202,6 +209,9 @@ void ChannelPane::BuildFields() {
 
   layout->addLayout(grid);
   layout->addStretch();
+  ChainTabOrder({texts_[kDisplayL], texts_[kDisplayR], texts_[kRxFreq], texts_[kTxFreq], enable_,
+                 lowPower_, powUp_, txEnable_, duplex_, wide_, narrow_, ctcss_[1], dcs_[1], comp_,
+                 ctcss_[0], dcs_[0], scramble_, scan_, texts_[kName]});
   fields_ = {texts_[kDisplayL],
              texts_[kDisplayR],
              texts_[kRxFreq],

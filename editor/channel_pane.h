@@ -69,6 +69,7 @@ class ChannelPane final : public Pane {
   bool CommitText(TextField f, bool validate);
   bool CommitFrequency(TextField f, bool validate);
   void SetDirty(TextField f, bool dirty);
+  void ShowText(TextField f, const QString& text);
   bool DataIncomplete() const;
 
   Prompter& prompter_;
@@ -80,8 +81,10 @@ class ChannelPane final : public Pane {
 
   QLabel* title_ = nullptr;
   QLabel* nameNotice_ = nullptr;  // which characters a typed or pasted name lost
+  QLabel* txNote_ = nullptr;      // a programmable channel that may not transmit
   std::array<QLineEdit*, kTextFields> texts_{};
   std::array<bool, kTextFields> dirty_{};
+  bool showing_ = false;  // the pane, not the user, is changing a text field
   QCheckBox* enable_ = nullptr;
   QCheckBox* lowPower_ = nullptr;
   QCheckBox* powUp_ = nullptr;

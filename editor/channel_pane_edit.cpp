@@ -38,7 +38,7 @@ void ChannelPane::ConnectWrites() {
   flag(comp_, "RxComp", &ChannelRecord::RxComp, false);
   connect(duplex_, &QCheckBox::clicked, this, [this](bool on) {
     WriteChannel("Duplex", [&](ChannelRecord& ch) { ch.Duplex = on; });
-    texts_[kRxFreq]->setText(RxFrequencyText());
+    ShowText(kRxFreq, RxFrequencyText());
   });
   connect(narrow_, &QRadioButton::clicked, this,
           [this] { WriteChannel("Narrow", [](ChannelRecord& ch) { ch.Narrow = true; }); });
@@ -92,6 +92,13 @@ void ChannelPane::SetDirty(TextField f, bool dirty) {
   fieldEdited_ = std::find(dirty_.begin(), dirty_.end(), true) != dirty_.end();
 }
 
+// The pane's own text ("---.----") is shown as it is; the key filter is for what comes in.
+void ChannelPane::ShowText(TextField f, const QString& text) {
+  showing_ = true;
+  texts_[f]->setText(text);
+  showing_ = false;
+}
+
 bool ChannelPane::CommitText(TextField f, bool validate) {
   if (!dirty_[f]) return true;
   if (f == kRxFreq || f == kTxFreq) return CommitFrequency(f, validate);
@@ -117,7 +124,7 @@ bool ChannelPane::CommitFrequency(TextField f, bool validate) {
     const double mhz = SnapFrequency(entry.mhz);
     WriteChannel(rx ? "Rxfreq" : "Txfreq",
                  [&](ChannelRecord& ch) { (rx ? ch.Rxfreq : ch.Txfreq) = mhz; });
-    texts_[f]->setText(QString::fromStdString(FreqText4(mhz)));
+    ShowText(f, QString::fromStdString(FreqText4(mhz)));
     SetDirty(f, false);
     if (mhz != entry.mhz) {
       const std::string line =
@@ -128,7 +135,7 @@ bool ChannelPane::CommitFrequency(TextField f, bool validate) {
   }
   if (!validate) {
     const double stored = rx ? Channel().Rxfreq : Channel().Txfreq;
-    texts_[f]->setText(QString::fromStdString(FreqText4(stored)));
+    ShowText(f, QString::fromStdString(FreqText4(stored)));
     SetDirty(f, false);
     return true;
   }

@@ -74,6 +74,7 @@ void ChannelPane::ShowFieldsOfMode() {
   show(txEnable_, Marine());
   show(duplex_, Marine());
   toneBox_->setVisible(!Marine() && traits.fourthGroupTones);
+  txNote_->setVisible(!Marine() && !Channel().TxEnable);
   show(scramble_, traits.channelNames);
   show(texts_[kName], traits.channelNames);
 }
@@ -132,12 +133,16 @@ void ChannelPane::SetOn(QWidget* field, bool on) {
   for (QWidget* label : companions_.value(field)) label->setEnabled(on);
 }
 
-// Fields that cannot be typed in have the button face behind them, as the radio's own
-// programming screens always had.
+// Fields that cannot be typed in have the button face behind them, editable ones the usual
+// field background. Both are taken per colour group: the pane is switched off while it fills,
+// and its current colours then are the disabled ones.
 void ChannelPane::SetEditable(QLineEdit* field, bool editable) {
   field->setReadOnly(!editable);
   QPalette p = field->palette();
-  p.setColor(QPalette::Base, palette().color(editable ? QPalette::Base : QPalette::Button));
+  const QPalette& pane = palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    p.setColor(group, QPalette::Base,
+               pane.color(group, editable ? QPalette::Base : QPalette::Button));
   field->setPalette(p);
 }
 

@@ -31,7 +31,9 @@ GridPane::GridPane(Document& doc, const EditState& state,
   view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
   view_->horizontalHeader()->setHighlightSections(false);
   view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-  view_->horizontalHeader()->setStretchLastSection(true);
+  // Every column is as wide as its texts, the last one too; what is left of a wide window
+  // stays empty rather than stretching "MEM" across it.
+  view_->horizontalHeader()->setStretchLastSection(false);
   view_->setProperty(kTakesEnterProperty, true);
   SetHelpText(view_, "[Double click],[Enter]:Jump the Setting screen.");
   view_->installEventFilter(this);
@@ -54,11 +56,12 @@ void GridPane::Fill() {
 
 // Widths from the texts themselves: every cell but the names has a fixed form, so the widest
 // text of each column is found without asking the view to measure every cell.
-void GridPane::FitColumns() {
+std::vector<int> GridPane::ColumnWidths(const GridText& text) const {
   const QFontMetrics cells(view_->font());
   const QFontMetrics header(view_->horizontalHeader()->font());
-  const GridText& text = model_->Text();
   const int pad = 2 * view_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+  const int headerPad = 2 * view_->style()->pixelMetric(QStyle::PM_HeaderMargin);
+  std::vector<int> widths;
   for (std::size_t c = 0; c < text.header.size(); ++c) {
     std::size_t longest = 0;
     const std::string* widest = nullptr;
@@ -68,10 +71,25 @@ void GridPane::FitColumns() {
         longest = row[c].size();
       }
     }
-    int w = header.horizontalAdvance(QString::fromStdString(text.header[c])) + pad;
+    int w = header.horizontalAdvance(QString::fromStdString(text.header[c])) + pad + headerPad;
     if (widest) w = std::max(w, cells.horizontalAdvance(QString::fromStdString(*widest)) + pad);
-    view_->setColumnWidth(static_cast<int>(c), w);
+    widths.push_back(w);
   }
+  return widths;
+}
+
+void GridPane::FitColumns() {
+  const std::vector<int> widths = ColumnWidths(model_->Text());
+  for (std::size_t c = 0; c < widths.size(); ++c)
+    view_->setColumnWidth(static_cast<int>(c), widths[c]);
+}
+
+int GridPane::WidthForGrid(int group) const {
+  const std::vector<int> widths = ColumnWidths(BuildGridText(Data(), group));
+  // The frame, the scroll bar and a little room, so that the last column is not cut.
+  int w = 2 * view_->frameWidth() + view_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8;
+  for (int c : widths) w += c;
+  return w;
 }
 
 NavNode GridPane::NodeOfRow(int row) const {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "editor/pane.h"
 
@@ -12,6 +13,7 @@ class QTableView;
 namespace qw {
 
 class ChannelGridModel;
+struct GridText;
 
 // Set on a control that handles Enter itself; the main window swallows Enter everywhere else.
 inline constexpr const char* kTakesEnterProperty = "qwTakesEnter";
@@ -31,6 +33,8 @@ class GridPane final : public Pane {
   NavNode NodeOfRow(int row) const;
   // The text Ctrl+C puts on the clipboard for the selected rows.
   QString SelectedText() const;
+  // The width that shows every column of a group's grid of the data set in full.
+  int WidthForGrid(int group) const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,6 +42,7 @@ class GridPane final : public Pane {
  private:
   void OpenRow(int row);
   void FitColumns();
+  std::vector<int> ColumnWidths(const GridText& text) const;
 
   int group_ = 0;
   ChannelGridModel* model_ = nullptr;

@@ -285,10 +285,19 @@ void MainWindow::StartUp() {
   // the window does not shrink below the size its panes are laid out for.
   const int treePixels = std::max(splitterPixels, tree_->WidthForLongestLabel());
   const QSize laidOut = minimumSizeHint();
-  resize(std::max({kInitialWidth, treePixels + kInitialWidth - splitterPixels, laidOut.width()}),
-         std::max(kInitialHeight, laidOut.height()));
+  const QSize smallest(
+      std::max({kInitialWidth, treePixels + kInitialWidth - splitterPixels, laidOut.width()}),
+      std::max(kInitialHeight, laidOut.height()));
+  setMinimumSize(smallest);
+  // The first window shows the widest channel grid of the series without scrolling sideways
+  // (the MV710's LMR grid needs about 1000 pixels; a 1280 by 800 screen holds it).
+  auto* grids = static_cast<GridPane*>(gridPane_);
+  int widestGrid = 0;
+  for (int g = kGroupUSA; g <= kGroupFourth; ++g)
+    widestGrid = std::max(widestGrid, grids->WidthForGrid(g));
+  resize(std::max(smallest.width(), treePixels + splitter_->handleWidth() + widestGrid),
+         smallest.height());
   splitter_->setSizes({treePixels, width() - treePixels});
-  setMinimumSize(size());
   RestorePlacement();
   const QString logo = QString::fromStdString((options_.programFolder / "logo.svg").string());
   if (QFileInfo::exists(logo)) logo_->Load(logo);

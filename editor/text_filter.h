@@ -1,4 +1,5 @@
-// Key filters for text fields: only the characters a rule accepts get in, up to a length.
+// Key and paste filters for text fields: only the characters a rule accepts get in, up to a
+// length.
 #pragma once
 
 #include <QLineEdit>
@@ -13,29 +14,11 @@ inline bool FilterAccepts(bool (*accepts)(char), QChar c) {
   return c.unicode() <= 0x7F && accepts(static_cast<char>(c.unicode()));
 }
 
-// Refuses a change that would bring in any other character: a key that does not fit does nothing.
-class TextFilter final : public QValidator {
- public:
-  TextFilter(bool (*accepts)(char), int maxLength, QObject* parent)
-      : QValidator(parent), accepts_(accepts), maxLength_(maxLength) {}
-
-  State validate(QString& input, int&) const override {
-    if (input.size() > maxLength_) return Invalid;
-    for (QChar c : input) {
-      if (!FilterAccepts(accepts_, c)) return Invalid;
-    }
-    return Acceptable;
-  }
-
- private:
-  bool (*accepts_)(char);
-  int maxLength_;
-};
-
-// For name fields: a change keeps what fits and leaves the other characters out, so a pasted
-// text loses only what the radio cannot hold, and the rest is taken up to the length (what
-// does not fit is cut from the end of what came in). dropped hears which characters were left
-// out. While the pane fills the field (editing() false) the stored text is shown as it is.
+// A change keeps what fits and leaves the other characters out, so a pasted text loses only
+// what the field cannot hold, as keys that do not fit do nothing, and the rest is taken up to
+// the length (what does not fit is cut from the end of what came in). dropped hears which
+// characters were left out. While the pane fills the field (editing() false) the stored text is
+// shown as it is.
 class DroppingTextFilter final : public QValidator {
  public:
   DroppingTextFilter(bool (*accepts)(char), int maxLength, std::function<bool()> editing,

@@ -6,15 +6,21 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include <cctype>
+#include <cstring>
 
+#include "editor/text_filter.h"
 #include "model/channel_rules.h"
 #include "model/priority_channels.h"
 
 namespace qw {
 
 namespace {
+
+bool IsStatusNameChar(char c) {
+  return std::isalnum(static_cast<unsigned char>(c)) || (c != 0 && std::strchr(" -+().*/", c));
+}
 
 const char* const kGroupCaption[3] = {"USA", "INTL", "CANADA"};
 
@@ -61,9 +67,10 @@ QWidget* UsablePane::BuildRow(int g) {
     grid->addWidget(field, 1, column);
   };
   r.statusName = new QLineEdit(frame);
-  r.statusName->setMaxLength(4);
-  r.statusName->setValidator(new QRegularExpressionValidator(
-      QRegularExpression("[0-9A-Za-z \\-+().*/]{0,4}"), r.statusName));
+  // Typed or pasted, a status name keeps only the characters the radio shows.
+  new DroppingTextFilter(
+      IsStatusNameChar, static_cast<int>(kStatusNameLength), [this] { return Writable(); },
+      [](const QString&) {}, r.statusName);
   SetHelpText(r.statusName, "max 4 charactors.");
   r.statusIcon = OffOnList(frame);
   r.priority = new QComboBox(frame);

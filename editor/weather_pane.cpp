@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "editor/tab_order.h"
 #include "editor/text_filter.h"
 #include "files/document.h"
 #include "model/channel_plans.h"
@@ -59,6 +60,10 @@ void WeatherPane::AddRow() {
   for (QWidget* w : {static_cast<QWidget*>(row.enable), static_cast<QWidget*>(row.scan),
                      static_cast<QWidget*>(row.name)})
     w->installEventFilter(this);
+  // Rows are made as the data set needs them, after the rest of the window: each one follows
+  // the row above it.
+  if (!rows_.empty()) QWidget::setTabOrder(rows_.back().name, row.enable);
+  ChainTabOrder({row.enable, row.scan, row.name});
   grid_->addWidget(row.label, n + 1, 0);
   grid_->addWidget(row.enable, n + 1, 1);
   grid_->addWidget(row.scan, n + 1, 2);

@@ -340,9 +340,14 @@ std::string FourthGroupToCommonCsv(const RadioData& d, std::vector<std::string>*
   for (const char* column : {"Name", "DtcsCode", "RxDtcsCode"}) {
     texts[csv::FindColumn(header, column)] = true;
   }
+  std::string receiveOnly;  // channels whose transmit frequency the file cannot carry
   for (int i = 0; i < static_cast<int>(d.FourthGroup.size()) && i < csv::kChannels; ++i) {
     const ChannelRecord& ch = d.FourthGroup[i];
     if (!ch.Enable) continue;
+    if (!ch.TxEnable && ch.Txfreq > 0) {
+      receiveOnly +=
+          (receiveOnly.empty() ? "" : ", ") + std::string(t.fourthGroup) + std::to_string(i + 1);
+    }
     const int64_t rx = csv::HzOf(ch.Rxfreq), tx = csv::HzOf(ch.Txfreq);
     std::string duplex, offset = "0.000000";
     if (!ch.TxEnable) {
@@ -363,6 +368,11 @@ std::string FourthGroupToCommonCsv(const RadioData& d, std::vector<std::string>*
     cells.push_back(ch.ScanMemory ? "" : "S");
     cells.push_back(ch.LowPower ? "Low" : "High");
     out += CsvLine(cells, texts);
+  }
+  if (!receiveOnly.empty() && notes) {
+    notes->push_back(receiveOnly +
+                     ": transmit is set in the radio and these channels receive only; they are "
+                     "written with Duplex off, without their Tx frequency");
   }
   return out;
 }

@@ -25,6 +25,13 @@ std::string Freq4(double f) {
   return FreqText4(f);
 }
 
+// The radio gives a programmable channel its transmit permission; one without it transmits on
+// nothing, whatever transmit frequency it holds.
+std::string TxFreq4(const ChannelRecord& ch) {
+  if (!ch.TxEnable && ch.Txfreq > 0) return std::string(kReceiveOnlyCell);
+  return FreqText4(ch.Txfreq);
+}
+
 constexpr std::array<GridColumn, 10> kMarineColumns{{
     {"CH", [](const ChannelRecord&, int row) { return SlotAt(row).Label; }, nullptr},
     {"RX[MHz]",
@@ -55,7 +62,7 @@ constexpr std::array<GridColumn, 14> kFourthColumns{{
      nullptr},
     {"DISP", [](const ChannelRecord& ch, int) { return ChannelDisplayText(ch); }, nullptr},
     {"RX[MHz]", [](const ChannelRecord& ch, int) { return Freq4(ch.Rxfreq); }, nullptr},
-    {"TX[MHz]", [](const ChannelRecord& ch, int) { return Freq4(ch.Txfreq); }, nullptr},
+    {"TX[MHz]", [](const ChannelRecord& ch, int) { return TxFreq4(ch); }, nullptr},
     {"LOW", [](const ChannelRecord& ch, int) { return LowText(ch.LowPower); }, nullptr},
     {"UP", [](const ChannelRecord& ch, int) { return UpText(ch.PowUp); }, nullptr},
     {"MEM", [](const ChannelRecord& ch, int) { return MemText(ch.ScanMemory); }, nullptr},
@@ -113,7 +120,9 @@ GridText BuildGridText(const RadioData& d, int grid) {
   for (const GridColumn* c : columns) text.header.emplace_back(c->header);
   const auto& list = GridList(d, grid);
   text.rows.reserve(list.size());
+  text.enabled.reserve(list.size());
   for (std::size_t i = 0; i < list.size(); ++i) {
+    text.enabled.push_back(list[i].Enable);
     std::vector<std::string>& row = text.rows.emplace_back();
     row.reserve(columns.size());
     for (const GridColumn* c : columns) row.push_back(c->cell(list[i], static_cast<int>(i)));

@@ -26,9 +26,14 @@ struct GridColumn {
   bool (*shown)(const SeriesTraits& traits);
 };
 
+// The TX[MHz] cell of a programmable channel that holds a transmit frequency but may not
+// transmit (the permission comes from the radio).
+inline constexpr std::string_view kReceiveOnlyCell = "RX only";
+
 struct GridText {
   std::vector<std::string> header;
   std::vector<std::vector<std::string>> rows;  // one per channel of the list, in list order
+  std::vector<bool> enabled;                   // each row's channel is switched on
 };
 
 // The columns grid `grid` shows for the series.

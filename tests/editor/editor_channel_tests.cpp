@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
@@ -83,6 +84,63 @@ class ChannelTests : public QObject {
     QVERIFY(!f.Data().USA[kSlot24].TxEnable && f.Data().USA[kSlot24].LowPower);
   }
 
+  // What can be typed in has the field background from the first showing on; what cannot has
+  // the button face. A programmable channel's transmit permission comes from the radio: without
+  // it the pane says why Low Power Only is greyed.
+  void FieldsShowWhatCanBeTypedAndWhetherTheChannelTransmits() {
+    OpenEditor f;
+    for (int k : {0, 1}) {
+      ChannelRecord& ch = f.Data().FourthGroup[k];
+      ch.Enable = true;
+      ch.CHDisplayL = "0" + std::to_string(k + 1);
+      ch.Rxfreq = 156.5;
+      ch.Txfreq = 160.5;
+      ch.TxEnable = k == 1;  // as read from a radio that lets it transmit
+    }
+    const QColor base = QApplication::palette().color(QPalette::Active, QPalette::Base);
+    const QColor face = QApplication::palette().color(QPalette::Active, QPalette::Button);
+    auto background = [&f](const char* name) {
+      return f.Find<QLineEdit>(name)->palette().color(QPalette::Active, QPalette::Base);
+    };
+    auto* note = f.Find<QLabel>("lblTxNote");
+    auto* low = f.Find<QCheckBox>("chkLowPower");
+    f.Select(NavNode::ChannelOf(kGroupFourth, 0));
+    for (const char* name : {"txtCDL", "txtCDR", "txtCRF", "txtCTF", "txtCHName"})
+      QVERIFY2(background(name) == base, name);
+    QVERIFY(note->isVisible() && !low->isEnabled());
+    f.Select(NavNode::ChannelOf(kGroupFourth, 1));
+    QVERIFY(!note->isVisible() && low->isEnabled());
+    f.Select(NavNode::ChannelOf(kGroupUSA, kSlot24));
+    QVERIFY(!note->isVisible());
+    for (const char* name : {"txtCDL", "txtCRF", "txtCTF"})
+      QVERIFY2(background(name) == face, name);
+    QVERIFY(background("txtCHName") == base);
+  }
+
+  // Switched-off channels are greyed in the grids; at the first size every column of the widest
+  // grid shows in full, and no column is wider than its texts.
+  void GridsGreyDisabledRowsAndShowEveryColumn() {
+    OpenEditor f;
+    auto* view = f.Find<QTableView>("grdChannel");
+    for (int g : {kGroupUSA, kGroupFourth}) {
+      f.Select(NavNode::GroupGrid(g));
+      QVERIFY2(view->horizontalHeader()->length() <= view->viewport()->width(),
+               qPrintable(QString("%1 > %2")
+                              .arg(view->horizontalHeader()->length())
+                              .arg(view->viewport()->width())));
+    }
+    f.Select(NavNode::GroupGrid(kGroupUSA));
+    const QAbstractItemModel* grid = view->model();
+    QVERIFY(grid->index(0, 0).data(Qt::ForegroundRole).isValid());  // 00 is off
+    QVERIFY(!grid->index(kSlot16, 0).data(Qt::ForegroundRole).isValid());
+    f.prompter.answers = {PromptAnswer::Ok};
+    f.Menu("mnuModel510")->trigger();
+    f.Select(NavNode::GroupGrid(kGroupUSA));
+    const int last = grid->columnCount() - 1;
+    QCOMPARE(grid->headerData(last, Qt::Horizontal).toString(), QString("MEM"));
+    QVERIFY(view->columnWidth(last) < view->viewport()->width() / 4);
+  }
+
   void TonesOfOneSideExcludeEachOther() {
     OpenEditor f;
     f.Data().FourthGroup[0].Enable = true;
@@ -126,6 +184,12 @@ class ChannelTests : public QObject {
     QCOMPARE(ch.Rxfreq, 156.5);
     f.ExpectClicksRefused(rx, f.Find<QCheckBox>("chkScan"), NavNode::ChannelOf(kGroupFourth, 2));
     if (QTest::currentTestFailed()) return;
+    // A paste is filtered as the keys are.
+    QGuiApplication::clipboard()->setText("145.500 MHz");
+    rx->setFocus(Qt::TabFocusReason);
+    rx->selectAll();
+    QTest::keyClick(rx, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(rx->text(), QString("145.500"));
     // The edges are taken; an emptied transmit frequency is none; a frequency off the 5 kHz
     // raster is stored as shown.
     for (auto [field, typed, shown, stored] : {std::tuple{rx, "137", "137.0000", 137.0},

@@ -1,7 +1,9 @@
 // The settings panes' rules: what each field stores, what it enables, what it refuses.
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QTreeWidget>
 
@@ -22,6 +24,21 @@ void SetPriorityList(RadioData& d, int group, std::vector<uint16_t> ids) {
     d.RadioImage[base + 2 * i] = static_cast<uint8_t>(ids[i] >> 8);
     d.RadioImage[base + 2 * i + 1] = static_cast<uint8_t>(ids[i] & 0xFF);
   }
+}
+
+// The fields Tab visits from `first` on, until it leaves the pane or comes back round.
+QStringList TabWalk(QWidget* first) {
+  QWidget* pane = first->parentWidget();
+  while (pane && !qobject_cast<Pane*>(pane)) pane = pane->parentWidget();
+  first->setFocus(Qt::TabFocusReason);
+  QStringList names;
+  for (QWidget* at = first; at && pane->isAncestorOf(at) && names.size() < 60;) {
+    names << at->objectName();
+    QTest::keyClick(at, Qt::Key_Tab);
+    at = QApplication::focusWidget();
+    if (at == first) break;
+  }
+  return names;
 }
 
 }  // namespace
@@ -94,7 +111,8 @@ class PaneTests : public QObject {
     auto* name = f.Find<QLineEdit>("txtStatusName0");
     QVERIFY(name->isVisible() && name->isEnabled());
     name->setFocus();
-    QTest::keyClicks(name, "x!");  // "!" is not a status-name character
+    QGuiApplication::clipboard()->setText("x!");  // "!" is not a status-name character
+    QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(name->text(), QString("x"));
     QVERIFY(w.PaneCheck());
     QCOMPARE(f.Data().UsableGroupSettings[kGroupUSA].StatusName, std::string("   x"));
@@ -127,6 +145,50 @@ class PaneTests : public QObject {
     QVERIFY(!f.Find<QComboBox>("cmbRotary"));  // the radio has no rotary control
   }
 
+  // Tab reads each pane left to right, top to bottom; fields that are switched off are passed.
+  void TabFollowsTheScreenInEveryPane() {
+    EditorFixture f;
+    f.Open();
+    ChannelRecord& lmr = f.Data().FourthGroup[0];
+    lmr.Enable = true;
+    lmr.Rxfreq = 156.5;
+    lmr.CHDisplayL = "01";
+    f.Select(NavNode::ChannelOf(kGroupFourth, 0));
+    QCOMPARE(
+        TabWalk(f.Find<QWidget>("txtCDL")),
+        QStringList({"txtCDL", "txtCDR", "txtCRF", "txtCTF", "chkCHEnable", "optWide", "cmbRxCTCSS",
+                     "cmbRxDCS", "cmbTxCTCSS", "cmbTxDCS", "cmbScramble", "chkScan", "txtCHName"}));
+    f.Select(NavNode::ChannelOf(kGroupUSA, 48));  // channel 24, duplex
+    QCOMPARE(TabWalk(f.Find<QWidget>("txtCDL")),
+             QStringList({"txtCDL", "txtCDR", "txtCRF", "txtCTF", "chkCHEnable", "chkLowPower",
+                          "chkTxEnable", "chkDuplex", "cmbScramble", "chkScan", "txtCHName"}));
+
+    f.Select(kWeatherNode);
+    QStringList weather;
+    for (int r = 0; r < 10; ++r)
+      weather << QString("chkWxEnable%1").arg(r) << QString("chkWxScan%1").arg(r)
+              << QString("txtWxName%1").arg(r);
+    QCOMPARE(TabWalk(f.Find<QWidget>("chkWxEnable0")), weather);
+
+    f.Select(kUsableNode);
+    QStringList usable;
+    for (int g = 0; g < 4; ++g)
+      usable << QString("chkUsable%1").arg(g) << QString("cmbStatusIcon%1").arg(g)
+             << QString("cmbPriorityCh%1").arg(g) << QString("cmbTxTot%1").arg(g);
+    QCOMPARE(TabWalk(f.Find<QWidget>("chkUsable0")), usable);
+
+    f.Data().CommonSettings.Scan = true;
+    f.Select(kCommonNode);
+    QCOMPARE(TabWalk(f.Find<QWidget>("cmbTxPoDisplay")),
+             QStringList({"cmbTxPoDisplay", "cmbScan", "cmbResumeTime", "cmbPttScanClear",
+                          "cmbDualWatch", "cmbWeatherAlert"}));
+
+    f.Select(kAtisNode);
+    QCOMPARE(TabWalk(f.Find<QWidget>("chkAtisGroup0")),
+             QStringList({"chkAtisGroup0", "chkAtisGroup1", "chkAtisGroup2", "chkAtisGroup3",
+                          "txtAtisCode"}));
+  }
+
   void AtisCodeMustBeEmptyOrTenDigits() {
     EditorFixture f;
     MainWindow& w = f.Open();
@@ -136,7 +198,11 @@ class PaneTests : public QObject {
     QCOMPARE(code->text(), QString("1112223334"));
     code->setFocus();
     code->clear();
-    QTest::keyClicks(code, "12345a6789");  // letters never get in
+    QTest::keyClicks(code, "12345a67");  // letters never get in, typed or pasted
+    QCOMPARE(code->text(), QString("1234567"));
+    QGuiApplication::clipboard()->setText("1-2345 6789");
+    code->selectAll();
+    QTest::keyClick(code, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(code->text(), QString("123456789"));
     // Typed but not yet taken: the data set is untouched, closing still asks.
     QVERIFY(w.ActivePane()->HasUncommittedEdit());

@@ -60,14 +60,14 @@ class WindowTests : public QObject {
                           tree->NodeOf(tree->topLevelItem(1))}),
              (std::vector{kGeneralNode, kUsableNode, kCommonNode, kAtisNode, kProgramNode}));
     QVERIFY(f.HasNode(kWeatherNode));
-    // The longest label shows in full at the default size, which is also the smallest one the
-    // window can be given: no control is clipped.
+    // The longest label shows in full at the default size, and the smallest size the window
+    // can be given clips no control.
     QTreeWidgetItem* usable = general->child(0);
     QCOMPARE(usable->text(0), QString("Available CH Group Setup"));
     QVERIFY(tree->visualItemRect(usable).left() +
                 tree->fontMetrics().horizontalAdvance(usable->text(0)) <=
             tree->viewport()->width());
-    QCOMPARE(w.minimumSize(), w.size());
+    QVERIFY(w.minimumWidth() <= w.width() && w.minimumHeight() == w.height());
     QCOMPARE(w.minimumSize().expandedTo(w.minimumSizeHint()), w.minimumSize());
   }
 

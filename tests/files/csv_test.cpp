@@ -395,10 +395,19 @@ TEST(CsvCommon, ASpreadsheetsResaveImportsBackAsExported) {
   d.FourthGroup[0].Enable = true;
   d.FourthGroup[0].CTCSS = {1, 0};
   d.FourthGroup[0].DCS = {3, 0};
+  // The format has no receive-only channel with a transmit frequency: said once for all.
+  for (int k : {2, 3}) {
+    d.FourthGroup[k].Enable = true;
+    d.FourthGroup[k].Rxfreq = 156.5;
+    d.FourthGroup[k].Txfreq = 160.5;
+  }
   std::vector<std::string> notes;
   FourthGroupToCommonCsv(d, &notes);
-  EXPECT_EQ(notes, (std::vector<std::string>{
-                       "LMR1: its tones cannot be written in this format and are left out"}));
+  EXPECT_EQ(notes,
+            (std::vector<std::string>{
+                "LMR1: its tones cannot be written in this format and are left out",
+                "LMR3, LMR4: transmit is set in the radio and these channels receive only; they "
+                "are written with Duplex off, without their Tx frequency"}));
 }
 
 TEST(CsvCommon, TakesEveryToneModeWithOneToneOrCodePerSideAndWritesItBack) {

@@ -70,12 +70,18 @@ TEST(ChannelGrid, FourthGroupCellsShowTonesAndTheStoredFrequency) {
   a.RxComp = true;
   a.Narrow = true;
   a.ChTag = "HARBOUR";
-  d.FourthGroup[1] = a;  // same display text in the next row
+  a.TxEnable = true;     // as a radio gives it
+  d.FourthGroup[1] = a;  // same display text in the next row, but receive only
+  d.FourthGroup[1].TxEnable = false;
+  d.FourthGroup[1].Enable = false;
   const GridText t = BuildGridText(d, kGroupFourth);
   EXPECT_EQ(Row(t, 0),
             "1\t[Enable]\t7 A\t156.0137\t160.6000\t---\t--\t---\t--\tHARBOUR\tN \tI023\tCMP\t"
             "100.0Hz\n");
   EXPECT_EQ(t.rows[1][0], "2");
+  EXPECT_EQ(t.rows[1][4], "RX only");
+  ASSERT_EQ(t.enabled.size(), 40u);  // the editor greys the rows of channels that are off
+  EXPECT_TRUE(t.enabled[0] && !t.enabled[1]);
   EXPECT_DOUBLE_EQ(d.FourthGroup[0].Rxfreq, 156.0137);
 }
 
