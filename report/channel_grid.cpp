@@ -25,13 +25,6 @@ std::string Freq4(double f) {
   return FreqText4(f);
 }
 
-// The radio gives a programmable channel its transmit permission; one without it transmits on
-// nothing, whatever transmit frequency it holds.
-std::string TxFreq4(const ChannelRecord& ch) {
-  if (!ch.TxEnable && ch.Txfreq > 0) return std::string(kReceiveOnlyCell);
-  return FreqText4(ch.Txfreq);
-}
-
 constexpr std::array<GridColumn, 10> kMarineColumns{{
     {"CH", [](const ChannelRecord&, int row) { return SlotAt(row).Label; }, nullptr},
     {"RX[MHz]",
@@ -62,7 +55,7 @@ constexpr std::array<GridColumn, 14> kFourthColumns{{
      nullptr},
     {"DISP", [](const ChannelRecord& ch, int) { return ChannelDisplayText(ch); }, nullptr},
     {"RX[MHz]", [](const ChannelRecord& ch, int) { return Freq4(ch.Rxfreq); }, nullptr},
-    {"TX[MHz]", [](const ChannelRecord& ch, int) { return TxFreq4(ch); }, nullptr},
+    {"TX[MHz]", [](const ChannelRecord& ch, int) { return FourthTxText(ch); }, nullptr},
     {"LOW", [](const ChannelRecord& ch, int) { return LowText(ch.LowPower); }, nullptr},
     {"UP", [](const ChannelRecord& ch, int) { return UpText(ch.PowUp); }, nullptr},
     {"MEM", [](const ChannelRecord& ch, int) { return MemText(ch.ScanMemory); }, nullptr},

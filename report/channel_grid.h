@@ -26,10 +26,6 @@ struct GridColumn {
   bool (*shown)(const SeriesTraits& traits);
 };
 
-// The TX[MHz] cell of a programmable channel that holds a transmit frequency but may not
-// transmit (the permission comes from the radio).
-inline constexpr std::string_view kReceiveOnlyCell = "RX only";
-
 struct GridText {
   std::vector<std::string> header;
   std::vector<std::vector<std::string>> rows;  // one per channel of the list, in list order

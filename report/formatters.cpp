@@ -68,6 +68,11 @@ std::string FreqText4(double f) {
   return FixedText(f, 4);
 }
 
+std::string FourthTxText(const ChannelRecord& ch) {
+  if (!ch.TxEnable && IsFrequency(ch.Txfreq)) return "RX only";
+  return FreqText4(ch.Txfreq);
+}
+
 double SnapFrequency(double f) {
   const double t = TenthsOfKhz(f);
   // 5 kHz is 50 and 12.5 kHz is 125 in units of 0.1 kHz; such values are left exactly as given.

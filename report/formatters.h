@@ -17,6 +17,9 @@ namespace qw {
 std::string FreqText3(double f);  // "156.050", "025.000", "---.---"
 std::string FreqText3Hidden(double f, bool hide);
 std::string FreqText4(double f);  // "156.0125", "---.----"
+// A programmable channel's transmit frequency: "RX only" when the radio has not given the channel
+// its transmit permission, whatever frequency it holds; else FreqText4.
+std::string FourthTxText(const ChannelRecord& ch);
 // f moved down onto the 5 kHz raster unless it already lies on the 5 or 12.5 kHz raster.
 double SnapFrequency(double f);
 bool IsOn25kHzRaster(double f);

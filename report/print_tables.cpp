@@ -137,7 +137,7 @@ PrintPage FourthGroupTablePage(const RadioData& d) {
   for (const auto& ch : d.FourthGroup) {
     std::vector<std::string> texts{std::to_string(number++), ChannelDisplayText(ch),
                                    EnableText(ch.Enable),    FreqText4(ch.Rxfreq),
-                                   FreqText4(ch.Txfreq),     LowText(ch.LowPower),
+                                   FourthTxText(ch),         LowText(ch.LowPower),
                                    UpText(ch.PowUp),         MemText(ch.ScanMemory)};
     if (traits.fourthGroupTones) {
       texts.insert(texts.end(),

@@ -47,7 +47,7 @@ void AddFourthGroupHeader(TextImage& out, int16_t series) {
 void AddFourthGroupRow(TextImage& out, const ChannelRecord& ch, int number, int16_t series) {
   std::vector<Cell> cells{{std::to_string(number), 4}, {ChannelDisplayText(ch), 5},
                           {EnableText(ch.Enable), 8},  {FreqText4(ch.Rxfreq), 10},
-                          {FreqText4(ch.Txfreq), 10},  {LowText(ch.LowPower), 5},
+                          {FourthTxText(ch), 10},      {LowText(ch.LowPower), 5},
                           {UpText(ch.PowUp), 4},       {MemText(ch.ScanMemory), 5}};
   const SeriesTraits& traits = Traits(series);
   if (traits.fourthGroupTones) {

@@ -45,9 +45,10 @@ inline RadioData Mv710DataSet() {
   d.USA[48] = {.Position = 48, .Enable = true, .Duplex = true, .TxEnable = true, .ChTag = "TELEPHONE"};
   d.WX = {{.Position = 1, .Enable = true, .ScanMemory = true, .ChTag = "162.550MHZ"}, {.Position = 2}};
   // Entry 1 receives off both rasters and transmits on the 12.5 kHz one; CTCSS wins over DCS.
-  // Entry 3 has a three-character display text and transmits 7.5 kHz off the 5 kHz raster.
+  // Entry 3 has a three-character display text and holds a transmit frequency the radio has not
+  // let it use.
   d.FourthGroup.resize(40);
-  d.FourthGroup[0] = {.Enable = true, .LowPower = true, .ScanMemory = true, .Scramble = 7, .Narrow = true,
+  d.FourthGroup[0] = {.Enable = true, .LowPower = true, .TxEnable = true, .ScanMemory = true, .Scramble = 7, .Narrow = true,
                       .DCS = {5, 105}, .CTCSS = {12, 0}, .RxComp = true, .CHDisplayL = "1", .CHDisplayR = "A",
                       .Txfreq = 156.0125, .Rxfreq = 156.0137};
   d.FourthGroup[2] = {.Enable = true, .PowUp = true, .ChTag = "WORKBOAT", .DCS = {0, 104}, .CTCSS = {50, 0},

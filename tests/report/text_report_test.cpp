@@ -114,7 +114,7 @@ TEST(TextReport, Mv710ReportLineByLine) {
       "--  ---  ------  --------  --------  ---  --  ---  --  ------------  --  -------  ---  -------|",
       "1   1 A  ENABLE  156.0137  156.0125  LOW  --  MEM   3  ------------  N   I023     CMP  97.4Hz |",
       "2        ------  1000000000---.----  ---  --  ---  --  ------------  --           ---         |",
-      "3   12   ENABLE  462.5625  162.0075  ---  UP  ---  --  WORKBOAT      --  N754     ---  254.1Hz|",
+      "3   12   ENABLE  462.5625  RX only   ---  UP  ---  --  WORKBOAT      --  N754     ---  254.1Hz|",
   };
   // clang-format on
   const std::string report = BuildTextReport(d);
@@ -136,7 +136,7 @@ RadioData Mv510DataSet() {
   d.INTL[1] = {.Position = 1, .Enable = true};
   d.WX = {{.Position = 1, .Enable = true, .ScanMemory = true, .ChTag = "162.550MHZ"}};
   d.FourthGroup = {{.Enable = true, .ChTag = "NOT SHOWN", .Scramble = 4, .CHDisplayL = "7", .Rxfreq = 156.0075},
-                   {.Enable = true, .ScanMemory = true, .CHDisplayR = "B", .Txfreq = 1234.56789, .Rxfreq = 25}};
+                   {.Enable = true, .TxEnable = true, .ScanMemory = true, .CHDisplayR = "B", .Txfreq = 1234.56789, .Rxfreq = 25}};
   // clang-format on
   return d;
 }
