@@ -90,15 +90,11 @@ TEST_P(CodecPerSeries, FourthGroupRecordAndTones) {
 
 TEST_P(CodecPerSeries, DscDirectoriesAndCallSignsOnlyForTheThirdVariant) {
   auto& dsc = d.DscSettings;
-  dsc.PosRequest = {true, false, false, true};
-  dsc.Tx = {true, true, true, false};
-  dsc.UserMmsi = "123456789";
-  dsc.AckMenu = {false, true, true};
-  d.MemoryDirectory[1] = {true, "HOME", "987654321"};
-  d.AtisSettings.AtisCallSign[0] = {"ab", "1"};
+  dsc.PosRequest = {true, false, false, true}, dsc.Tx = {true, true, true, false};
+  dsc.UserMmsi = "123456789", dsc.AckMenu = {false, true, true};
+  d.MemoryDirectory[1] = {true, "HOME", "987654321"}, d.AtisSettings.AtisCallSign[0] = {"ab", "1"};
   d.AtisSettings.AtisKillerGroup = {false, true, false, false};
-  d.AtisSettings.UsableAtisGroup = {true, false, true, false};
-  d.AtisSettings.AtisCode = "12345";
+  d.AtisSettings.UsableAtisGroup = {true, false, true, false}, d.AtisSettings.AtisCode = "12345";
   EncodeImage(d);
   const Image& im = d.RadioImage;
   EXPECT_EQ(Bytes(im, 507, 5), (std::vector<uint8_t>{0x12, 0x34, 0x5F, 0xFF, 0xFF}));

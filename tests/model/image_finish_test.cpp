@@ -65,8 +65,7 @@ TEST(Finish, CurrentMarineChannel) {
   // A fourth-group channel counts only while its group is usable.
   auto fourth = [](bool usable) {
     return [usable](RadioData& d) {
-      d.FourthGroup[4].Enable = true;
-      d.UsableGroupSettings[kGroupFourth].Usable = usable;
+      d.FourthGroup[4].Enable = true, d.UsableGroupSettings[kGroupFourth].Usable = usable;
     };
   };
   EXPECT_EQ(MarineAfter(fourth(true), 0, 244), P(244, 244));

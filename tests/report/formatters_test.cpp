@@ -42,8 +42,7 @@ TEST(ChannelLabelText, MasterLabelsFourthGroupNamesAndOffAtTheRangeEnds) {
 // Per direction: transmit takes DCS when it has no CTCSS while receive has both and shows CTCSS.
 TEST(ToneText, CtcssWinsOverDcsPerDirection) {
   ChannelRecord ch;
-  ch.CTCSS = {0, 1};
-  ch.DCS = {1, 5};
+  ch.CTCSS = {0, 1}, ch.DCS = {1, 5};
   EXPECT_EQ(ToneText(ch, 0), "N023");
   EXPECT_EQ(ToneText(ch, 1), "67.0Hz");
   EXPECT_EQ(ToneText(ch, 2), "");
