@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <utility>
 
 #include "files/program_args.h"
 
@@ -41,12 +42,10 @@ TEST(Config, WindowPlacementComesBackOnlyWhole) {
 }
 
 TEST(ProgramStart, DebugSwitchIsExactlySlashD) {
-  struct Case {
-    const char* text;
-    bool debug;
-  } cases[] = {{"/d", true},      {"  /D\t", true}, {"", false},      {"/D /X", false},
-               {"/DEBUG", false}, {"-D", false},    {"\"/D\"", false}};
-  for (const Case& c : cases) EXPECT_EQ(ParseDebugSwitch(c.text), c.debug) << c.text;
+  const std::pair<const char*, bool> cases[] = {{"/d", true},     {"  /D\t", true},  {"", false},
+                                                {"/D /X", false}, {"/DEBUG", false}, {"-D", false},
+                                                {"\"/D\"", false}};
+  for (const auto& [text, debug] : cases) EXPECT_EQ(ParseDebugSwitch(text), debug) << text;
   const char* args[] = {"quaywright", "/D", "a b"};
   EXPECT_TRUE(ParseDebugSwitch(CommandLineText(2, args)));
   EXPECT_EQ(CommandLineText(3, args), "/D \"a b\"");

@@ -49,8 +49,7 @@ TEST(DataDelta, SwapsBackAndForthAndHoldsOnlyWhatDiffers) {
     EXPECT_EQ(d, after) << k;
   }
   RadioData edited = before;
-  edited.USA[32].ChTag = "MAYDAY";
-  edited.CommonSettings.Scan = !edited.CommonSettings.Scan;
+  edited.USA[32].ChTag = "MAYDAY", edited.CommonSettings.Scan = !edited.CommonSettings.Scan;
   EXPECT_LT(DataDelta(before, edited).Bytes(), 8000u);  // a record and the settings, no image
   // Against a new data set of the other series: the image and a few plan records.
   EXPECT_LT(DataDelta(before, NewData(kSeriesMV510)).Bytes(), 40000u);
@@ -62,15 +61,11 @@ TEST(DataDelta, SwapsBackAndForthAndHoldsOnlyWhatDiffers) {
 TEST(DataDelta, AbsorbedStepsTakeBackToTheFirstState) {
   const RadioData a = NewData(kSeriesMV710);
   RadioData b = a, c;
-  b.USA[0].ChTag = "M";
-  b.INTL[10].Enable = true;
+  b.USA[0].ChTag = "M", b.INTL[10].Enable = true;
   c = b;
-  c.USA[0].ChTag = "MA";
-  c.USA[239].ChTag = "SAME LIST";
-  c.CANADA[10].ChTag = "SAME INDEX";
-  c.FourthGroup[0].Enable = true;
+  c.USA[0].ChTag = "MA", c.USA[239].ChTag = "SAME LIST", c.CANADA[10].ChTag = "SAME INDEX";
+  c.FourthGroup[0].Enable = true, c.RadioImage[100] ^= 1;
   c.WX.pop_back();
-  c.RadioImage[100] ^= 1;
 
   DataDelta first(a, b);
   first.Absorb(DataDelta(b, c));

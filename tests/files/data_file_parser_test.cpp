@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 
 #include "files/profile_file.h"
@@ -24,11 +25,8 @@ std::string Describe(const DataFileSectionTable& table) {
 }
 
 TEST(DataFileParser, OddLinesAreDroppedTheWayTheReaderAlwaysDid) {
-  struct Case {
-    const char* name;
-    const char* file;
-    const char* table;
-  } cases[] = {
+  // What the case shows, the file, the table.
+  const std::tuple<const char*, const char*, const char*> cases[] = {
       {"lines before the first section", "junk\r\nK=V\r\n[A]\r\nk=v\r\n", "A{K=v}"},
       {"blank, '=' first, no '='", "[A]\r\n\r\n=x\r\nnoequals\r\n k = v \r\n", "A{K=v}"},
       {"indented section line drops itself and its entries",
@@ -43,10 +41,10 @@ TEST(DataFileParser, OddLinesAreDroppedTheWayTheReaderAlwaysDid) {
       {"value keeps inner '=' and blanks", "[A]\r\nk= a = b \r\n", "A{K=a = b}"},
       {"empty file", "", ""},
   };
-  for (const Case& c : cases) {
-    auto table = ParseDataFileText(c.file);
-    ASSERT_TRUE(table) << c.name;
-    EXPECT_EQ(Describe(*table), c.table) << c.name;
+  for (const auto& [name, file, table] : cases) {
+    auto parsed = ParseDataFileText(file);
+    ASSERT_TRUE(parsed) << name;
+    EXPECT_EQ(Describe(*parsed), table) << name;
   }
 }
 

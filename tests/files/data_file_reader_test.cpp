@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 #include "files/data_file_writer.h"
 #include "files/document.h"
@@ -26,24 +27,21 @@ class DataFileReading : public ::testing::Test {
 TEST_F(DataFileReading, ModelCheckRefusesOtherSeriesAndChangesNothing) {
   d.CommonSettings.Scan = false;
   const RadioData before = d;
-  struct Case {
-    const char* main;
-    bool accepted;
-  } cases[] = {
+  const std::pair<const char*, bool> cases[] = {
       {"MODELTYPE=#2", true}, {" modeltype = 2 ", true}, {"MODELTYPE=1", false},
       {"MODELTYPE=", false},  {"MODELTYPE=two", false},  {"MODEL=#MV710", false},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.main);
+  for (const auto& [main, accepted] : cases) {
+    SCOPED_TRACE(main);
     d = before;
     doc.CurrentFileName = "previous.dat";
     test::WriteBytes(folder.File("m.dat"),
-                     std::string("[main]\r\n") + c.main + "\r\n[Common Setup]\r\nSCAN=1\r\n");
+                     std::string("[main]\r\n") + main + "\r\n[Common Setup]\r\nSCAN=1\r\n");
     Outcome outcome = doc.OpenDataFile(folder.File("m.dat"));
-    EXPECT_EQ(outcome.ok(), c.accepted);
-    EXPECT_EQ(d.CommonSettings.Scan, c.accepted);
-    EXPECT_EQ(doc.CurrentFileName, c.accepted ? folder.File("m.dat") : "previous.dat");
-    EXPECT_EQ(d == before, !c.accepted);
+    EXPECT_EQ(outcome.ok(), accepted);
+    EXPECT_EQ(d.CommonSettings.Scan, accepted);
+    EXPECT_EQ(doc.CurrentFileName, accepted ? folder.File("m.dat") : "previous.dat");
+    EXPECT_EQ(d == before, !accepted);
   }
   // A file that cannot be read is not taken for one of another model.
   EXPECT_EQ(doc.OpenDataFile(folder.File("missing.dat")).message->Text,
@@ -55,8 +53,7 @@ TEST_F(DataFileReading, ModelCheckRefusesOtherSeriesAndChangesNothing) {
 void Prepare(RadioData& d) {
   auto& g = d.UsableGroupSettings;
   g[0].Usable = g[0].TxTot = false, g[1].Usable = g[2].Usable = true, g[0].PriorityCh = 5;
-  d.CommonSettings.Weater = 2;
-  d.AtisSettings.AtisKillerGroup[0] = false;
+  d.CommonSettings.Weater = 2, d.AtisSettings.AtisKillerGroup[0] = false;
   for (auto* list : {&d.USA, &d.CANADA})
     for (auto& ch : *list) ch.Enable = false;
   d.USA[0].DuplexCapable = true, d.USA[0].Duplex = false;
@@ -65,8 +62,7 @@ void Prepare(RadioData& d) {
   d.MemoryDirectory[0] = {true, "SHIP", "987654321"};
   d.DscSettings.UserMmsi = "123456789";
   d.AtisSettings.AtisCallSign[4] = {"211", "ABC"};
-  d.CommonSettings.Rotary = true;
-  d.FourthGroup[5].TxEnable = true;
+  d.CommonSettings.Rotary = true, d.FourthGroup[5].TxEnable = true;
 }
 
 TEST_F(DataFileReading, EachFileChangesExactlyWhatItCarries) {

@@ -30,7 +30,7 @@ class ImageFiles : public ::testing::Test {
   Document doc{folder.Path(), /*debug=*/true};
 };
 
-TEST_F(ImageFiles, RawImageSavedAndLoadedByteForByte) {
+TEST_F(ImageFiles, RawImageSavedAndLoadedByteForByteAndFilesChosenByExtension) {
   for (int16_t series : {kSeriesMV510, kSeriesMV710, kSeriesThird}) {
     SCOPED_TRACE(series);
     doc.NewDataSet(series);
@@ -47,13 +47,8 @@ TEST_F(ImageFiles, RawImageSavedAndLoadedByteForByte) {
     ASSERT_TRUE(doc.LoadRawImage(folder.File("b.hex")).ok());
     EXPECT_EQ(doc.CurrentFileName, folder.File("b.hex"));
     EXPECT_EQ(ImageText(doc), other);
-  }
-}
 
-TEST_F(ImageFiles, FilesAreChosenByExtensionAndTellTheirSeries) {
-  for (int16_t series : {kSeriesMV510, kSeriesMV710, kSeriesThird}) {
-    SCOPED_TRACE(series);
-    doc.NewDataSet(series);
+    // Files are chosen by extension and tell their series.
     for (const char* name : {"s.dat", "s.JSON", "s.Hex"}) {
       ASSERT_TRUE(doc.SaveAs(folder.File(name)).ok()) << name;
       EXPECT_EQ(SeriesOfFile(folder.File(name)), series) << name;

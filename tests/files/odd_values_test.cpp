@@ -16,13 +16,10 @@ TEST(OddValues, EachIsNamedWithWhatTheRadioWillStore) {
     BuildNewDataSet(d, series);
     EXPECT_EQ(FindOddValues(d), std::vector<OddValue>{}) << series;
   }
-  d.CommonSettings.ResumeTime = -7;
-  d.CommonSettings.Weater = 300;
-  d.CommonSettings.TxPoDisplay = 500;
-  d.USA[21].Scramble = 32;
-  d.FourthGroup[2].Txfreq = 201.5;
-  d.AtisSettings.AtisCode = "12AB";
-  d.DscSettings.UserMmsi = "ABC";
+  auto& common = d.CommonSettings;
+  common.ResumeTime = -7, common.Weater = 300, common.TxPoDisplay = 500;
+  d.USA[21].Scramble = 32, d.FourthGroup[2].Txfreq = 201.5;
+  d.AtisSettings.AtisCode = "12AB", d.DscSettings.UserMmsi = "ABC";
   // In the order of the data model, each with what comes back from the radio's memory.
   const std::vector<std::string> expected = {
       "CommonSettings.TxPoDisplay = 500 (the radio will store 244)",
@@ -38,8 +35,7 @@ TEST(OddValues, EachIsNamedWithWhatTheRadioWillStore) {
   // A frequency is odd only beyond the rounding of a stored one, 0.6 Hz off already; each entry
   // of a list of numbers is named.
   BuildNewDataSet(d, kSeriesMV710);
-  d.FourthGroup[0].Rxfreq = 156.025 + 6e-7;
-  d.FourthGroup[1].Rxfreq = 156.025 + 4e-8;
+  d.FourthGroup[0].Rxfreq = 156.025 + 6e-7, d.FourthGroup[1].Rxfreq = 156.025 + 4e-8;
   d.FourthGroup[39].CTCSS[1] = 300;  // the last record of a list
   EXPECT_EQ(
       OddValueLines(FindOddValues(d)),

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <map>
 #include <numeric>
+#include <tuple>
 
 #include "link/record.h"
 
@@ -165,25 +166,21 @@ TEST(SerialLink, EveryFaultOfAReplyIsRepeatedOnceAfterCanAndThenFails) {
 TEST(SerialLink, CancelStopsEveryWait) {
   Bytes partial = Reply(0x14, 0);
   partial.resize(60);
-  struct Case {
-    const char* where;
-    Ms at;
-    Bytes reply;
-    bool echo;
-    std::size_t cans;
-  };
-  for (const Case& c : {Case{"echo", 500ms, {}, false, 0}, Case{"SOH", 3s, {}, true, 0},
-                        Case{"record", 300ms, partial, true, 0},
-                        Case{"pause after CAN", 10s + 20ms, {}, true, 1}}) {
-    SCOPED_TRACE(c.where);
-    Line line({c.reply, c.reply}, c.echo);
-    line.cancelAt = line.clock.Now() + c.at;
+  // The wait, when the cancel comes, the reply, whether the cable echoes, CANs sent.
+  using Case = std::tuple<const char*, Ms, Bytes, bool, std::size_t>;
+  for (const auto& [where, at, reply, echo, cans] :
+       {Case{"echo", 500ms, {}, false, 0}, Case{"SOH", 3s, {}, true, 0},
+        Case{"record", 300ms, partial, true, 0},
+        Case{"pause after CAN", 10s + 20ms, {}, true, 1}}) {
+    SCOPED_TRACE(where);
+    Line line({reply, reply}, echo);
+    line.cancelAt = line.clock.Now() + at;
     SerialLink link = line.Link();
     link.ReadBlockExchange(0, line.buffer.data());
     EXPECT_TRUE(link.OperationCancelled);
     EXPECT_TRUE(link.OperationFailed);
-    EXPECT_EQ(line.sent.size() - line.Requests().size(), c.cans);
-    EXPECT_LE(line.Elapsed(), c.at + 10ms);
+    EXPECT_EQ(line.sent.size() - line.Requests().size(), cans);
+    EXPECT_LE(line.Elapsed(), at + 10ms);
   }
 }
 

@@ -50,9 +50,8 @@ TEST(NewDataSet, DefaultImageAndGeneralSettings) {
   for (int16_t series : kAllSeries) {
     SCOPED_TRACE(series);
     const RadioData d = NewData(series);
-    for (const auto& [offset, bytes] : common) {
+    for (const auto& [offset, bytes] : common)
       EXPECT_EQ(Bytes(d.RadioImage, offset, static_cast<int>(bytes.size())), bytes) << offset;
-    }
     const bool third = series == kSeriesThird;
     EXPECT_EQ(d.ImageLast, series == kSeriesMV510 ? 8191 : 16383);
     EXPECT_EQ(d.RadioImage[77], third ? 0x0F : 0xFF);

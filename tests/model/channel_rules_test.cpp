@@ -62,26 +62,21 @@ TEST(ChannelRules, NamesAndDisplayLetters) {
   EXPECT_TRUE(IsValidDisplayText("", 1));
   EXPECT_FALSE(IsValidDisplayText("123", 2));
   // Status names are padded, not refused.
-  EXPECT_EQ(StatusNameToStore("X"), "   X");
-  EXPECT_EQ(StatusNameToStore(" AB\t"), "  AB");
-  EXPECT_EQ(StatusNameToStore("   "), "");
-  EXPECT_EQ(StatusNameToStore("SHIP"), "SHIP");
+  for (auto [name, stored] :
+       {std::pair{"X", "   X"}, {" AB\t", "  AB"}, {"   ", ""}, {"SHIP", "SHIP"}})
+    EXPECT_EQ(StatusNameToStore(name), stored) << name;
 }
 
 TEST(ChannelRules, ToneTextsRoundTripThroughEveryListEntry) {
+  // CTCSS 0..50 on the receive side, then DCS 1..208 on the transmit side.
   ChannelRecord ch;
-  for (int16_t i = 0; i <= 50; ++i) {
-    ch.CTCSS[0] = i;
-    auto back = ToneFromText(ToneListText(ch, 0));
-    ASSERT_TRUE(back) << i;
-    EXPECT_EQ(*back, (ToneChoice{i, 0}));
-  }
-  ch.CTCSS[0] = 0;
-  for (int16_t i = 1; i <= 208; ++i) {
-    ch.DCS[1] = i;
-    auto back = ToneFromText(ToneListText(ch, 1));
-    ASSERT_TRUE(back) << i;
-    EXPECT_EQ(*back, (ToneChoice{0, i}));
+  for (int k = 0; k <= 50 + 208; ++k) {
+    const bool dcs = k > 50;
+    const auto i = static_cast<int16_t>(dcs ? k - 50 : k);
+    (dcs ? ch.DCS[1] : ch.CTCSS[0]) = i;
+    EXPECT_EQ(ToneFromText(ToneListText(ch, dcs)), (dcs ? ToneChoice{0, i} : ToneChoice{i, 0}))
+        << k;
+    if (k == 50) ch.CTCSS[0] = 0;
   }
   EXPECT_EQ(ToneListText(ch, 1), "I754");
   EXPECT_EQ(ToneFromText("n023"), (ToneChoice{0, 1}));
@@ -103,8 +98,7 @@ TEST(ChannelRules, TonesScramblerAndLocks) {
   };
   for (const auto& [ctcss, dcs, exclusive] : tones) {
     ChannelRecord ch;
-    ch.CTCSS = ctcss;
-    ch.DCS = dcs;
+    ch.CTCSS = ctcss, ch.DCS = dcs;
     EXPECT_EQ(TonesExclusive(ch), exclusive) << ctcss[0] << ctcss[1] << dcs[0] << dcs[1];
   }
   const char* const scramble[] = {"Off", "Off", "Off", "Off", "0", "1", "2", "3"};
@@ -127,9 +121,7 @@ TEST(ChannelRules, TonesScramblerAndLocks) {
   };
   for (const auto& [enable, rx, left, ok] : complete) {
     ChannelRecord ch;
-    ch.Enable = enable;
-    ch.Rxfreq = rx;
-    ch.CHDisplayL = left;
+    ch.Enable = enable, ch.Rxfreq = rx, ch.CHDisplayL = left;
     EXPECT_EQ(IsProgrammableChannelComplete(ch), ok) << enable << rx << left;
   }
 }

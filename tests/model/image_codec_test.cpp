@@ -42,25 +42,20 @@ TEST_P(CodecPerSeries, MarineFlagBytes) {
   d.CANADA[140].LowPower = true;  // CANADA 70 receives only: low power means nothing
   d.RadioImage[768 + 2 * 32 + 1] = 0x5A;
   EncodeImage(d);
-  const Image& im = d.RadioImage;
-  EXPECT_EQ(im[768 + 2 * 48], 0xE0);  // USA 24: full power, duplex
-  EXPECT_EQ(im[768 + 2 * 26], 0x40);  // USA 13: low power
-  EXPECT_EQ(im[768 + 2 * 30], 0x00);  // USA 15: receive only
-  EXPECT_EQ(im[768 + 2 * 32], 0xDA);  // USA 16: full power, power-up, scrambler 5
-  EXPECT_EQ(im[768 + 2 * 32 + 1], 0x5A);
-  EXPECT_EQ(im[1280 + 2 * 33], 0xC0);
-  EXPECT_EQ(im[1792 + 2 * 140], 0x00);
+  // USA 24: full power, duplex; USA 13: low power; USA 15: receive only; USA 16: full power,
+  // power-up, scrambler 5, its second byte kept; INTL 16A; CANADA 70.
+  const std::pair<int, int> bytes[] = {
+      {768 + 2 * 48, 0xE0},     {768 + 2 * 26, 0x40},  {768 + 2 * 30, 0x00},  {768 + 2 * 32, 0xDA},
+      {768 + 2 * 32 + 1, 0x5A}, {1280 + 2 * 33, 0xC0}, {1792 + 2 * 140, 0x00}};
+  for (auto [offset, value] : bytes) EXPECT_EQ(d.RadioImage[offset], value) << offset;
 }
 
 TEST_P(CodecPerSeries, HeaderBitsKeepTheirSpareBits) {
   auto& s = d.CommonSettings;
   s = {2, false, 1, false, false, 0, 1, 1, false};
-  for (int g = 0; g < 4; ++g) {
-    d.UsableGroupSettings[g] = {g % 2 == 0, g == 3, 32, g == 1, "ab"};
-  }
+  for (int g = 0; g < 4; ++g) d.UsableGroupSettings[g] = {g % 2 == 0, g == 3, 32, g == 1, "ab"};
   d.FourthGroup[0].Enable = true;  // keeps the fourth group usable under the third variant
-  d.UsableGroupSettings[1].PriorityCh = 243;
-  d.UsableGroupSettings[2].PriorityCh = kNoChannel;
+  d.UsableGroupSettings[1].PriorityCh = 243, d.UsableGroupSettings[2].PriorityCh = kNoChannel;
   d.RadioImage[93] = 0xFF;
   EncodeImage(d);
   const Image& im = d.RadioImage;
@@ -78,14 +73,8 @@ TEST_P(CodecPerSeries, HeaderBitsKeepTheirSpareBits) {
 TEST_P(CodecPerSeries, FourthGroupRecordAndTones) {
   ChannelRecord& ch = d.FourthGroup[3];
   ch.Enable = ch.ScanMemory = ch.TxEnable = ch.LowPower = ch.PowUp = ch.Narrow = true;
-  ch.Scramble = 2;
-  ch.CHDisplayL = "7";
-  ch.CHDisplayR = "AB";
-  ch.Rxfreq = 156.025;
-  ch.Txfreq = 151.0;
-  ch.CTCSS = {12, 50};
-  ch.DCS = {105, 110};
-  ch.RxComp = true;
+  ch.Scramble = 2, ch.CHDisplayL = "7", ch.CHDisplayR = "AB", ch.Rxfreq = 156.025;
+  ch.Txfreq = 151.0, ch.CTCSS = {12, 50}, ch.DCS = {105, 110}, ch.RxComp = true;
   EncodeImage(d);
   const Image& im = d.RadioImage;
   const int base = 2304 + 16 * 3;
@@ -101,15 +90,11 @@ TEST_P(CodecPerSeries, FourthGroupRecordAndTones) {
 
 TEST_P(CodecPerSeries, DscDirectoriesAndCallSignsOnlyForTheThirdVariant) {
   auto& dsc = d.DscSettings;
-  dsc.PosRequest = {true, false, false, true};
-  dsc.Tx = {true, true, true, false};
-  dsc.UserMmsi = "123456789";
-  dsc.AckMenu = {false, true, true};
-  d.MemoryDirectory[1] = {true, "HOME", "987654321"};
-  d.AtisSettings.AtisCallSign[0] = {"ab", "1"};
+  dsc.PosRequest = {true, false, false, true}, dsc.Tx = {true, true, true, false};
+  dsc.UserMmsi = "123456789", dsc.AckMenu = {false, true, true};
+  d.MemoryDirectory[1] = {true, "HOME", "987654321"}, d.AtisSettings.AtisCallSign[0] = {"ab", "1"};
   d.AtisSettings.AtisKillerGroup = {false, true, false, false};
-  d.AtisSettings.UsableAtisGroup = {true, false, true, false};
-  d.AtisSettings.AtisCode = "12345";
+  d.AtisSettings.UsableAtisGroup = {true, false, true, false}, d.AtisSettings.AtisCode = "12345";
   EncodeImage(d);
   const Image& im = d.RadioImage;
   EXPECT_EQ(Bytes(im, 507, 5), (std::vector<uint8_t>{0x12, 0x34, 0x5F, 0xFF, 0xFF}));
@@ -160,7 +145,8 @@ TEST_P(CodecPerSeries, DecodeOfForeignBytes) {
 
 using Bytes3 = std::vector<uint8_t>;
 
-TEST(ImageFrequency, WrittenBytesAtTheEdgesOfTheBand) {
+// Written bytes at the edges of the band; a read stops at the first nibble that is no digit.
+TEST(ImageFrequency, BytesAtTheEdgesOfTheBandAndForeignNibbles) {
   const std::pair<double, Bytes3> cases[] = {
       {100.0001, {0x00, 0x00, 0x01}},
       {199.9999, {0x99, 0x99, 0x99}},
@@ -176,14 +162,11 @@ TEST(ImageFrequency, WrittenBytesAtTheEdgesOfTheBand) {
     WriteFrequency(image, {40}, mhz);
     EXPECT_EQ(Bytes(image, 40, 3), bytes) << mhz;
   }
-}
-
-TEST(ImageFrequency, ReadStopsAtTheFirstNonDigitNibble) {
-  const std::pair<Bytes3, double> cases[] = {
+  const std::pair<Bytes3, double> reads[] = {
       {{0xFF, 0xFF, 0xFF}, 0}, {{0x00, 0x00, 0x00}, 0},     {{0x5A, 0x12, 0x34}, 105},
       {{0xA5, 0x00, 0x00}, 0}, {{0x56, 0x8F, 0x12}, 156.8},
   };
-  for (const auto& [bytes, mhz] : cases) {
+  for (const auto& [bytes, mhz] : reads) {
     Image image{};
     std::copy(bytes.begin(), bytes.end(), image.begin() + 40);
     EXPECT_EQ(ReadFrequency(image, {40}), mhz);
@@ -191,12 +174,11 @@ TEST(ImageFrequency, ReadStopsAtTheFirstNonDigitNibble) {
 }
 
 TEST(ImageOffsetTime, OutOfRangeValuesAndForeignCodes) {
-  EXPECT_EQ(EncodeOffsetTime(-3), 0x0C);
-  EXPECT_EQ(EncodeOffsetTime(30), 0x1C);
-  EXPECT_EQ(DecodeOffsetTime(0x00), 12);
-  EXPECT_EQ(DecodeOffsetTime(0x1F), 12);
-  EXPECT_EQ(DecodeOffsetTime(0x0F), 0);   // magnitude above 12 taken as 12
-  EXPECT_EQ(DecodeOffsetTime(0x3C), 24);  // bits above the field ignored
+  EXPECT_EQ(std::pair(EncodeOffsetTime(-3), EncodeOffsetTime(30)), std::pair(0x0C, 0x1C));
+  // 0x0F: magnitude above 12 taken as 12; 0x3C: bits above the field ignored.
+  EXPECT_EQ((std::vector<int>{DecodeOffsetTime(0x00), DecodeOffsetTime(0x1F),
+                              DecodeOffsetTime(0x0F), DecodeOffsetTime(0x3C)}),
+            (std::vector<int>{12, 12, 0, 24}));
 }
 
 // The byte ranges the map gives each series; nothing outside them may change on an encode.
@@ -209,9 +191,8 @@ bool Assigned(int i, int16_t series) {
       {12800, 13439, true}, {13568, 13727, true},
   };
   if (series == kSeriesMV510 && i >= 3072) return false;
-  for (const auto& [first, last, third_only] : kRanges) {
+  for (const auto& [first, last, third_only] : kRanges)
     if (i >= first && i <= last && (!third_only || series == kSeriesThird)) return true;
-  }
   return false;
 }
 
@@ -220,9 +201,8 @@ TEST_P(CodecPerSeries, EncodeLeavesUnassignedBytesAlone) {
   for (auto& b : d.RadioImage) b = static_cast<uint8_t>(rng());
   const Image before = d.RadioImage;
   EncodeImage(d);
-  for (int i = 0; i < kImageSize; ++i) {
+  for (int i = 0; i < kImageSize; ++i)
     ASSERT_TRUE(Assigned(i, series) || d.RadioImage[i] == before[i]) << "offset " << i;
-  }
   // Spare bits of partly used header bytes.
   EXPECT_EQ(d.RadioImage[91] & 0x71, before[91] & 0x71);
   EXPECT_EQ(d.RadioImage[93] & 0x40, before[93] & 0x40);

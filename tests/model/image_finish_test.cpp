@@ -28,9 +28,8 @@ TEST(Finish, CurrentGroupMovesToAUsableGroup) {
   };
   for (const auto& [group, usa, intl, canada, expected] : cases) {
     RadioData d = NewData(kSeriesMV710);
-    d.UsableGroupSettings[0].Usable = usa;
-    d.UsableGroupSettings[1].Usable = intl;
-    d.UsableGroupSettings[2].Usable = canada;
+    auto& g = d.UsableGroupSettings;
+    g[0].Usable = usa, g[1].Usable = intl, g[2].Usable = canada;
     Finish(d, 0, group, 32);
     EXPECT_EQ(d.RadioImage[70], expected) << group << usa << intl << canada;
   }
@@ -66,8 +65,7 @@ TEST(Finish, CurrentMarineChannel) {
   // A fourth-group channel counts only while its group is usable.
   auto fourth = [](bool usable) {
     return [usable](RadioData& d) {
-      d.FourthGroup[4].Enable = true;
-      d.UsableGroupSettings[kGroupFourth].Usable = usable;
+      d.FourthGroup[4].Enable = true, d.UsableGroupSettings[kGroupFourth].Usable = usable;
     };
   };
   EXPECT_EQ(MarineAfter(fourth(true), 0, 244), P(244, 244));
@@ -162,9 +160,8 @@ TEST(Checksum, ModelIdsMatchChecksBothCopies) {
     const Image im = NewData(series).RadioImage;
     const std::size_t size = ImageLastFor(series) + 1;
     EXPECT_FALSE(ModelIdsMatch(im.data(), size - 1, series));
-    for (int16_t other : kAllSeries) {
+    for (int16_t other : kAllSeries)
       EXPECT_EQ(ModelIdsMatch(im.data(), size, other), other == series) << other;
-    }
     for (int at : {64, SecondModelIdOffset(series) + 1}) {
       Image broken = im;
       broken[at] ^= 1;

@@ -49,13 +49,9 @@ class Random {
 
 // Sets every field the codec carries for the series, and nothing else.
 void RandomiseChannel(ChannelRecord& ch, Random& r, bool tags) {
-  ch.Enable = r.Bool();
-  ch.ScanMemory = r.Bool();
+  ch.Enable = r.Bool(), ch.ScanMemory = r.Bool();
   if (tags) ch.ChTag = r.Text(14);
-  ch.TxEnable = r.Bool();
-  ch.LowPower = r.Bool();
-  ch.PowUp = r.Bool();
-  ch.Scramble = r.Small(15);
+  ch.TxEnable = r.Bool(), ch.LowPower = r.Bool(), ch.PowUp = r.Bool(), ch.Scramble = r.Small(15);
 }
 
 void Randomise(RadioData& d, Random& r) {
@@ -79,8 +75,7 @@ void Randomise(RadioData& d, Random& r) {
                       .MagneticVariation = third ? r.Small(1) : int16_t{0},
                       .Weater = r.Small(3),
                       .Rotary = third && r.Bool()};
-  d.AtisSettings.UsableAtisGroup = r.Bools<4>();
-  d.AtisSettings.AtisCode = r.Digits(10);
+  d.AtisSettings.UsableAtisGroup = r.Bools<4>(), d.AtisSettings.AtisCode = r.Digits(10);
   if (third) {
     const auto tx = r.Bools<4>();
     d.DscSettings = {r.Bools<3>(), r.Digits(10), r.Bools<4>(), {false, false, tx[2], tx[3]},
@@ -98,20 +93,15 @@ void Randomise(RadioData& d, Random& r) {
     }
   }
   for (auto& ch : d.WX) {
-    ch.Enable = r.Bool();
-    ch.ScanMemory = r.Bool();
+    ch.Enable = r.Bool(), ch.ScanMemory = r.Bool();
     if (tags) ch.ChTag = r.Text(14);
   }
   for (auto& ch : d.FourthGroup) {
     RandomiseChannel(ch, r, tags);
-    ch.Narrow = r.Bool();
-    ch.CHDisplayL = r.Text(3);
-    ch.CHDisplayR = r.Text(2);
-    ch.Rxfreq = r.Frequency();
-    ch.Txfreq = r.Frequency();
+    ch.Narrow = r.Bool(), ch.CHDisplayL = r.Text(3), ch.CHDisplayR = r.Text(2);
+    ch.Rxfreq = r.Frequency(), ch.Txfreq = r.Frequency();
     if (d.ModelSeries != kSeriesMV710) continue;
-    ch.CTCSS = {r.Small(50), r.Small(50)};
-    ch.DCS = {r.Small(208), r.Small(208)};
+    ch.CTCSS = {r.Small(50), r.Small(50)}, ch.DCS = {r.Small(208), r.Small(208)};
     ch.RxComp = r.Bool();
   }
 }
@@ -129,9 +119,8 @@ std::string NormaliseText(std::string s, std::size_t length) {
 // Right-aligned in three bytes; blanks and commas become erased bytes.
 std::string NormaliseCallSign(const std::string& s) {
   std::string out;
-  for (char ch : ("   " + s).substr(s.size())) {
+  for (char ch : ("   " + s).substr(s.size()))
     if (ch != ' ' && ch != ',' && IsTextCharacter(static_cast<uint8_t>(ch))) out.push_back(ch);
-  }
   return out;
 }
 
@@ -160,17 +149,15 @@ void NormaliseDirectory(std::array<DirectoryEntry, N>& entries) {
 // The data set as decoding its own encoded image gives it back.
 RadioData Normalise(RadioData d) {
   for (auto& s : d.UsableGroupSettings) s.StatusName = NormaliseText(s.StatusName, 4);
-  for (int g = kGroupUSA; g <= kGroupCANADA; ++g) {
+  for (int g = kGroupUSA; g <= kGroupCANADA; ++g)
     for (auto& ch : GroupList(d, g)) NormaliseChannel(ch, true);
-  }
   for (auto& ch : d.WX) ch.ChTag = NormaliseText(ch.ChTag, 12);
   for (auto& ch : d.FourthGroup) {
     NormaliseChannel(ch, false);
     std::string display = (ch.CHDisplayL.substr(0, 2) + "  ").substr(0, 2);
     display.push_back(ch.CHDisplayR.empty() ? ' ' : ch.CHDisplayR.back());
     ch.CHDisplayL = NormaliseText(display.substr(0, 2), 2);
-    ch.CHDisplayR = NormaliseText(display.substr(2), 1);
-    ch.Rxfreq = QuantiseFrequency(ch.Rxfreq);
+    ch.CHDisplayR = NormaliseText(display.substr(2), 1), ch.Rxfreq = QuantiseFrequency(ch.Rxfreq);
     ch.Txfreq = QuantiseFrequency(ch.Txfreq);
     if (ch.RxComp && ch.DCS[1] > 104) ch.DCS[1] -= 104;  // no second bank with the compander
   }

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 namespace qw {
 namespace {
 
@@ -22,51 +25,40 @@ TEST(SnapFrequency, MovesOnlyValuesOffBothRastersDownOntoTheFiveKilohertzOne) {
 }
 
 TEST(ScrambleText, OnlyWhenBit2IsSetThenTheLowTwoBits) {
-  const struct {
-    int16_t v;
-    const char* text;
-  } cases[] = {{0, "--"}, {3, "--"}, {4, " 0"}, {7, " 3"}, {8, "--"}, {12, " 0"}, {-1, " 3"}};
-  for (const auto& c : cases) EXPECT_EQ(ScrambleText(c.v), c.text) << c.v;
+  const std::pair<int16_t, const char*> cases[] = {{0, "--"}, {3, "--"},  {4, " 0"}, {7, " 3"},
+                                                   {8, "--"}, {12, " 0"}, {-1, " 3"}};
+  for (const auto& [v, text] : cases) EXPECT_EQ(ScrambleText(v), text) << v;
 }
 
 TEST(ChannelLabelText, MasterLabelsFourthGroupNamesAndOffAtTheRangeEnds) {
-  const struct {
-    int32_t p;
-    int16_t series;
-    const char* text;
-  } cases[] = {{239, kSeriesMV710, "119A"},
-               {240, kSeriesMV710, "LMR1"},
-               {240, kSeriesThird, "EXP1"},
-               {280, kSeriesMV710, "Off"},
-               {-1, kSeriesMV710, "Off"}};
-  for (const auto& c : cases) EXPECT_EQ(ChannelLabelText(c.p, c.series), c.text) << c.p;
+  const std::tuple<int32_t, int16_t, const char*> cases[] = {{239, kSeriesMV710, "119A"},
+                                                             {240, kSeriesMV710, "LMR1"},
+                                                             {240, kSeriesThird, "EXP1"},
+                                                             {280, kSeriesMV710, "Off"},
+                                                             {-1, kSeriesMV710, "Off"}};
+  for (const auto& [p, series, text] : cases) EXPECT_EQ(ChannelLabelText(p, series), text) << p;
 }
 
 // Per direction: transmit takes DCS when it has no CTCSS while receive has both and shows CTCSS.
 TEST(ToneText, CtcssWinsOverDcsPerDirection) {
   ChannelRecord ch;
-  ch.CTCSS = {0, 1};
-  ch.DCS = {1, 5};
+  ch.CTCSS = {0, 1}, ch.DCS = {1, 5};
   EXPECT_EQ(ToneText(ch, 0), "N023");
   EXPECT_EQ(ToneText(ch, 1), "67.0Hz");
   EXPECT_EQ(ToneText(ch, 2), "");
 }
 
 TEST(DcsText, TwoBanksAndNothingOutside) {
-  const struct {
-    int i;
-    const char* text;
-  } cases[] = {{1, "N023"}, {104, "N754"}, {105, "I023"}, {208, "I754"},
-               {0, ""},     {-1, ""},      {209, ""},     {32767, ""}};
-  for (const auto& c : cases) EXPECT_EQ(DcsText(c.i), c.text) << c.i;
+  const std::pair<int, const char*> cases[] = {{1, "N023"},   {104, "N754"}, {105, "I023"},
+                                               {208, "I754"}, {0, ""},       {-1, ""},
+                                               {209, ""},     {32767, ""}};
+  for (const auto& [i, text] : cases) EXPECT_EQ(DcsText(i), text) << i;
 }
 
 TEST(OffsetTimeList, ZeroCarriesABlankWhereTheSignGoes) {
   const auto& list = OffsetTimeList();
   ASSERT_EQ(list.size(), 25u);
-  EXPECT_EQ(list[0], "-12:00");
-  EXPECT_EQ(list[12], " 0:00");
-  EXPECT_EQ(list[24], "+12:00");
+  EXPECT_EQ(list[0] + list[12] + list[24], "-12:00 0:00+12:00");
 }
 
 }  // namespace

@@ -100,8 +100,7 @@ TEST(PrintLayout, Mv710PagesWhole) {
 
 TEST(PrintLayout, Mv510PagesStopAtMemAndHaveNoStatusNames) {
   RadioData d = EmptyDataSet(kSeriesMV510);
-  d.WX.resize(2);
-  d.FourthGroup.resize(40);
+  d.WX.resize(2), d.FourthGroup.resize(40);
   d.UsableGroupSettings[0] = {true, true, 241, false, "ABCD"};
   d.AtisSettings.AtisCode = "12345";
   // clang-format off
@@ -155,8 +154,7 @@ TEST(PrintLayout, EachFlagSetAloneShowsInItsOwnColumn) {
   };
   for (int page = 0; page < 3; ++page) {
     RadioData d = EmptyDataSet(kSeriesMV710);
-    d.WX.resize(2);
-    d.FourthGroup.resize(40);
+    d.WX.resize(2), d.FourthGroup.resize(40);
     ChannelRecord& ch = page == 0 ? d.USA[50] : page == 1 ? d.WX[1] : d.FourthGroup[39];
     auto build = [&] {
       return page == 0   ? MarineTablePage(d.USA, "", d.ModelSeries)
@@ -195,8 +193,7 @@ TEST(PrintLayout, ThirdVariantHasNamesButNoTones) {
 // A continuation sheet repeats the page's leading lines and always makes progress.
 TEST(PrintLayout, LongPagesContinueOnSheetsThatRepeatTheirHeader) {
   PrintPage page;
-  page.lines.resize(12);
-  page.repeatedLines = 2;
+  page.lines.resize(12), page.repeatedLines = 2;
   using Sheets = std::vector<std::vector<std::size_t>>;
   EXPECT_EQ(SheetsOfPage(page, 5),
             (Sheets{{0, 1, 2, 3, 4}, {0, 1, 5, 6, 7}, {0, 1, 8, 9, 10}, {0, 1, 11}}));

@@ -202,12 +202,10 @@ TEST(TextReport, Mv510ReportHasNoNamesTonesOrStatusNames) {
 
 RadioData ThirdVariantDataSet(int16_t series) {
   RadioData d = EmptyDataSet(series);
-  d.CommonSettings.OffsetTime = 17;
-  d.DscSettings.DscGroup = {true, false, true};
+  d.CommonSettings.OffsetTime = 17, d.DscSettings.DscGroup = {true, false, true};
   d.DscSettings.BeepOut = {true, false, false, false, false, false, false, true};
   d.AtisSettings.AtisKillerGroup = {false, true, false, true};
-  d.AtisSettings.AtisCallSign[0] = {"366", "USA"};
-  d.AtisSettings.AtisCallSign[19] = {"316", ""};
+  d.AtisSettings.AtisCallSign[0] = {"366", "USA"}, d.AtisSettings.AtisCallSign[19] = {"316", ""};
   d.MemoryDirectory[0] = {true, "HARBOUR", "366999999"};
   // The third variant has no tone columns: the tones are never shown.
   d.FourthGroup = {{.Enable = true, .ChTag = "WORKBOAT", .Scramble = 6, .CTCSS = {12, 12}}};

@@ -23,19 +23,14 @@ SimulatedRadio Radio(int16_t series = kSeriesMV510) {
   return SimulatedRadio(series, memory);
 }
 
+// What the radio holds arriving is the clone procedures' test; here the echo and the image's end.
 TEST(SimulatedRadio, EchoesThenAnswersReads) {
   SimulatedRadio radio = Radio();
   Bytes request = BuildRequest(kCmdReadByte, 0x0041);
   Bytes out = Feed(radio, request);
   ASSERT_EQ(out.size(), request.size() + 8);
   EXPECT_EQ(Bytes(out.begin(), out.begin() + 10), request);
-  Bytes reply(out.begin() + 10, out.end());
-  EXPECT_EQ(reply.front(), kSOH);
-  EXPECT_EQ(CheckRecord(reply.data() + 1, reply.size() - 1), kCmdReadByte);
-  EXPECT_EQ(HexToByte(reply[3], reply[4]), 0x41);
-
-  out = Feed(radio, BuildRequest(kCmdReadBlock, 0x1FC0));
-  EXPECT_EQ(out.size(), 10u + 134);
+  EXPECT_EQ(Feed(radio, BuildRequest(kCmdReadBlock, 0x1FC0)).size(), 10u + 134);
   // A block past the end of the image is not answered.
   EXPECT_EQ(Feed(radio, BuildRequest(kCmdReadBlock, 0x2000)).size(), 10u);
   // The third variant's cable does not echo.
