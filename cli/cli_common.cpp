@@ -1,6 +1,5 @@
 #include "cli/cli_common.h"
 
-#include <QPageSize>
 #include <algorithm>
 #include <cctype>
 #include <iostream>
@@ -76,7 +75,7 @@ bool IsOutputKind(const std::string& path) {
 }
 
 Outcome WriteOutput(Document& doc, const std::string& path, Document::CsvFormat csv) {
-  if (IsPdf(path)) return WritePdf(doc, path, QPageSize(QPageSize::A4));
+  if (IsPdf(path)) return WritePdf(doc, path);
   if (!Document::CanSaveAs(path)) {
     return Outcome::Failed(
         Message{path + ": unknown kind of file (use .dat, .hex, .json, .csv, .txt or .pdf)",

@@ -12,8 +12,6 @@
 #include "files/radio_transfer.h"
 #include "model/outcome.h"
 
-class QPageSize;
-
 namespace qw::cli {
 
 // Exit codes of the contract: 0 success, 1 failure (message on stderr), 2 usage error.
@@ -55,8 +53,8 @@ bool IsOutputKind(const std::string& path);
 // Writes OUT by its extension (.dat, .hex, .json, .csv, .txt, .pdf); csv picks the CSV format.
 Outcome WriteOutput(Document& doc, const std::string& path,
                     Document::CsvFormat csv = Document::CsvFormat::Ours);
-// Writes the printed listing as a PDF on the paper.
-Outcome WritePdf(Document& doc, const std::string& path, const QPageSize& paper);
+// Writes the printed listing as a PDF on the paper ("a4" or "letter").
+Outcome WritePdf(Document& doc, const std::string& path, const std::string& paper = "a4");
 
 // Prints the outcome's message text on stderr and returns the exit code for it.
 int Report(const Outcome& outcome);

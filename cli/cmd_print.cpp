@@ -61,14 +61,14 @@ int RunPrint(const PrintOptions& o, const std::filesystem::path& folder) {
   Outcome loaded = OpenInput(doc, ChooseSeries(o.series, o.input), o.destination, o.input);
   if (!loaded.ok()) return Report(loaded);
   WarnOfRadioForm(doc, o.input);
-  const QPageSize paper(o.paper == "letter" ? QPageSize::Letter : QPageSize::A4);
-  return Report(WritePdf(doc, o.output, paper));
+  return Report(WritePdf(doc, o.output, o.paper));
 }
 
 }  // namespace
 
-Outcome WritePdf(Document& doc, const std::string& path, const QPageSize& paper) {
+Outcome WritePdf(Document& doc, const std::string& path, const std::string& paperName) {
   PaintingApplication app;
+  const QPageSize paper(paperName == "letter" ? QPageSize::Letter : QPageSize::A4);
   const QString title =
       QString::fromLatin1(Traits(doc.Series()).modelName) + QStringLiteral(" Quaywright");
   const QByteArray pdf = PrintPagesToPdf(doc.PrintPages(), paper, title);

@@ -1,5 +1,4 @@
 // read, program, simulate and ports: the commands that talk to a radio (or pretend to be one).
-#include <QCoreApplication>
 #include <atomic>
 #include <cctype>
 #include <cstdio>
@@ -10,9 +9,9 @@
 
 #include "cli/cli_common.h"
 #include "cli/interrupts.h"
+#include "cli/serial_ports.h"
 #include "files/file_path.h"
 #include "files/image_file.h"
-#include "link/qt_serial_port.h"
 #include "link/trace_sink.h"
 #include "link/transfer.h"
 #include "sim/pty_host.h"
@@ -58,12 +57,7 @@ bool SeriesOption(const RadioOptions& o, const std::string& fromFile, int16_t& s
 
 // Runs a transfer with Ctrl+C, the progress bar and the trace wired in.
 Outcome Transfer(Document& doc, const RadioOptions& o, bool read) {
-  // QSerialPort wants an application object on the thread that uses it.
-  int argc = 1;
-  char name[] = "quaywright-cli";
-  char* argv[] = {name, nullptr};
-  std::unique_ptr<QCoreApplication> app;
-  if (!QCoreApplication::instance()) app = std::make_unique<QCoreApplication>(argc, argv);
+  PortAccess ports;
 
   std::unique_ptr<FileTraceSink> trace;
   if (!o.trace.empty()) {
@@ -75,7 +69,7 @@ Outcome Transfer(Document& doc, const RadioOptions& o, bool read) {
   control.Progress = ProgressBar();
   control.Cancel = &cancel;
   control.Trace = trace && trace->Ok() ? trace.get() : nullptr;
-  auto port = MakeSerialPort(o.port);
+  auto port = ports.Make(o.port);
   Outcome outcome;
   {
     InterruptWatcher watcher(cancel);
@@ -163,22 +157,15 @@ int RunSimulate(const RadioOptions& o) {
 }
 
 int RunPorts() {
-  int argc = 1;
-  char name[] = "quaywright-cli";
-  char* argv[] = {name, nullptr};
-  std::unique_ptr<QCoreApplication> app;
-  if (!QCoreApplication::instance()) app = std::make_unique<QCoreApplication>(argc, argv);
-  auto ports = ListSerialPorts();
+  PortAccess access;
+  auto ports = access.List();
   if (ports.empty()) std::cout << "No serial ports found.\n";
   int number = 0;
   for (const PortInfo& p : ports) {
     ++number;
-    // On Windows the numbers are COM1..COM4 themselves, not positions in this list.
-#ifdef _WIN32
-    std::string label = "  ";
-#else
-    std::string label = number <= 4 ? std::to_string(number) + " " : "  ";
-#endif
+    // COM ports are numbered by their names (COM1..COM4), not by places in this list.
+    const bool byPlace = p.name.rfind("COM", 0) != 0;
+    std::string label = byPlace && number <= 4 ? std::to_string(number) + " " : "  ";
     std::cout << label << p.name << (p.description.empty() ? "" : "  " + p.description) << "\n";
   }
   return kExitOk;

@@ -5,6 +5,9 @@
 
 #ifdef _WIN32
 #include <io.h>
+#include <windows.h>
+
+#include <atomic>
 #else
 #include <pthread.h>
 #include <signal.h>
@@ -17,9 +20,34 @@ namespace qw::cli {
 
 #ifdef _WIN32
 
+namespace {
+
+// The console calls its handlers without a context, on a thread of its own: the flag of the
+// watcher alive is the one thing they need to find.
+std::atomic<CancelFlag*>& WatchedFlag() {
+  static std::atomic<CancelFlag*> flag{nullptr};
+  return flag;
+}
+
+BOOL WINAPI OnConsoleInterrupt(DWORD event) {
+  if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT) return FALSE;
+  CancelFlag* cancel = WatchedFlag().load();
+  if (!cancel || cancel->exchange(true)) return FALSE;  // the default: end the program
+  std::fputs("\nCancelling (press Ctrl+C again to quit at once)...\n", stderr);
+  return TRUE;
+}
+
+}  // namespace
+
 struct InterruptWatcher::Impl {};
-InterruptWatcher::InterruptWatcher(CancelFlag&) {}
-InterruptWatcher::~InterruptWatcher() = default;
+InterruptWatcher::InterruptWatcher(CancelFlag& cancel) {
+  WatchedFlag().store(&cancel);
+  SetConsoleCtrlHandler(OnConsoleInterrupt, TRUE);
+}
+InterruptWatcher::~InterruptWatcher() {
+  SetConsoleCtrlHandler(OnConsoleInterrupt, FALSE);
+  WatchedFlag().store(nullptr);
+}
 
 InterruptWait::InterruptWait() = default;
 void InterruptWait::Wait() {

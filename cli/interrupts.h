@@ -1,5 +1,5 @@
 // Ctrl+C and SIGTERM for the commands that run long. On POSIX systems a watcher thread takes
-// them (no handler, so no global flag); elsewhere the system's default applies.
+// them (no handler, so no global flag); on Windows a console handler takes Ctrl+C and Ctrl+Break.
 #pragma once
 
 #include <memory>

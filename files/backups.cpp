@@ -77,11 +77,7 @@ fs::path FreeName(const fs::path& folder, const std::string& base) {
 std::string BackupStamp(std::chrono::system_clock::time_point when) {
   const std::time_t t = std::chrono::system_clock::to_time_t(when);
   std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &t);
-#else
   localtime_r(&t, &local);
-#endif
   char text[32];
   std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
   return text;

@@ -5,6 +5,10 @@
 
 #include "build_info.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace qw {
 
 namespace fs = std::filesystem;
@@ -48,6 +52,12 @@ fs::path ExecutableFromArgv0(const std::string& argv0, const std::string& pathLi
 }
 
 fs::path RunningExecutable(const char* argv0) {
+#ifdef _WIN32
+  // The system knows its own path; argv[0] may be a bare name found through PATH.
+  std::wstring module(32768, L'\0');
+  const DWORD n = GetModuleFileNameW(nullptr, module.data(), static_cast<DWORD>(module.size()));
+  if (n > 0 && n < module.size()) return fs::path(module.substr(0, n));
+#endif
   std::error_code ec;
   fs::path self = fs::read_symlink("/proc/self/exe", ec);
   if (!ec && !self.empty()) return self;

@@ -9,11 +9,6 @@
 
 namespace qw {
 
-struct PortInfo {
-  std::string name;         // what to pass to MakeSerialPort: "/dev/ttyUSB0", "COM3"
-  std::string description;  // "USB-Serial Controller (Prolific)"
-};
-
 // A port by number 1..4 (COM1..COM4 on Windows; elsewhere the first four serial devices the
 // system lists, sorted by name; a stored number beyond 4 counts on the same way) or by device
 // path. Pseudo-terminals get a termios adapter. Never

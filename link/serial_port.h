@@ -9,6 +9,12 @@
 
 namespace qw {
 
+// A serial port the system knows, as the ports command lists it.
+struct PortInfo {
+  std::string name;         // what to pass to MakeSerialPort: "/dev/ttyUSB0", "COM3"
+  std::string description;  // "USB-Serial Controller (Prolific)"
+};
+
 class SerialPort {
  public:
   virtual ~SerialPort() = default;

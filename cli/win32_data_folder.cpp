@@ -1,0 +1,24 @@
+// The per-user data folder of Windows builds without Qt: where Qt's would put it
+// (%LOCALAPPDATA%\Quaywright), so the editor and this CLI share the backups.
+#include <cstdlib>
+
+#include "files/qt_data_folder.h"
+
+namespace qw {
+
+std::filesystem::path UserDataFolder() {
+  if (const wchar_t* override = _wgetenv(L"QUAYWRIGHT_DATA_DIR"); override && *override) {
+    return override;
+  }
+  if (const wchar_t* local = _wgetenv(L"LOCALAPPDATA"); local && *local) {
+    return std::filesystem::path(local) / "Quaywright";
+  }
+  std::error_code ec;
+  return std::filesystem::current_path(ec) / "Quaywright";
+}
+
+std::filesystem::path BackupFolder() {
+  return UserDataFolder() / "backups";
+}
+
+}  // namespace qw
