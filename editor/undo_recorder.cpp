@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QThread>
 #include <QUndoStack>
 #include <map>
 #include <utility>
@@ -167,7 +166,7 @@ void UndoRecorder::PutMarks(const DocumentMarks& marks) {
 void UndoRecorder::BeforeEdit(const EditWhat&, const RadioData& data) {
   if (applying_) return;
   before_ = std::make_unique<RadioData>(data);
-  if (!group_ && QThread::currentThread() == thread()) marksBefore_ = ReadMarks();
+  if (!group_) marksBefore_ = ReadMarks();
 }
 
 void UndoRecorder::AfterEdit(const EditWhat& what, const RadioData& data) {
@@ -176,14 +175,6 @@ void UndoRecorder::AfterEdit(const EditWhat& what, const RadioData& data) {
   before_.reset();
   if (delta.Empty()) return;
   const QString name = StepName(what, data);
-  if (QThread::currentThread() != thread()) {
-    // A radio transfer's worker: the step joins the stack on the window's thread.
-    auto held = std::make_shared<DataDelta>(std::move(delta));
-    QMetaObject::invokeMethod(
-        this, [this, what, name, held] { Push(what, name, std::move(*held), false); },
-        Qt::QueuedConnection);
-    return;
-  }
   const bool typed = qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr;
   Push(what, name, std::move(delta), typed && what.unit != EditWhat::Unit::WholeDataSet);
 }
