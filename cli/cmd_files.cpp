@@ -6,6 +6,7 @@
 #include "cli/cli_common.h"
 #include "model/image_codec.h"
 #include "model/image_header.h"
+#include "model/series_traits.h"
 
 namespace qw::cli {
 namespace {
@@ -92,7 +93,8 @@ void RegisterFileCommands(CLI::App& app, Context& ctx) {
   auto opts = std::make_shared<FileOptions>();
 
   CLI::App* create = app.add_subcommand("new", "Write a new default data set");
-  create->add_option("--series", opts->series, "mv510, mv710 or 0 (default mv710)")
+  create->add_option("--series", opts->series,
+                     SeriesNamesText() + " (default " + Traits(kDefaultSeries).cliName + ")")
       ->check(SeriesNameCheck());
   create->add_option("--destination", opts->destination, "load the destination image NAME");
   create->add_option("-o", opts->output, "output file (.dat, .hex, .json, .txt or .pdf)")

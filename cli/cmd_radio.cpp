@@ -14,6 +14,7 @@
 #include "files/image_file.h"
 #include "link/trace_sink.h"
 #include "link/transfer.h"
+#include "model/series_traits.h"
 #include "sim/pty_host.h"
 #include "sim/simulated_radio.h"
 
@@ -48,7 +49,7 @@ std::function<void(int)> ProgressBar() {
 
 bool SeriesOption(const RadioOptions& o, const std::string& fromFile, int16_t& series) {
   if (!o.series.empty() && !ParseSeries(o.series)) {
-    std::cerr << "Unknown series: " << o.series << " (use mv510, mv710 or 0)\n";
+    std::cerr << "Unknown series: " << o.series << " (use " << SeriesNamesText() << ")\n";
     return false;
   }
   series = ChooseSeries(o.series, fromFile);
@@ -175,10 +176,11 @@ int RunPorts() {
 
 void RegisterRadioCommands(CLI::App& app, Context& ctx) {
   auto options = std::make_shared<RadioOptions>();
+  const std::string seriesHelp = SeriesNamesText();
 
   CLI::App* read = app.add_subcommand("read", "Read the radio's memory into a file");
   read->add_option("--port", options->port, "Device path or port number 1..4")->required();
-  read->add_option("--series", options->series, "mv510, mv710 or 0");
+  read->add_option("--series", options->series, seriesHelp);
   read->add_option("--trace", options->trace, "Write every byte on the line to this file");
   read->add_flag("--no-backup", options->noBackup, "Keep no backup of the image received");
   read->add_option("-o", options->file, "Output file (.dat, .hex, .json, .txt)")->required();
@@ -186,7 +188,7 @@ void RegisterRadioCommands(CLI::App& app, Context& ctx) {
 
   CLI::App* program = app.add_subcommand("program", "Program a file into the radio");
   program->add_option("--port", options->port, "Device path or port number 1..4")->required();
-  program->add_option("--series", options->series, "mv510, mv710 or 0");
+  program->add_option("--series", options->series, seriesHelp);
   program->add_option("--destination", options->destination, "Destination image to start from");
   program->add_option("--trace", options->trace, "Write every byte on the line to this file");
   program->add_flag("--verify", options->verify, "Read back what was written and compare");
@@ -195,7 +197,7 @@ void RegisterRadioCommands(CLI::App& app, Context& ctx) {
   program->callback([options, &ctx] { ctx.exitCode = RunProgram(*options, ctx.programFolder); });
 
   CLI::App* simulate = app.add_subcommand("simulate", "Pretend to be a radio on a pseudo-terminal");
-  simulate->add_option("--series", options->series, "mv510, mv710 or 0");
+  simulate->add_option("--series", options->series, seriesHelp);
   simulate->add_option("--image", options->image, "The radio's memory (.hex)");
   simulate->add_option("--pacing", options->pacing, "real (9600 baud) or none");
   // For trying the read-back: a radio that acknowledges blocks but stores them wrong.

@@ -14,8 +14,7 @@ bool AnyEnabled(const std::vector<ChannelRecord>& list) {
 }  // namespace
 
 void EncodeImage(RadioData& d) {
-  // The third variant refuses to offer a group in which no channel is enabled.
-  if (walk::IsThird(d.ModelSeries)) {
+  if (walk::Row(d).hidesEmptyGroups) {
     for (int g = 0; g < 4; ++g) {
       if (!AnyEnabled(GroupList(d, g))) d.UsableGroupSettings[g].Usable = false;
     }

@@ -5,6 +5,7 @@
 #include "model/image_codec.h"
 #include "model/image_fields.h"
 #include "model/image_layout.h"
+#include "model/series_traits.h"
 
 namespace qw {
 namespace {
@@ -147,10 +148,9 @@ void FinishImage(RadioData& d) {
     FinishWeatherMode(d);
   }
   EraseDisabledFavourites(d.RadioImage);
-  if (d.ModelSeries == kSeriesMV510 || d.ModelSeries == kSeriesMV710) {
-    RepairPriorityChannels(d);
-  }
-  if (d.ModelSeries == kSeriesThird) WriteAtisModes(d.RadioImage);
+  const SeriesTraits& row = Traits(d.ModelSeries);
+  if (row.repairsPriority) RepairPriorityChannels(d);
+  if (row.dscRegions) WriteAtisModes(d.RadioImage);
 }
 
 uint8_t ImageChecksum(const Image& image, int start, int count) {

@@ -8,19 +8,14 @@
 #include "model/image_io.h"
 #include "model/image_layout.h"
 #include "model/radio_data.h"
+#include "model/series_traits.h"
 
 namespace qw::walk {
 
-// Names and tags live above the 8 KB an MV510 radio has; the third variant alone keeps the DSC,
-// call-sign and directory regions.
-inline bool HasTags(int16_t series) {
-  return series != kSeriesMV510;
-}
-inline bool IsThird(int16_t series) {
-  return series == kSeriesThird;
-}
-inline bool HasTones(int16_t series) {
-  return series == kSeriesMV710;
+// What a series keeps in its image is a question for its row: names and tags live above the
+// 8 KB an MV510 radio has, and only some radios keep the DSC, call-sign and directory regions.
+inline const SeriesTraits& Row(const RadioData& d) {
+  return Traits(d.ModelSeries);
 }
 
 template <class Io>
@@ -31,7 +26,7 @@ void GroupSettings(RadioData& d, Io& io) {
     io.Bit(s.TxTot, layout::TxTot(g));
     if (g < 3) io.Word(s.PriorityCh, layout::PriorityCh(g));
     io.Bit(s.StatusIcon, layout::StatusIcon(g));
-    if (HasTags(d.ModelSeries)) io.Text(s.StatusName, layout::StatusName(g));
+    if (Row(d).statusNames) io.Text(s.StatusName, layout::StatusName(g));
   }
 }
 
@@ -44,7 +39,7 @@ void CommonSettings(RadioData& d, Io& io) {
   io.Bit(c.PttScanClear, layout::kPttScanClear);
   io.Bit(c.DualWatch, layout::kDualWatch);
   io.Number(c.Weater, layout::kWeater);
-  if (IsThird(d.ModelSeries)) {
+  if (Row(d).thirdVariantSettings) {
     io.OffsetTime(c.OffsetTime);
     io.MagneticVariation(c.MagneticVariation);
     io.Bit(c.Rotary, layout::kRotary);
@@ -75,8 +70,10 @@ void AtisSettings(RadioData& d, Io& io) {
   auto& a = d.AtisSettings;
   for (int g = 0; g < 4; ++g) io.Bit(a.UsableAtisGroup[g], layout::UsableAtisGroup(g));
   io.Digits(a.AtisCode, layout::kAtisCode);
-  if (!IsThird(d.ModelSeries)) return;
-  for (int g = 0; g < 4; ++g) io.Bit(a.AtisKillerGroup[g], layout::AtisKillerGroup(g));
+  if (Row(d).thirdVariantSettings) {
+    for (int g = 0; g < 4; ++g) io.Bit(a.AtisKillerGroup[g], layout::AtisKillerGroup(g));
+  }
+  if (!Row(d).dscRegions) return;
   for (int n = 0; n < layout::kCallSignCount; ++n) {
     io.CallSign(a.AtisCallSign[n].MID, layout::CallSignMid(n));
     io.CallSign(a.AtisCallSign[n].DISP, layout::CallSignDisp(n));
@@ -89,7 +86,7 @@ void ListBitsAndTags(RadioData& d, std::vector<ChannelRecord>& list,
                      const layout::ChannelRegions& r, Io& io) {
   io.Bits(list, &ChannelRecord::Enable, r.enable);
   io.Bits(list, &ChannelRecord::ScanMemory, r.scan);
-  if (!HasTags(d.ModelSeries)) return;
+  if (!Row(d).channelNames) return;
   const int n = std::min(static_cast<int>(list.size()), r.slots);
   for (int i = 0; i < n; ++i) {
     io.Text(list[i].ChTag, {r.tagBase + layout::kTagLength * i, layout::kTagLength});
@@ -139,7 +136,7 @@ void FourthGroup(RadioData& d, Io& io) {
     io.Display(ch, base + layout::kRecordDisplay);
     io.Frequency(ch.Rxfreq, {base + layout::kRecordRxFreq});
     io.Frequency(ch.Txfreq, {base + layout::kRecordTxFreq});
-    if (HasTones(d.ModelSeries)) io.Tones(ch, base + layout::kRecordTones);
+    if (Row(d).fourthGroupTones) io.Tones(ch, base + layout::kRecordTones);
   }
 }
 
@@ -148,7 +145,7 @@ template <class Io>
 void General(RadioData& d, Io& io) {
   GroupSettings(d, io);
   CommonSettings(d, io);
-  if (IsThird(d.ModelSeries)) DscSettings(d, io);
+  if (Row(d).dscRegions) DscSettings(d, io);
   AtisSettings(d, io);
 }
 
@@ -157,7 +154,7 @@ void Everything(RadioData& d, Io& io) {
   General(d, io);
   for (int g = kGroupUSA; g <= kGroupCANADA; ++g) MarineList(d, g, io);
   WeatherList(d, io);
-  if (IsThird(d.ModelSeries)) Directories(d, io);
+  if (Row(d).dscRegions) Directories(d, io);
   FourthGroup(d, io);
 }
 

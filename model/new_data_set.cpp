@@ -39,7 +39,6 @@ void BuildWxList(std::vector<ChannelRecord>& list) {
     ch.LowPower = wx.LowPowerFlag;
     ch.Duplex = ch.DuplexCapable = wx.DuplexFlag;
     ch.TxEnable = wx.TxFreq > 0;
-    ch.DispayA = !wx.Label.empty() && wx.Label.back() == 'A';
     ch.ChTag = wx.FreqText;
     list.push_back(std::move(ch));
   }

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "model/radio_data.h"
 
@@ -21,21 +23,69 @@ constexpr const char* kDistressScanSteps =
 static_assert(kDefaultSeries == kSeriesMV710);
 
 constexpr std::array<SeriesTraits, 3> kRows{{
-    {kSeriesMV710, "mv710", "MV710", 16383, 0x02C6, "LMR", "LMR", "&MV710 Series", kHandheldSteps,
-     /*statusNames*/ true, /*statusNameField*/ false, /*channelNames*/ true,
-     /*fourthGroupTones*/ true,
-     /*thirdVariantSettings*/ false, /*echoesCommands*/ true, /*wideRadioPicture*/ false,
-     /*frequencyRaster*/ false, /*programsNameTexts*/ false},
-    {kSeriesMV510, "mv510", "MV510", 8191, 0x01FE, "EXP", "Exp", "M&V510 Series", kHandheldSteps,
-     /*statusNames*/ false, /*statusNameField*/ false, /*channelNames*/ false,
-     /*fourthGroupTones*/ false,
-     /*thirdVariantSettings*/ false, /*echoesCommands*/ true, /*wideRadioPicture*/ false,
-     /*frequencyRaster*/ false, /*programsNameTexts*/ false},
-    {kSeriesThird, "0", "MV510", 16383, 0x1BBC, "EXP", "Exp", nullptr, kDistressScanSteps,
-     /*statusNames*/ true, /*statusNameField*/ true, /*channelNames*/ true,
-     /*fourthGroupTones*/ false,
-     /*thirdVariantSettings*/ true, /*echoesCommands*/ false, /*wideRadioPicture*/ true,
-     /*frequencyRaster*/ true, /*programsNameTexts*/ true},
+    {.series = kSeriesMV710,
+     .cliName = "mv710",
+     .modelName = "MV710",
+     .imageLast = 16383,
+     .modelId = 0x02C6,
+     .fourthGroup = "LMR",
+     .fourthGroupReport = "LMR",
+     .menuEntry = "&MV710 Series",
+     .cloneModeSteps = kHandheldSteps,
+     .statusNames = true,
+     .statusNameField = false,
+     .channelNames = true,
+     .fourthGroupTones = true,
+     .thirdVariantSettings = false,
+     .echoesCommands = true,
+     .wideRadioPicture = false,
+     .frequencyRaster = false,
+     .programsNameTexts = false,
+     .dscRegions = false,
+     .hidesEmptyGroups = false,
+     .repairsPriority = true},
+    {.series = kSeriesMV510,
+     .cliName = "mv510",
+     .modelName = "MV510",
+     .imageLast = 8191,
+     .modelId = 0x01FE,
+     .fourthGroup = "EXP",
+     .fourthGroupReport = "Exp",
+     .menuEntry = "M&V510 Series",
+     .cloneModeSteps = kHandheldSteps,
+     .statusNames = false,
+     .statusNameField = false,
+     .channelNames = false,
+     .fourthGroupTones = false,
+     .thirdVariantSettings = false,
+     .echoesCommands = true,
+     .wideRadioPicture = false,
+     .frequencyRaster = false,
+     .programsNameTexts = false,
+     .dscRegions = false,
+     .hidesEmptyGroups = false,
+     .repairsPriority = true},
+    {.series = kSeriesThird,
+     .cliName = "0",
+     .modelName = "MV510",
+     .imageLast = 16383,
+     .modelId = 0x1BBC,
+     .fourthGroup = "EXP",
+     .fourthGroupReport = "Exp",
+     .menuEntry = nullptr,
+     .cloneModeSteps = kDistressScanSteps,
+     .statusNames = true,
+     .statusNameField = true,
+     .channelNames = true,
+     .fourthGroupTones = false,
+     .thirdVariantSettings = true,
+     .echoesCommands = false,
+     .wideRadioPicture = true,
+     .frequencyRaster = true,
+     .programsNameTexts = true,
+     .dscRegions = true,
+     .hidesEmptyGroups = true,
+     .repairsPriority = false},
 }};
 
 }  // namespace
@@ -43,7 +93,7 @@ constexpr std::array<SeriesTraits, 3> kRows{{
 const SeriesTraits& Traits(int16_t series) {
   for (const auto& row : kRows)
     if (row.series == series) return row;
-  return kRows[2];
+  throw std::out_of_range("no radio series " + std::to_string(series));
 }
 
 std::span<const SeriesTraits> AllSeries() {
@@ -62,6 +112,23 @@ std::optional<int16_t> SeriesFromName(std::string_view name) {
     if (lower == row.cliName || lower == std::to_string(row.series)) return row.series;
   }
   return std::nullopt;
+}
+
+std::string SeriesNamesText() {
+  // Names before numbers, each in alphabetical order.
+  std::vector<std::string> names;
+  for (const auto& row : kRows) names.emplace_back(row.cliName);
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    const bool da = std::isdigit(static_cast<unsigned char>(a[0])) != 0;
+    const bool db = std::isdigit(static_cast<unsigned char>(b[0])) != 0;
+    return da != db ? db : a < b;
+  });
+  std::string text;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) text += i + 1 == names.size() ? " or " : ", ";
+    text += names[i];
+  }
+  return text;
 }
 
 std::optional<int16_t> SeriesOfImage(std::size_t length, uint16_t modelId) {

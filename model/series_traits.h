@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace qw {
@@ -30,6 +31,10 @@ struct SeriesTraits {
   bool wideRadioPicture;      // the transfer dialog shows the wide radio
   bool frequencyRaster;       // fourth-group frequencies must sit on the 0.025 MHz raster
   bool programsNameTexts;     // a program run writes the name texts at 0x200 byte by byte
+  bool dscRegions;            // the image keeps DSC settings, ATIS call signs, the directories
+                              // and an ATIS mode per group
+  bool hidesEmptyGroups;      // the radio offers no group in which no channel is enabled
+  bool repairsPriority;       // a priority channel that is not enabled moves to one that is
 
   int32_t ImageLength() const { return imageLast + 1; }
   int SecondModelIdOffset() const { return imageLast - 1; }
@@ -38,8 +43,8 @@ struct SeriesTraits {
 // The series the program starts with when nothing says otherwise.
 inline constexpr int16_t kDefaultSeries = 2;  // MV710
 
-// The row of a series. A value the program does not know is treated as the third variant, so
-// nothing the data set holds is hidden.
+// The row of a series. Every way into the program (files, images, the command line) checks the
+// series against the rows, so a value without a row is a fault of the program: std::out_of_range.
 const SeriesTraits& Traits(int16_t series);
 // Every known series, in menu order (MV710, MV510, third variant).
 std::span<const SeriesTraits> AllSeries();
@@ -47,6 +52,8 @@ std::span<const SeriesTraits> AllSeries();
 bool KnownSeries(int16_t series);
 // "mv510", "mv710", "0", "1", "2" (any letter case); nullopt for anything else.
 std::optional<int16_t> SeriesFromName(std::string_view name);
+// The names the command line takes, as its help and messages list them: "mv510, mv710 or 0".
+std::string SeriesNamesText();
 // The series whose image has this length and model number; nullopt when none.
 std::optional<int16_t> SeriesOfImage(std::size_t length, uint16_t modelId);
 // The series an image of this length most likely belongs to: the one whose model number it

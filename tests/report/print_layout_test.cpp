@@ -178,9 +178,10 @@ TEST(PrintLayout, EachFlagSetAloneShowsInItsOwnColumn) {
   }
 }
 
-// The third variant names its channels but has no tones; any unknown series prints the same.
+// The third variant names its channels but has no tones. A series without a row is refused.
 TEST(PrintLayout, ThirdVariantHasNamesButNoTones) {
-  for (int16_t series : {kSeriesThird, int16_t{7}}) {
+  EXPECT_THROW(BuildPrintPages(EmptyDataSet(7)), std::out_of_range);
+  for (int16_t series : {kSeriesThird}) {
     RadioData d = EmptyDataSet(series);
     const std::vector<PrintPage> pages = BuildPrintPages(d);
     EXPECT_EQ(Shown(pages[0])[9].rfind("[0]Status name", 0), 0u);

@@ -212,10 +212,10 @@ RadioData ThirdVariantDataSet(int16_t series) {
   return d;
 }
 
-// Series values the program does not know show the third variant's sections too, so nothing the
-// data set holds is hidden.
-TEST(TextReport, ThirdVariantAndUnknownSeriesAddTheirSectionsInOrderAndStyle) {
-  for (int16_t series : {kSeriesThird, int16_t{7}}) {
+// A series without a row is refused rather than reported as some other series.
+TEST(TextReport, ThirdVariantAddsItsSectionsInOrderAndStyle) {
+  EXPECT_THROW(BuildTextReport(ThirdVariantDataSet(7)), std::out_of_range);
+  for (int16_t series : {kSeriesThird}) {
     RadioData d = ThirdVariantDataSet(series);
     const std::string report = BuildTextReport(d);
     // Headings in report order, each after a blank line.
