@@ -90,6 +90,41 @@ void ChannelPane::BuildFields() {
   title_->setFont(bold);
   layout->addWidget(title_);
 
+  BuildTexts();
+  auto* grid = new QGridLayout;
+  grid->setColumnStretch(4, 1);
+  int row = 0;
+  PlaceFrequencies(grid, row);
+  PlaceFlags(grid, row);
+  grid->addWidget(BuildToneBox(), row++, 0, 1, 5);
+  PlaceNameRows(grid, row);
+  layout->addLayout(grid);
+  layout->addStretch();
+  ChainTabOrder({texts_[kDisplayL], texts_[kDisplayR], texts_[kRxFreq], texts_[kTxFreq], enable_,
+                 lowPower_, powUp_, txEnable_, duplex_, wide_, narrow_, ctcss_[1], dcs_[1], comp_,
+                 ctcss_[0], dcs_[0], scramble_, scan_, texts_[kName]});
+  fields_ = {texts_[kDisplayL],
+             texts_[kDisplayR],
+             texts_[kRxFreq],
+             texts_[kTxFreq],
+             lowPower_,
+             powUp_,
+             txEnable_,
+             duplex_,
+             wide_,
+             narrow_,
+             ctcss_[1],
+             dcs_[1],
+             comp_,
+             ctcss_[0],
+             dcs_[0],
+             scramble_,
+             scan_,
+             texts_[kName]};
+}
+
+// The five line edits, each with the filter its keys and pastes go through.
+void ChannelPane::BuildTexts() {
   const struct {
     const char* name;
     int maxLength;
@@ -122,10 +157,9 @@ void ChannelPane::BuildFields() {
   texts_[kDisplayL]->setFixedWidth(digit + 12);
   texts_[kDisplayR]->setFixedWidth(digit / 2 + 12);
   for (int f : {kRxFreq, kTxFreq}) texts_[f]->setFixedWidth(3 * digit + 12);
+}
 
-  auto* grid = new QGridLayout;
-  grid->setColumnStretch(4, 1);
-  int row = 0;
+void ChannelPane::PlaceFrequencies(QGridLayout* grid, int& row) {
   grid->addWidget(Label("lblCHDisplay", "CH Display", texts_[kDisplayL]), row, 0);
   companions_[texts_[kDisplayR]] = companions_[texts_[kDisplayL]];
   auto* display = new QHBoxLayout;
@@ -139,7 +173,9 @@ void ChannelPane::BuildFields() {
   grid->addWidget(Label("lblTxFreq", "Tx Frequency", texts_[kTxFreq]), row, 0);
   grid->addWidget(texts_[kTxFreq], row, 1);
   grid->addWidget(Label("lblTxMHz", "MHz", texts_[kTxFreq]), row++, 2);
+}
 
+void ChannelPane::PlaceFlags(QGridLayout* grid, int& row) {
   enable_ = Check("chkCHEnable", "CH Enable");
   lowPower_ = Check("chkLowPower", "Low Power Only");
   powUp_ = Check("chkPowUp", "Power Up");
@@ -157,8 +193,10 @@ void ChannelPane::BuildFields() {
   grid->addWidget(txNote_, row, 0, 1, 5);
   grid->addWidget(txEnable_, row, 0);
   grid->addWidget(duplex_, row++, 1, 1, 2);
+}
 
-  // Wide/Narrow and the tones: one box that only the MV710's programmable channels show.
+// Wide/Narrow and the tones: one box that only the MV710's programmable channels show.
+QWidget* ChannelPane::BuildToneBox() {
   toneBox_ = new QWidget(this);
   toneBox_->setObjectName("fraTone");
   auto* tones = new QGridLayout(toneBox_);
@@ -193,8 +231,10 @@ void ChannelPane::BuildFields() {
   tones->setColumnStretch(4, 1);
   companions_[dcs_[1]] = companions_[ctcss_[1]];
   companions_[dcs_[0]] = companions_[ctcss_[0]];
-  grid->addWidget(toneBox_, row++, 0, 1, 5);
+  return toneBox_;
+}
 
+void ChannelPane::PlaceNameRows(QGridLayout* grid, int& row) {
   scramble_ = List("cmbScramble", {"Off", "0", "1", "2", "3"});
   grid->addWidget(Label("lblScramble", "Scrambler", scramble_), row, 0);
   grid->addWidget(scramble_, row++, 1);
@@ -206,30 +246,6 @@ void ChannelPane::BuildFields() {
   nameNotice_->setObjectName("lblCHNameNotice");
   nameNotice_->setWordWrap(true);
   grid->addWidget(nameNotice_, row++, 1, 1, 4);
-
-  layout->addLayout(grid);
-  layout->addStretch();
-  ChainTabOrder({texts_[kDisplayL], texts_[kDisplayR], texts_[kRxFreq], texts_[kTxFreq], enable_,
-                 lowPower_, powUp_, txEnable_, duplex_, wide_, narrow_, ctcss_[1], dcs_[1], comp_,
-                 ctcss_[0], dcs_[0], scramble_, scan_, texts_[kName]});
-  fields_ = {texts_[kDisplayL],
-             texts_[kDisplayR],
-             texts_[kRxFreq],
-             texts_[kTxFreq],
-             lowPower_,
-             powUp_,
-             txEnable_,
-             duplex_,
-             wide_,
-             narrow_,
-             ctcss_[1],
-             dcs_[1],
-             comp_,
-             ctcss_[0],
-             dcs_[0],
-             scramble_,
-             scan_,
-             texts_[kName]};
 }
 
 void ChannelPane::changeEvent(QEvent* event) {

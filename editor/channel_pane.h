@@ -11,6 +11,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -43,6 +44,11 @@ class ChannelPane final : public Pane {
 
   // Construction (channel_pane.cpp).
   void BuildFields();
+  void BuildTexts();
+  void PlaceFrequencies(QGridLayout* grid, int& row);
+  void PlaceFlags(QGridLayout* grid, int& row);
+  QWidget* BuildToneBox();
+  void PlaceNameRows(QGridLayout* grid, int& row);
   // A label that is enabled and shown together with its field.
   QLabel* Label(const char* name, const QString& caption, QWidget* field);
   QCheckBox* Check(const char* name, const QString& caption);
