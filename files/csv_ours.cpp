@@ -9,14 +9,13 @@
 #include <utility>
 
 #include "files/csv_formats.h"
+#include "files/csv_ours_lists.h"
 #include "model/channel_plans.h"
 #include "model/channel_rules.h"
 #include "model/series_traits.h"
 
 namespace qw::csv {
 namespace {
-
-enum class RowKind { Marine, Weather, Programmable };
 
 using Has = bool (*)(RowKind, const SeriesTraits&);
 using Write = std::string (*)(const ChannelRecord&, RowKind);
@@ -191,73 +190,6 @@ const std::array<Column, 16> kColumns{{
     {"RxComp", Toned, WriteBool<&ChannelRecord::RxComp>, ReadBool<&ChannelRecord::RxComp>},
 }};
 
-struct ListRef {
-  int group;  // 0..3 as ChannelGroup, or kGroupWX
-  RowKind kind;
-};
-
-constexpr int kWeatherList = 4;
-constexpr std::array<ListRef, 5> kLists{{{kGroupUSA, RowKind::Marine},
-                                         {kGroupINTL, RowKind::Marine},
-                                         {kGroupCANADA, RowKind::Marine},
-                                         {kWeatherList, RowKind::Weather},
-                                         {kGroupFourth, RowKind::Programmable}}};
-
-std::vector<ChannelRecord>& ListOf(RadioData& d, int group) {
-  return group == kWeatherList ? d.WX : GroupList(d, group);
-}
-
-std::string GroupText(int group, const SeriesTraits& t) {
-  static const char* const names[] = {"USA", "INTL", "CANADA"};
-  if (group == kWeatherList) return "WX";
-  if (group == kGroupFourth) return t.fourthGroup;
-  return names[group];
-}
-
-std::string LabelOf(const ChannelRecord& ch, RowKind kind, int index) {
-  if (kind == RowKind::Programmable) return std::to_string(index + 1);
-  if (kind == RowKind::Weather) {
-    std::string n = std::to_string(ch.Position);
-    return "WX" + std::string(n.size() < 2 ? 1 : 0, '0') + n;
-  }
-  return ch.Position >= 0 && ch.Position < 240 ? ChannelMasterTable()[ch.Position].Label : "";
-}
-
-// Either fourth-group name is taken, so a list moves between the two series.
-const ListRef* ListOfName(const std::string& name) {
-  for (const ListRef& list : kLists) {
-    if (list.kind == RowKind::Programmable) {
-      for (const SeriesTraits& series : AllSeries()) {
-        if (SameIgnoringCase(name, series.fourthGroup)) return &list;
-      }
-    } else if (SameIgnoringCase(name, GroupText(list.group, Traits(kDefaultSeries)))) {
-      return &list;
-    }
-  }
-  return nullptr;
-}
-
-// Spreadsheets drop leading zeros ("06" comes back as "6"), so numbers are compared as numbers.
-std::string NormalLabel(std::string label) {
-  for (char& c : label) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  std::size_t zeros = 0;
-  while (zeros + 1 < label.size() && label[zeros] == '0' && std::isdigit(label[zeros + 1])) ++zeros;
-  return label.substr(zeros);
-}
-
-int IndexOfLabel(std::vector<ChannelRecord>& list, RowKind kind, const std::string& label) {
-  const std::string wanted = NormalLabel(label);
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    std::string have = LabelOf(list[i], kind, static_cast<int>(i));
-    if (kind == RowKind::Weather) {
-      if (SameIgnoringCase(have, label)) return static_cast<int>(i);
-    } else if (NormalLabel(have) == wanted) {
-      return static_cast<int>(i);
-    }
-  }
-  return -1;
-}
-
 // Rules that tie one field to another or to the channel, checked on the row as a whole.
 void CheckRow(int group, int slot, const ChannelRecord& before, const ChannelRecord& ch,
               const std::set<std::string>& changed, int line, std::vector<CsvProblem>& out) {
@@ -315,15 +247,8 @@ std::set<std::string> ReadCells(const std::vector<const Column*>& columns, const
   return changed;
 }
 
-}  // namespace
-
-CsvImportResult ImportOurs(const CsvTable& table, RadioData& d) {
-  CsvImportResult result;
-  const SeriesTraits& t = Traits(d.ModelSeries);
-  const CsvRow& header = table.rows[0];
-  const int groupAt = FindColumn(header.cells, "Group");
-  const int labelAt = FindColumn(header.cells, "CH");
-  // The column of each header cell; nullptr for Group and CH.
+// The column of each header cell; nullptr for Group and CH. Refuses unknown and doubled names.
+std::vector<const Column*> ColumnsOfHeader(const CsvRow& header, CsvImportResult& result) {
   std::vector<const Column*> columns;
   std::set<std::string> named;
   for (const std::string& cell : header.cells) {
@@ -340,44 +265,69 @@ CsvImportResult ImportOurs(const CsvTable& table, RadioData& d) {
     }
     columns.push_back(found);
   }
-  if (!result.refused.empty()) return result;
+  return columns;
+}
 
-  RadioData next = d;
+struct RowContext {
+  const CsvTable& table;
+  const std::vector<const Column*>& columns;
+  int groupAt, labelAt;
+  const SeriesTraits& traits;
   std::set<std::pair<int, int>> seen;
-  for (std::size_t r = 1; r < table.rows.size(); ++r) {
-    const CsvRow& row = table.rows[r];
-    if (row.cells.size() != header.cells.size()) {
-      result.refused.push_back({row.line, "",
-                                "the row has " + std::to_string(row.cells.size()) +
-                                    " fields, the header " + std::to_string(header.cells.size())});
-      continue;
-    }
-    const ListRef* list = ListOfName(Trim(row.cells[groupAt]));
-    if (!list) {
-      result.refused.push_back({row.line, "Group", "no such group"});
-      continue;
-    }
-    auto& channels = ListOf(next, list->group);
-    const int index = IndexOfLabel(channels, list->kind, Trim(row.cells[labelAt]));
-    if (index < 0) {
-      result.refused.push_back({row.line, "CH", "no such channel in the group"});
-      continue;
-    }
-    if (!seen.insert({list->group, index}).second) {
-      result.refused.push_back({row.line, "CH", "the channel is listed twice"});
-      continue;
-    }
-    ChannelRecord& ch = channels[index];
-    const ChannelRecord before = ch;
-    const std::size_t refusedBefore = result.refused.size();
-    const std::set<std::string> changed =
-        ReadCells(columns, row, list->kind, t, table.separator != ',', ch, result);
-    // A row with a refused cell is not complete enough to judge as a whole.
-    if (result.refused.size() == refusedBefore) {
-      CheckRow(list->group, ch.Position, before, ch, changed, row.line, result.refused);
-    }
-    if (ch != before) ++result.channels;
+};
+
+// One row taken into next, or its refusals added to the result.
+void ImportRow(const CsvRow& row, RowContext& context, RadioData& next, CsvImportResult& result) {
+  const CsvRow& header = context.table.rows[0];
+  if (row.cells.size() != header.cells.size()) {
+    result.refused.push_back({row.line, "",
+                              "the row has " + std::to_string(row.cells.size()) +
+                                  " fields, the header " + std::to_string(header.cells.size())});
+    return;
   }
+  const ListRef* list = ListOfName(Trim(row.cells[context.groupAt]));
+  if (!list) {
+    result.refused.push_back({row.line, "Group", "no such group"});
+    return;
+  }
+  auto& channels = ListOf(next, list->group);
+  const int index = IndexOfLabel(channels, list->kind, Trim(row.cells[context.labelAt]));
+  if (index < 0) {
+    result.refused.push_back({row.line, "CH", "no such channel in the group"});
+    return;
+  }
+  if (!context.seen.insert({list->group, index}).second) {
+    result.refused.push_back({row.line, "CH", "the channel is listed twice"});
+    return;
+  }
+  ChannelRecord& ch = channels[index];
+  const ChannelRecord before = ch;
+  const std::size_t refusedBefore = result.refused.size();
+  const std::set<std::string> changed = ReadCells(context.columns, row, list->kind, context.traits,
+                                                  context.table.separator != ',', ch, result);
+  // A row with a refused cell is not complete enough to judge as a whole.
+  if (result.refused.size() == refusedBefore) {
+    CheckRow(list->group, ch.Position, before, ch, changed, row.line, result.refused);
+  }
+  if (ch != before) ++result.channels;
+}
+
+}  // namespace
+
+CsvImportResult ImportOurs(const CsvTable& table, RadioData& d) {
+  CsvImportResult result;
+  const CsvRow& header = table.rows[0];
+  const std::vector<const Column*> columns = ColumnsOfHeader(header, result);
+  if (!result.refused.empty()) return result;
+  RowContext context{table,
+                     columns,
+                     FindColumn(header.cells, "Group"),
+                     FindColumn(header.cells, "CH"),
+                     Traits(d.ModelSeries),
+                     {}};
+  RadioData next = d;
+  for (std::size_t r = 1; r < table.rows.size(); ++r)
+    ImportRow(table.rows[r], context, next, result);
   if (result.refused.empty()) {
     result.applied = result.channels > 0;
     if (result.applied) d = std::move(next);
