@@ -145,6 +145,18 @@ TEST(Finish, OnlyTheThirdVariantWritesAtisModesAndKeepsPriorityChannels) {
   RadioData mv710 = NewData(kSeriesMV710);
   PrepareImageForRadio(mv710);
   EXPECT_EQ(mv710.RadioImage[506], 0xFF);
+
+  // Any byte of any entry's MID fills the table: the first and last byte of the first and last.
+  for (int n : {0, layout::kCallSignCount - 1}) {
+    for (int i : {0, 2}) {
+      RadioData third = NewData(kSeriesThird);
+      third.AtisSettings.UsableAtisGroup = {true, false, true, false};
+      PrepareImageForRadio(third);
+      third.RadioImage[layout::CallSignMid(n).offset + i] = 0x12;
+      FinishImage(third);
+      EXPECT_EQ(third.RadioImage[506], 0x88) << "entry " << n << ", byte " << i;
+    }
+  }
 }
 
 TEST(Checksum, HeaderSumOfBytes66To94IsStoredAt95) {
