@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "files/csv_channels.h"
+#include "files/csv_formats.h"
 #include "files/csv_table.h"
 #include "files/document.h"
 #include "model/channel_rules.h"
@@ -204,6 +205,19 @@ TEST(CsvOurs, ASpreadsheetsResaveImportsBackAsExported) {
     CsvImportResult r = ImportChannelsCsv(csv, d);
     EXPECT_FALSE(r.applied) << csv.substr(0, 200);
     EXPECT_EQ(d, before);
+  }
+}
+
+// What a spreadsheet may turn a written number into is the same number; anything more is not.
+TEST(CsvOurs, SameNumberTakesASpreadsheetsFormsOfANumberOnly) {
+  const std::tuple<const char*, const char*, bool> cases[] = {
+      {"+156.8", "156.800", true}, {"01", "1", true},         {".5", "0.5", true},
+      {"156.8x", "156.8", false},  {"156.8", "156.81", false}, {"+", "0", false},
+      {"inf", "inf", false},       {"", "", false},            {"1e2", "100", true},
+  };
+  for (const auto& [a, b, same] : cases) {
+    EXPECT_EQ(csv::SameNumber(a, b), same) << a << " / " << b;
+    EXPECT_EQ(csv::SameNumber(b, a), same) << b << " / " << a;
   }
 }
 
