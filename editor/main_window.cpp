@@ -364,9 +364,4 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-void MainWindow::paintEvent(QPaintEvent* event) {
-  statusModel_->setText(ModelName(series_));
-  QMainWindow::paintEvent(event);
-}
-
 }  // namespace qw

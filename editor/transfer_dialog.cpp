@@ -20,7 +20,7 @@ namespace qw {
 
 namespace {
 
-// Positions are kept in twips as the window was designed; 15 twips to the pixel.
+// Positions in twips (1/1440 inch), 15 to the pixel at 96 dpi.
 constexpr int Px(int twips) {
   return twips / 15;
 }

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 
 #include "files/bounded_read.h"
 #include "files/file_path.h"
@@ -29,17 +31,16 @@ std::optional<int16_t> SeriesOfRawImage(const std::string& bytes) {
   return id ? GuessSeriesOfImage(bytes.size(), *id) : std::nullopt;
 }
 
-// A quick look for "ModelSeries": N; the JSON reader checks the whole document later.
+// The series a JSON data set names in its "ModelSeries"; the JSON reader checks the rest later.
 std::optional<int16_t> SeriesOfJson(const std::string& text) {
-  const auto key = text.find("\"ModelSeries\"");
-  if (key == std::string::npos) return std::nullopt;
-  const auto colon = text.find(':', key);
-  if (colon == std::string::npos) return std::nullopt;
-  const auto digit = text.find_first_not_of(" \t\r\n", colon + 1);
-  if (digit == std::string::npos) return std::nullopt;
-  if (digit + 1 < text.size() && std::isdigit(static_cast<unsigned char>(text[digit + 1])))
-    return std::nullopt;
-  return SeriesDigit(text[digit]);
+  const nlohmann::json j = nlohmann::json::parse(text, nullptr, /*allow_exceptions=*/false);
+  if (!j.is_object()) return std::nullopt;
+  const auto it = j.find("ModelSeries");
+  if (it == j.end() || !it->is_number()) return std::nullopt;
+  const double value = it->get<double>();
+  if (value < 0 || value > 9 || value != std::trunc(value)) return std::nullopt;
+  const auto series = static_cast<int16_t>(value);
+  return KnownSeries(series) ? std::optional<int16_t>(series) : std::nullopt;
 }
 
 }  // namespace

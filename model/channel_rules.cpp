@@ -127,13 +127,6 @@ bool IsScanMemoryLocked(int group, int slot) {
   return group < kGroupFourth && slot == kSlotChannel70;
 }
 
-bool TonesExclusive(const ChannelRecord& ch) {
-  for (int side = 0; side < 2; ++side) {
-    if (ch.CTCSS[side] != 0 && ch.DCS[side] != 0) return false;
-  }
-  return true;
-}
-
 std::string ToneListText(const ChannelRecord& ch, int side) {
   const auto& ctcss = CtcssList();
   const auto& dcs = DcsList();

@@ -65,8 +65,18 @@ TEST_F(ImageFiles, RawImageSavedAndLoadedByteForByteAndFilesChosenByExtension) {
   EXPECT_EQ(SeriesOfFile(folder.File("x.hex")), kSeriesMV710);
   test::WriteBytes(folder.File("short.hex"), stranger.substr(0, 100));
   EXPECT_EQ(SeriesOfFile(folder.File("short.hex")), std::nullopt);
-  test::WriteBytes(folder.File("j.json"), "{\"ModelSeries\": 7}");
-  EXPECT_EQ(SeriesOfFile(folder.File("j.json")), std::nullopt);
+  // A JSON file names its series at the top level, as a whole number of a known series.
+  const std::pair<const char*, std::optional<int16_t>> json[] = {
+      {R"({"ModelSeries": 7})", std::nullopt},
+      {R"({"ModelSeries": 1.0})", kSeriesMV510},
+      {R"({"ModelSeries": 2.5})", std::nullopt},
+      {R"({"Name": "\"ModelSeries\": 1", "ModelSeries": 0})", kSeriesThird},
+      {R"({"ModelSeries": 1)", std::nullopt},
+  };
+  for (const auto& [text, series] : json) {
+    test::WriteBytes(folder.File("j.json"), text);
+    EXPECT_EQ(SeriesOfFile(folder.File("j.json")), series) << text;
+  }
 
   EXPECT_EQ(doc.Open(folder.File("a.bin")).message->Text,
             folder.File("a.bin") + ": unknown kind of file (use .dat, .hex, .json or .csv)");
