@@ -228,9 +228,9 @@ const ListRef* ListOfName(const std::string& name) {
   for (const ListRef& list : kLists) {
     if (list.kind == RowKind::Programmable) {
       for (const SeriesTraits& series : AllSeries()) {
-        if (SameIgnoringCase(name, series.fourthGroup)) return &list;
+        if (EqualsIgnoringCase(name, series.fourthGroup)) return &list;
       }
-    } else if (SameIgnoringCase(name, GroupText(list.group, Traits(kDefaultSeries)))) {
+    } else if (EqualsIgnoringCase(name, GroupText(list.group, Traits(kDefaultSeries)))) {
       return &list;
     }
   }
@@ -250,7 +250,7 @@ int IndexOfLabel(std::vector<ChannelRecord>& list, RowKind kind, const std::stri
   for (std::size_t i = 0; i < list.size(); ++i) {
     std::string have = LabelOf(list[i], kind, static_cast<int>(i));
     if (kind == RowKind::Weather) {
-      if (SameIgnoringCase(have, label)) return static_cast<int>(i);
+      if (EqualsIgnoringCase(have, label)) return static_cast<int>(i);
     } else if (NormalLabel(have) == wanted) {
       return static_cast<int>(i);
     }
@@ -330,9 +330,9 @@ CsvImportResult ImportOurs(const CsvTable& table, RadioData& d) {
     const std::string name = Trim(cell);
     const Column* found = nullptr;
     for (const Column& c : kColumns) {
-      if (SameIgnoringCase(name, c.name)) found = &c;
+      if (EqualsIgnoringCase(name, c.name)) found = &c;
     }
-    if (!found && !SameIgnoringCase(name, "Group") && !SameIgnoringCase(name, "CH")) {
+    if (!found && !EqualsIgnoringCase(name, "Group") && !EqualsIgnoringCase(name, "CH")) {
       result.refused.push_back({header.line, name, "not a column of the channel list"});
     }
     if (!named.insert(found ? found->name : name).second) {

@@ -1,7 +1,5 @@
 #include "files/file_kinds.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <filesystem>
 #include <nlohmann/json.hpp>
@@ -9,6 +7,7 @@
 #include "files/bounded_read.h"
 #include "files/file_path.h"
 #include "files/profile_file.h"
+#include "model/ascii_case.h"
 #include "model/image_header.h"
 #include "model/series_traits.h"
 
@@ -46,14 +45,12 @@ std::optional<int16_t> SeriesOfJson(const std::string& text) {
 }  // namespace
 
 FileKind KindOfPath(const std::string& path) {
-  std::string ext = PathFromUtf8(path).extension().string();
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  if (ext == ".dat") return FileKind::DataFile;
-  if (ext == ".hex") return FileKind::RawImage;
-  if (ext == ".json") return FileKind::Json;
-  if (ext == ".csv") return FileKind::Csv;
-  if (ext == ".txt") return FileKind::Text;
+  const std::string ext = PathFromUtf8(path).extension().string();
+  if (EqualsIgnoringCase(ext, ".dat")) return FileKind::DataFile;
+  if (EqualsIgnoringCase(ext, ".hex")) return FileKind::RawImage;
+  if (EqualsIgnoringCase(ext, ".json")) return FileKind::Json;
+  if (EqualsIgnoringCase(ext, ".csv")) return FileKind::Csv;
+  if (EqualsIgnoringCase(ext, ".txt")) return FileKind::Text;
   return FileKind::Unknown;
 }
 
