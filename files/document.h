@@ -154,7 +154,8 @@ class Document {
   std::filesystem::path programFolder_;
   std::filesystem::path errorLogFolder_;  // empty: the program folder
   bool debug_ = false;
-  // Replace for the operations that leave the modified mark as it was (new, open, load, read).
+  // Replace for the operations that leave the modified mark as it was (new, open, load, a
+  // destination, a read before it clears the mark).
   void Take(RadioData next, const std::string& operation);
   // Runs apply on the data set with the observers told before and after.
   void Tell(const EditWhat& what, const std::function<void(RadioData&)>& apply);

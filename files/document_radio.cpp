@@ -133,7 +133,7 @@ Outcome Document::ReadFromRadio(SerialPort& port, const TransferControl& control
 void Document::TakeRead(RadioData next) {
   Take(std::move(next), kReadTitle);
   SetFileName({});
-  modified_ = false;
+  MarkUnmodified();
 }
 
 Outcome Document::ProgramRadio(RadioData snapshot, SerialPort& port, const TransferControl& control,
