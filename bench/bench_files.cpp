@@ -16,10 +16,11 @@ std::string BenchFile() {
 // The new MV710 data set with a name on every marine channel, so every key carries a value.
 void Fill(qw::Document& doc) {
   doc.NewDataSet(qw::kSeriesMV710);
-  for (int group = 0; group < 3; ++group) {
-    for (auto& ch : qw::GroupList(doc.Data(), group))
-      ch.ChTag = "CHANNEL " + std::to_string(ch.Position);
-  }
+  doc.Edit({}, [](qw::RadioData& d) {
+    for (int group = 0; group < 3; ++group) {
+      for (auto& ch : qw::GroupList(d, group)) ch.ChTag = "CHANNEL " + std::to_string(ch.Position);
+    }
+  });
 }
 
 void BM_SaveDataFile(benchmark::State& state) {

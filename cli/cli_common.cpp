@@ -1,12 +1,12 @@
 #include "cli/cli_common.h"
 
 #include <algorithm>
-#include <cctype>
 #include <iostream>
 #include <vector>
 
 #include "files/document_messages.h"
 #include "files/odd_values.h"
+#include "files/text_util.h"
 #include "model/series_traits.h"
 
 namespace qw::cli {
@@ -23,10 +23,7 @@ CLI::IsMember SeriesNameCheck() {
 
 // The printed listing is the CLI's own output kind; the Document writes every other one.
 bool IsPdf(const std::string& path) {
-  std::string ext = std::filesystem::path(path).extension().string();
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return ext == ".pdf";
+  return EqualsIgnoringCase(std::filesystem::path(path).extension().string(), ".pdf");
 }
 
 Outcome StartDocument(Document& doc, int16_t series, const std::string& destination) {

@@ -57,7 +57,7 @@ int RunInfo(const FileOptions& o, const std::filesystem::path& folder) {
   doc.NewDataSet(ChooseSeries(o.series, o.input));
   Outcome loaded = LoadInput(doc, o.input);
   if (!loaded.ok()) return Report(loaded);
-  RadioData& d = doc.Data();
+  RadioData d = doc.Data();
   // A raw image is described as it is on disk; other files as the image they would program.
   const bool rawImage = KindOfPath(o.input) == FileKind::RawImage;
   if (!rawImage) PrepareImageForRadio(d);

@@ -280,7 +280,7 @@ void MainWindow::StartUp() {
   splitter_->setSizes({splitterPixels, kInitialWidth - splitterPixels});
 
   Reset(true);
-  doc_.DataChanged = false;
+  doc_.MarkUnmodified();
   // The tree shows its longest label ("Available CH Group Setup", "CH01A[Enable]") in full;
   // the window does not shrink below the size its panes are laid out for.
   const int treePixels = std::max(splitterPixels, tree_->WidthForLongestLabel());
@@ -362,11 +362,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return false;
-}
-
-void MainWindow::paintEvent(QPaintEvent* event) {
-  statusModel_->setText(ModelName(series_));
-  QMainWindow::paintEvent(event);
 }
 
 }  // namespace qw

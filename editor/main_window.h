@@ -94,7 +94,6 @@ class MainWindow final : public QMainWindow, private Document::Observer {
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
 
  private:
   // Construction (main_window.cpp).

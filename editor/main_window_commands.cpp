@@ -107,7 +107,7 @@ void MainWindow::StartNew() {
     // The new data set and the remembered destination over it: one step.
     UndoRecorder::StepGroup group(*undo_, step);
     Reset(true);
-    doc_.DataChanged = false;
+    doc_.MarkUnmodified();
     WarnOfMovedValues();
   });
 }
@@ -128,7 +128,6 @@ void MainWindow::FileOpen() {
     ShowOutcomeMessage(outcome);
     if (!outcome.ok()) return;
     WarnOfMovedValues();
-    doc_.CurrentFileName = path.toStdString();
     UpdateCaption();
   }
   // The node shown stays; its pane shows the file's values, then the groups' nodes follow.
@@ -143,7 +142,7 @@ bool MainWindow::FileSave(bool useCurrentName) {
   QString path;
   // After a raw image was loaded the current name is the image's: saving data-file text over it
   // would destroy it, so Save asks for a name then.
-  const QString current = QString::fromStdString(doc_.CurrentFileName);
+  const QString current = QString::fromStdString(doc_.FileName());
   if (useCurrentName && !current.isEmpty() && !current.endsWith(".hex", Qt::CaseInsensitive)) {
     path = current;
   } else {
@@ -160,7 +159,7 @@ bool MainWindow::FileSave(bool useCurrentName) {
   ShowOutcomeMessage(outcome);
   if (!outcome.ok()) return false;
   ++saves_;
-  doc_.CurrentFileName = path.toStdString();
+  doc_.SetFileName(path.toStdString());
   UpdateCaption();
   return true;
 }
@@ -239,7 +238,7 @@ void MainWindow::ChooseDestination(int k) {
     SaveDestinationSetting(store_, series_, name);
     RebuildTree();
     RefreshPanes();
-    doc_.DataChanged = false;
+    doc_.MarkUnmodified();
     WarnOfMovedValues();
   });
 }
@@ -279,9 +278,7 @@ void MainWindow::OpenTransferDialog(TransferDialog::Mode mode) {
 void MainWindow::TakeRead(RadioData next) {
   UndoRecorder::StepGroup step(*undo_, kReadTitle);
   doc_.TakeRead(std::move(next));
-  doc_.CurrentFileName.clear();
   UpdateCaption();
-  doc_.DataChanged = false;
 }
 
 void MainWindow::AfterTransfer(bool readDone) {
@@ -328,9 +325,8 @@ void MainWindow::LoadImageKey() {
   SelectNode(kGeneralNode);
   RebuildTree();
   RefreshPanes();
-  doc_.CurrentFileName = path.toStdString();
   UpdateCaption();
-  doc_.DataChanged = false;
+  doc_.MarkUnmodified();
 }
 
 // ---- Help, About, closing -----------------------------------------------------------------
@@ -365,7 +361,7 @@ void MainWindow::ShowAbout() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   const Pane* active = ActivePane();
-  if (doc_.DataChanged || (active && active->HasUncommittedEdit())) {
+  if (doc_.IsModified() || (active && active->HasUncommittedEdit())) {
     const Message question{"ZOK data has changed.\r\nDo you want to save changes?", kProgramTitle,
                            MessageIcon::Exclamation};
     switch (prompter_.Ask(this, question, PromptButtons::YesNoCancel)) {

@@ -33,7 +33,6 @@ void MainWindow::Reset(bool rebuildDestinationMenu, bool newDataSet) {
   SelectNode(kGeneralNode);
   current_ = {};
   SetStatusHelp({});
-  doc_.CurrentFileName.clear();
   UpdateCaption();
   tree_->RefreshGroupCaptions(doc_.Data());
   state_.ResetBusy = false;
@@ -166,8 +165,8 @@ void MainWindow::AfterEdit(const EditWhat& what, const RadioData& data) {
 
 void MainWindow::UpdateCaption() {
   QString caption = QString("%1  %2").arg(kApplicationName, kProgramTitle);
-  if (!doc_.CurrentFileName.empty()) {
-    const auto name = std::filesystem::path(doc_.CurrentFileName).filename();
+  if (!doc_.FileName().empty()) {
+    const auto name = std::filesystem::path(doc_.FileName()).filename();
     caption += " - " + QString::fromStdString(name.string());
   }
   setWindowTitle(caption);

@@ -155,7 +155,7 @@ void MainWindow::CompareWith() {
     return;
   }
   auto* window =
-      new CompareWindow(doc_, std::move(scratch.Data()), kind, QFileInfo(path).fileName());
+      new CompareWindow(doc_, scratch.Data(), kind, QFileInfo(path).fileName());
   // A top-level window of its own: it goes with this one, and does not keep the program running
   // when this one is closed.
   window->setAttribute(Qt::WA_DeleteOnClose);

@@ -72,8 +72,8 @@ void MainWindow::UpdateUndoTexts() {
 }
 
 DocumentMarks MainWindow::ReadMarks() const {
-  DocumentMarks marks{doc_.CurrentFileName,
-                      doc_.DataChanged,
+  DocumentMarks marks{doc_.FileName(),
+                      doc_.IsModified(),
                       {},
                       ReadDestinationSetting(store_, doc_.Series()),
                       saves_};
@@ -84,9 +84,8 @@ DocumentMarks MainWindow::ReadMarks() const {
 }
 
 void MainWindow::PutMarks(const DocumentMarks& marks) {
-  doc_.CurrentFileName = marks.fileName;
   // A file saved since the step was taken may no longer hold what the data set holds.
-  doc_.DataChanged = marks.changed || marks.saves != saves_;
+  doc_.RestoreMarks(marks.fileName, marks.changed || marks.saves != saves_);
   ListDestinations();
   for (QAction* entry : destinations_) {
     entry->setChecked(entry->isVisible() && !marks.destination.empty() &&

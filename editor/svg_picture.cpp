@@ -13,10 +13,6 @@ bool SvgPicture::Load(const QString& path) {
   return ok;
 }
 
-bool SvgPicture::HasPicture() const {
-  return renderer_->isValid();
-}
-
 void SvgPicture::paintEvent(QPaintEvent*) {
   if (!renderer_->isValid()) return;
   QSizeF size = renderer_->defaultSize();

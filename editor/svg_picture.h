@@ -13,7 +13,6 @@ class SvgPicture final : public QWidget {
   explicit SvgPicture(QWidget* parent = nullptr);
   // A file path or a resource path (":/art/radio.svg"); false when it cannot be read.
   bool Load(const QString& path);
-  bool HasPicture() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -20,17 +20,38 @@ namespace qw {
 
 namespace {
 
-// Positions are kept in twips as the window was designed; 15 twips to the pixel.
-constexpr int Px(int twips) {
-  return twips / 15;
-}
-constexpr int kPictureTop = Px(1320);
-constexpr int kLeftSlot = Px(450);
-constexpr int kRightSlot = Px(4200);
-constexpr int kPictureHeight = 100;
-constexpr int kWideRadioWidth = 120;  // the third variant's radio picture
+// The layout, top to bottom: the instructions, the radio and the computer with the progress bar
+// between them, the phase, and the buttons in the bottom right corner. Boxes that hold text are
+// at least as large as their text in the dialog's font; the pictures keep their own sizes.
+constexpr int kDialogWidth = 455;
+constexpr int kTextMargin = 14;  // left and right of the instructions and the phase
+constexpr int kTextWidth = kDialogWidth - 2 * kTextMargin;
+constexpr int kInstructionsTop = 8;
+constexpr int kInstructionsMinHeight = 76;
+constexpr int kPicturesBelowInstructions = 4;
+// Both pictures stand in slots of the wide pictures' width; which slot holds which follows the
+// direction of the data.
+constexpr int kLeftSlot = 30;
+constexpr int kRightSlot = 280;
+constexpr int kWidePictureWidth = 120;  // the computer, and the third variant's radio
 constexpr int kHandheldWidth = 64;
-constexpr int kComputerWidth = 120;
+constexpr int kPictureHeight = 100;
+// The bar runs between the slots, a little above the pictures' middle.
+constexpr int kBarInset = 12;
+constexpr int kBarBelowPictureTop = 40;
+constexpr int kBarHeight = 16;
+constexpr int kBarFrame = 2;
+constexpr int kPhaseBelowPictures = 8;
+constexpr int kPhaseMinHeight = 20;
+constexpr int kButtonsBelowPhase = 16;
+constexpr int kButtonMinWidth = 90;
+constexpr int kButtonMinHeight = 28;
+constexpr int kButtonGap = 10;
+constexpr int kButtonsMargin = 15;  // right and below the buttons
+
+int PicturesTop(const QLabel* instructions) {
+  return instructions->geometry().bottom() + 1 + kPicturesBelowInstructions;
+}
 
 // A programming that could not be read back still shows "Complete!!", with the warning; one
 // that was read back says so.
@@ -69,7 +90,6 @@ TransferDialog::TransferDialog(Document& doc, EditState& state, Prompter& prompt
       clock_(clock) {
   setObjectName("frmRadio");
   setModal(true);
-  setFixedSize(455, 275);
   setWindowTitle(mode_ == Mode::Read ? "Read from Radio" : "Program to Radio");
   BuildControls(doc_.Series());
   PlacePictures(doc_.Series());
@@ -86,8 +106,11 @@ TransferDialog::~TransferDialog() {
 void TransferDialog::BuildControls(int16_t series) {
   message_ = new QLabel(Instructions(series).replace("\r\n", "\n"), this);
   message_->setObjectName("lblmess");
-  message_->setGeometry(14, 8, 427, 76);
   message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  const int instructionsHeight =
+      std::max(kInstructionsMinHeight, message_->sizeHint().height());
+  message_->setGeometry(kTextMargin, kInstructionsTop, kTextWidth, instructionsHeight);
+  const int picturesTop = PicturesTop(message_);
 
   radio_ = new SvgPicture(this);
   radio_->setObjectName("pictHandy");
@@ -97,12 +120,12 @@ void TransferDialog::BuildControls(int16_t series) {
   computer_->Load(":/art/computer.svg");
 
   // The bar slides in from the left inside its box, like data running along the cable.
-  const QRect box(kLeftSlot + kWideRadioWidth + 12, kPictureTop + 40,
-                  kRightSlot - kLeftSlot - kWideRadioWidth - 24, 16);
+  const QRect box(kLeftSlot + kWidePictureWidth + kBarInset, picturesTop + kBarBelowPictureTop,
+                  kRightSlot - kLeftSlot - kWidePictureWidth - 2 * kBarInset, kBarHeight);
   auto* frame = new QFrame(this);
   frame->setObjectName("fraProgress");
   frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  frame->setGeometry(box.adjusted(-2, -2, 2, 2));
+  frame->setGeometry(box.adjusted(-kBarFrame, -kBarFrame, kBarFrame, kBarFrame));
   progressBox_ = new QWidget(this);
   progressBox_->setObjectName("pictProgress");
   progressBox_->setGeometry(box);
@@ -115,19 +138,28 @@ void TransferDialog::BuildControls(int16_t series) {
   progressBar_->resize(progressBox_->size());
   phase_ = new QLabel(this);
   phase_->setObjectName("lblPhase");
-  phase_->setGeometry(14, kPictureTop + kPictureHeight + 8, 427, 20);
+  const int phaseTop = picturesTop + kPictureHeight + kPhaseBelowPictures;
+  const int phaseHeight = std::max(kPhaseMinHeight, fontMetrics().height());
+  phase_->setGeometry(kTextMargin, phaseTop, kTextWidth, phaseHeight);
   phase_->setAlignment(Qt::AlignCenter);
 
-  auto button = [&](const char* name, const char* caption, int left) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(name);
-    b->setGeometry(left, 232, 90, 28);
+  ok_ = new QPushButton("OK", this);
+  ok_->setObjectName("cmdOK");
+  cancel_ = new QPushButton("Cancel", this);
+  cancel_->setObjectName("cmdCancel");
+  help_ = new QPushButton("Help", this);
+  help_->setObjectName("cmdHelp");
+  // One size for all three, enough for the widest caption; placed from the right edge.
+  QSize buttonSize(kButtonMinWidth, kButtonMinHeight);
+  for (QPushButton* b : {ok_, cancel_, help_}) buttonSize = buttonSize.expandedTo(b->sizeHint());
+  const int buttonsTop = phaseTop + phaseHeight + kButtonsBelowPhase;
+  int right = kDialogWidth - kButtonsMargin;
+  for (QPushButton* b : {help_, cancel_, ok_}) {
+    b->setGeometry(right - buttonSize.width(), buttonsTop, buttonSize.width(), buttonSize.height());
     b->setAutoDefault(false);
-    return b;
-  };
-  ok_ = button("cmdOK", "OK", 455 - 3 * 100 - 5);
-  cancel_ = button("cmdCancel", "Cancel", 455 - 2 * 100 - 5);
-  help_ = button("cmdHelp", "Help", 455 - 100 - 5);
+    right -= buttonSize.width() + kButtonGap;
+  }
+  setFixedSize(kDialogWidth, buttonsTop + buttonSize.height() + kButtonsMargin);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &TransferDialog::Start);
   connect(cancel_, &QPushButton::clicked, this, &TransferDialog::reject);
@@ -135,13 +167,14 @@ void TransferDialog::BuildControls(int16_t series) {
 }
 
 void TransferDialog::PlacePictures(int16_t series) {
-  const int radioWidth = Traits(series).wideRadioPicture ? kWideRadioWidth : kHandheldWidth;
+  const int radioWidth = Traits(series).wideRadioPicture ? kWidePictureWidth : kHandheldWidth;
   const int radioLeft = mode_ == Mode::Read ? kLeftSlot : kRightSlot;
   const int computerLeft = mode_ == Mode::Read ? kRightSlot : kLeftSlot;
+  const int picturesTop = PicturesTop(message_);
   // The handheld stands centred where the wider radio picture would stand.
-  radio_->setGeometry(radioLeft + (kWideRadioWidth - radioWidth) / 2, kPictureTop, radioWidth,
+  radio_->setGeometry(radioLeft + (kWidePictureWidth - radioWidth) / 2, picturesTop, radioWidth,
                       kPictureHeight);
-  computer_->setGeometry(computerLeft, kPictureTop, kComputerWidth, kPictureHeight);
+  computer_->setGeometry(computerLeft, picturesTop, kWidePictureWidth, kPictureHeight);
 }
 
 void TransferDialog::ShowProgress(int percent) {

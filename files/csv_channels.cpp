@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "files/csv_formats.h"
+#include "files/text_util.h"
 
 namespace qw {
 namespace csv {
@@ -55,16 +56,9 @@ bool SameNumber(std::string_view a, std::string_view b) {
   return x && y && *x == *y;
 }
 
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
-
 int FindColumn(const std::vector<std::string>& header, std::string_view name) {
   for (std::size_t i = 0; i < header.size(); ++i) {
-    if (SameIgnoringCase(Trim(header[i]), name)) return static_cast<int>(i);
+    if (EqualsIgnoringCase(Trim(header[i]), name)) return static_cast<int>(i);
   }
   return -1;
 }

@@ -78,7 +78,7 @@ std::optional<int> DcsIndex(const std::string& code) {
 }
 
 bool IsLowPower(const std::string& power) {
-  if (SameIgnoringCase(power, "Low")) return true;
+  if (EqualsIgnoringCase(power, "Low")) return true;
   std::string number = power;
   if (!number.empty() && (number.back() == 'W' || number.back() == 'w')) number.pop_back();
   double watts = 0;
@@ -114,7 +114,7 @@ struct RowReader {
     if (!rxMHz) return false;
     const std::string duplex = Cell("Duplex");
     ch.Rxfreq = *rxMHz;
-    ch.TxEnable = !SameIgnoringCase(duplex, "off");
+    ch.TxEnable = !EqualsIgnoringCase(duplex, "off");
     if (!ch.TxEnable) {
       ch.Txfreq = 0;
       return true;
@@ -126,7 +126,7 @@ struct RowReader {
       tx = *rx + *offset;
     } else if (duplex == "-") {
       tx = *rx - *offset;
-    } else if (SameIgnoringCase(duplex, "split")) {
+    } else if (EqualsIgnoringCase(duplex, "split")) {
       tx = *offset;
     } else if (!duplex.empty()) {
       return Fail("Duplex \"" + duplex + "\" is not one the radio knows");
@@ -211,7 +211,7 @@ struct RowReader {
       return Fail("Mode \"" + mode + "\" is not FM or NFM");
     }
     if (ch.DCS[1] == 0) ch.RxComp = false;
-    ch.ScanMemory = !SameIgnoringCase(Cell("Skip"), "S");
+    ch.ScanMemory = !EqualsIgnoringCase(Cell("Skip"), "S");
     ch.LowPower = IsLowPower(Number("Power"));
     if (traits.channelNames) {
       const std::string name = Cell("Name");

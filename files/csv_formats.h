@@ -7,6 +7,7 @@
 
 #include "files/csv_channels.h"
 #include "files/csv_table.h"
+#include "files/text_util.h"
 
 namespace qw::csv {
 
@@ -19,7 +20,6 @@ std::string DecimalPoint(std::string text, bool decimalComma);
 // Whether both texts are numbers of the same value ("01" and "1", "156.0500" and "156.05"): what
 // a spreadsheet's re-save cannot tell apart.
 bool SameNumber(std::string_view a, std::string_view b);
-bool SameIgnoringCase(std::string_view a, std::string_view b);
 // The position of a header cell (any letter case); -1 when absent.
 int FindColumn(const std::vector<std::string>& header, std::string_view name);
 

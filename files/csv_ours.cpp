@@ -255,9 +255,9 @@ std::vector<const Column*> ColumnsOfHeader(const CsvRow& header, CsvImportResult
     const std::string name = Trim(cell);
     const Column* found = nullptr;
     for (const Column& c : kColumns) {
-      if (SameIgnoringCase(name, c.name)) found = &c;
+      if (EqualsIgnoringCase(name, c.name)) found = &c;
     }
-    if (!found && !SameIgnoringCase(name, "Group") && !SameIgnoringCase(name, "CH")) {
+    if (!found && !EqualsIgnoringCase(name, "Group") && !EqualsIgnoringCase(name, "CH")) {
       result.refused.push_back({header.line, name, "not a column of the channel list"});
     }
     if (!named.insert(found ? found->name : name).second) {

@@ -3,6 +3,7 @@
 
 #include <cctype>
 
+#include "model/ascii_case.h"
 #include "model/channel_plans.h"
 
 namespace qw::csv {
@@ -32,9 +33,9 @@ const ListRef* ListOfName(const std::string& name) {
   for (const ListRef& list : kLists) {
     if (list.kind == RowKind::Programmable) {
       for (const SeriesTraits& series : AllSeries()) {
-        if (SameIgnoringCase(name, series.fourthGroup)) return &list;
+        if (EqualsIgnoringCase(name, series.fourthGroup)) return &list;
       }
-    } else if (SameIgnoringCase(name, GroupText(list.group, Traits(kDefaultSeries)))) {
+    } else if (EqualsIgnoringCase(name, GroupText(list.group, Traits(kDefaultSeries)))) {
       return &list;
     }
   }
@@ -58,7 +59,7 @@ int IndexOfLabel(std::vector<ChannelRecord>& list, RowKind kind, const std::stri
   for (std::size_t i = 0; i < list.size(); ++i) {
     std::string have = LabelOf(list[i], kind, static_cast<int>(i));
     if (kind == RowKind::Weather) {
-      if (SameIgnoringCase(have, label)) return static_cast<int>(i);
+      if (EqualsIgnoringCase(have, label)) return static_cast<int>(i);
     } else if (NormalLabel(have) == wanted) {
       return static_cast<int>(i);
     }

@@ -19,7 +19,7 @@ void Document::NewDataSet(int16_t series) {
   RadioData next;
   BuildNewDataSet(next, series);
   Take(std::move(next), "New");
-  CurrentFileName.clear();
+  SetFileName({});
 }
 
 void Document::WriteErrorLog(const std::string& location, const std::string& message) const {
@@ -55,7 +55,7 @@ Outcome Document::LoadRawImage(const std::string& path) {
   RadioData next;
   if (Outcome read = ReadImageOver(path, next); !read.ok()) return read;
   Take(std::move(next), "Load Image");
-  CurrentFileName = path;
+  SetFileName(path);
   return Outcome::Ok();
 }
 

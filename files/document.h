@@ -26,18 +26,23 @@ class Document {
   // programFolder holds the destination images, the help and, in debug mode, err.log.
   explicit Document(std::filesystem::path programFolder = {}, bool debug = false);
 
-  RadioData& Data() { return data_; }
+  // The data set; every change to it goes through Edit (or an operation built on it).
   const RadioData& Data() const { return data_; }
   int16_t Series() const { return data_.ModelSeries; }
   const std::filesystem::path& ProgramFolder() const { return programFolder_; }
   bool Debug() const { return debug_; }
 
-  // Set by every edit of the data set; whole-document operations set or clear it as the
-  // program's rules say (New and Open clear it, a read sets it).
-  bool DataChanged = false;
+  // True once an edit (Edit, Replace: the panes, an import, a restore) has changed the data set.
+  // Saving leaves it set. New, opening a file, loading an image and a destination leave it as it
+  // was; a whole read clears it, and so does MarkUnmodified.
+  bool IsModified() const { return modified_; }
+  // The editor starts afresh after New, a destination switch and loading a memory image: what
+  // the data set holds then counts as unchanged.
+  void MarkUnmodified() { modified_ = false; }
 
   // The one edit path. apply changes the data set; the Document tells its observers before
-  // and after, sets DataChanged and returns. Panes, undo and imports all come through here.
+  // and after, marks the data set modified and returns. Panes, undo and imports all come
+  // through here.
   void Edit(const EditWhat& what, const std::function<void(RadioData&)>& apply);
   // Takes a whole new data set (a read, an import, an undo of a whole-document step) as one
   // edit of the WholeDataSet unit.
@@ -58,10 +63,18 @@ class Document {
   void AddObserver(Observer* observer);
   void RemoveObserver(Observer* observer);
 
-  // Path of the data file (or raw image) last opened or saved; empty when none.
-  std::string CurrentFileName;
+  // Path of the file the data set belongs to: the data file, JSON file or raw image last opened,
+  // or the data file or JSON file last saved; empty when none.
+  const std::string& FileName() const { return fileName_; }
+  // The editor's Save of a memory image makes it the document's file, as saving a data file does.
+  void SetFileName(std::string path) { fileName_ = std::move(path); }
+  // Puts back the file name and the modified mark as an undone or redone step had them.
+  void RestoreMarks(std::string fileName, bool modified) {
+    SetFileName(std::move(fileName));
+    modified_ = modified;
+  }
 
-  // A new default data set for the series; clears CurrentFileName.
+  // A new default data set for the series; belongs to no file.
   void NewDataSet(int16_t series);
 
   // Any file the program reads, chosen by its extension: .dat, .hex, .json or .csv.
@@ -123,7 +136,8 @@ class Document {
                       const TransferOptions& options = {}) const;
   Outcome ReadFromRadio(SerialPort& port, const TransferControl& control,
                         const TransferOptions& options = {});
-  // Takes the data set of a whole read as one step.
+  // Takes the data set of a whole read as one step: it belongs to no file and holds nothing
+  // unsaved.
   void TakeRead(RadioData next);
   Outcome ProgramRadio(RadioData snapshot, SerialPort& port, const TransferControl& control,
                        const TransferOptions& options = {}) const;
@@ -140,8 +154,13 @@ class Document {
   std::filesystem::path programFolder_;
   std::filesystem::path errorLogFolder_;  // empty: the program folder
   bool debug_ = false;
-  // Replace for the operations that leave DataChanged as it was (new, open, load, read).
+  // Replace for the operations that leave the modified mark as it was (new, open, load, a
+  // destination, a read before it clears the mark).
   void Take(RadioData next, const std::string& operation);
+  // Runs apply on the data set with the observers told before and after.
+  void Tell(const EditWhat& what, const std::function<void(RadioData&)>& apply);
+  // Moves a data set coming in onto the radio's raster when the editor asks for it.
+  void SnapOnEntry(RadioData& next);
   // Writes text to path through a temporary file; "FileSave Error!!" with the system's reason
   // (logged at location in debug mode) when it cannot.
   Outcome WriteFileOrFail(const std::string& path, const std::string& text, const char* location);
@@ -152,6 +171,8 @@ class Document {
   Outcome LoadDestinationInto(const std::string& name, RadioData& next) const;
 
   RadioData data_;
+  std::string fileName_;
+  bool modified_ = false;
   std::vector<Observer*> observers_;
   bool snapOnEntry_ = false;
   std::vector<std::string> entryWarnings_;

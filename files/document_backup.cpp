@@ -8,7 +8,7 @@ Outcome Document::RestoreBackup(const std::string& path) {
   if (Outcome read = ReadImageOver(path, next); !read.ok()) return read;
   Replace(std::move(next), "Restore Backup");
   // The data set no longer comes from the file last opened or saved.
-  CurrentFileName.clear();
+  SetFileName({});
   return Outcome::Ok();
 }
 

@@ -39,7 +39,7 @@ Outcome Document::OpenDataFile(const std::string& path) {
   RadioData next = data_;
   OverlayDataFile(*table, next);
   Take(std::move(next), "Open");
-  CurrentFileName = path;
+  SetFileName(path);
   return Outcome::Ok();
 }
 
@@ -53,7 +53,7 @@ Outcome Document::WriteFileOrFail(const std::string& path, const std::string& te
 
 Outcome Document::SaveDataFile(const std::string& path) {
   Outcome written = WriteFileOrFail(path, DataFileText(data_), "frmMain.SaveFileAs");
-  if (written.ok()) CurrentFileName = path;
+  if (written.ok()) SetFileName(path);
   return written;
 }
 

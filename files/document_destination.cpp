@@ -42,7 +42,7 @@ Outcome Document::SwitchDestination(const std::string& name) {
   Outcome loaded = LoadDestinationInto(name, next);
   if (!loaded.ok()) return loaded;
   Take(std::move(next), "Destination " + name);
-  CurrentFileName.clear();
+  SetFileName({});
   return loaded;
 }
 

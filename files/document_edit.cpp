@@ -6,27 +6,37 @@
 
 namespace qw {
 
-void Document::Edit(const EditWhat& what, const std::function<void(RadioData&)>& apply) {
+void Document::Tell(const EditWhat& what, const std::function<void(RadioData&)>& apply) {
   // A copy of the list, so an observer may remove itself while it is told.
   const std::vector<Observer*> observers = observers_;
   for (Observer* o : observers) o->BeforeEdit(what, data_);
   apply(data_);
-  DataChanged = true;
   for (Observer* o : observers) o->AfterEdit(what, data_);
 }
 
+void Document::Edit(const EditWhat& what, const std::function<void(RadioData&)>& apply) {
+  // Marked before the observers hear of it: undo keeps the mark with the step.
+  Tell(what, [&](RadioData& d) {
+    apply(d);
+    modified_ = true;
+  });
+}
+
+void Document::SnapOnEntry(RadioData& next) {
+  if (!snapOnEntry_) return;
+  for (std::string& line : BringIntoRadioForm(next)) entryWarnings_.push_back(std::move(line));
+}
+
 void Document::Replace(RadioData next, const std::string& operation) {
-  if (snapOnEntry_) {
-    for (std::string& line : BringIntoRadioForm(next)) entryWarnings_.push_back(std::move(line));
-  }
+  SnapOnEntry(next);
   Edit({EditWhat::Unit::WholeDataSet, -1, -1, operation},
        [&next](RadioData& d) { d = std::move(next); });
 }
 
 void Document::Take(RadioData next, const std::string& operation) {
-  const bool changed = DataChanged;
-  Replace(std::move(next), operation);
-  DataChanged = changed;
+  SnapOnEntry(next);
+  Tell({EditWhat::Unit::WholeDataSet, -1, -1, operation},
+       [&next](RadioData& d) { d = std::move(next); });
 }
 
 void Document::AddObserver(Observer* observer) {

@@ -84,13 +84,13 @@ Outcome Document::OpenJson(const std::string& path) {
     return Outcome::Failed(Message{path + ": " + problem, kProgramTitle, MessageIcon::Stop});
   }
   Take(std::move(next), "Open");
-  CurrentFileName = path;
+  SetFileName(path);
   return Outcome::Ok();
 }
 
 Outcome Document::SaveJson(const std::string& path) {
   Outcome written = WriteFileOrFail(path, DataToJson(data_), "frmMain.SaveJson");
-  if (written.ok()) CurrentFileName = path;
+  if (written.ok()) SetFileName(path);
   return written;
 }
 

@@ -132,6 +132,8 @@ Outcome Document::ReadFromRadio(SerialPort& port, const TransferControl& control
 
 void Document::TakeRead(RadioData next) {
   Take(std::move(next), kReadTitle);
+  SetFileName({});
+  MarkUnmodified();
 }
 
 Outcome Document::ProgramRadio(RadioData snapshot, SerialPort& port, const TransferControl& control,

@@ -1,12 +1,13 @@
 #include "files/file_kinds.h"
 
-#include <algorithm>
-#include <cctype>
+#include <cmath>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 
 #include "files/bounded_read.h"
 #include "files/file_path.h"
 #include "files/profile_file.h"
+#include "model/ascii_case.h"
 #include "model/image_header.h"
 #include "model/series_traits.h"
 
@@ -29,30 +30,27 @@ std::optional<int16_t> SeriesOfRawImage(const std::string& bytes) {
   return id ? GuessSeriesOfImage(bytes.size(), *id) : std::nullopt;
 }
 
-// A quick look for "ModelSeries": N; the JSON reader checks the whole document later.
+// The series a JSON data set names in its "ModelSeries"; the JSON reader checks the rest later.
 std::optional<int16_t> SeriesOfJson(const std::string& text) {
-  const auto key = text.find("\"ModelSeries\"");
-  if (key == std::string::npos) return std::nullopt;
-  const auto colon = text.find(':', key);
-  if (colon == std::string::npos) return std::nullopt;
-  const auto digit = text.find_first_not_of(" \t\r\n", colon + 1);
-  if (digit == std::string::npos) return std::nullopt;
-  if (digit + 1 < text.size() && std::isdigit(static_cast<unsigned char>(text[digit + 1])))
-    return std::nullopt;
-  return SeriesDigit(text[digit]);
+  const nlohmann::json j = nlohmann::json::parse(text, nullptr, /*allow_exceptions=*/false);
+  if (!j.is_object()) return std::nullopt;
+  const auto it = j.find("ModelSeries");
+  if (it == j.end() || !it->is_number()) return std::nullopt;
+  const double value = it->get<double>();
+  if (value < 0 || value > 9 || value != std::trunc(value)) return std::nullopt;
+  const auto series = static_cast<int16_t>(value);
+  return KnownSeries(series) ? std::optional<int16_t>(series) : std::nullopt;
 }
 
 }  // namespace
 
 FileKind KindOfPath(const std::string& path) {
-  std::string ext = PathFromUtf8(path).extension().string();
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  if (ext == ".dat") return FileKind::DataFile;
-  if (ext == ".hex") return FileKind::RawImage;
-  if (ext == ".json") return FileKind::Json;
-  if (ext == ".csv") return FileKind::Csv;
-  if (ext == ".txt") return FileKind::Text;
+  const std::string ext = PathFromUtf8(path).extension().string();
+  if (EqualsIgnoringCase(ext, ".dat")) return FileKind::DataFile;
+  if (EqualsIgnoringCase(ext, ".hex")) return FileKind::RawImage;
+  if (EqualsIgnoringCase(ext, ".json")) return FileKind::Json;
+  if (EqualsIgnoringCase(ext, ".csv")) return FileKind::Csv;
+  if (EqualsIgnoringCase(ext, ".txt")) return FileKind::Text;
   return FileKind::Unknown;
 }
 

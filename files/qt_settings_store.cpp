@@ -31,8 +31,4 @@ void QtSettingsStore::Set(const std::string& section, const std::string& key,
   settings_->setValue(KeyPath(section, key), QString::fromStdString(value));
 }
 
-void QtSettingsStore::Sync() {
-  settings_->sync();
-}
-
 }  // namespace qw

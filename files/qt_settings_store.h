@@ -18,8 +18,6 @@ class QtSettingsStore final : public SettingsStore {
 
   std::optional<std::string> Get(const std::string& section, const std::string& key) const override;
   void Set(const std::string& section, const std::string& key, const std::string& value) override;
-  // Writes pending changes out now (QSettings also does so on its own).
-  void Sync();
 
  private:
   std::unique_ptr<QSettings> settings_;

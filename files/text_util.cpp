@@ -13,9 +13,6 @@ bool IsBlank(char c) {
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
-char UpperAscii(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 // Length of the longest prefix of text that reads as a decimal number, 0 when none does.
 std::size_t NumberPrefixLength(std::string_view text) {
@@ -88,14 +85,6 @@ std::string ToUpperAscii(std::string_view text) {
   std::string upper(text);
   for (char& c : upper) c = UpperAscii(c);
   return upper;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
-  }
-  return true;
 }
 
 bool LessIgnoringCase(std::string_view a, std::string_view b) {

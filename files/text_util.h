@@ -7,12 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "model/ascii_case.h"
+
 namespace qw {
 
 // Without leading and trailing blanks (spaces and tabs).
 std::string_view TrimBlanks(std::string_view text);
 std::string ToUpperAscii(std::string_view text);
-bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 // a < b ignoring ASCII letter case.
 bool LessIgnoringCase(std::string_view a, std::string_view b);
 

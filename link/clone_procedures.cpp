@@ -23,9 +23,17 @@ void ShowProgress(const SerialLink& link, int percent) {
   if (link.Control().Progress) link.Control().Progress(percent > 100 ? 100 : percent);
 }
 
-Outcome Interrupted(const SerialLink& link, const char* text, const char* title) {
-  if (link.OperationCancelled) return Outcome::Cancelled();
-  return Outcome::Failed(Stop(text, title));
+// The outcome of a procedure its last exchange ended: a cancel, or the failure's message.
+CloneResult Ended(ExchangeResult last, const char* failure, const char* title) {
+  switch (last) {
+    case ExchangeResult::Ok:
+      return {Outcome::Ok(), {}};
+    case ExchangeResult::Cancelled:
+      return {Outcome::Cancelled(), {}};
+    case ExchangeResult::Failed:
+      break;
+  }
+  return {Outcome::Failed(Stop(failure, title)), {}};
 }
 
 }  // namespace
@@ -37,23 +45,18 @@ int ProgressFor(int address, int32_t imageLast) {
 CloneResult ReadDataChkModel(SerialLink& link, int16_t series, const std::string& title) {
   std::string error;
   if (!link.PortOpen(error)) return PortFailure(error, title);
-  link.OperationFailed = false;
-  link.OperationCancelled = false;
   Image scratch{};
   const int second = SecondModelIdOffset(series);
+  ExchangeResult last = ExchangeResult::Ok;
   for (int address : {kFirstModelIdOffset, kFirstModelIdOffset + 1, second, second + 1}) {
-    link.ReadByteExchange(address, scratch.data());
-    if (link.OperationFailed || link.OperationCancelled) break;
+    last = link.ReadByteExchange(address, scratch.data());
+    if (last != ExchangeResult::Ok) break;
   }
   link.ClosePort();
-  if (link.OperationCancelled) return {Outcome::Cancelled(), {}};
-  if (link.OperationFailed) {
-    return {Outcome::Failed(Stop(kCommunicationError, kModelCheckTitle)), {}};
-  }
+  if (last != ExchangeResult::Ok) return Ended(last, kCommunicationError, kModelCheckTitle);
   const unsigned first = scratch[kFirstModelIdOffset] * 256u + scratch[kFirstModelIdOffset + 1];
   const unsigned copy = scratch[second] * 256u + scratch[second + 1];
   if (first != copy || first != ModelIdFor(series)) {
-    link.OperationFailed = true;
     return {Outcome::Failed(Stop(kModelTypeError, kReadTitle)), {}};
   }
   return {Outcome::Ok(), {}};
@@ -63,17 +66,15 @@ CloneResult ReadData(SerialLink& link, Image& buffer, int32_t imageLast) {
   std::string error;
   if (!link.PortOpen(error)) return PortFailure(error, kReadTitle);
   ShowProgress(link, 0);
+  ExchangeResult last = ExchangeResult::Ok;
   for (int address = 0; address <= imageLast; address += kBlockSize) {
     ShowProgress(link, ProgressFor(address, imageLast));
-    link.ReadBlockExchange(address, buffer.data());
-    if (link.OperationFailed || link.OperationCancelled) break;
+    last = link.ReadBlockExchange(address, buffer.data());
+    if (last != ExchangeResult::Ok) break;
   }
-  if (link.OperationCancelled) link.CancelSequence();
+  if (last == ExchangeResult::Cancelled) link.CancelSequence();
   link.ClosePort();
-  if (link.OperationFailed || link.OperationCancelled) {
-    return {Interrupted(link, kCommunicationError, kReadTitle), {}};
-  }
-  return {Outcome::Ok(), {}};
+  return Ended(last, kCommunicationError, kReadTitle);
 }
 
 std::vector<WriteStep> WritePlan(int16_t series) {
@@ -96,24 +97,22 @@ CloneResult WriteData(SerialLink& link, const Image& image, int16_t series) {
   if (!link.PortOpen(error)) return PortFailure(error, kProgramToRadioTitle);
   const int32_t imageLast = ImageLastFor(series);
   ShowProgress(link, 0);
+  ExchangeResult last = ExchangeResult::Ok;
   for (const WriteStep& step : WritePlan(series)) {
     ShowProgress(link, ProgressFor(step.address, imageLast));
     if (step.kind == WriteStep::Block) {
-      link.WriteBlockExchange(step.address, image);
+      last = link.WriteBlockExchange(step.address, image);
     } else if (step.kind == WriteStep::Bytes) {
       // Only the last byte's outcome counts; a cancel stops the run at once.
       for (int a = step.first; a <= step.last && !link.CancelRequested(); ++a) {
-        link.WriteByteExchange(a, image);
+        last = link.WriteByteExchange(a, image);
       }
     }
-    if (link.OperationFailed || link.OperationCancelled || link.CancelRequested()) break;
+    if (last != ExchangeResult::Ok || link.CancelRequested()) break;
   }
   link.ClosePort();
-  if (link.CancelRequested()) link.OperationCancelled = true;
-  if (link.OperationFailed || link.OperationCancelled) {
-    return {Interrupted(link, kWriteCommunicationError, kProgramToRadioTitle), {}};
-  }
-  return {Outcome::Ok(), {}};
+  if (link.CancelRequested()) last = ExchangeResult::Cancelled;
+  return Ended(last, kWriteCommunicationError, kProgramToRadioTitle);
 }
 
 CloneResult VerifyData(SerialLink& link, const Image& image, int16_t series,
@@ -121,15 +120,15 @@ CloneResult VerifyData(SerialLink& link, const Image& image, int16_t series,
   differing.clear();
   std::string error;
   if (!link.PortOpen(error)) return PortFailure(error, kProgramToRadioTitle);
-  link.OperationFailed = false;
   Image readBack = image;
   std::vector<WriteStep> steps = WritePlan(series);
   std::erase_if(steps, [](const WriteStep& s) { return s.kind == WriteStep::Skip; });
+  ExchangeResult last = ExchangeResult::Ok;
   for (std::size_t i = 0; i < steps.size(); ++i) {
     const WriteStep& step = steps[i];
     ShowProgress(link, static_cast<int>(100 * i / steps.size()));
-    link.ReadBlockExchange(step.address, readBack.data());
-    if (link.OperationFailed || link.OperationCancelled) break;
+    last = link.ReadBlockExchange(step.address, readBack.data());
+    if (last != ExchangeResult::Ok) break;
     const bool block = step.kind == WriteStep::Block;
     const int first = block ? step.address : step.first;
     const int last = block ? step.address + kBlockSize - 1 : step.last;
@@ -137,13 +136,10 @@ CloneResult VerifyData(SerialLink& link, const Image& image, int16_t series,
       if (readBack[a] != image[a]) differing.push_back(a);
     }
   }
-  if (!link.OperationFailed && !link.OperationCancelled) ShowProgress(link, 100);
-  if (link.OperationCancelled) link.CancelSequence();
+  if (last == ExchangeResult::Ok) ShowProgress(link, 100);
+  if (last == ExchangeResult::Cancelled) link.CancelSequence();
   link.ClosePort();
-  if (link.OperationFailed || link.OperationCancelled) {
-    return {Interrupted(link, kCommunicationError, kProgramToRadioTitle), {}};
-  }
-  return {Outcome::Ok(), {}};
+  return Ended(last, kCommunicationError, kProgramToRadioTitle);
 }
 
 void TakeOverReadImage(const Image& received, Image& image, int32_t imageLast) {

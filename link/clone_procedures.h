@@ -15,7 +15,7 @@ inline constexpr const char* kReadTitle = "Read from Radio";
 inline constexpr const char* kProgramToRadioTitle = "Program to Radio";
 inline constexpr const char* kModelCheckTitle = "Model Check";
 inline constexpr const char* kCommunicationError = "Communication Error!!";
-// The write failure really is spelled this way on screen.
+// A program run's failure; its capital O tells it from a failed read at a glance.
 inline constexpr const char* kWriteCommunicationError = "CommunicatiOn Error!!";
 inline constexpr const char* kModelTypeError = "ModelType Error !!";
 inline constexpr const char* kComplete = "Complete!!";

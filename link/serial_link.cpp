@@ -19,6 +19,17 @@ constexpr Ms kShortTimeout{1000};
 constexpr Ms kLongTimeout{10000};
 constexpr Ms kCanPause{50};
 
+ExchangeResult Ended(WaitResult wait) {
+  switch (wait) {
+    case WaitResult::Received:
+      return ExchangeResult::Ok;
+    case WaitResult::Cancelled:
+      return ExchangeResult::Cancelled;
+    default:
+      return ExchangeResult::Failed;
+  }
+}
+
 std::string Label(const char* what, int address) {
   char text[48];
   std::snprintf(text, sizeof text, "%s %04X", what, address);
@@ -41,11 +52,6 @@ bool SerialLink::PortOpen(std::string& error) {
 
 void SerialLink::ClosePort() {
   if (port_.IsOpen()) port_.Close();
-}
-
-bool SerialLink::CancelSeen() {
-  if (CancelRequested()) OperationCancelled = true;
-  return OperationCancelled;
 }
 
 bool SerialLink::PastDeadline(SteadyClock::time_point deadline) const {
@@ -100,8 +106,6 @@ void SerialLink::FlushInput() {
 }
 
 void SerialLink::DrainEcho(std::size_t count, Ms timeout) {
-  OperationFailed = true;
-  OperationCancelled = false;
   // The third variant's cable does not echo.
   if (!Traits(series_).echoesCommands) return;
   const auto deadline = clock_.Now() + timeout;
@@ -114,12 +118,7 @@ void SerialLink::DrainEcho(std::size_t count, Ms timeout) {
       got += took;
       waiting -= took;
     }
-    if (CancelSeen()) return;
-    if (PastDeadline(deadline)) return;
-    if (got == count) {
-      OperationFailed = false;
-      return;
-    }
+    if (CancelRequested() || PastDeadline(deadline) || got == count) return;
     if (waiting == 0) {
       if (!port_.IsOpen()) return;
       // The rest of the echo comes as one piece; no need to wake for each byte of it.
@@ -138,7 +137,7 @@ WaitResult SerialLink::WaitForByte(uint8_t expected, Ms timeout, bool honourCanc
       if (Take(&byte, 1) == 1) last = byte;
       --waiting;
     }
-    if (honourCancel && CancelSeen()) return WaitResult::Cancelled;
+    if (honourCancel && CancelRequested()) return WaitResult::Cancelled;
     if (PastDeadline(deadline)) return WaitResult::TimedOut;
     if (last == expected) return WaitResult::Received;
     if (waiting == 0) {
@@ -150,30 +149,25 @@ WaitResult SerialLink::WaitForByte(uint8_t expected, Ms timeout, bool honourCanc
 }
 
 WaitResult SerialLink::ReceiveRecord(std::vector<uint8_t>& record, std::size_t n, Ms timeout) {
-  OperationFailed = true;
-  OperationCancelled = false;
   const auto deadline = clock_.Now() + timeout;
   for (;;) {
     // Exactly the record length: more bytes than that mean the line is out of step.
     std::size_t waiting = port_.BytesWaiting();
     if (waiting == n) break;
-    if (CancelSeen()) return WaitResult::Cancelled;
+    if (CancelRequested()) return WaitResult::Cancelled;
     if (PastDeadline(deadline)) return WaitResult::TimedOut;
     if (!port_.IsOpen()) return WaitResult::TimedOut;
     Await(waiting, waiting < n ? n : waiting + 1, deadline);
   }
   record.assign(n, 0);
   if (Take(record.data(), n) != n || record[n - 1] != kCR) return WaitResult::BadTerminator;
-  OperationFailed = false;
   return WaitResult::Received;
 }
 
 template <typename ReplyStep>
-void SerialLink::Exchange(const std::string& label, const std::vector<uint8_t>& request,
-                          Ms echoTimeout, ReplyStep replyStep) {
+ExchangeResult SerialLink::Exchange(const std::string& label, const std::vector<uint8_t>& request,
+                                    Ms echoTimeout, ReplyStep replyStep) {
   for (int attempt = 0; attempt <= RetryCount; ++attempt) {
-    OperationFailed = true;
-    OperationCancelled = false;
     if (control_.Trace) control_.Trace->BeginExchange(attempt == 0 ? label : label + " again");
     FlushInput();
     if (attempt > 0) {
@@ -181,57 +175,59 @@ void SerialLink::Exchange(const std::string& label, const std::vector<uint8_t>& 
       Send({kCAN});
       Pause(kCanPause);
       // A cancel during the pause ends the exchange before the radio gets another request.
-      if (CancelSeen()) return;
+      if (CancelRequested()) return ExchangeResult::Cancelled;
     }
     Send(request);
     DrainEcho(request.size(), echoTimeout);
-    replyStep();
-    if (!OperationFailed || CancelSeen()) return;
+    const ExchangeResult result = replyStep();
+    if (result == ExchangeResult::Ok) return result;
+    if (result == ExchangeResult::Cancelled || CancelRequested()) return ExchangeResult::Cancelled;
   }
+  return ExchangeResult::Failed;
 }
 
-void SerialLink::ReadExchange(uint8_t code, int address, uint8_t* buffer, int count,
-                              Ms echoTimeout) {
+ExchangeResult SerialLink::ReadExchange(uint8_t code, int address, uint8_t* buffer, int count,
+                                        Ms echoTimeout) {
   const auto request = BuildRequest(code, static_cast<uint16_t>(address));
   const std::size_t length = count == 1 ? kReadByteReplyLength : kReadBlockReplyLength;
   std::vector<uint8_t> record;
-  Exchange(Label(count == 1 ? "read byte" : "read block", address), request, echoTimeout, [&] {
-    OperationFailed = true;
-    OperationCancelled = false;
-    if (WaitForByte(kSOH, kLongTimeout) != WaitResult::Received) return;
-    if (ReceiveRecord(record, length, kShortTimeout) != WaitResult::Received) return;
-    OperationFailed = true;
-    if (CheckRecord(record.data(), record.size()) != code) return;
-    for (int i = 0; i < count; ++i)
-      buffer[address + i] = HexToByte(record[2 * i + 2], record[2 * i + 3]);
-    OperationFailed = false;
-  });
+  return Exchange(Label(count == 1 ? "read byte" : "read block", address), request, echoTimeout,
+                  [&] {
+                    const WaitResult soh = WaitForByte(kSOH, kLongTimeout);
+                    if (soh != WaitResult::Received) return Ended(soh);
+                    const WaitResult reply = ReceiveRecord(record, length, kShortTimeout);
+                    if (reply != WaitResult::Received) return Ended(reply);
+                    if (CheckRecord(record.data(), record.size()) != code) {
+                      return ExchangeResult::Failed;
+                    }
+                    for (int i = 0; i < count; ++i)
+                      buffer[address + i] = HexToByte(record[2 * i + 2], record[2 * i + 3]);
+                    return ExchangeResult::Ok;
+                  });
 }
 
-void SerialLink::WriteExchange(uint8_t code, int address, const Image& image, int count) {
+ExchangeResult SerialLink::WriteExchange(uint8_t code, int address, const Image& image,
+                                         int count) {
   const auto request = BuildRequest(code, static_cast<uint16_t>(address), &image[address],
                                     static_cast<std::size_t>(count));
-  Exchange(Label(count == 1 ? "write byte" : "write block", address), request, kShortTimeout, [&] {
-    OperationFailed = true;
-    OperationCancelled = false;
-    if (WaitForByte(kACK, kLongTimeout) == WaitResult::Received) OperationFailed = false;
-  });
+  return Exchange(Label(count == 1 ? "write byte" : "write block", address), request,
+                  kShortTimeout, [&] { return Ended(WaitForByte(kACK, kLongTimeout)); });
 }
 
-void SerialLink::ReadBlockExchange(int address, uint8_t* buffer) {
-  ReadExchange(kCmdReadBlock, address, buffer, kBlockSize, kShortTimeout);
+ExchangeResult SerialLink::ReadBlockExchange(int address, uint8_t* buffer) {
+  return ReadExchange(kCmdReadBlock, address, buffer, kBlockSize, kShortTimeout);
 }
 
-void SerialLink::ReadByteExchange(int address, uint8_t* buffer) {
-  ReadExchange(kCmdReadByte, address, buffer, 1, kLongTimeout);
+ExchangeResult SerialLink::ReadByteExchange(int address, uint8_t* buffer) {
+  return ReadExchange(kCmdReadByte, address, buffer, 1, kLongTimeout);
 }
 
-void SerialLink::WriteBlockExchange(int address, const Image& image) {
-  WriteExchange(kCmdWriteBlock, address, image, kBlockSize);
+ExchangeResult SerialLink::WriteBlockExchange(int address, const Image& image) {
+  return WriteExchange(kCmdWriteBlock, address, image, kBlockSize);
 }
 
-void SerialLink::WriteByteExchange(int address, const Image& image) {
-  WriteExchange(kCmdWriteByte, address, image, 1);
+ExchangeResult SerialLink::WriteByteExchange(int address, const Image& image) {
+  return WriteExchange(kCmdWriteByte, address, image, 1);
 }
 
 void SerialLink::CancelSequence() {
@@ -239,8 +235,7 @@ void SerialLink::CancelSequence() {
   FlushInput();
   Send({kCAN});
   // The cancel is what brought us here, so this wait does not stop for it.
-  WaitForByte(kACK, kLongTimeout, false);
-  OperationCancelled = true;
+  (void)WaitForByte(kACK, kLongTimeout, false);
 }
 
 }  // namespace qw

@@ -16,6 +16,10 @@
 
 namespace qw {
 
+// How one exchange with the radio ended. Cancelled: the caller asked to stop, which it stays
+// asking (a cancel is never forgotten between exchanges).
+enum class [[nodiscard]] ExchangeResult { Ok, Failed, Cancelled };
+
 // How a wait for the radio's answer ended.
 enum class WaitResult {
   Received,
@@ -30,10 +34,6 @@ class SerialLink {
 
   SerialLink(SerialPort& port, const TransferControl& control, int16_t series);
 
-  // The outcome of the last step: failed means the exchange did not succeed; cancelled means the
-  // caller asked to stop (it stays asked: a cancel is never forgotten between steps).
-  bool OperationFailed = false;
-  bool OperationCancelled = false;
   // Exchanges are tried 1 + RetryCount times.
   int RetryCount = 1;
 
@@ -41,16 +41,10 @@ class SerialLink {
   bool PortOpen(std::string& error);
   void ClosePort();
 
-  void FlushInput();
-  void DrainEcho(std::size_t count, Ms timeout);
-  WaitResult WaitForByte(uint8_t expected, Ms timeout, bool honourCancel = true);
-  // Fills record with exactly n bytes (the reply after its SOH, CR included).
-  WaitResult ReceiveRecord(std::vector<uint8_t>& record, std::size_t n, Ms timeout);
-
-  void ReadBlockExchange(int address, uint8_t* buffer);
-  void ReadByteExchange(int address, uint8_t* buffer);
-  void WriteBlockExchange(int address, const Image& image);
-  void WriteByteExchange(int address, const Image& image);
+  ExchangeResult ReadBlockExchange(int address, uint8_t* buffer);
+  ExchangeResult ReadByteExchange(int address, uint8_t* buffer);
+  ExchangeResult WriteBlockExchange(int address, const Image& image);
+  ExchangeResult WriteByteExchange(int address, const Image& image);
   // Stops the radio after an interrupted read: CAN, then up to 10 s for its ACK.
   void CancelSequence();
 
@@ -58,13 +52,22 @@ class SerialLink {
   const TransferControl& Control() const { return control_; }
 
  private:
+  // Sends request (after a CAN when repeated) and lets replyStep take the answer.
   template <typename ReplyStep>
-  void Exchange(const std::string& label, const std::vector<uint8_t>& request, Ms echoTimeout,
-                ReplyStep replyStep);
-  void ReadExchange(uint8_t code, int address, uint8_t* buffer, int count, Ms echoTimeout);
-  void WriteExchange(uint8_t code, int address, const Image& image, int count);
+  ExchangeResult Exchange(const std::string& label, const std::vector<uint8_t>& request,
+                          Ms echoTimeout, ReplyStep replyStep);
+  ExchangeResult ReadExchange(uint8_t code, int address, uint8_t* buffer, int count,
+                              Ms echoTimeout);
+  ExchangeResult WriteExchange(uint8_t code, int address, const Image& image, int count);
 
-  bool CancelSeen();
+  void FlushInput();
+  // Reads back the cable's echo of count bytes. Whether it came is not checked: the reply's wait
+  // decides, and a reply taken for the echo's missing part shows as a reply that never comes.
+  void DrainEcho(std::size_t count, Ms timeout);
+  WaitResult WaitForByte(uint8_t expected, Ms timeout, bool honourCancel = true);
+  // Fills record with exactly n bytes (the reply after its SOH, CR included).
+  WaitResult ReceiveRecord(std::vector<uint8_t>& record, std::size_t n, Ms timeout);
+
   void Send(const std::vector<uint8_t>& bytes);
   std::size_t Take(uint8_t* out, std::size_t n);
   void Pause(Ms length);

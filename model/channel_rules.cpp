@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "model/ascii_case.h"
 #include "model/channel_plans.h"
 
 namespace qw {
@@ -12,13 +13,6 @@ namespace {
 
 // More digits than any frequency has; keeps the unit count far from overflow.
 constexpr std::size_t kMaxFrequencyChars = 16;
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
 
 // The whole part of f x 10000, read from the digits of a checked decimal text.
 int64_t TenthsOfKilohertz(std::string_view text) {
@@ -127,13 +121,6 @@ bool IsScanMemoryLocked(int group, int slot) {
   return group < kGroupFourth && slot == kSlotChannel70;
 }
 
-bool TonesExclusive(const ChannelRecord& ch) {
-  for (int side = 0; side < 2; ++side) {
-    if (ch.CTCSS[side] != 0 && ch.DCS[side] != 0) return false;
-  }
-  return true;
-}
-
 std::string ToneListText(const ChannelRecord& ch, int side) {
   const auto& ctcss = CtcssList();
   const auto& dcs = DcsList();
@@ -147,10 +134,10 @@ std::string ToneListText(const ChannelRecord& ch, int side) {
 }
 
 std::optional<ToneChoice> ToneFromText(std::string_view text) {
-  if (SameIgnoringCase(text, "Off")) return ToneChoice{};
+  if (EqualsIgnoringCase(text, "Off")) return ToneChoice{};
   const auto& ctcss = CtcssList();
   for (std::size_t i = 1; i < ctcss.size(); ++i) {
-    if (SameIgnoringCase(text, ctcss[i])) return ToneChoice{static_cast<int16_t>(i), 0};
+    if (EqualsIgnoringCase(text, ctcss[i])) return ToneChoice{static_cast<int16_t>(i), 0};
   }
   if (text.size() != 4) return std::nullopt;
   const char bank = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
@@ -184,7 +171,7 @@ std::string ScrambleListText(int16_t value) {
 }
 
 std::optional<int16_t> ScrambleFromText(std::string_view text) {
-  if (SameIgnoringCase(text, "Off")) return int16_t{0};
+  if (EqualsIgnoringCase(text, "Off")) return int16_t{0};
   if (text.size() == 1 && text[0] >= '0' && text[0] <= '3') {
     return static_cast<int16_t>(4 + (text[0] - '0'));
   }

@@ -67,8 +67,6 @@ bool IsScanMemoryLocked(int group, int slot);
 
 // ----- tones (index 0 transmit, 1 receive) -----
 
-// A side has a CTCSS tone or a DCS code, never both.
-bool TonesExclusive(const ChannelRecord& ch);
 // The tone lists' text of one side: "Off", "67.0Hz", "N023", "I754". A CTCSS tone wins over
 // a DCS code, as in the grids.
 std::string ToneListText(const ChannelRecord& ch, int side);

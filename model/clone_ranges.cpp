@@ -30,10 +30,6 @@ constexpr AddressRange kNameTextBytes{0x0200, 0x022F};
 
 }  // namespace
 
-std::span<const AddressRange> ProgramOwnRanges() {
-  return kProgramOwn;
-}
-
 bool IsProgramOwn(int32_t address) {
   return std::any_of(kProgramOwn.begin(), kProgramOwn.end(),
                      [address](const AddressRange& r) { return r.Contains(address); });

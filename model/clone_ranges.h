@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <span>
 
 namespace qw {
 
@@ -14,8 +13,7 @@ struct AddressRange {
   bool Contains(int32_t address) const { return address >= first && address <= last; }
 };
 
-// A read receives these ranges but the image keeps its own bytes there.
-std::span<const AddressRange> ProgramOwnRanges();
+// A read receives these addresses but the image keeps its own bytes there.
 bool IsProgramOwn(int32_t address);
 
 // Blocks a program run leaves alone in the radio (addresses of 64-byte blocks).

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/ascii_case.h"
 #include "model/radio_data.h"
 
 namespace qw {
@@ -105,11 +106,9 @@ bool KnownSeries(int16_t series) {
 }
 
 std::optional<int16_t> SeriesFromName(std::string_view name) {
-  std::string lower(name);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   for (const auto& row : kRows) {
-    if (lower == row.cliName || lower == std::to_string(row.series)) return row.series;
+    if (EqualsIgnoringCase(name, row.cliName) || name == std::to_string(row.series))
+      return row.series;
   }
   return std::nullopt;
 }

@@ -1,9 +1,9 @@
 #include "report/channel_grid.h"
 
 #include <array>
-#include <cctype>
 #include <span>
 
+#include "model/ascii_case.h"
 #include "model/channel_plans.h"
 #include "model/channel_rules.h"
 #include "report/formatters.h"
@@ -148,11 +148,7 @@ std::string_view GridName(int grid) {
 
 int GridFromName(std::string_view name) {
   for (int g = 0; g < kGridCount; ++g) {
-    const std::string_view n = kNames[static_cast<std::size_t>(g)];
-    bool same = n.size() == name.size();
-    for (std::size_t i = 0; same && i < n.size(); ++i)
-      same = std::toupper(static_cast<unsigned char>(name[i])) == n[i];
-    if (same) return g;
+    if (EqualsIgnoringCase(name, kNames[static_cast<std::size_t>(g)])) return g;
   }
   return -1;
 }

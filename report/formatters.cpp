@@ -87,9 +87,6 @@ bool IsOn25kHzRaster(double f) {
 std::string OnOffText(bool v) {
   return Pick(v, "On", "Off");
 }
-std::string HiLowText(bool v) {
-  return Pick(v, "Hi", "Low");
-}
 std::string EnableText(bool v) {
   return Pick(v, "ENABLE", "------");
 }

@@ -26,7 +26,6 @@ bool IsOn25kHzRaster(double f);
 
 // Two-state flags.
 std::string OnOffText(bool v);   // "On" / "Off"
-std::string HiLowText(bool v);   // "Hi" / "Low"
 std::string EnableText(bool v);  // "ENABLE" / "------"
 std::string TxText(bool v);      // "TX" / "--"
 std::string LowText(bool v);     // "LOW" / "---"

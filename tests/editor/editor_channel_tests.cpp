@@ -68,7 +68,7 @@ class ChannelTests : public QObject {
     QVERIFY(!f.Data().USA[kSlot24].Duplex);
     enable->setFocus();
     enable->click();
-    QVERIFY(!f.Data().USA[kSlot24].Enable && f.doc->DataChanged);
+    QVERIFY(!f.Data().USA[kSlot24].Enable && f.doc->IsModified());
     QVERIFY(!duplex->isEnabled() && !f.Find<QLineEdit>("txtCHName")->isEnabled());
     QCOMPARE(f.window->Tree()->ItemOf(ch24)->text(0), QString("CH24"));
     enable->click();
@@ -89,14 +89,16 @@ class ChannelTests : public QObject {
   // it the pane says why Low Power Only is greyed.
   void FieldsShowWhatCanBeTypedAndWhetherTheChannelTransmits() {
     OpenEditor f;
-    for (int k : {0, 1}) {
-      ChannelRecord& ch = f.Data().FourthGroup[k];
-      ch.Enable = true;
-      ch.CHDisplayL = "0" + std::to_string(k + 1);
-      ch.Rxfreq = 156.5;
-      ch.Txfreq = 160.5;
-      ch.TxEnable = k == 1;  // as read from a radio that lets it transmit
-    }
+    f.Change([](RadioData& d) {
+      for (int k : {0, 1}) {
+        ChannelRecord& ch = d.FourthGroup[k];
+        ch.Enable = true;
+        ch.CHDisplayL = "0" + std::to_string(k + 1);
+        ch.Rxfreq = 156.5;
+        ch.Txfreq = 160.5;
+        ch.TxEnable = k == 1;  // as read from a radio that lets it transmit
+      }
+    });
     const QColor base = QApplication::palette().color(QPalette::Active, QPalette::Base);
     const QColor face = QApplication::palette().color(QPalette::Active, QPalette::Button);
     auto background = [&f](const char* name) {
@@ -143,7 +145,7 @@ class ChannelTests : public QObject {
 
   void TonesOfOneSideExcludeEachOther() {
     OpenEditor f;
-    f.Data().FourthGroup[0].Enable = true;
+    f.Change([](RadioData& d) { d.FourthGroup[0].Enable = true; });
     f.Select(NavNode::ChannelOf(kGroupFourth, 0));
     auto* txCtcss = f.Find<QComboBox>("cmbTxCTCSS");
     auto* txDcs = f.Find<QComboBox>("cmbTxDCS");
@@ -169,9 +171,11 @@ class ChannelTests : public QObject {
 
   void FrequencyEntryAtTheEdgesAndTheRaster() {
     OpenEditor f;
-    ChannelRecord& ch = f.Data().FourthGroup[4];
-    ch.Enable = true;
-    ch.Rxfreq = 156.5;
+    f.Change([](RadioData& d) {
+      d.FourthGroup[4].Enable = true;
+      d.FourthGroup[4].Rxfreq = 156.5;
+    });
+    const ChannelRecord& ch = f.Data().FourthGroup[4];
     f.Select(NavNode::ChannelOf(kGroupFourth, 4));
     auto* rx = f.Find<QLineEdit>("txtCRF");
     auto* tx = f.Find<QLineEdit>("txtCTF");
@@ -235,11 +239,13 @@ class ChannelTests : public QObject {
 
   void GridRowsOpenTheirOwnChannel() {
     OpenEditor f;
-    for (int k : {2, 6}) {  // the same display text twice
-      f.Data().FourthGroup[k].CHDisplayL = "12";
-      f.Data().FourthGroup[k].Enable = true;
-      f.Data().FourthGroup[k].Rxfreq = 160.6;
-    }
+    f.Change([](RadioData& d) {
+      for (int k : {2, 6}) {  // the same display text twice
+        d.FourthGroup[k].CHDisplayL = "12";
+        d.FourthGroup[k].Enable = true;
+        d.FourthGroup[k].Rxfreq = 160.6;
+      }
+    });
     f.Select(NavNode::GroupGrid(kGroupFourth));
     auto* view = f.Find<QTableView>("grdChannel");
     QCOMPARE(view->model()->columnCount(), 14);
@@ -280,7 +286,7 @@ class ChannelTests : public QObject {
   // show a stored name as it is. The MV510 stores no weather names and shows no field for them.
   void NameFieldsTakeWhatTheRadioStores() {
     OpenEditor f;
-    f.Data().WX[5].ChTag = "OLD#NAME";  // as a data file may hold it
+    f.Change([](RadioData& d) { d.WX[5].ChTag = "OLD#NAME"; });  // as a data file may hold it
     const NavNode ch16 = NavNode::ChannelOf(kGroupUSA, kSlot16);
     struct Field {
       NavNode node;

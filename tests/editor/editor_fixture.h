@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
+#include <functional>
 #include <memory>
 
 #include "editor/main_window.h"
@@ -89,7 +90,11 @@ struct EditorFixture {
     return *window;
   }
 
-  RadioData& Data() { return doc->Data(); }
+  const RadioData& Data() { return doc->Data(); }
+  // Puts values into the data set as one edit of the whole of it, as an import would.
+  void Change(const std::function<void(RadioData&)>& apply) {
+    doc->Edit({EditWhat::Unit::WholeDataSet, -1, -1, "Test values"}, apply);
+  }
 
   template <typename T>
   T* Find(const QString& name) {

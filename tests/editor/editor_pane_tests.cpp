@@ -51,20 +51,23 @@ class PaneTests : public QObject {
     OpenEditor f;
     for (const NavNode& node : {kCommonNode, kAtisNode, kProgramNode, kWeatherNode}) {
       f.Select(node);
-      QVERIFY(!f.doc->DataChanged);  // filling a pane is no edit
+      QVERIFY(!f.doc->IsModified());  // filling a pane is no edit
     }
-    RadioData& d = f.Data();
-    for (auto& c : d.USA) c.Enable = false;
-    for (auto& c : d.FourthGroup) c.Enable = false;
-    // Slots 5 and 18 enabled, 7 not; 245 is programmable channel 6; 300 is out of range.
-    d.USA[5].Enable = d.USA[18].Enable = d.USA[32].Enable = true;
-    d.FourthGroup[5].Enable = true;
-    SetPriorityList(d, kGroupUSA, {5, 7, 245, 300});
-    d.UsableGroupSettings[kGroupUSA].Usable = true;
-    d.UsableGroupSettings[kGroupUSA].StatusIcon = false;
-    d.UsableGroupSettings[kGroupCANADA].Usable = false;
-    d.UsableGroupSettings[kGroupUSA].PriorityCh = 245;
-    d.UsableGroupSettings[kGroupINTL].PriorityCh = 7;  // not offered: shown as "Off"
+    f.Change([](RadioData& d) {
+      for (auto& c : d.USA) c.Enable = false;
+      for (auto& c : d.FourthGroup) c.Enable = false;
+      // Slots 5 and 18 enabled, 7 not; 245 is programmable channel 6; 300 is out of range.
+      d.USA[5].Enable = d.USA[18].Enable = d.USA[32].Enable = true;
+      d.FourthGroup[5].Enable = true;
+      SetPriorityList(d, kGroupUSA, {5, 7, 245, 300});
+      d.UsableGroupSettings[kGroupUSA].Usable = true;
+      d.UsableGroupSettings[kGroupUSA].StatusIcon = false;
+      d.UsableGroupSettings[kGroupCANADA].Usable = false;
+      d.UsableGroupSettings[kGroupUSA].PriorityCh = 245;
+      d.UsableGroupSettings[kGroupINTL].PriorityCh = 7;  // not offered: shown as "Off"
+    });
+    f.doc->MarkUnmodified();
+    const RadioData& d = f.Data();
 
     QCOMPARE(PriorityChoices(d, kGroupUSA),
              (std::vector<PriorityChoice>{
@@ -77,7 +80,7 @@ class PaneTests : public QObject {
     QCOMPARE(d.UsableGroupSettings[kGroupINTL].PriorityCh, 7);  // filling never writes
     auto* lmr = f.Find<QComboBox>("cmbPriorityCh3");  // the fourth group has no priority channel
     QVERIFY(lmr->count() == 1 && lmr->currentText() == "Off");
-    QVERIFY(!f.doc->DataChanged);
+    QVERIFY(!f.doc->IsModified());
     // An unusable group's row is locked; status names are for the third variant only.
     QVERIFY(f.Find<QComboBox>("cmbTxTot0")->isEnabled());
     QVERIFY(!f.Find<QComboBox>("cmbTxTot2")->isEnabled());
@@ -89,7 +92,7 @@ class PaneTests : public QObject {
     QCOMPARE(d.UsableGroupSettings[kGroupUSA].PriorityCh, 5);
     Choose(usa, 0);
     QCOMPARE(d.UsableGroupSettings[kGroupUSA].PriorityCh, kNoChannel);
-    QVERIFY(f.doc->DataChanged);
+    QVERIFY(f.doc->IsModified());
     Choose(f.Find<QComboBox>("cmbStatusIcon0"), 1);
     QVERIFY(d.UsableGroupSettings[kGroupUSA].StatusIcon);
     QVERIFY(!f.Find<QLineEdit>("txtStatusName0")->isEnabled());
@@ -127,10 +130,12 @@ class PaneTests : public QObject {
 
   void ScanOffDisablesItsSettingsButKeepsThem() {
     OpenEditor f;
-    RadioData& d = f.Data();
-    d.CommonSettings.Scan = true;
-    d.CommonSettings.ResumeTime = 2;
-    d.CommonSettings.PttScanClear = true;
+    f.Change([](RadioData& d) {
+      d.CommonSettings.Scan = true;
+      d.CommonSettings.ResumeTime = 2;
+      d.CommonSettings.PttScanClear = true;
+    });
+    const RadioData& d = f.Data();
     f.Select(kCommonNode);
     auto* resume = f.Find<QComboBox>("cmbResumeTime");
     QVERIFY(resume->isEnabled());
@@ -149,10 +154,12 @@ class PaneTests : public QObject {
   void TabFollowsTheScreenInEveryPane() {
     EditorFixture f;
     f.Open();
-    ChannelRecord& lmr = f.Data().FourthGroup[0];
-    lmr.Enable = true;
-    lmr.Rxfreq = 156.5;
-    lmr.CHDisplayL = "01";
+    f.Change([](RadioData& d) {
+      ChannelRecord& lmr = d.FourthGroup[0];
+      lmr.Enable = true;
+      lmr.Rxfreq = 156.5;
+      lmr.CHDisplayL = "01";
+    });
     f.Select(NavNode::ChannelOf(kGroupFourth, 0));
     QCOMPARE(
         TabWalk(f.Find<QWidget>("txtCDL")),
@@ -177,7 +184,7 @@ class PaneTests : public QObject {
              << QString("cmbPriorityCh%1").arg(g) << QString("cmbTxTot%1").arg(g);
     QCOMPARE(TabWalk(f.Find<QWidget>("chkUsable0")), usable);
 
-    f.Data().CommonSettings.Scan = true;
+    f.Change([](RadioData& d) { d.CommonSettings.Scan = true; });
     f.Select(kCommonNode);
     QCOMPARE(TabWalk(f.Find<QWidget>("cmbTxPoDisplay")),
              QStringList({"cmbTxPoDisplay", "cmbScan", "cmbResumeTime", "cmbPttScanClear",
@@ -192,7 +199,8 @@ class PaneTests : public QObject {
   void AtisCodeMustBeEmptyOrTenDigits() {
     EditorFixture f;
     MainWindow& w = f.Open();
-    f.Data().AtisSettings.AtisCode = "1112223334";
+    f.Change([](RadioData& d) { d.AtisSettings.AtisCode = "1112223334"; });
+    f.doc->MarkUnmodified();
     f.Select(kAtisNode);
     auto* code = f.Find<QLineEdit>("txtAtisCode");
     QCOMPARE(code->text(), QString("1112223334"));
@@ -206,7 +214,7 @@ class PaneTests : public QObject {
     QCOMPARE(code->text(), QString("123456789"));
     // Typed but not yet taken: the data set is untouched, closing still asks.
     QVERIFY(w.ActivePane()->HasUncommittedEdit());
-    QVERIFY(!f.doc->DataChanged);
+    QVERIFY(!f.doc->IsModified());
 
     QVERIFY(!w.PaneCheck());
     QCOMPARE(f.prompter.asked.back().message,
@@ -234,7 +242,7 @@ class PaneTests : public QObject {
     QTest::keyClicks(code, "0");
     QVERIFY(w.PaneCheck());
     QCOMPARE(f.Data().AtisSettings.AtisCode, std::string("1234567890"));
-    QVERIFY(f.doc->DataChanged);
+    QVERIFY(f.doc->IsModified());
 
     code->selectAll();
     QTest::keyClick(code, Qt::Key_Backspace);

@@ -103,7 +103,7 @@ class ReportTests : public QObject {
   void PrintToFileShowsTheTextAndSavesIt() {
     Document doc;
     doc.NewDataSet(kSeriesMV510);
-    doc.Data().FourthGroup[0].Rxfreq = 156.0137;  // off both rasters
+    doc.Edit({}, [](RadioData& d) { d.FourthGroup[0].Rxfreq = 156.0137; });  // off both rasters
     ScriptedPrompter prompter;
     MemorySettingsStore store;
     ReportWindow window(doc, prompter, FileFolders(store));
@@ -158,7 +158,7 @@ class ReportTests : public QObject {
     f.Menu("mnuFilePrintToFile")->trigger();
     QVERIFY(clickedOk && opened.isNull());
 
-    f.Data().FourthGroup[0].Rxfreq = 156.0137;
+    f.Change([](RadioData& d) { d.FourthGroup[0].Rxfreq = 156.0137; });
     QCOMPARE(f.Menu("mnuFilePrint")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
     f.Menu("mnuFilePrint")->trigger();
     QVERIFY(f.prompter.printDialogs == 1 && f.prompter.asked.empty());

@@ -65,7 +65,7 @@ class TransferTests : public QObject {
     MainWindow& w = f.OpenWindow();
     f.Select(kCommonNode);
     ChangeList(f.Find<QComboBox>("cmbWeatherAlert"));
-    QVERIFY(f.doc->DataChanged);
+    QVERIFY(f.doc->IsModified());
 
     f.Menu("mnuTransferRead")->trigger();
     QPointer<TransferDialog> dialog = f.Dialog();
@@ -88,10 +88,10 @@ class TransferTests : public QObject {
              (Message{"Complete!!", "Read from Radio", MessageIcon::Information}));
     QVERIFY(f.Data().CommonSettings.DualWatch);
     QCOMPARE(f.Data().AtisSettings.AtisCode, std::string("1234567890"));
-    QVERIFY(!f.doc->DataChanged);
+    QVERIFY(!f.doc->IsModified());
     QVERIFY(!w.State().ResetBusy);
     QCOMPARE(w.ActivePane()->objectName(), QString("pictGeneral"));
-    QVERIFY(f.doc->CurrentFileName.empty());
+    QVERIFY(f.doc->FileName().empty());
 
     // The read is one step, which gives back the data set it replaced.
     QTRY_COMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo Read from Radio"));
@@ -106,8 +106,10 @@ class TransferTests : public QObject {
     verify->trigger();
     QCOMPARE(f.store.Get("Settings", "VerifyAfterProgram"), std::optional<std::string>("1"));
     f.radio.Faults().storeWrong = 1;
-    f.Data().AtisSettings.AtisCode = "9876543210";
-    f.Data().CommonSettings.DualWatch = false;
+    f.Change([](RadioData& d) {
+      d.AtisSettings.AtisCode = "9876543210";
+      d.CommonSettings.DualWatch = false;
+    });
     f.Menu("mnuTransferProgram")->trigger();
     dialog = f.Dialog();
     QCOMPARE(dialog->windowTitle(), QString("Program to Radio"));
@@ -199,8 +201,10 @@ class TransferTests : public QObject {
     QCOMPARE(w.statusBar()->currentMessage(), QString::fromUtf8("Read complete — backup kept"));
     QCOMPARE(w.statusBar()->toolTip(), "Backup: " + QDir::toNativeSeparators(backup));
 
-    f.Data().CommonSettings.DualWatch = false;
-    f.Data().USA[5].ChTag = "SHIFTED";
+    f.Change([](RadioData& d) {
+      d.CommonSettings.DualWatch = false;
+      d.USA[5].ChTag = "SHIFTED";
+    });
     f.prompter.fileNames.push_back(backup);
     f.Menu("mnuFileCompare")->trigger();
     QPointer<CompareWindow> compare;
@@ -242,7 +246,7 @@ class TransferTests : public QObject {
     QVERIFY(chooser.title == "Restore Backup" && chooser.folder == backups.path() &&
             chooser.details);
     QVERIFY(f.Data().CommonSettings.DualWatch);
-    QVERIFY(f.doc->DataChanged);
+    QVERIFY(f.doc->IsModified());
     QVERIFY(lines().isEmpty());
     // The compare window goes with the main window, and stops following the data set.
     f.window.reset();

@@ -40,7 +40,7 @@ struct DocumentState {
 };
 
 DocumentState StateOf(EditorFixture& f) {
-  DocumentState s{f.Data(), f.doc->CurrentFileName, f.window->windowTitle(), {}};
+  DocumentState s{f.Data(), f.doc->FileName(), f.window->windowTitle(), {}};
   for (int k = 0; k < 11; ++k) {
     QAction* entry = f.Menu(QString("mnuDestination%1").arg(k));
     if (entry->isVisible() && entry->isChecked()) s.destination = entry->text();
@@ -193,10 +193,10 @@ class UndoTests : public QObject {
     TypeName(*f.doc, kGroupUSA, 45, "FUEL DOCK");
     QCOMPARE(stack->count(), 2);
 
-    f.doc->DataChanged = false;
+    f.doc->MarkUnmodified();
     undo->trigger();
     QCOMPARE(f.Data().USA[45].ChTag, std::string("FUEL"));
-    QVERIFY(f.doc->DataChanged);
+    QVERIFY(f.doc->IsModified());
     undo->trigger();
     QCOMPARE(f.Data().USA[45].ChTag, std::string("USCG"));
     const NavNode channel = NavNode::ChannelOf(kGroupUSA, 45);
@@ -336,8 +336,8 @@ class UndoTests : public QObject {
     w.FileOpen();
     QVERIFY(w.windowTitle().endsWith("other.dat"));
     f.Menu("mnuEditUndo")->trigger();
-    QCOMPARE(f.doc->CurrentFileName, first.toStdString());
-    QVERIFY(w.windowTitle().endsWith("first.dat") && f.doc->DataChanged);
+    QCOMPARE(f.doc->FileName(), first.toStdString());
+    QVERIFY(w.windowTitle().endsWith("first.dat") && f.doc->IsModified());
     QVERIFY(w.FileSave(true));
     QCOMPARE(ReadBytes(other.toStdString()), DataFileText(NewData(kSeriesMV710)));
     QCOMPARE(ReadBytes(first.toStdString()), DataFileText(f.Data()));

@@ -37,7 +37,7 @@ class WindowTests : public QObject {
     MainWindow& w = f.Open();
 
     QCOMPARE(w.windowTitle(), QString("QL24  PC Program for MV510/MV710 Series"));
-    QVERIFY(!f.doc->DataChanged);
+    QVERIFY(!f.doc->IsModified());
     QVERIFY(!w.CurrentNode());
     QCOMPARE(w.ActivePane()->objectName(), QString("pictGeneral"));
     QCOMPARE(w.Series(), kSeriesMV710);
@@ -74,10 +74,13 @@ class WindowTests : public QObject {
   void UsableGroupsDecideWhichNodesAndCaptionsExist() {
     EditorFixture f;
     MainWindow& w = f.Open();
-    for (auto& g : f.Data().UsableGroupSettings) g.Usable = true;
-    f.Data().UsableGroupSettings[kGroupUSA].StatusName = "SHIP";
-    f.Data().UsableGroupSettings[kGroupINTL].StatusName = "  AB";
-    f.Data().UsableGroupSettings[kGroupINTL].StatusIcon = true;  // the icon shown instead
+    f.Change([](RadioData& d) {
+      for (auto& g : d.UsableGroupSettings) g.Usable = true;
+      d.UsableGroupSettings[kGroupUSA].StatusName = "SHIP";
+      d.UsableGroupSettings[kGroupINTL].StatusName = "  AB";
+      d.UsableGroupSettings[kGroupINTL].StatusIcon = true;  // the icon shown instead
+    });
+    f.doc->MarkUnmodified();
     f.Select(kUsableNode);
     QCOMPARE(w.ActivePane()->objectName(), QString("pictUsable"));
 
@@ -89,7 +92,7 @@ class WindowTests : public QObject {
     QVERIFY(!f.HasNode(NavNode::GroupGrid(kGroupINTL)) &&
             !f.HasNode(NavNode::ChannelOf(kGroupINTL, 0)) &&
             !f.HasNode(NavNode::ChannelOf(kGroupINTL, 239)));
-    QVERIFY(f.doc->DataChanged);
+    QVERIFY(f.doc->IsModified());
     // The pane shown keeps its node although positions moved.
     QCOMPARE(f.TreeNode(), kUsableNode);
     QCOMPARE(w.CurrentNode(), kUsableNode);
@@ -115,7 +118,7 @@ class WindowTests : public QObject {
   void SeriesSwitchAsksAndCancelKeepsEverything() {
     EditorFixture f;
     MainWindow& w = f.Open();
-    f.Data().CommonSettings.DualWatch = true;  // an edit that New would discard
+    f.Change([](RadioData& d) { d.CommonSettings.DualWatch = true; });  // New would discard it
 
     f.prompter.answers = {PromptAnswer::Cancel};
     f.Menu("mnuModel510")->trigger();
@@ -137,7 +140,7 @@ class WindowTests : public QObject {
     QCOMPARE(f.store.Get("ModelPath", "ModelNum").value(), std::string("1"));
     QVERIFY(f.Menu("mnuModel510")->isChecked() && !f.Menu("mnuModel710")->isChecked());
     QCOMPARE(f.Find<QLabel>("sbrPanel3")->text(), QString("MV510"));
-    QVERIFY(!f.doc->DataChanged);
+    QVERIFY(!f.doc->IsModified());
     QVERIFY(!w.CurrentNode());
     // The MV510 has no channel names, scrambler or tones: narrower grids, fewer fields.
     for (int group : {kGroupUSA, kGroupFourth}) {
@@ -163,7 +166,7 @@ class WindowTests : public QObject {
     MainWindow& w = f.Open();
     f.Select(kCommonNode);
     ChangeList(f.Find<QComboBox>("cmbDualWatch"));
-    QVERIFY(f.doc->DataChanged);
+    QVERIFY(f.doc->IsModified());
     const bool edited = f.Data().CommonSettings.DualWatch;
 
     f.prompter.answers = {PromptAnswer::Yes};  // then the save dialog is cancelled
@@ -171,7 +174,7 @@ class WindowTests : public QObject {
     QCOMPARE(f.prompter.asked.back().message.Text,
              std::string("ZOK data has changed.\r\nDo you want to save changes?"));
     QCOMPARE(f.prompter.asked.back().buttons, PromptButtons::YesNoCancel);
-    QVERIFY(f.doc->DataChanged);
+    QVERIFY(f.doc->IsModified());
     QCOMPARE(f.Data().CommonSettings.DualWatch, edited);
     QVERIFY(!f.store.Get("Settings", "MainWidth"));
 
@@ -201,8 +204,10 @@ class WindowTests : public QObject {
     for (const QString name : {"saved.dat", "saved.json"}) {
       EditorFixture f;
       MainWindow& w = f.Open();
-      f.Data().AtisSettings.AtisCode = "2223334445";
-      f.Data().CommonSettings.ResumeTime = 3;
+      f.Change([](RadioData& d) {
+        d.AtisSettings.AtisCode = "2223334445";
+        d.CommonSettings.ResumeTime = 3;
+      });
       const QString path = f.folder.filePath(name);
       f.prompter.fileNames = {path};
       QVERIFY(w.FileSave(false));
@@ -210,21 +215,23 @@ class WindowTests : public QObject {
 
       f.Select(kCommonNode);
       ChangeList(f.Find<QComboBox>("cmbResumeTime"));
-      f.Data().AtisSettings.AtisCode.clear();
+      f.Change([](RadioData& d) { d.AtisSettings.AtisCode.clear(); });
       f.prompter.fileNames = {path};
       f.Menu("mnuFileOpen")->trigger();
       QCOMPARE(f.Data().AtisSettings.AtisCode, std::string("2223334445"));
       QCOMPARE(f.Data().CommonSettings.ResumeTime, int16_t(3));
       // The pane shown follows the file.
       QCOMPARE(f.Find<QComboBox>("cmbResumeTime")->currentText(), QString("3Sec"));
-      QVERIFY(f.doc->DataChanged);
+      QVERIFY(f.doc->IsModified());
       QCOMPARE(w.windowTitle(), "QL24  PC Program for MV510/MV710 Series - " + name);
 
       // Values the radio cannot store come in as it would store them, named in one warning.
-      f.Data().CommonSettings.ResumeTime = -7;
-      f.Data().CommonSettings.Weater = 300;
+      f.Change([](RadioData& d) {
+        d.CommonSettings.ResumeTime = -7;
+        d.CommonSettings.Weater = 300;
+      });
       QVERIFY(w.FileSave(true));
-      QVERIFY(f.doc->DataChanged);
+      QVERIFY(f.doc->IsModified());
       f.prompter.asked.clear();
       f.prompter.fileNames = {path};
       f.Menu("mnuFileOpen")->trigger();
@@ -320,7 +327,7 @@ class WindowTests : public QObject {
     QCOMPARE(f.prompter.asked.front().message.Text, std::string("Do yo want to change to EUR?"));
     QCOMPARE(shown(), (QStringList{"EUR*", "USA"}));
     QCOMPARE(f.store.Get("IniFilePath", "IniFileName_2").value(), std::string("EUR"));
-    QVERIFY(!f.doc->DataChanged);
+    QVERIFY(!f.doc->IsModified());
 
     f.prompter.asked.clear();
     f.Menu("mnuDestination0")->trigger();
@@ -332,13 +339,12 @@ class WindowTests : public QObject {
 
     // A destination that cannot be loaded changes nothing: data, mark and changed flag stay.
     QFile::remove(f.folder.filePath("usa_02C6.ini"));
-    f.Data().USA[3].ChTag = "MINE";
-    f.doc->DataChanged = true;
+    f.Change([](RadioData& d) { d.USA[3].ChTag = "MINE"; });
     f.prompter.answers = {PromptAnswer::Ok};
     f.Menu("mnuDestination1")->trigger();
     QCOMPARE(f.prompter.asked.back().message.Text, std::string("IniFileRead Error!!"));
     QCOMPARE(f.Data().USA[3].ChTag, std::string("MINE"));
-    QVERIFY(f.doc->DataChanged);
+    QVERIFY(f.doc->IsModified());
     QCOMPARE(shown(), (QStringList{"EUR*", "USA"}));
   }
 
@@ -360,10 +366,10 @@ class WindowTests : public QObject {
 
     f.Select(kCommonNode);
     ChangeList(f.Find<QComboBox>("cmbDualWatch"));
-    QVERIFY(f.doc->DataChanged);
+    QVERIFY(f.doc->IsModified());
     f.prompter.fileNames = {path};
     QTest::keyClick(w.Tree(), Qt::Key_F2, Qt::ControlModifier);
-    QVERIFY(!f.doc->DataChanged);
+    QVERIFY(!f.doc->IsModified());
     QCOMPARE(w.windowTitle(), QString("QL24  PC Program for MV510/MV710 Series - radio.hex"));
     QCOMPARE(w.ActivePane()->objectName(), QString("pictGeneral"));
 

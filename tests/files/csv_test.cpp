@@ -493,11 +493,11 @@ TEST(CsvDocument, ARefusedImportChangesNothingAndSaysWhy) {
   EXPECT_EQ(refused.message->Text,
             "Data Error!!\nline 2, ChTag: a name has at most 12 of the characters A-Z a-z 0-9 "
             "blank - / * ( ) + . , (\"A#\")\nNothing was imported.");
-  EXPECT_FALSE(doc.DataChanged);
+  EXPECT_FALSE(doc.IsModified());
 
   test::WriteBytes(folder.File("ok.csv"), "Group,CH,ChTag\nUSA,16,SOS\nUSA,09,OK\n");
   EXPECT_TRUE(doc.ImportChannels(folder.File("ok.csv")).ok());
-  EXPECT_TRUE(doc.DataChanged);
+  EXPECT_TRUE(doc.IsModified());
   EXPECT_EQ(doc.Data().USA[32].ChTag, "SOS");
   EXPECT_TRUE(doc.ImportChannels(folder.File("missing.csv")).failed());
   const std::string nowhere = folder.File("none/x.csv");

@@ -21,11 +21,11 @@ class DataFileReading : public ::testing::Test {
   }
   test::TempFolder folder;
   Document doc{folder.Path()};
-  RadioData& d = doc.Data();
+  const RadioData& d = doc.Data();
 };
 
 TEST_F(DataFileReading, ModelCheckRefusesOtherSeriesAndChangesNothing) {
-  d.CommonSettings.Scan = false;
+  doc.Edit({}, [](RadioData& e) { e.CommonSettings.Scan = false; });
   const RadioData before = d;
   const std::pair<const char*, bool> cases[] = {
       {"MODELTYPE=#2", true}, {" modeltype = 2 ", true}, {"MODELTYPE=1", false},
@@ -33,14 +33,14 @@ TEST_F(DataFileReading, ModelCheckRefusesOtherSeriesAndChangesNothing) {
   };
   for (const auto& [main, accepted] : cases) {
     SCOPED_TRACE(main);
-    d = before;
-    doc.CurrentFileName = "previous.dat";
+    doc.Replace(before, "test");
+    doc.SetFileName("previous.dat");
     test::WriteBytes(folder.File("m.dat"),
                      std::string("[main]\r\n") + main + "\r\n[Common Setup]\r\nSCAN=1\r\n");
     Outcome outcome = doc.OpenDataFile(folder.File("m.dat"));
     EXPECT_EQ(outcome.ok(), accepted);
     EXPECT_EQ(d.CommonSettings.Scan, accepted);
-    EXPECT_EQ(doc.CurrentFileName, accepted ? folder.File("m.dat") : "previous.dat");
+    EXPECT_EQ(doc.FileName(), accepted ? folder.File("m.dat") : "previous.dat");
     EXPECT_EQ(d == before, !accepted);
   }
   // A file that cannot be read is not taken for one of another model.
@@ -123,7 +123,7 @@ TEST_F(DataFileReading, EachFileChangesExactlyWhatItCarries) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file);
     doc.NewDataSet(c.series);
-    Prepare(d);
+    doc.Edit({}, Prepare);
     ASSERT_TRUE(Open("", c.series).ok());
     EXPECT_EQ(d.MemoryDirectory[0], (DirectoryEntry{true, "", ""}));  // missing texts empty
     RadioData expected = d;
@@ -145,7 +145,7 @@ TEST_F(DataFileReading, SavedDataSetsComeBackForEverySeriesAndSeparator) {
       ASSERT_TRUE(doc.OpenDataFile(folder.File("rt.dat")).ok());
       EXPECT_EQ(d, saved);
       ASSERT_TRUE(doc.SaveDataFile(folder.File("again.dat")).ok());
-      EXPECT_EQ(doc.CurrentFileName, folder.File("again.dat"));
+      EXPECT_EQ(doc.FileName(), folder.File("again.dat"));
       EXPECT_EQ(test::ReadBytes(folder.File("again.dat")), DataFileText(saved, '.'));
     }
   }
@@ -153,14 +153,14 @@ TEST_F(DataFileReading, SavedDataSetsComeBackForEverySeriesAndSeparator) {
 
 // A file far larger than any data file is refused once its model check passed.
 TEST_F(DataFileReading, AHugeFileIsRefused) {
-  doc.CurrentFileName = "kept.dat";
+  doc.SetFileName("kept.dat");
   std::string huge = "[MAIN]\r\nMODELTYPE=2\r\n";
   huge.resize(5 * 1024 * 1024, 'x');
   test::WriteBytes(folder.File("huge.dat"), huge);
   Outcome read = doc.OpenDataFile(folder.File("huge.dat"));
   EXPECT_EQ(read.message->Text,
             "FileRead Error!!\n" + folder.File("huge.dat") + ": File too large");
-  EXPECT_EQ(doc.CurrentFileName, "kept.dat");
+  EXPECT_EQ(doc.FileName(), "kept.dat");
 }
 
 }  // namespace

@@ -34,8 +34,8 @@ TEST_F(ImageFiles, RawImageSavedAndLoadedByteForByteAndFilesChosenByExtension) {
   for (int16_t series : {kSeriesMV510, kSeriesMV710, kSeriesThird}) {
     SCOPED_TRACE(series);
     doc.NewDataSet(series);
-    EXPECT_EQ(doc.CurrentFileName, "");         // cleared by the new data set
-    doc.Data().CommonSettings.TxPoDisplay = 7;  // an unsaved edit
+    EXPECT_EQ(doc.FileName(), "");         // cleared by the new data set
+    doc.Edit({}, [](RadioData& d) { d.CommonSettings.TxPoDisplay = 7; });  // an unsaved edit
     ASSERT_TRUE(doc.SaveRawImage(folder.File("a.hex")).ok());
     // The file carries the encoded edit and a fresh header checksum.
     const std::string saved = test::ReadBytes(folder.File("a.hex"));
@@ -45,7 +45,7 @@ TEST_F(ImageFiles, RawImageSavedAndLoadedByteForByteAndFilesChosenByExtension) {
     const std::string other = ImageBytes(series, 5);
     test::WriteBytes(folder.File("b.hex"), other);
     ASSERT_TRUE(doc.LoadRawImage(folder.File("b.hex")).ok());
-    EXPECT_EQ(doc.CurrentFileName, folder.File("b.hex"));
+    EXPECT_EQ(doc.FileName(), folder.File("b.hex"));
     EXPECT_EQ(ImageText(doc), other);
 
     // Files are chosen by extension and tell their series.
@@ -55,7 +55,7 @@ TEST_F(ImageFiles, RawImageSavedAndLoadedByteForByteAndFilesChosenByExtension) {
       Document back(folder.Path());
       back.NewDataSet(series);
       ASSERT_TRUE(back.Open(folder.File(name)).ok()) << name;
-      EXPECT_EQ(back.CurrentFileName, folder.File(name));
+      EXPECT_EQ(back.FileName(), folder.File(name));
     }
   }
   // A 16384-byte image of no known model is taken for the MV710, whose check then refuses it.
@@ -65,8 +65,18 @@ TEST_F(ImageFiles, RawImageSavedAndLoadedByteForByteAndFilesChosenByExtension) {
   EXPECT_EQ(SeriesOfFile(folder.File("x.hex")), kSeriesMV710);
   test::WriteBytes(folder.File("short.hex"), stranger.substr(0, 100));
   EXPECT_EQ(SeriesOfFile(folder.File("short.hex")), std::nullopt);
-  test::WriteBytes(folder.File("j.json"), "{\"ModelSeries\": 7}");
-  EXPECT_EQ(SeriesOfFile(folder.File("j.json")), std::nullopt);
+  // A JSON file names its series at the top level, as a whole number of a known series.
+  const std::pair<const char*, std::optional<int16_t>> json[] = {
+      {R"({"ModelSeries": 7})", std::nullopt},
+      {R"({"ModelSeries": 1.0})", kSeriesMV510},
+      {R"({"ModelSeries": 2.5})", std::nullopt},
+      {R"({"Name": "\"ModelSeries\": 1", "ModelSeries": 0})", kSeriesThird},
+      {R"({"ModelSeries": 1)", std::nullopt},
+  };
+  for (const auto& [text, series] : json) {
+    test::WriteBytes(folder.File("j.json"), text);
+    EXPECT_EQ(SeriesOfFile(folder.File("j.json")), series) << text;
+  }
 
   EXPECT_EQ(doc.Open(folder.File("a.bin")).message->Text,
             folder.File("a.bin") + ": unknown kind of file (use .dat, .hex, .json or .csv)");
@@ -98,7 +108,7 @@ TEST_F(ImageFiles, RawImageRefusals) {
     ASSERT_TRUE(outcome.failed());
     EXPECT_EQ(*outcome.message, c.message);
     EXPECT_EQ(doc.Data(), before);
-    EXPECT_EQ(doc.CurrentFileName, "");
+    EXPECT_EQ(doc.FileName(), "");
   }
   Outcome missing = doc.LoadRawImage(folder.File("missing.hex"));
   EXPECT_EQ(*missing.message, (Message{"FileRead Error!!\n" + folder.File("missing.hex") +
@@ -185,20 +195,20 @@ TEST_F(ImageFiles, DestinationLoadsOnlyAnExactImageOfTheSeries) {
   EXPECT_NE(test::ReadBytes(folder.File("err.log")).find(":frmMain.FileReadIni -> "),
             std::string::npos);
 
-  doc.CurrentFileName = "kept.dat";
+  doc.SetFileName("kept.dat");
   ASSERT_TRUE(doc.LoadDestination("EUR").ok());  // as the menu shows it
   EXPECT_EQ(ImageText(doc), good);
-  EXPECT_EQ(doc.CurrentFileName, "kept.dat");
+  EXPECT_EQ(doc.FileName(), "kept.dat");
 
   // A switch builds the new data set aside: when the destination fails, nothing changes.
-  doc.Data().USA[3].ChTag = "MINE";
+  doc.Edit({}, [](RadioData& d) { d.USA[3].ChTag = "MINE"; });
   const RadioData mine = doc.Data();
   EXPECT_EQ(*doc.SwitchDestination("bad").message, refused);
   EXPECT_EQ(doc.Data(), mine);
-  EXPECT_EQ(doc.CurrentFileName, "kept.dat");
+  EXPECT_EQ(doc.FileName(), "kept.dat");
   ASSERT_TRUE(doc.SwitchDestination("eur").ok());
   EXPECT_EQ(ImageText(doc), good);
-  EXPECT_TRUE(doc.CurrentFileName.empty());
+  EXPECT_TRUE(doc.FileName().empty());
 }
 
 TEST_F(ImageFiles, TextFileHoldsTheTextImageAndALineEnd) {

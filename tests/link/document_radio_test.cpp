@@ -65,8 +65,10 @@ TEST_P(DocumentRadio, ReadDecodesTheRadiosDataAndProgramSendsTheEncodedImage) {
             GetParam() == kSeriesMV710 ? "HARBOUR" : fresh.USA[16].ChTag);
   EXPECT_EQ(doc->Data().RadioImage[0x00], fresh.RadioImage[0x00]);  // the program's own bytes
 
-  doc->Data() = fresh;                   // differs from what the radio holds
-  doc->Data().RadioImage[0x5F] ^= 0xFF;  // a stale checksum must not reach the radio
+  doc->Edit({}, [&fresh](RadioData& d) {
+    d = fresh;                   // differs from what the radio holds
+    d.RadioImage[0x5F] ^= 0xFF;  // a stale checksum must not reach the radio
+  });
   const RadioData before = doc->Data();
   Outcome r = doc->ProgramToRadio(*port, control);
   EXPECT_EQ(r.message, (Message{"Complete!!", "Program to Radio", MessageIcon::Information}));
@@ -135,7 +137,7 @@ TEST_P(DocumentRadio, EveryFailureShowsItsMessageAndChangesNothing) {
         row.program ? doc->ProgramToRadio(*port, control) : doc->ReadFromRadio(*port, control);
     EXPECT_EQ(r.message, row.message);
     EXPECT_TRUE(r.cancelled() != bool(row.message) && !r.ok() && !port->IsOpen());
-    EXPECT_TRUE(doc->Data() == before && !doc->DataChanged);
+    EXPECT_TRUE(doc->Data() == before && !doc->IsModified());
     EXPECT_TRUE(!row.message || radio->Memory() == memory);
     std::size_t blocks = 0;
     for (const auto& q : radio->Requests())

@@ -141,9 +141,8 @@ TEST(SerialLink, EveryFaultOfAReplyIsRepeatedOnceAfterCanAndThenFails) {
     for (int k = 0; row.line == Row::Babble && k < 600; ++k)
       line.Deliver(Bytes(50, 0x55), k * 50ms);
     SerialLink link = line.Link(row.line == Row::ThirdVariant ? kSeriesThird : kSeriesMV710);
-    link.ReadBlockExchange(0x100, line.buffer.data());
-    EXPECT_EQ(link.OperationFailed, !row.ok);
-    EXPECT_FALSE(link.OperationCancelled);
+    EXPECT_EQ(link.ReadBlockExchange(0x100, line.buffer.data()),
+              row.ok ? ExchangeResult::Ok : ExchangeResult::Failed);
     EXPECT_GE(line.Elapsed(), row.from);
     EXPECT_LE(line.Elapsed(), row.to);
     Image expected{};
@@ -176,9 +175,7 @@ TEST(SerialLink, CancelStopsEveryWait) {
     Line line({reply, reply}, echo);
     line.cancelAt = line.clock.Now() + at;
     SerialLink link = line.Link();
-    link.ReadBlockExchange(0, line.buffer.data());
-    EXPECT_TRUE(link.OperationCancelled);
-    EXPECT_TRUE(link.OperationFailed);
+    EXPECT_EQ(link.ReadBlockExchange(0, line.buffer.data()), ExchangeResult::Cancelled);
     EXPECT_EQ(line.sent.size() - line.Requests().size(), cans);
     EXPECT_LE(line.Elapsed(), at + 10ms);
   }

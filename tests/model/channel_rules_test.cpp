@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <tuple>
 
 #include "model/channel_plans.h"
@@ -87,20 +86,9 @@ TEST(ChannelRules, ToneTextsRoundTripThroughEveryListEntry) {
   EXPECT_FALSE(CtcssIndexOfHz("88.0"));
 }
 
-// Per side a channel has a CTCSS tone or a DCS code; locks hold in the marine groups only, on
-// channel 16 (slot 32) for the scrambler and channel 70 (slot 140) for both.
-TEST(ChannelRules, TonesScramblerAndLocks) {
-  using Sides = std::array<int16_t, 2>;
-  const std::tuple<Sides, Sides, bool> tones[] = {
-      {{0, 0}, {0, 0}, true}, {{3, 0}, {0, 0}, true},  {{0, 0}, {0, 9}, true},
-      {{3, 0}, {0, 9}, true}, {{3, 0}, {9, 0}, false}, {{0, 3}, {0, 9}, false},
-      {{3, 3}, {0, 0}, true},
-  };
-  for (const auto& [ctcss, dcs, exclusive] : tones) {
-    ChannelRecord ch;
-    ch.CTCSS = ctcss, ch.DCS = dcs;
-    EXPECT_EQ(TonesExclusive(ch), exclusive) << ctcss[0] << ctcss[1] << dcs[0] << dcs[1];
-  }
+// Locks hold in the marine groups only, on channel 16 (slot 32) for the scrambler and channel
+// 70 (slot 140) for both.
+TEST(ChannelRules, ScramblerAndLocks) {
   const char* const scramble[] = {"Off", "Off", "Off", "Off", "0", "1", "2", "3"};
   for (int16_t v = 0; v < 8; ++v) {
     EXPECT_EQ(ScrambleListText(v), scramble[v]);

@@ -54,12 +54,12 @@ TEST_F(PtyHost, PacedRecordsArriveWholeAtTheLinesSpeed) {
   Image buffer{};
   auto start = std::chrono::steady_clock::now();
   const long wokenBefore = WakeUps();
-  link->ReadBlockExchange(0x0040, buffer.data());
+  const ExchangeResult paced = link->ReadBlockExchange(0x0040, buffer.data());
   // 10 echoed bytes and a 134-byte reply at 1.0417 ms each, trickling in byte by byte; the link
   // sleeps through most of it instead of waking for every byte.
   EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::microseconds(149000));
   EXPECT_LT(WakeUps() - wokenBefore, 40);
-  EXPECT_FALSE(link->OperationFailed);
+  EXPECT_EQ(paced, ExchangeResult::Ok);
   EXPECT_TRUE(std::equal(buffer.begin() + 0x40, buffer.begin() + 0x80,
                          PatternMemory(kSeriesMV710).begin() + 0x40));
 
@@ -69,10 +69,10 @@ TEST_F(PtyHost, PacedRecordsArriveWholeAtTheLinesSpeed) {
     cancel = true;
   });
   start = std::chrono::steady_clock::now();
-  link->ReadBlockExchange(0x0080, buffer.data());
+  const ExchangeResult cancelled = link->ReadBlockExchange(0x0080, buffer.data());
   const auto took = std::chrono::steady_clock::now() - start;
   canceller.join();
-  EXPECT_TRUE(link->OperationCancelled);
+  EXPECT_EQ(cancelled, ExchangeResult::Cancelled);
   EXPECT_LT(took, std::chrono::milliseconds(60 + 25));
 }
 

@@ -54,7 +54,8 @@ qw::Outcome WriteBoat(const std::filesystem::path& programFolder, const QString&
       {"REPEATER", "AU", "t", 156.0250, 160.6250, 12, 0, true, true},
       {"YACHT CLUB", "05", "", 157.4250, 0, 0, 0, false, false},
   };
-  std::vector<qw::ChannelRecord>& lmr = boat.Data().FourthGroup;
+  qw::RadioData boatData = boat.Data();
+  std::vector<qw::ChannelRecord>& lmr = boatData.FourthGroup;
   for (size_t k = 0; k < std::size(rows); ++k) {
     qw::ChannelRecord& ch = lmr[k];
     ch.Enable = true;
@@ -75,6 +76,7 @@ qw::Outcome WriteBoat(const std::filesystem::path& programFolder, const QString&
     lmr[3].Scramble = 2;
     lmr[4].Enable = false;
   }
+  boat.Edit({}, [&boatData](qw::RadioData& d) { d = std::move(boatData); });
   return boat.SaveJson(path.toStdString());
 }
 
