@@ -1,7 +1,10 @@
 // Raw image files, destination images and the error log, through Document.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "files/atomic_file.h"
+#include "files/bounded_read.h"
 #include "files/document.h"
 #include "files/error_log.h"
 #include "files/file_kinds.h"
@@ -114,6 +117,26 @@ TEST_F(ImageFiles, RawImageRefusals) {
   EXPECT_EQ(*missing.message, (Message{"FileRead Error!!\n" + folder.File("missing.hex") +
                                            ": No such file or directory",
                                        kProgramTitle, MessageIcon::Exclamation}));
+}
+
+// A read says the system's own reason, takes a file of exactly the ceiling and no byte more.
+TEST_F(ImageFiles, BoundedReadsGiveTheSystemsReasonAndStopAtTheCeiling) {
+  std::string bytes;
+  FileError error;
+  const struct {
+    std::string path;
+    int number;
+  } failures[] = {{folder.File("missing.dat"), ENOENT},
+                  {folder.File(std::string(300, 'x') + ".dat"), ENAMETOOLONG}};
+  for (const auto& f : failures) {
+    EXPECT_EQ(ReadFileBounded(f.path, 10, bytes, &error), ReadStatus::Failed) << f.path;
+    EXPECT_EQ(error.Number, f.number) << f.path;
+  }
+  test::WriteBytes(folder.File("ten.dat"), "0123456789");
+  EXPECT_EQ(ReadFileBounded(folder.File("ten.dat"), 10, bytes), ReadStatus::Ok);
+  EXPECT_EQ(bytes, "0123456789");
+  EXPECT_EQ(ReadFileBounded(folder.File("ten.dat"), 9, bytes), ReadStatus::TooLarge);
+  EXPECT_EQ(bytes, "012345678");
 }
 
 TEST_F(ImageFiles, AFailedSaveKeepsThePreviousFileAndLogsInDebugMode) {
