@@ -149,6 +149,21 @@ inline constexpr auto kFourthEntries = std::tuple{
                                   {"TxCTCSS, RxCTCSS", Int16, Plain, Listed, FourthGroupTones}},
 };
 
+// The parts of a data set beside its image and its channel lists, in declared order.
+inline constexpr auto kSettingsParts = std::tuple{
+    &RadioData::ModelSeries,     &RadioData::ImageLast,      &RadioData::UsableGroupSettings,
+    &RadioData::CommonSettings,  &RadioData::DscSettings,    &RadioData::AtisSettings,
+    &RadioData::MemoryDirectory, &RadioData::GroupDirectory,
+};
+
+// The values of a tuple of members: std::tuple<int16_t, ...> for kSettingsParts.
+template <class Parts>
+struct ValuesOf;
+template <class... M>
+struct ValuesOf<std::tuple<M...>> {
+  using type = std::tuple<typename MemberOf<M>::type...>;
+};
+
 // The table of a record type.
 template <class R>
 struct TableOf;
