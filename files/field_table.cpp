@@ -5,9 +5,13 @@
 namespace qw::fields {
 namespace {
 
-static_assert(KindsMatch(kGroupFields) && KindsMatch(kCommonFields) && KindsMatch(kAtisFields) &&
-              KindsMatch(kDirectoryFields) && KindsMatch(kMarineEntries) &&
-              KindsMatch(kWeatherEntries) && KindsMatch(kFourthEntries));
+static_assert(KindsMatch(kGroupFields));
+static_assert(KindsMatch(kCommonFields));
+static_assert(KindsMatch(kAtisFields));
+static_assert(KindsMatch(kDirectoryFields));
+static_assert(KindsMatch(kMarineEntries));
+static_assert(KindsMatch(kWeatherEntries));
+static_assert(KindsMatch(kFourthEntries));
 
 template <class Table>
 constexpr auto FactsOf(const Table& table) {
@@ -38,10 +42,8 @@ std::string KeyName(const FileKey& key, std::size_t n) {
   switch (key.keys) {
     case Keys::Numbered:
       return key.name + std::to_string(n);
-    case Keys::Listed: {
-      const auto names = SplitList(key.name);
-      return n < names.size() ? names[n] : std::string();
-    }
+    case Keys::Listed:
+      return SplitList(key.name).at(n);  // the list names every group or element
     case Keys::One:
       break;
   }

@@ -49,5 +49,25 @@ TEST(FieldTables, RowsFollowTheDeclaredOrder) {
   });
 }
 
+// A name without a caption or a word of its own, or no field's name at all (an operation's),
+// stands for itself.
+TEST(FieldTables, CaptionsAndWordsFallBackToTheName) {
+  const struct {
+    const char* name;
+    const char* caption;
+    const char* word;
+  } cases[] = {
+      {"ChTag", "CH Name", "name"},
+      {"Weater", "Weather Alert", "Weather Alert"},
+      {"DispayA", "A Suffix", "DispayA"},
+      {"Position", "Position", "Position"},
+      {"Read from Radio", "Read from Radio", "Read from Radio"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(fields::CaptionOf(c.name), c.caption);
+    EXPECT_EQ(fields::UndoWordOf(c.name), c.word);
+  }
+}
+
 }  // namespace
 }  // namespace qw
