@@ -142,6 +142,8 @@ void WalkFile(const Table& table, std::span<R> records, const SeriesTraits& seri
       auto& value = records[r].*row.member;
       if constexpr (kIsArray<std::remove_cvref_t<decltype(value)>>) {
         for (std::size_t n = 0; n < value.size(); ++n) io(KeyName(row.file, n), value[n], row.file);
+      } else if (row.file.keys == Keys::One) {
+        io(std::string_view(row.file.name), value, row.file);  // most keys: no copy
       } else {
         io(KeyName(row.file, r), value, row.file);
       }
