@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QUndoStack>
-#include <map>
 #include <utility>
 
+#include "files/field_table.h"
 #include "model/channel_plans.h"
 
 namespace qw {
@@ -76,20 +76,7 @@ class UndoStep final : public QUndoCommand {
 namespace {
 
 QString FieldWord(const std::string& field) {
-  // clang-format off
-  static const std::map<std::string, QString> words = {
-      {"ChTag", "name"}, {"Enable", "enable"}, {"TxEnable", "TX enable"}, {"LowPower", "low power"},
-      {"PowUp", "power up"}, {"Duplex", "duplex"}, {"ScanMemory", "scan memory"},
-      {"Scramble", "scrambler"}, {"CHDisplayL", "display"}, {"CHDisplayR", "display"},
-      {"Rxfreq", "Rx frequency"}, {"Txfreq", "Tx frequency"}, {"Narrow", "wide/narrow"},
-      {"CTCSS", "tone"}, {"DCS", "tone"}, {"RxComp", "COMP"}, {"TxPoDisplay", "TX Po Display"},
-      {"Scan", "SCAN"}, {"ResumeTime", "Resume Time"}, {"PttScanClear", "PTT SCAN Clear"},
-      {"DualWatch", "Dual Watch"}, {"Weater", "Weather Alert"}, {"Usable", "usable"},
-      {"TxTot", "TX TOT"}, {"PriorityCh", "priority channel"}, {"StatusIcon", "status icon"},
-      {"StatusName", "status name"}, {"UsableAtisGroup", "group"}, {"AtisCode", "code"}};
-  // clang-format on
-  auto found = words.find(field);
-  return found != words.end() ? found->second : QString::fromStdString(field);
+  return QString::fromStdString(fields::UndoWordOf(field));
 }
 
 QString GroupWord(int group, int16_t series) {

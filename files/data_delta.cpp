@@ -20,19 +20,13 @@ std::size_t RecordBytes(const ChannelRecord& ch) {
 }  // namespace
 
 DataDelta::Settings DataDelta::SettingsOf(const RadioData& d) {
-  return {d.ModelSeries, d.ImageLast,    d.UsableGroupSettings, d.CommonSettings,
-          d.DscSettings, d.AtisSettings, d.MemoryDirectory,     d.GroupDirectory};
+  return std::apply([&d](auto... part) { return Settings{d.*part...}; }, fields::kSettingsParts);
 }
 
 void DataDelta::SwapSettings(Settings& s, RadioData& d) {
-  std::swap(s.ModelSeries, d.ModelSeries);
-  std::swap(s.ImageLast, d.ImageLast);
-  std::swap(s.Usable, d.UsableGroupSettings);
-  std::swap(s.Common, d.CommonSettings);
-  std::swap(s.Dsc, d.DscSettings);
-  std::swap(s.Atis, d.AtisSettings);
-  std::swap(s.MemoryDirectory, d.MemoryDirectory);
-  std::swap(s.GroupDirectory, d.GroupDirectory);
+  std::apply(
+      [&](auto... part) { std::apply([&](auto&... held) { (std::swap(held, d.*part), ...); }, s); },
+      fields::kSettingsParts);
 }
 
 DataDelta::DataDelta(const RadioData& before, const RadioData& after) {

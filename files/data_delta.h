@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "files/field_table.h"
 #include "model/radio_data.h"
 
 namespace qw {
@@ -32,18 +33,8 @@ class DataDelta {
   std::size_t Bytes() const;
 
  private:
-  // Everything of RadioData that is not a channel list.
-  struct Settings {
-    int16_t ModelSeries = 0;
-    int32_t ImageLast = 0;
-    std::array<UsableGroupSettings, 4> Usable{};
-    CommonSettings Common{};
-    DscSettings Dsc{};
-    AtisSettings Atis{};
-    std::array<DirectoryEntry, 40> MemoryDirectory{};
-    std::array<DirectoryEntry, 10> GroupDirectory{};
-    bool operator==(const Settings&) const = default;
-  };
+  // Everything of RadioData that is neither the image nor a channel list.
+  using Settings = fields::ValuesOf<std::remove_const_t<decltype(fields::kSettingsParts)>>::type;
   struct Record {
     int list = 0;  // 0..3 the groups, 4 the weather list
     std::size_t index = 0;

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "files/csv_channels.h"
 #include "files/data_file_parser.h"
 #include "files/data_file_reader.h"
 #include "files/data_file_writer.h"
+#include "files/field_table.h"
 #include "files/json_data.h"
 #include "model/channel_plans.h"
 #include "model/image_codec.h"
@@ -20,59 +22,9 @@ using Unit = EditWhat::Unit;
 
 const char* const kGroupLists[] = {"USA", "INTL", "CANADA", "FourthGroup"};
 
-// Captions of the fields, as the panes label them; a field not listed keeps its own name.
-struct Caption {
-  const char* field;
-  const char* caption;
-};
-constexpr Caption kCaptions[] = {
-    {"ModelSeries", "Model"},
-    // channels
-    {"Enable", "CH Enable"},
-    {"LowPower", "Low Power Only"},
-    {"PowUp", "Power Up"},
-    {"Duplex", "Duplex"},
-    {"DuplexCapable", "Duplex Capable"},
-    {"TxEnable", "Tx Enable"},
-    {"DispayA", "A Suffix"},
-    {"ScanMemory", "Scan Memory"},
-    {"ChTag", "CH Name"},
-    {"Scramble", "Scrambler"},
-    {"RxOnly", "RX Only"},
-    {"Narrow", "Wide/Narrow"},
-    {"RxComp", "COMP"},
-    {"CHDisplayL", "CH Display"},
-    {"CHDisplayR", "CH Display Suffix"},
-    {"Txfreq", "Tx Frequency"},
-    {"Rxfreq", "Rx Frequency"},
-    // groups
-    {"Usable", "Usable"},
-    {"TxTot", "TX TOT"},
-    {"PriorityCh", "Priority CH"},
-    {"StatusIcon", "Status Icon"},
-    {"StatusName", "Status Name"},
-    // common settings
-    {"TxPoDisplay", "TX Po Display"},
-    {"Scan", "SCAN"},
-    {"ResumeTime", "Resume Time"},
-    {"PttScanClear", "PTT SCAN Clear"},
-    {"DualWatch", "Dual Watch"},
-    {"OffsetTime", "Offset Time"},
-    {"MagneticVariation", "Magnetic Variation"},
-    {"Weater", "Weather Alert"},
-    // ATIS and the directories
-    {"UsableAtisGroup", "Usable ATIS CH Group"},
-    {"AtisCode", "ATIS Code"},
-    {"AtisKillerGroup", "ATIS Killer Group"},
-    {"TagName", "Name"},
-    {"Mmsid", "MMSI"},
-};
-
+// A field's caption, as the panes label it.
 std::string CaptionOf(const std::string& field) {
-  for (const Caption& c : kCaptions) {
-    if (field == c.field) return c.caption;
-  }
-  return field;
+  return field == "ModelSeries" ? "Model" : fields::CaptionOf(field);
 }
 
 // The name the user knows group g by: USA, INTL, CANADA, LMR or EXP.
@@ -173,23 +125,30 @@ std::string ValueText(const std::string& field, const Json* v, int16_t series) {
   return std::to_string(n);
 }
 
+// The record type a list or settings record of the JSON form holds.
+std::optional<fields::Record> RecordOf(const std::string& list) {
+  using fields::Record;
+  if (list == "UsableGroupSettings") return Record::Group;
+  if (list == "CommonSettings") return Record::Common;
+  if (list == "DscSettings") return Record::Dsc;
+  if (list == "AtisSettings") return Record::Atis;
+  if (list == "MemoryDirectory" || list == "GroupDirectory") return Record::Directory;
+  if (list == "WX") return Record::Channel;
+  for (const char* group : kGroupLists) {
+    if (list == group) return Record::Channel;
+  }
+  return std::nullopt;
+}
+
 // Fields that only some series hold: a difference in one of them is left out when the two data
 // sets are of series that do not both hold it.
 bool HeldByBoth(const std::string& list, const std::string& field, const SeriesTraits& a,
                 const SeriesTraits& b) {
-  const bool channel =
-      list == "USA" || list == "INTL" || list == "CANADA" || list == "FourthGroup" || list == "WX";
-  if (channel && (field == "ChTag" || field == "Scramble")) return a.channelNames && b.channelNames;
-  if (list == "FourthGroup" &&
-      (field == "Narrow" || field == "DCS" || field == "CTCSS" || field == "RxComp")) {
-    return a.fourthGroupTones && b.fourthGroupTones;
-  }
-  if (field == "OffsetTime" || field == "MagneticVariation" || field == "Rotary" ||
-      field == "AtisKillerGroup") {
-    return a.thirdVariantSettings && b.thirdVariantSettings;
-  }
-  if (field == "StatusName") return a.statusNames && b.statusNames;
-  return true;
+  const auto record = RecordOf(list);
+  const fields::Facts* row = record ? fields::FindField(*record, field) : nullptr;
+  if (!row) return true;
+  const fields::Held held = list == "FourthGroup" ? row->heldFourth : row->held;
+  return fields::Holds(a, held) && fields::Holds(b, held);
 }
 
 class Walker {

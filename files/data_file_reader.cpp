@@ -3,12 +3,14 @@
 #include <cmath>
 
 #include "files/data_file_keys.h"
+#include "files/field_table.h"
 #include "files/text_util.h"
 
 namespace qw {
 namespace {
 
-// One section's values, each converted by its field's rule.
+// One section's values, each converted by its field's rule; an unreadable value leaves the
+// field as it is, a missing text makes it empty.
 class SectionReader {
  public:
   SectionReader(const DataFileSectionTable& table, std::string_view section)
@@ -16,19 +18,30 @@ class SectionReader {
 
   std::string_view Raw(std::string_view key) const { return table_.Value(sections_, key); }
 
-  void Bool(std::string_view key, bool& field) const {
+  void operator()(std::string_view key, bool& field, const fields::FileKey&) const {
     if (auto value = ParseBool(Raw(key))) field = *value;
   }
-  void Int16(std::string_view key, int16_t& field) const {
+  void operator()(std::string_view key, int16_t& field, const fields::FileKey&) const {
     if (auto value = ParseInt16(Raw(key))) field = *value;
   }
-  void Int32(std::string_view key, int32_t& field) const {
+  void operator()(std::string_view key, int32_t& field, const fields::FileKey&) const {
     if (auto value = ParseInt32(Raw(key))) field = *value;
   }
-  void Number(std::string_view key, double& field) const {
+  void operator()(std::string_view key, double& field, const fields::FileKey&) const {
     if (auto value = ParseNumber(Raw(key))) field = *value;
   }
-  void Text(std::string_view key, std::string& field) const { field = std::string(Raw(key)); }
+  void operator()(std::string_view key, std::string& field, const fields::FileKey&) const {
+    field = std::string(Raw(key));
+  }
+
+  template <class Table, class R>
+  void Read(const Table& table, std::span<R> records, int16_t series) const {
+    fields::WalkFile(table, records, Traits(series), *this);
+  }
+  template <class Table, class R>
+  void Read(const Table& table, R& record, int16_t series) const {
+    Read(table, std::span<R>(&record, 1), series);
+  }
 
  private:
   const DataFileSectionTable& table_;
@@ -39,39 +52,12 @@ std::string Numbered(std::string_view label, std::size_t n) {
   return std::string(label) + std::to_string(n);
 }
 
-void ReadUsableGroups(const DataFileSectionTable& table, RadioData& d) {
-  SectionReader s(table, kUsableSection);
-  const auto groupKeys = SplitList(kUsableGroupKeys);
-  for (int g = 0; g < 4; ++g) {
-    auto& group = d.UsableGroupSettings[g];
-    s.Bool(groupKeys[g], group.Usable);
-    s.Bool(Numbered(kTxTotKey, g), group.TxTot);
-    s.Int32(Numbered(kPriorityKey, g), group.PriorityCh);
-    s.Bool(Numbered(kStatusIconKey, g), group.StatusIcon);
-    if (Traits(d.ModelSeries).statusNames) s.Text(Numbered(kStatusNameKey, g), group.StatusName);
-  }
-}
-
-void ReadCommon(const DataFileSectionTable& table, RadioData& d) {
-  SectionReader s(table, kCommonSection);
-  auto& c = d.CommonSettings;
-  s.Int16("TX Po Display", c.TxPoDisplay);
-  s.Bool("SCAN", c.Scan);
-  s.Int16("Resume Time", c.ResumeTime);
-  s.Bool("PTT SCAN Clear", c.PttScanClear);
-  s.Bool("Dual Watch", c.DualWatch);
-  s.Int16("Offset Time", c.OffsetTime);
-  s.Int16("Magnetic Variation", c.MagneticVariation);
-  s.Int16("Weater", c.Weater);
-}
-
-void ReadAtis(const DataFileSectionTable& table, RadioData& d) {
-  SectionReader s(table, kAtisSection);
-  auto& a = d.AtisSettings;
-  for (int g = 0; g < 4; ++g) s.Bool(Numbered(kAtisGroupKey, g), a.UsableAtisGroup[g]);
-  s.Text("Atis Code", a.AtisCode);
-  if (!Traits(d.ModelSeries).thirdVariantSettings) return;
-  for (int g = 0; g < 4; ++g) s.Bool(Numbered(kAtisKillerKey, g), a.AtisKillerGroup[g]);
+void ReadSettings(const DataFileSectionTable& table, RadioData& d) {
+  SectionReader(table, kUsableSection)
+      .Read(fields::kGroupFields, std::span<UsableGroupSettings>(d.UsableGroupSettings),
+            d.ModelSeries);
+  SectionReader(table, kCommonSection).Read(fields::kCommonFields, d.CommonSettings, d.ModelSeries);
+  SectionReader(table, kAtisSection).Read(fields::kAtisFields, d.AtisSettings, d.ModelSeries);
 }
 
 // The record a marine section is for: its "Position" (leading number, rounded), nullopt when
@@ -94,79 +80,38 @@ void ReadMarine(const DataFileSectionTable& table, std::vector<ChannelRecord>& l
     if (!slot) continue;
     ChannelRecord& ch = list[*slot];
     ch.Position = static_cast<int16_t>(*slot);
-    s.Bool("Enable", ch.Enable);
-    s.Bool("LowPower", ch.LowPower);
-    s.Bool("PowUp", ch.PowUp);
-    s.Bool("Duplex", ch.Duplex);
+    s.Read(fields::kMarineEntries, ch, series);
     // A file cannot make a channel duplex that the plan does not allow.
     ch.Duplex = ch.Duplex && ch.DuplexCapable;
-    s.Bool("TxEnable", ch.TxEnable);
-    s.Bool("DispayA", ch.DispayA);
-    s.Bool("ScanMemory", ch.ScanMemory);
-    if (!Traits(series).channelNames) continue;
-    s.Int16("Scramble", ch.Scramble);
-    s.Text("ChTag", ch.ChTag);
   }
 }
 
-void ReadWeather(const DataFileSectionTable& table, RadioData& d) {
-  for (std::size_t i = 0; i < d.WX.size(); ++i) {
-    SectionReader s(table, Numbered(kWeatherPrefix, i));
-    s.Bool("Enable", d.WX[i].Enable);
-    s.Bool("ScanMemory", d.WX[i].ScanMemory);
-    s.Text("ChTag", d.WX[i].ChTag);
-  }
-}
-
-// Files this program writes carry no directory sections, so their names and numbers empty.
-template <std::size_t N>
-void ReadDirectory(const DataFileSectionTable& table, std::array<DirectoryEntry, N>& directory,
-                   std::string_view prefix) {
-  for (std::size_t i = 0; i < N; ++i) {
-    SectionReader s(table, Numbered(prefix, i + 1));
-    s.Bool("Enable", directory[i].Enable);
-    s.Text("TagName", directory[i].TagName);
-    s.Text("Mmsid", directory[i].Mmsid);
-  }
-}
-
-void ReadFourthGroup(const DataFileSectionTable& table, RadioData& d) {
-  for (std::size_t k = 0; k < d.FourthGroup.size(); ++k) {
-    SectionReader s(table, Numbered(kFourthPrefix, k + 1));
-    ChannelRecord& ch = d.FourthGroup[k];
-    s.Bool("Enable", ch.Enable);
-    s.Text("CHDisplayL", ch.CHDisplayL);
-    s.Text("CHDisplayR", ch.CHDisplayR);
-    s.Number("Rxfreq", ch.Rxfreq);
-    s.Number("Txfreq", ch.Txfreq);
-    s.Bool("LowPower", ch.LowPower);
-    s.Bool("PowUp", ch.PowUp);
-    s.Bool("ScanMemory", ch.ScanMemory);
-    if (!Traits(d.ModelSeries).fourthGroupTones) continue;
-    s.Int16("Scramble", ch.Scramble);
-    s.Text("ChTag", ch.ChTag);
-    s.Bool("Narrow", ch.Narrow);
-    s.Int16("TxDCS", ch.DCS[0]);
-    s.Int16("RxDCS", ch.DCS[1]);
-    s.Bool("RxComp", ch.RxComp);
-    s.Int16("TxCTCSS", ch.CTCSS[0]);
-    s.Int16("RxCTCSS", ch.CTCSS[1]);
+// The sections of a list that are numbered by place, from `first`.
+template <class Table, class R>
+void ReadNumbered(const DataFileSectionTable& table, const Table& entries, std::span<R> records,
+                  std::string_view prefix, std::size_t first, int16_t series) {
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    SectionReader(table, Numbered(prefix, i + first)).Read(entries, records[i], series);
   }
 }
 
 }  // namespace
 
 void OverlayDataFile(const DataFileSectionTable& table, RadioData& d) {
-  ReadUsableGroups(table, d);
-  ReadCommon(table, d);
-  ReadAtis(table, d);
-  ReadMarine(table, d.USA, kMarinePrefixes[0], d.ModelSeries);
-  ReadMarine(table, d.INTL, kMarinePrefixes[1], d.ModelSeries);
-  ReadMarine(table, d.CANADA, kMarinePrefixes[2], d.ModelSeries);
-  ReadWeather(table, d);
-  ReadDirectory(table, d.MemoryDirectory, kMemoryIdPrefix);
-  ReadDirectory(table, d.GroupDirectory, kGroupIdPrefix);
-  ReadFourthGroup(table, d);
+  const int16_t series = d.ModelSeries;
+  ReadSettings(table, d);
+  for (int g = kGroupUSA; g <= kGroupCANADA; ++g) {
+    ReadMarine(table, GroupList(d, g), kMarinePrefixes[g], series);
+  }
+  ReadNumbered(table, fields::kWeatherEntries, std::span<ChannelRecord>(d.WX), kWeatherPrefix, 0,
+               series);
+  // Files this program writes carry no directory sections, so their names and numbers empty.
+  ReadNumbered(table, fields::kDirectoryFields, std::span<DirectoryEntry>(d.MemoryDirectory),
+               kMemoryIdPrefix, 1, series);
+  ReadNumbered(table, fields::kDirectoryFields, std::span<DirectoryEntry>(d.GroupDirectory),
+               kGroupIdPrefix, 1, series);
+  ReadNumbered(table, fields::kFourthEntries, std::span<ChannelRecord>(d.FourthGroup),
+               kFourthPrefix, 1, series);
 }
 
 }  // namespace qw

@@ -5,9 +5,12 @@
 #include <cstdlib>
 
 #include "files/data_file_keys.h"
+#include "files/field_table.h"
 
 namespace qw {
 namespace {
+
+using fields::Form;
 
 class Writer {
  public:
@@ -27,17 +30,21 @@ class Writer {
     text_ += value;
     text_ += "\r\n";
   }
-  // Texts whose "#" mark keeps leading blanks (the reader removes it after trimming).
-  void Marked(std::string_view key, std::string_view value) { Text(key, "#" + std::string(value)); }
-  void Bool(std::string_view key, bool value) { Text(key, value ? "1" : "0"); }
-  void Int(std::string_view key, long long value) { Text(key, std::to_string(value)); }
-  void Abs(std::string_view key, long long value) { Int(key, std::llabs(value)); }
-  void Frequency(std::string_view key, double value) {
+
+  // One entry of the field tables, spelt as its form says.
+  void operator()(std::string_view key, bool value, const fields::FileKey&) {
+    Text(key, value ? "1" : "0");
+  }
+  void operator()(std::string_view key, double value, const fields::FileKey&) {
     Text(key, FormatFrequency(value, separator_));
   }
-  // Key made of a label and a digit ("TX TOT 0", "Usable ATIS CH Group0").
-  static std::string Numbered(std::string_view label, int n) {
-    return std::string(label) + std::to_string(n);
+  void operator()(std::string_view key, const std::string& value, const fields::FileKey& k) {
+    Text(key, k.form == Form::Marked ? "#" + value : value);
+  }
+  template <class Int>
+  void operator()(std::string_view key, Int value, const fields::FileKey& k) {
+    const long long n = value;
+    Text(key, std::to_string(k.form == Form::Abs ? std::llabs(n) : n));
   }
 
   std::string Take() { return std::move(text_); }
@@ -47,97 +54,42 @@ class Writer {
   std::string text_;
 };
 
+template <class Table, class R>
+void WriteRecords(Writer& w, const Table& table, std::span<const R> records, int16_t series) {
+  fields::WalkFile(table, records, Traits(series), w);
+}
+template <class Table, class R>
+void WriteRecord(Writer& w, const Table& table, const R& record, int16_t series) {
+  WriteRecords(w, table, std::span<const R>(&record, 1), series);
+}
+
 void WriteMain(Writer& w, const RadioData& d) {
   w.Section("MAIN");
-  w.Marked("MODEL", ModelName(d.ModelSeries));
-  w.Marked("TYPE", "ZOK");
-  w.Marked("VERSION", "1.00");
-  w.Int("MODELTYPE", d.ModelSeries);
+  w.Text("MODEL", std::string("#") + ModelName(d.ModelSeries));
+  w.Text("TYPE", "#ZOK");
+  w.Text("VERSION", "#1.00");
+  w.Text("MODELTYPE", std::to_string(d.ModelSeries));
 }
 
-void WriteUsableGroups(Writer& w, const RadioData& d) {
+void WriteSettings(Writer& w, const RadioData& d) {
   w.Section(kUsableSection);
-  const auto groupKeys = SplitList(kUsableGroupKeys);
-  const auto& groups = d.UsableGroupSettings;
-  for (int g = 0; g < 4; ++g) w.Bool(groupKeys[g], groups[g].Usable);
-  for (int g = 0; g < 4; ++g) w.Bool(Writer::Numbered(kTxTotKey, g), groups[g].TxTot);
-  for (int g = 0; g < 4; ++g) w.Abs(Writer::Numbered(kPriorityKey, g), groups[g].PriorityCh);
-  for (int g = 0; g < 4; ++g) w.Bool(Writer::Numbered(kStatusIconKey, g), groups[g].StatusIcon);
-  if (!Traits(d.ModelSeries).statusNames) return;
-  for (int g = 0; g < 4; ++g) w.Text(Writer::Numbered(kStatusNameKey, g), groups[g].StatusName);
-}
-
-void WriteCommon(Writer& w, const RadioData& d) {
-  const auto& c = d.CommonSettings;
+  WriteRecords(w, fields::kGroupFields, std::span<const UsableGroupSettings>(d.UsableGroupSettings),
+               d.ModelSeries);
   w.Section(kCommonSection);
-  w.Abs("TX Po Display", c.TxPoDisplay);
-  w.Bool("SCAN", c.Scan);
-  w.Int("Resume Time", c.ResumeTime);
-  w.Bool("PTT SCAN Clear", c.PttScanClear);
-  w.Bool("Dual Watch", c.DualWatch);
-  w.Int("Offset Time", c.OffsetTime);
-  w.Abs("Magnetic Variation", c.MagneticVariation);
-  w.Abs("Weater", c.Weater);
-}
-
-void WriteAtis(Writer& w, const RadioData& d) {
-  const auto& a = d.AtisSettings;
+  WriteRecord(w, fields::kCommonFields, d.CommonSettings, d.ModelSeries);
   w.Section(kAtisSection);
-  for (int g = 0; g < 4; ++g) w.Bool(Writer::Numbered(kAtisGroupKey, g), a.UsableAtisGroup[g]);
-  w.Marked("Atis Code", a.AtisCode);
-  if (!Traits(d.ModelSeries).thirdVariantSettings) return;
-  for (int g = 0; g < 4; ++g) w.Bool(Writer::Numbered(kAtisKillerKey, g), a.AtisKillerGroup[g]);
+  WriteRecord(w, fields::kAtisFields, d.AtisSettings, d.ModelSeries);
 }
 
-void WriteMarine(Writer& w, const std::vector<ChannelRecord>& list, std::string_view prefix,
-                 int16_t series) {
+// The sections of a channel list, numbered from `first`. A marine section begins with the
+// "Position" that chooses its record.
+template <class Table>
+void WriteList(Writer& w, const Table& entries, const std::vector<ChannelRecord>& list,
+               std::string_view prefix, std::size_t first, int16_t series, bool position) {
   for (std::size_t n = 0; n < list.size(); ++n) {
-    const ChannelRecord& ch = list[n];
-    w.Section(prefix, n);
-    w.Int("Position", ch.Position);
-    w.Bool("Enable", ch.Enable);
-    w.Bool("LowPower", ch.LowPower);
-    w.Bool("PowUp", ch.PowUp);
-    w.Bool("Duplex", ch.Duplex);
-    w.Bool("TxEnable", ch.TxEnable);
-    w.Bool("DispayA", ch.DispayA);
-    w.Bool("ScanMemory", ch.ScanMemory);
-    if (!Traits(series).channelNames) continue;
-    w.Int("Scramble", ch.Scramble);
-    w.Marked("ChTag", ch.ChTag);
-  }
-}
-
-void WriteWeather(Writer& w, const RadioData& d) {
-  for (std::size_t i = 0; i < d.WX.size(); ++i) {
-    w.Section(kWeatherPrefix, i);
-    w.Bool("Enable", d.WX[i].Enable);
-    w.Bool("ScanMemory", d.WX[i].ScanMemory);
-    w.Marked("ChTag", d.WX[i].ChTag);
-  }
-}
-
-void WriteFourthGroup(Writer& w, const RadioData& d) {
-  for (std::size_t k = 0; k < d.FourthGroup.size(); ++k) {
-    const ChannelRecord& ch = d.FourthGroup[k];
-    w.Section(kFourthPrefix, k + 1);
-    w.Bool("Enable", ch.Enable);
-    w.Text("CHDisplayL", ch.CHDisplayL);
-    w.Text("CHDisplayR", ch.CHDisplayR);
-    w.Frequency("Rxfreq", ch.Rxfreq);
-    w.Frequency("Txfreq", ch.Txfreq);
-    w.Bool("LowPower", ch.LowPower);
-    w.Bool("PowUp", ch.PowUp);
-    w.Bool("ScanMemory", ch.ScanMemory);
-    if (!Traits(d.ModelSeries).fourthGroupTones) continue;
-    w.Int("Scramble", ch.Scramble);
-    w.Marked("ChTag", ch.ChTag);
-    w.Bool("Narrow", ch.Narrow);
-    w.Int("TxDCS", ch.DCS[0]);
-    w.Int("RxDCS", ch.DCS[1]);
-    w.Bool("RxComp", ch.RxComp);
-    w.Int("TxCTCSS", ch.CTCSS[0]);
-    w.Int("RxCTCSS", ch.CTCSS[1]);
+    w.Section(prefix, n + first);
+    if (position) w.Text("Position", std::to_string(list[n].Position));
+    WriteRecord(w, entries, list[n], series);
   }
 }
 
@@ -163,14 +115,13 @@ char LocaleDecimalSeparator() {
 std::string DataFileText(const RadioData& d, char decimalSeparator) {
   Writer w(decimalSeparator);
   WriteMain(w, d);
-  WriteUsableGroups(w, d);
-  WriteCommon(w, d);
-  WriteAtis(w, d);
-  WriteMarine(w, d.USA, kMarinePrefixes[0], d.ModelSeries);
-  WriteMarine(w, d.INTL, kMarinePrefixes[1], d.ModelSeries);
-  WriteMarine(w, d.CANADA, kMarinePrefixes[2], d.ModelSeries);
-  WriteWeather(w, d);
-  WriteFourthGroup(w, d);
+  WriteSettings(w, d);
+  for (int g = kGroupUSA; g <= kGroupCANADA; ++g) {
+    WriteList(w, fields::kMarineEntries, GroupList(d, g), kMarinePrefixes[g], 0, d.ModelSeries,
+              true);
+  }
+  WriteList(w, fields::kWeatherEntries, d.WX, kWeatherPrefix, 0, d.ModelSeries, false);
+  WriteList(w, fields::kFourthEntries, d.FourthGroup, kFourthPrefix, 1, d.ModelSeries, false);
   return w.Take();
 }
 

@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "files/data_fields.h"
+#include "files/field_table.h"
 
 namespace qw {
 namespace {
@@ -178,21 +178,24 @@ class Reader {
   std::string path_;
 };
 
-template <class Record, class Visit>
-Json RecordsToJson(std::span<Record> records, Visit visit) {
+template <class Record>
+Json RecordToJson(Record& record) {
+  Json obj = Json::object();
+  Writer w(obj);
+  fields::VisitFields(record, w);
+  return obj;
+}
+
+template <class Record>
+Json RecordsToJson(std::span<Record> records) {
   Json arr = Json::array();
-  for (auto& r : records) {
-    Json obj = Json::object();
-    Writer w(obj);
-    visit(r, w);
-    arr.push_back(std::move(obj));
-  }
+  for (auto& r : records) arr.push_back(RecordToJson(r));
   return arr;
 }
 
-template <class Record, class Visit>
+template <class Record>
 void RecordsFromJson(const Json& parent, const char* name, const std::string& path,
-                     std::span<Record> records, Visit visit) {
+                     std::span<Record> records) {
   auto it = parent.find(name);
   if (it == parent.end()) return;
   std::string where = path.empty() ? name : path + "." + name;
@@ -205,17 +208,17 @@ void RecordsFromJson(const Json& parent, const char* name, const std::string& pa
     std::string itemPath = where + "[" + std::to_string(i) + "]";
     if (!item.is_object()) throw FieldError(itemPath + ": must be an object");
     Reader r(item, itemPath);
-    visit(records[i], r);
+    fields::VisitFields(records[i], r);
   }
 }
 
-template <class Record, class Visit>
-void ObjectFromJson(const Json& parent, const char* name, Record& record, Visit visit) {
+template <class Record>
+void ObjectFromJson(const Json& parent, const char* name, Record& record) {
   auto it = parent.find(name);
   if (it == parent.end()) return;
   if (!it->is_object()) throw FieldError(std::string(name) + ": must be an object");
   Reader r(*it, name);
-  visit(record, r);
+  fields::VisitFields(record, r);
 }
 
 constexpr const char* kChannelLists[] = {"USA", "INTL", "CANADA", "WX", "FourthGroup"};
@@ -235,38 +238,22 @@ std::vector<ChannelRecord>& ChannelListByIndex(RadioData& d, int i) {
   }
 }
 
-auto channelVisit = [](ChannelRecord& c, auto& v) { VisitChannel(c, v); };
-auto groupVisit = [](UsableGroupSettings& g, auto& v) { VisitGroup(g, v); };
-auto entryVisit = [](DirectoryEntry& e, auto& v) { VisitDirectoryEntry(e, v); };
-auto callSignVisit = [](AtisCallSignEntry& e, auto& v) { VisitCallSign(e, v); };
-
 }  // namespace
 
 std::string DataToJson(const RadioData& source) {
   RadioData d = source;  // the visitors take mutable references for both directions
   Json j = Json::object();
   j["ModelSeries"] = d.ModelSeries;
-  j["UsableGroupSettings"] =
-      RecordsToJson(std::span<UsableGroupSettings>(d.UsableGroupSettings), groupVisit);
-  Json common = Json::object();
-  Writer cw(common);
-  VisitCommon(d.CommonSettings, cw);
-  j["CommonSettings"] = common;
-  Json dsc = Json::object();
-  Writer dw(dsc);
-  VisitDsc(d.DscSettings, dw);
-  j["DscSettings"] = dsc;
-  Json atis = Json::object();
-  Writer aw(atis);
-  VisitAtisScalars(d.AtisSettings, aw);
-  atis["AtisCallSign"] =
-      RecordsToJson(std::span<AtisCallSignEntry>(d.AtisSettings.AtisCallSign), callSignVisit);
+  j["UsableGroupSettings"] = RecordsToJson(std::span<UsableGroupSettings>(d.UsableGroupSettings));
+  j["CommonSettings"] = RecordToJson(d.CommonSettings);
+  j["DscSettings"] = RecordToJson(d.DscSettings);
+  Json atis = RecordToJson(d.AtisSettings);
+  atis["AtisCallSign"] = RecordsToJson(std::span<AtisCallSignEntry>(d.AtisSettings.AtisCallSign));
   j["AtisSettings"] = atis;
-  j["MemoryDirectory"] = RecordsToJson(std::span<DirectoryEntry>(d.MemoryDirectory), entryVisit);
-  j["GroupDirectory"] = RecordsToJson(std::span<DirectoryEntry>(d.GroupDirectory), entryVisit);
+  j["MemoryDirectory"] = RecordsToJson(std::span<DirectoryEntry>(d.MemoryDirectory));
+  j["GroupDirectory"] = RecordsToJson(std::span<DirectoryEntry>(d.GroupDirectory));
   for (int i = 0; i < 5; ++i) {
-    j[kChannelLists[i]] =
-        RecordsToJson(std::span<ChannelRecord>(ChannelListByIndex(d, i)), channelVisit);
+    j[kChannelLists[i]] = RecordsToJson(std::span<ChannelRecord>(ChannelListByIndex(d, i)));
   }
   return j.dump(2) + "\n";
 }
@@ -290,24 +277,18 @@ bool JsonToData(const std::string& text, RadioData& target, std::string& error) 
       }
     }
     RecordsFromJson(j, "UsableGroupSettings", "",
-                    std::span<UsableGroupSettings>(d.UsableGroupSettings), groupVisit);
-    ObjectFromJson(j, "CommonSettings", d.CommonSettings,
-                   [](CommonSettings& c, auto& v) { VisitCommon(c, v); });
-    ObjectFromJson(j, "DscSettings", d.DscSettings,
-                   [](DscSettings& s, auto& v) { VisitDsc(s, v); });
-    ObjectFromJson(j, "AtisSettings", d.AtisSettings,
-                   [](AtisSettings& a, auto& v) { VisitAtisScalars(a, v); });
+                    std::span<UsableGroupSettings>(d.UsableGroupSettings));
+    ObjectFromJson(j, "CommonSettings", d.CommonSettings);
+    ObjectFromJson(j, "DscSettings", d.DscSettings);
+    ObjectFromJson(j, "AtisSettings", d.AtisSettings);
     if (auto it = j.find("AtisSettings"); it != j.end()) {
       RecordsFromJson(*it, "AtisCallSign", "AtisSettings",
-                      std::span<AtisCallSignEntry>(d.AtisSettings.AtisCallSign), callSignVisit);
+                      std::span<AtisCallSignEntry>(d.AtisSettings.AtisCallSign));
     }
-    RecordsFromJson(j, "MemoryDirectory", "", std::span<DirectoryEntry>(d.MemoryDirectory),
-                    entryVisit);
-    RecordsFromJson(j, "GroupDirectory", "", std::span<DirectoryEntry>(d.GroupDirectory),
-                    entryVisit);
+    RecordsFromJson(j, "MemoryDirectory", "", std::span<DirectoryEntry>(d.MemoryDirectory));
+    RecordsFromJson(j, "GroupDirectory", "", std::span<DirectoryEntry>(d.GroupDirectory));
     for (int i = 0; i < 5; ++i) {
-      RecordsFromJson(j, kChannelLists[i], "", std::span<ChannelRecord>(ChannelListByIndex(d, i)),
-                      channelVisit);
+      RecordsFromJson(j, kChannelLists[i], "", std::span<ChannelRecord>(ChannelListByIndex(d, i)));
     }
   } catch (const FieldError& e) {
     error = e.what();

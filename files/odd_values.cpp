@@ -7,7 +7,7 @@
 #include <span>
 
 #include "files/data_edit.h"
-#include "files/data_fields.h"
+#include "files/field_table.h"
 #include "model/image_codec.h"
 #include "report/formatters.h"
 
@@ -57,12 +57,12 @@ class Collector {
   }
 };
 
-template <class Record, class Visit>
-void CompareRecord(const std::string& path, Record record, Record back, std::vector<OddValue>& out,
-                   Visit visit) {
+template <class Record>
+void CompareRecord(const std::string& path, Record record, Record back,
+                   std::vector<OddValue>& out) {
   Collector before, after;
-  visit(record, before);
-  visit(back, after);
+  fields::VisitFields(record, before);
+  fields::VisitFields(back, after);
   for (std::size_t i = 0; i < before.items.size(); ++i) {
     const auto& a = before.items[i];
     const auto& b = after.items[i];
@@ -73,12 +73,11 @@ void CompareRecord(const std::string& path, Record record, Record back, std::vec
   }
 }
 
-template <class Record, class Visit>
+template <class Record>
 void CompareList(const char* name, std::span<const Record> records, std::span<const Record> back,
-                 std::vector<OddValue>& out, Visit visit) {
+                 std::vector<OddValue>& out) {
   for (std::size_t i = 0; i < records.size() && i < back.size(); ++i) {
-    CompareRecord(std::string(name) + "[" + std::to_string(i) + "]", records[i], back[i], out,
-                  visit);
+    CompareRecord(std::string(name) + "[" + std::to_string(i) + "]", records[i], back[i], out);
   }
 }
 
@@ -110,18 +109,18 @@ class Put {
   std::size_t next_ = 0;
 };
 
-template <class Record, class Visit>
-void TakeRecord(Record& record, Record back, Visit visit) {
+template <class Record>
+void TakeRecord(Record& record, Record back) {
   Grab grab;
-  visit(back, grab);
+  fields::VisitFields(back, grab);
   Put put(grab.values);
-  visit(record, put);
+  fields::VisitFields(record, put);
 }
 
-template <class Record, class Visit>
-void TakeList(std::span<Record> records, std::span<Record> back, Visit visit) {
+template <class Record>
+void TakeList(std::span<Record> records, std::span<Record> back) {
   for (std::size_t i = 0; i < records.size() && i < back.size(); ++i)
-    TakeRecord(records[i], back[i], visit);
+    TakeRecord(records[i], back[i]);
 }
 
 // Every value of d as the radio would give it back (frequencies within the tolerance stay).
@@ -129,23 +128,17 @@ void TakeRadioValues(RadioData& d) {
   RadioData back = d;
   EncodeImage(back);
   DecodeImage(back);
-  auto channel = [](ChannelRecord& c, auto& v) { VisitChannel(c, v); };
-  auto entry = [](DirectoryEntry& e, auto& v) { VisitDirectoryEntry(e, v); };
-  TakeList<UsableGroupSettings>(d.UsableGroupSettings, back.UsableGroupSettings,
-                                [](UsableGroupSettings& g, auto& v) { VisitGroup(g, v); });
-  TakeRecord(d.CommonSettings, back.CommonSettings,
-             [](CommonSettings& c, auto& v) { VisitCommon(c, v); });
-  TakeRecord(d.DscSettings, back.DscSettings, [](DscSettings& s, auto& v) { VisitDsc(s, v); });
-  TakeRecord(d.AtisSettings, back.AtisSettings,
-             [](AtisSettings& a, auto& v) { VisitAtisScalars(a, v); });
-  TakeList<AtisCallSignEntry>(d.AtisSettings.AtisCallSign, back.AtisSettings.AtisCallSign,
-                              [](AtisCallSignEntry& e, auto& v) { VisitCallSign(e, v); });
-  TakeList<DirectoryEntry>(d.MemoryDirectory, back.MemoryDirectory, entry);
-  TakeList<DirectoryEntry>(d.GroupDirectory, back.GroupDirectory, entry);
+  TakeList<UsableGroupSettings>(d.UsableGroupSettings, back.UsableGroupSettings);
+  TakeRecord(d.CommonSettings, back.CommonSettings);
+  TakeRecord(d.DscSettings, back.DscSettings);
+  TakeRecord(d.AtisSettings, back.AtisSettings);
+  TakeList<AtisCallSignEntry>(d.AtisSettings.AtisCallSign, back.AtisSettings.AtisCallSign);
+  TakeList<DirectoryEntry>(d.MemoryDirectory, back.MemoryDirectory);
+  TakeList<DirectoryEntry>(d.GroupDirectory, back.GroupDirectory);
   for (int list = 0; list <= kGroupWX; ++list) {
     auto& mine = list == kGroupWX ? d.WX : GroupList(d, list);
     auto& theirs = list == kGroupWX ? back.WX : GroupList(back, list);
-    TakeList<ChannelRecord>(mine, theirs, channel);
+    TakeList<ChannelRecord>(mine, theirs);
   }
 }
 
@@ -158,28 +151,20 @@ std::vector<OddValue> FindOddValues(const RadioData& data) {
   DecodeImage(back);
 
   std::vector<OddValue> out;
-  auto channel = [](ChannelRecord& c, auto& v) { VisitChannel(c, v); };
-  auto entry = [](DirectoryEntry& e, auto& v) { VisitDirectoryEntry(e, v); };
   CompareList<UsableGroupSettings>("UsableGroupSettings", d.UsableGroupSettings,
-                                   back.UsableGroupSettings, out,
-                                   [](UsableGroupSettings& g, auto& v) { VisitGroup(g, v); });
-  CompareRecord("CommonSettings", d.CommonSettings, back.CommonSettings, out,
-                [](CommonSettings& c, auto& v) { VisitCommon(c, v); });
-  CompareRecord("DscSettings", d.DscSettings, back.DscSettings, out,
-                [](DscSettings& s, auto& v) { VisitDsc(s, v); });
-  CompareRecord("AtisSettings", d.AtisSettings, back.AtisSettings, out,
-                [](AtisSettings& a, auto& v) { VisitAtisScalars(a, v); });
+                                   back.UsableGroupSettings, out);
+  CompareRecord("CommonSettings", d.CommonSettings, back.CommonSettings, out);
+  CompareRecord("DscSettings", d.DscSettings, back.DscSettings, out);
+  CompareRecord("AtisSettings", d.AtisSettings, back.AtisSettings, out);
   CompareList<AtisCallSignEntry>("AtisSettings.AtisCallSign", d.AtisSettings.AtisCallSign,
-                                 back.AtisSettings.AtisCallSign, out,
-                                 [](AtisCallSignEntry& e, auto& v) { VisitCallSign(e, v); });
-  CompareList<DirectoryEntry>("MemoryDirectory", d.MemoryDirectory, back.MemoryDirectory, out,
-                              entry);
-  CompareList<DirectoryEntry>("GroupDirectory", d.GroupDirectory, back.GroupDirectory, out, entry);
-  CompareList<ChannelRecord>("USA", d.USA, back.USA, out, channel);
-  CompareList<ChannelRecord>("INTL", d.INTL, back.INTL, out, channel);
-  CompareList<ChannelRecord>("CANADA", d.CANADA, back.CANADA, out, channel);
-  CompareList<ChannelRecord>("WX", d.WX, back.WX, out, channel);
-  CompareList<ChannelRecord>("FourthGroup", d.FourthGroup, back.FourthGroup, out, channel);
+                                 back.AtisSettings.AtisCallSign, out);
+  CompareList<DirectoryEntry>("MemoryDirectory", d.MemoryDirectory, back.MemoryDirectory, out);
+  CompareList<DirectoryEntry>("GroupDirectory", d.GroupDirectory, back.GroupDirectory, out);
+  CompareList<ChannelRecord>("USA", d.USA, back.USA, out);
+  CompareList<ChannelRecord>("INTL", d.INTL, back.INTL, out);
+  CompareList<ChannelRecord>("CANADA", d.CANADA, back.CANADA, out);
+  CompareList<ChannelRecord>("WX", d.WX, back.WX, out);
+  CompareList<ChannelRecord>("FourthGroup", d.FourthGroup, back.FourthGroup, out);
   return out;
 }
 

@@ -91,9 +91,12 @@ TEST_F(DataFileReading, EachFileChangesExactlyWhatItCarries) {
        [](RadioData& e) { e.USA[0].Duplex = true, e.USA[0].Scramble = 4; }},
       {kSeriesMV710, "[CHEXP1]\r\nRxfreq=156,05\r\nTxDCS=12\r\nRxDCS=abc",
        [](RadioData& e) { e.FourthGroup[0].Rxfreq = 156.05, e.FourthGroup[0].DCS[0] = 12; }},
-      {kSeriesMV710, "[CHMMSID2]\r\nEnable=0\r\nTagName=#  NEW\r\nMmsid=333333333",
+      {kSeriesMV710,
+       "[CHMMSID2]\r\nEnable=0\r\nTagName=#  NEW\r\nMmsid=333333333\r\n"
+       "[CHGRPID10]\r\nEnable=1\r\nTagName=CREW\r\nMmsid=0123",
        [](RadioData& e) {
          e.MemoryDirectory[1] = {false, "  NEW", "333333333"};
+         e.GroupDirectory[9] = {true, "CREW", "0123"};
        }},
       {kSeriesMV710,  // the section numbers only chain; Position chooses the record
        "[CHUSA0]\r\nPosition=3abc\r\nEnable=1\r\n"      // leading number
