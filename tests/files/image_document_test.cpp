@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <functional>
 
 #include "files/atomic_file.h"
 #include "files/bounded_read.h"
@@ -168,6 +169,26 @@ TEST_F(ImageFiles, ErrorLogWrittenOnlyInDebugModeToItsFolderInTheExactLineForm) 
   EXPECT_NE(test::ReadBytes(folder.Path() / "user/data/err.log").find("frmMain.SaveFileAs -> 75"),
             std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(folder.Path() / "share/err.log"));
+
+  // Every file a read cannot open leaves its own location in the log.
+  const struct {
+    const char* location;
+    std::function<Outcome(Document&, const std::string&)> open;
+  } reads[] = {
+      {"frmMain.FileReadJson", [](Document& d, const std::string& p) { return d.OpenJson(p); }},
+      {"frmMain.FileRead2", [](Document& d, const std::string& p) { return d.OpenDataFile(p); }},
+      {"frmMain.ReadHexFileAs", [](Document& d, const std::string& p) { return d.LoadRawImage(p); }},
+      {"frmMain.ImportChannels",
+       [](Document& d, const std::string& p) { return d.ImportChannels(p); }},
+  };
+  for (const auto& r : reads) {
+    Document logged(folder.Path() / "logs", true);
+    std::filesystem::create_directories(folder.Path() / "logs");
+    EXPECT_TRUE(r.open(logged, folder.File("absent")).failed());
+    EXPECT_NE(test::ReadBytes(folder.Path() / "logs/err.log").find(std::string(r.location) + " -> "),
+              std::string::npos) << r.location;
+    std::filesystem::remove(folder.Path() / "logs/err.log");
+  }
 
   std::tm moment{};
   moment.tm_year = 126, moment.tm_mon = 11, moment.tm_mday = 5;
