@@ -35,9 +35,15 @@ TEST(Config, WindowPlacementComesBackOnlyWhole) {
   ASSERT_TRUE(p);
   EXPECT_EQ(std::make_tuple(p->left, p->top, p->width, p->height),
             std::make_tuple(-150, 300, 40000, 9000));
-  for (const char* bad : {"0", "x", ""}) {
-    store.Set("Settings", "MainHeight", bad);
-    EXPECT_FALSE(ReadWindowPlacement(store)) << bad;
+  // Both sizes, each on both sides of the bound: 1 is a size, 0 and below are not.
+  for (const char* key : {"MainWidth", "MainHeight"}) {
+    for (const char* bad : {"0", "-1", "x", ""}) {
+      SaveWindowPlacement(store, -150, 300, 40000, 9000);
+      store.Set("Settings", key, bad);
+      EXPECT_FALSE(ReadWindowPlacement(store)) << key << "=" << bad;
+    }
+    store.Set("Settings", key, "1");
+    EXPECT_TRUE(ReadWindowPlacement(store)) << key;
   }
 }
 

@@ -22,6 +22,12 @@ TEST(Record, HexAndRecordChecksReadBackWhatWasWritten) {
     EXPECT_EQ(HexToByte(high, low), v);
     EXPECT_EQ(HexToByte(std::tolower(high), std::tolower(low)), v);
   }
+  // A reply carries only hex digits; whatever else comes on the line reads as 0, so that its
+  // checksum, not a stray value, decides.
+  for (int c : {int{'G'}, int{'g'}, int{'/'}, int{':'}, int{'@'}, int{'`'}, int{' '}, 0x00, 0xFF}) {
+    EXPECT_EQ(HexToByte(static_cast<uint8_t>(c), '1'), 0x01) << c;
+    EXPECT_EQ(HexToByte('1', static_cast<uint8_t>(c)), 0x10) << c;
+  }
   Bytes r = BuildRequest(kCmdReadByte, 0x1234);
   EXPECT_EQ(CheckRecord(r.data() + 1, r.size() - 1), kCmdReadByte);
   Bytes unknown = BuildRequest(0x15, 0x0040);  // checksum right, type unknown
