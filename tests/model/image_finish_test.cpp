@@ -3,6 +3,7 @@
 
 #include <tuple>
 
+#include "model/priority_channels.h"
 #include "model_test_support.h"
 
 namespace qw::test {
@@ -125,6 +126,29 @@ TEST(Finish, PriorityChannelRepairForMv510AndMv710) {
       EXPECT_EQ(Word(d.RadioImage, 84), expected == kNoChannel ? 0xFFFF : expected);
     }
   }
+}
+
+// The favourites are the group's eight words and no more: its last is offered, the next
+// group's first is not, though the channel it names is enabled here too.
+TEST(Finish, PriorityChoicesOfferTheGroupsOwnFavouritesOnly) {
+  RadioData d = NewData(kSeriesMV710);
+  for (int g = kGroupUSA; g <= kGroupCANADA; ++g)
+    for (int j = 0; j < layout::kGroupChannelListLength; ++j)
+      WriteWord(d.RadioImage, layout::GroupChannelListEntry(g, j), 0xFFFF);
+  std::vector<int32_t> enabled;
+  for (int32_t slot = 0; slot < static_cast<int32_t>(d.USA.size()) && enabled.size() < 2; ++slot) {
+    if (d.USA[slot].Enable && slot != kSlotChannel09 && slot != kSlotChannel16)
+      enabled.push_back(slot);
+  }
+  ASSERT_EQ(enabled.size(), 2u);
+  WriteWord(d.RadioImage,
+            layout::GroupChannelListEntry(kGroupUSA, layout::kGroupChannelListLength - 1),
+            enabled[0]);
+  WriteWord(d.RadioImage, layout::GroupChannelListEntry(kGroupINTL, 0), enabled[1]);
+  std::vector<int32_t> offered;
+  for (const PriorityChoice& c : PriorityChoices(d, kGroupUSA)) offered.push_back(c.id);
+  EXPECT_EQ(offered,
+            (std::vector<int32_t>{kNoChannel, enabled[0], kSlotChannel09, kSlotChannel16}));
 }
 
 TEST(Finish, OnlyTheThirdVariantWritesAtisModesAndKeepsPriorityChannels) {

@@ -238,7 +238,7 @@ TEST(TextReport, ThirdVariantAddsItsSectionsInOrderAndStyle) {
         "DSC CH Group:                      On                Off               On                ",
         "Beep Out:                          On   Off  Off  Off  Off  Off  Off  On   ",
         "Usable ATIS Killer CH Group:       Off               On                Off               On                ",
-        "No  MID  DISP\r\n--  ---  ----\r\n1   366  USA ",
+        "No  MID  DISP\r\n--  ---  ----\r\n1   366  USA \r\n2   ---  --- ",
         "20  316  --- \r\n\r\n##### Programable USA Channel #####",
         "1   ENABLE  HARBOUR      366999999 \r\n2   ------  -----------  ----------",
         "40  ------  -----------  ----------\r\n\r\n##### Group ID Setting #####",
