@@ -172,7 +172,8 @@ TEST(CsvOurs, WritesEveryChannelWithTheSeriesColumns) {
         "INTL,24,1,1,0,0,1,0,Off,TELEPHONE,,,161.8000,157.2000,,,,\r\n",
         "WX,WX03,1,,,,,0,,any #text,,,162.4750,,,,,\r\n",
         "LMR,5,1,1,1,1,,0,Off,REPEATER (1),AU,t,156.0250,160.6250,1,97.4Hz,I043,1\r\n",
-        "LMR,40,1,0,0,0,,0,Off,\"007\",\"04\",,174.0000,,0,Off,Off,0\r\n", "\r\nUSA,\"01\",0,"}) {
+        "LMR,40,1,0,0,0,,0,Off,\"007\",\"04\",,174.0000,,0,Off,Off,0\r\n", "\r\nUSA,\"00\",0,",
+        "\r\nUSA,\"01\",0,"}) {
     EXPECT_NE(mv710.find(row), std::string::npos) << row;
   }
   // The MV510 has no names, scrambler or fourth-group tones: those cells stay empty.
@@ -211,9 +212,11 @@ TEST(CsvOurs, ASpreadsheetsResaveImportsBackAsExported) {
 // What a spreadsheet may turn a written number into is the same number; anything more is not.
 TEST(CsvOurs, SameNumberTakesASpreadsheetsFormsOfANumberOnly) {
   const std::tuple<const char*, const char*, bool> cases[] = {
-      {"+156.8", "156.800", true}, {"01", "1", true},         {".5", "0.5", true},
-      {"156.8x", "156.8", false},  {"156.8", "156.81", false}, {"+", "0", false},
-      {"inf", "inf", false},       {"", "", false},            {"1e2", "100", true},
+      {"+156.8", "156.800", true}, {"01", "1", true},
+      {".5", "0.5", true},         {"156.8x", "156.8", false},
+      {"156.8", "156.81", false},  {"+", "0", false},
+      {"inf", "inf", false},       {"", "", false},
+      {"1e2", "100", true},
   };
   for (const auto& [a, b, same] : cases) {
     EXPECT_EQ(csv::SameNumber(a, b), same) << a << " / " << b;
