@@ -31,10 +31,12 @@ TEST(NewDataSet, PlansWeatherListAndEmptyFourthGroup) {
 TEST(NewDataSet, DefaultImageAndGeneralSettings) {
   const std::pair<int, std::vector<uint8_t>> common[] = {
       {0, {0xFF}},
+      {66, std::vector<uint8_t>(8, 0)},
       {74, {0xFF, 0x00, 0x30}},
       {80, {0, 0x1E, 0, 0x1E, 0, 0x20, 0, 0x20, 0, 0x20, 0xF2, 0xCE}},
       {95, {0xFF}},  // the checksum waits for programming or saving
       {161, {0x60, 0x10, 0x10, 0xAC, 0xFE, 0xFF}},
+      {176, std::vector<uint8_t>(14, 0)},
       {505, std::vector<uint8_t>(7, 0xFF)},
       {512, {'R', 'a', 'd', 'i', 'o', 0xFF}},
       {544, {'R', 'a', 'm', '2'}},
