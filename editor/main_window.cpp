@@ -82,91 +82,110 @@ QAction* MainWindow::Action(const QString& name, const QString& caption) {
   return action;
 }
 
+QMenu* MainWindow::AddMenu(const QString& name, const QString& caption) {
+  QMenu* m = menuBar()->addMenu(caption);
+  m->setObjectName(name);
+  return m;
+}
+
+QAction* MainWindow::AddEntry(QMenu* menu, const QString& name, const QString& caption,
+                              std::function<void()> slot, const QKeySequence& key) {
+  QAction* a = Action(name, caption);
+  a->setShortcut(key);
+  connect(a, &QAction::triggered, this, std::move(slot));
+  menu->addAction(a);
+  return a;
+}
+
 void MainWindow::BuildMenus() {
-  QMenuBar* bar = menuBar();
-  auto menu = [&](const QString& name, const QString& caption) {
-    QMenu* m = bar->addMenu(caption);
-    m->setObjectName(name);
-    return m;
-  };
-  auto entry = [&](QMenu* m, const QString& name, const QString& caption, auto slot,
-                   QKeySequence key = {}) {
-    QAction* a = Action(name, caption);
-    a->setShortcut(key);
-    connect(a, &QAction::triggered, this, slot);
-    m->addAction(a);
-    return a;
-  };
+  BuildFileMenu(AddMenu("mnuFile", "&File"));
 
-  QMenu* file = menu("mnuFile", "&File");
-  entry(
-      file, "mnuFileNew", "&New", [this] { FileNew(); }, QKeySequence(Qt::CTRL | Qt::Key_N));
-  entry(
-      file, "mnuFileOpen", "&Open", [this] { FileOpen(); }, QKeySequence(Qt::CTRL | Qt::Key_O));
-  entry(
-      file, "mnuFileSave", "&Save",
-      [this] {
-        if (PaneCheck()) FileSave(true);
-      },
-      QKeySequence(Qt::CTRL | Qt::Key_S));
-  entry(file, "mnuFileSaveAs", "Save &As...", [this] {
-    if (PaneCheck()) FileSave(false);
-  });
-  // The radio's defaults come from the destination images; there is nothing to save as one, so
-  // the entry is kept for its place but never shown.
-  entry(file, "mnuFileSaveAsDefault", "Save As &Default", [] {})->setVisible(false);
-  file->addSeparator();
-  entry(file, "mnuFileImportChannels", "&Import Channels...", [this] { ImportChannels(); });
-  entry(file, "mnuFileExportChannels", "&Export Channels...", [this] { ExportChannels(false); });
-  entry(file, "mnuFileExportCommon", "Export Channels (&Common Format)...",
-        [this] { ExportChannels(true); });
-  file->addSeparator();
-  entry(
-      file, "mnuFilePrint", "&Print", [this] { FilePrint(); }, QKeySequence(Qt::CTRL | Qt::Key_P));
-  entry(file, "mnuFilePrintPreview", "Print Pre&view", [this] { FilePrintPreview(); });
-  entry(file, "mnuFileExportPdf", "Export P&DF...", [this] { FileExportPdf(); });
-  entry(file, "mnuFilePrintToFile", "P&rint to File", [this] { FilePrintToFile(); });
-  AddSafetyCommands(file);
-  file->addSeparator();
-  entry(file, "mnuFileExit", "E&xit", [this] { close(); });
-
-  QMenu* edit = menu("mnuEdit", "&Edit");
+  QMenu* edit = AddMenu("mnuEdit", "&Edit");
   BuildUndoActions(edit);
   QMenu* model = edit->addMenu("&Model");
   model->setObjectName("mnuEditModel");
   for (const SeriesTraits& row : AllSeries()) {
     if (!row.menuEntry) continue;
     const int16_t series = row.series;
-    QAction* a = entry(model, QString("mnuModel") + (row.modelName + 2), row.menuEntry,
-                       [this, series] { ChooseSeries(series); });
+    QAction* a = AddEntry(model, QString("mnuModel") + (row.modelName + 2), row.menuEntry,
+                          [this, series] { ChooseSeries(series); });
     a->setCheckable(true);
     modelEntries_.emplace_back(series, a);
   }
 
-  QMenu* transfer = menu("mnuTransfer", "&Transfer");
-  entry(transfer, "mnuTransferProgram", "&Program to Radio", [this] { TransferProgram(); });
-  entry(transfer, "mnuTransferRead", "&Read from Radio", [this] { TransferRead(); });
+  QMenu* transfer = AddMenu("mnuTransfer", "&Transfer");
+  AddEntry(transfer, "mnuTransferProgram", "&Program to Radio", [this] { TransferProgram(); });
+  AddEntry(transfer, "mnuTransferRead", "&Read from Radio", [this] { TransferRead(); });
 
-  destinationMenu_ = menu("mnuDestination", "&Destination");
+  destinationMenu_ = AddMenu("mnuDestination", "&Destination");
   for (int k = 0; k < 11; ++k) {
-    destinations_[k] = entry(destinationMenu_, QString("mnuDestination%1").arg(k), QString(),
-                             [this, k] { ChooseDestination(k); });
+    destinations_[k] = AddEntry(destinationMenu_, QString("mnuDestination%1").arg(k), QString(),
+                                [this, k] { ChooseDestination(k); });
     destinations_[k]->setCheckable(true);
     destinations_[k]->setVisible(false);
   }
   destinationMenu_->setEnabled(false);
 
-  QMenu* options = menu("mnuOptions", "&Options");
+  QMenu* options = AddMenu("mnuOptions", "&Options");
   portMenu_ = options->addMenu("&SerialPort");
   portMenu_->setObjectName("mnuSerialPort");
   BuildPortMenu();
   AddVerifyOption(options);
 
-  QMenu* help = menu("mnuHelp", "&Help");
-  entry(
+  QMenu* help = AddMenu("mnuHelp", "&Help");
+  AddEntry(
       help, "mnuHelpContents", "&Contents", [this] { ShowHelpContents(); },
       QKeySequence::HelpContents);
-  entry(help, "mnuHelpAbout", "&About ZOK Version", [this] { ShowAbout(); });
+  AddEntry(help, "mnuHelpAbout", "&About ZOK Version", [this] { ShowAbout(); });
+}
+
+void MainWindow::BuildFileMenu(QMenu* file) {
+  const struct {
+    const char* name;  // nullptr: a separator
+    const char* caption;
+    std::function<void()> slot;
+    QKeySequence key;
+  } entries[] = {
+      {"mnuFileNew", "&New", [this] { FileNew(); }, QKeySequence(Qt::CTRL | Qt::Key_N)},
+      {"mnuFileOpen", "&Open", [this] { FileOpen(); }, QKeySequence(Qt::CTRL | Qt::Key_O)},
+      {"mnuFileSave", "&Save",
+       [this] {
+         if (PaneCheck()) FileSave(true);
+       },
+       QKeySequence(Qt::CTRL | Qt::Key_S)},
+      {"mnuFileSaveAs",
+       "Save &As...",
+       [this] {
+         if (PaneCheck()) FileSave(false);
+       },
+       {}},
+      // The radio's defaults come from the destination images; there is nothing to save as
+      // one, so the entry keeps its place but is never shown.
+      {"mnuFileSaveAsDefault", "Save As &Default", [] {}, {}},
+      {nullptr, nullptr, {}, {}},
+      {"mnuFileImportChannels", "&Import Channels...", [this] { ImportChannels(); }, {}},
+      {"mnuFileExportChannels", "&Export Channels...", [this] { ExportChannels(false); }, {}},
+      {"mnuFileExportCommon",
+       "Export Channels (&Common Format)...",
+       [this] { ExportChannels(true); },
+       {}},
+      {nullptr, nullptr, {}, {}},
+      {"mnuFilePrint", "&Print", [this] { FilePrint(); }, QKeySequence(Qt::CTRL | Qt::Key_P)},
+      {"mnuFilePrintPreview", "Print Pre&view", [this] { FilePrintPreview(); }, {}},
+      {"mnuFileExportPdf", "Export P&DF...", [this] { FileExportPdf(); }, {}},
+      {"mnuFilePrintToFile", "P&rint to File", [this] { FilePrintToFile(); }, {}},
+  };
+  for (const auto& e : entries) {
+    if (!e.name) {
+      file->addSeparator();
+      continue;
+    }
+    QAction* a = AddEntry(file, e.name, e.caption, e.slot, e.key);
+    if (QString(e.name) == "mnuFileSaveAsDefault") a->setVisible(false);
+  }
+  AddSafetyCommands(file);
+  file->addSeparator();
+  AddEntry(file, "mnuFileExit", "E&xit", [this] { close(); });
 }
 
 void MainWindow::BuildToolbar() {

@@ -2,9 +2,11 @@
 // bar. It owns the whole-document commands and the changed-data flag.
 #pragma once
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -98,6 +100,10 @@ class MainWindow final : public QMainWindow, private Document::Observer {
  private:
   // Construction (main_window.cpp).
   void BuildMenus();
+  void BuildFileMenu(QMenu* file);
+  QMenu* AddMenu(const QString& name, const QString& caption);
+  QAction* AddEntry(QMenu* menu, const QString& name, const QString& caption,
+                    std::function<void()> slot, const QKeySequence& key = {});
   void BuildToolbar();
   void BuildStatusBar();
   void BuildPanes();

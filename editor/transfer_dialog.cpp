@@ -143,6 +143,11 @@ void TransferDialog::BuildControls(int16_t series) {
   phase_->setGeometry(kTextMargin, phaseTop, kTextWidth, phaseHeight);
   phase_->setAlignment(Qt::AlignCenter);
 
+  PlaceButtons(phaseTop + phaseHeight + kButtonsBelowPhase);
+}
+
+// OK, Cancel and Help at the given top, from the right edge; the dialog ends below them.
+void TransferDialog::PlaceButtons(int buttonsTop) {
   ok_ = new QPushButton("OK", this);
   ok_->setObjectName("cmdOK");
   cancel_ = new QPushButton("Cancel", this);
@@ -152,7 +157,6 @@ void TransferDialog::BuildControls(int16_t series) {
   // One size for all three, enough for the widest caption; placed from the right edge.
   QSize buttonSize(kButtonMinWidth, kButtonMinHeight);
   for (QPushButton* b : {ok_, cancel_, help_}) buttonSize = buttonSize.expandedTo(b->sizeHint());
-  const int buttonsTop = phaseTop + phaseHeight + kButtonsBelowPhase;
   int right = kDialogWidth - kButtonsMargin;
   for (QPushButton* b : {help_, cancel_, ok_}) {
     b->setGeometry(right - buttonSize.width(), buttonsTop, buttonSize.width(), buttonSize.height());

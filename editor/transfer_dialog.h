@@ -66,6 +66,7 @@ class TransferDialog final : public QDialog {
 
  private:
   void BuildControls(int16_t series);
+  void PlaceButtons(int buttonsTop);
   void PlacePictures(int16_t series);
   void ShowProgress(int percent);
   void Start();
