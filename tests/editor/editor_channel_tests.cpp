@@ -84,6 +84,35 @@ class ChannelTests : public QObject {
     QVERIFY(!f.Data().USA[kSlot24].TxEnable && f.Data().USA[kSlot24].LowPower);
   }
 
+  // Each flag set alone shows in its own box only; each scrambler entry stores the radio's code
+  // for it (bit 2 on, the code in bits 0-1) and shows again from it.
+  void FlagsAndScramblerShowAndStoreAlone() {
+    OpenEditor f;
+    const NavNode ch24 = NavNode::ChannelOf(kGroupUSA, kSlot24);
+    const std::pair<const char*, bool ChannelRecord::*> flags[] = {
+        {"chkLowPower", &ChannelRecord::LowPower},
+        {"chkPowUp", &ChannelRecord::PowUp},
+        {"chkScan", &ChannelRecord::ScanMemory}};
+    f.Select(ch24);
+    for (const auto& [box, flag] : flags) {
+      f.Change([&](RadioData& d) {
+        for (const auto& other : flags) d.USA[kSlot24].*(other.second) = false;
+        d.USA[kSlot24].*flag = true;
+      });
+      for (const auto& other : flags) {
+        QCOMPARE(f.Find<QCheckBox>(other.first)->isChecked(), other.first == box);
+      }
+    }
+    auto* scramble = f.Find<QComboBox>("cmbScramble");
+    const int16_t codes[] = {0, 4, 5, 6, 7};
+    for (int position = 0; position < 5; ++position) {
+      Choose(scramble, position);
+      QCOMPARE(f.Data().USA[kSlot24].Scramble, codes[position]);
+      f.Change([&](RadioData& d) { d.USA[kSlot24].Scramble = codes[(position + 1) % 5]; });
+      QCOMPARE(scramble->currentIndex(), (position + 1) % 5);
+    }
+  }
+
   // What can be typed in has the field background from the first showing on; what cannot has
   // the button face. A programmable channel's transmit permission comes from the radio: without
   // it the pane says why Low Power Only is greyed.
@@ -309,6 +338,9 @@ class ChannelTests : public QObject {
       QCOMPARE(name->text(), QString("Bay2 WxCo Ha"));
       QVERIFY2(notice->text().contains("\"#\", \"&\" and \"!\" left out"),
                qPrintable(notice->text()));
+      QEvent restyled(QEvent::StyleChange);  // only switching the pane off ends a notice
+      QApplication::sendEvent(notice->parentWidget(), &restyled);
+      QVERIFY(!notice->text().isEmpty());
       // A full name takes no more keys, wherever the cursor is.
       name->setCursorPosition(0);
       QTest::keyClicks(name, "Z");

@@ -150,6 +150,47 @@ class PaneTests : public QObject {
     QVERIFY(!f.Find<QComboBox>("cmbRotary"));  // the radio has no rotary control
   }
 
+  // Each setting of the common pane, every value of it set alone: the pane shows it in its own
+  // list and nowhere else, and choosing it stores that setting and no other.
+  void CommonPaneShowsAndStoresEachSettingAlone() {
+    OpenEditor f;
+    const struct {
+      const char* list;
+      int values;
+      std::function<int(const CommonSettings&)> get;
+      std::function<void(CommonSettings&, int)> set;
+    } rows[] = {
+        {"cmbTxPoDisplay", 3, [](auto& c) { return c.TxPoDisplay; },
+         [](auto& c, int v) { c.TxPoDisplay = static_cast<int16_t>(v); }},
+        {"cmbResumeTime", 4, [](auto& c) { return c.ResumeTime; },
+         [](auto& c, int v) { c.ResumeTime = static_cast<int16_t>(v); }},
+        {"cmbPttScanClear", 2, [](auto& c) { return int{c.PttScanClear}; },
+         [](auto& c, int v) { c.PttScanClear = v != 0; }},
+        {"cmbDualWatch", 2, [](auto& c) { return int{c.DualWatch}; },
+         [](auto& c, int v) { c.DualWatch = v != 0; }},
+        {"cmbWeatherAlert", 4, [](auto& c) { return c.Weater; },
+         [](auto& c, int v) { c.Weater = static_cast<int16_t>(v); }},
+    };
+    auto baseline = [&](RadioData& d) {
+      for (const auto& r : rows) r.set(d.CommonSettings, 0);
+      d.CommonSettings.Scan = true;  // the scan settings are open to change
+    };
+    f.Select(kCommonNode);
+    for (const auto& row : rows) {
+      for (int v = 0; v < row.values; ++v) {
+        f.Change([&](RadioData& d) { baseline(d), row.set(d.CommonSettings, v); });
+        for (const auto& other : rows) {
+          QCOMPARE(f.Find<QComboBox>(other.list)->currentIndex(), &other == &row ? v : 0);
+        }
+        f.Change(baseline);
+        Choose(f.Find<QComboBox>(row.list), v);
+        for (const auto& other : rows) {
+          QCOMPARE(other.get(f.Data().CommonSettings), &other == &row ? v : 0);
+        }
+      }
+    }
+  }
+
   // Tab reads each pane left to right, top to bottom; fields that are switched off are passed.
   void TabFollowsTheScreenInEveryPane() {
     EditorFixture f;
@@ -205,6 +246,9 @@ class PaneTests : public QObject {
     auto* code = f.Find<QLineEdit>("txtAtisCode");
     QCOMPARE(code->text(), QString("1112223334"));
     code->setFocus();
+    code->clear();
+    QTest::keyClicks(code, "12345678901");  // ten digits and no more
+    QCOMPARE(code->text(), QString("1234567890"));
     code->clear();
     QTest::keyClicks(code, "12345a67");  // letters never get in, typed or pasted
     QCOMPARE(code->text(), QString("1234567"));
