@@ -299,6 +299,17 @@ class ChannelTests : public QObject {
     OpenEditor f;
     f.Select(kWeatherNode);
     QCOMPARE(f.Find<QLabel>("lblWx0")->text(), QString("WX01[162.550MHz]"));
+    // Each row on its own line, below the headings: its label level with its boxes.
+    QLabel* heading = nullptr;
+    for (QLabel* l : f.Find<QWidget>("pictWeather")->findChildren<QLabel*>())
+      if (l->text() == "CH") heading = l;
+    QVERIFY(heading && heading->geometry().bottom() < f.Find<QLabel>("lblWx0")->geometry().top());
+    for (int n = 0; n < 10; ++n) {
+      const int y = f.Find<QLabel>(QString("lblWx%1").arg(n))->geometry().center().y();
+      QVERIFY(std::abs(
+                  y - f.Find<QCheckBox>(QString("chkWxEnable%1").arg(n))->geometry().center().y()) <
+              4);
+    }
     auto* enable = f.Find<QCheckBox>("chkWxEnable3");
     auto* name = f.Find<QLineEdit>("txtWxName3");
     TypeAndLeave(name, "NOAA KEY W#", enable);  // the radio has no "#" in a name
