@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTableView>
 
 #include "editor/grid_pane.h"
@@ -111,6 +112,16 @@ class ChannelTests : public QObject {
       f.Change([&](RadioData& d) { d.USA[kSlot24].Scramble = codes[(position + 1) % 5]; });
       QCOMPARE(scramble->currentIndex(), (position + 1) % 5);
     }
+    // Wide and Narrow write the width and nothing beside it.
+    f.Change([](RadioData& d) {
+      d.FourthGroup[0].Enable = d.FourthGroup[0].Narrow = d.FourthGroup[0].RxComp = true;
+      d.FourthGroup[0].Rxfreq = d.FourthGroup[0].Txfreq = 156.025;
+    });
+    f.Select(NavNode::ChannelOf(kGroupFourth, 0));
+    f.Find<QRadioButton>("optWide")->click();
+    QVERIFY(!f.Data().FourthGroup[0].Narrow && f.Data().FourthGroup[0].RxComp);
+    f.Find<QRadioButton>("optNarrow")->click();
+    QVERIFY(f.Data().FourthGroup[0].Narrow && f.Data().FourthGroup[0].RxComp);
   }
 
   // What can be typed in has the field background from the first showing on; what cannot has
@@ -293,6 +304,13 @@ class ChannelTests : public QObject {
                      "16\t156.800\t156.800\tTX\t---\t--\t---\t---\t--\tDISTRESS\n"));
     QTest::keyClick(view, Qt::Key_Return);
     QCOMPARE(f.window->CurrentNode(), NavNode::ChannelOf(kGroupUSA, kSlot16));
+    for (int row : {0, 39}) {  // the first and the last row open theirs too
+      f.Select(NavNode::GroupGrid(kGroupFourth));
+      view->setFocus();
+      view->setCurrentIndex(view->model()->index(row, 0));
+      QTest::keyClick(view, Qt::Key_Return);
+      QCOMPARE(f.window->CurrentNode(), NavNode::ChannelOf(kGroupFourth, row));
+    }
   }
 
   void WeatherRows() {

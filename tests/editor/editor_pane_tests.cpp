@@ -188,6 +188,11 @@ class PaneTests : public QObject {
           QCOMPARE(other.get(f.Data().CommonSettings), &other == &row ? v : 0);
         }
       }
+      if (row.values == 2) continue;  // an on/off setting holds nothing else
+      for (int v : {-1, row.values}) {  // either side out of range shows no entry
+        f.Change([&](RadioData& d) { baseline(d), row.set(d.CommonSettings, v); });
+        QCOMPARE(f.Find<QComboBox>(row.list)->currentIndex(), -1);
+      }
     }
   }
 
