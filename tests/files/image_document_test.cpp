@@ -127,8 +127,12 @@ TEST_F(ImageFiles, BoundedReadsGiveTheSystemsReasonAndStopAtTheCeiling) {
   const struct {
     std::string path;
     int number;
-  } failures[] = {{folder.File("missing.dat"), ENOENT},
-                  {folder.File(std::string(300, 'x') + ".dat"), ENAMETOOLONG}};
+  } failures[] = {
+      {folder.File("missing.dat"), ENOENT},
+#ifndef _WIN32  // Windows says only that such a name is not there
+      {folder.File(std::string(300, 'x') + ".dat"), ENAMETOOLONG},
+#endif
+  };
   for (const auto& f : failures) {
     EXPECT_EQ(ReadFileBounded(f.path, 10, bytes, &error), ReadStatus::Failed) << f.path;
     EXPECT_EQ(error.Number, f.number) << f.path;
