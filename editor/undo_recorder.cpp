@@ -172,8 +172,9 @@ void UndoRecorder::Push(const EditWhat& what, const QString& name, DataDelta del
     return;
   }
   auto* step = new UndoStep(*this, what, name, std::move(delta), typed ? visit_ : -1, nullptr);
-  // A whole-document edit on its own (an import, a restore) carries the marks as well.
-  if (what.unit == EditWhat::Unit::WholeDataSet) step->SetMarks(marksBefore_, ReadMarks());
+  // Every step carries the marks too: undoing the only edit since a save leaves the data set
+  // unchanged again, with nothing to ask about on closing.
+  step->SetMarks(marksBefore_, ReadMarks());
   stack_->push(step);
 }
 

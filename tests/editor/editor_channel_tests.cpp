@@ -40,6 +40,12 @@ class ChannelTests : public QObject {
     QCOMPARE(f.Find<QLineEdit>("txtCDR")->text(), QString("A"));
     QVERIFY(f.Find<QLineEdit>("txtCRF")->isReadOnly());
     QVERIFY(!f.Find<QCheckBox>("chkDuplex")->isEnabled());  // an "A" channel is never duplex
+    // The radio's two-character number: two digits, "o" for 100 to 109, "'" from 110 on.
+    for (auto [slot, left, right] : {std::tuple{10, "05", ""}, {211, "o5", "A"}, {234, "'7", ""}}) {
+      f.Select(NavNode::ChannelOf(kGroupINTL, slot));
+      QCOMPARE(f.Find<QLineEdit>("txtCDL")->text(), QString(left));
+      QCOMPARE(f.Find<QLineEdit>("txtCDR")->text(), QString(right));
+    }
 
     // Receive-only: Tx Enable unticked and locked, and with it the power boxes.
     f.Select(NavNode::ChannelOf(kGroupUSA, kSlot15));
@@ -207,6 +213,17 @@ class ChannelTests : public QObject {
     Choose(txCtcss, 1);
     QCOMPARE(txDcs->currentText(), QString("Off"));
     QCOMPARE(ch.DCS, (std::array<int16_t, 2>{0, 1}));
+
+    // A tone number past the end of its list shows no entry rather than one it does not hold.
+    OpenEditor past;
+    past.Change([](RadioData& d) {
+      d.FourthGroup[1].Enable = true;
+      d.FourthGroup[1].CTCSS = {51, 51};
+      d.FourthGroup[1].DCS = {209, 209};
+    });
+    past.Select(NavNode::ChannelOf(kGroupFourth, 1));
+    for (const char* list : {"cmbTxCTCSS", "cmbRxCTCSS", "cmbTxDCS", "cmbRxDCS"})
+      QVERIFY2(past.Find<QComboBox>(list)->currentIndex() == -1, list);
   }
 
   void FrequencyEntryAtTheEdgesAndTheRaster() {

@@ -128,9 +128,11 @@ struct EditorFixture {
     QTest::mousePress(box, Qt::LeftButton);
     QVERIFY(!box->isDown());
     QTest::mouseRelease(box, Qt::LeftButton);
+    QTest::mouseDClick(box, Qt::LeftButton);  // its second press, which says it again
+    QVERIFY(!box->isDown());
     QCOMPARE(box->isChecked(), checked);
     for (int click = 1; click <= 2; ++click) Click(elsewhere);
-    QCOMPARE(prompter.Texts(), std::vector<std::string>(3, "Data Error!!"));
+    QCOMPARE(prompter.Texts(), std::vector<std::string>(4, "Data Error!!"));
     QCOMPARE(window->CurrentNode(), shown);
     QCOMPARE(TreeNode(), shown);
     QCOMPARE(QApplication::focusWidget(), field);

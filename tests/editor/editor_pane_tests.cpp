@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
 
@@ -24,6 +25,34 @@ void SetPriorityList(RadioData& d, int group, std::vector<uint16_t> ids) {
     d.RadioImage[base + 2 * i] = static_cast<uint8_t>(ids[i] >> 8);
     d.RadioImage[base + 2 * i + 1] = static_cast<uint8_t>(ids[i] & 0xFF);
   }
+}
+
+// What is wrong with the place of the controls the pane shows: two on top of each other, or one
+// cut off by the pane's edge. Empty when every control has a place of its own.
+QStringList MisplacedControls(QWidget* pane) {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+  QList<QWidget*> controls;
+  for (QWidget* w : pane->findChildren<QWidget*>()) {
+    if (w->isVisibleTo(pane) && !w->objectName().startsWith("qt_") &&
+        (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
+         qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w)))
+      controls << w;
+  }
+  auto place = [pane](QWidget* w) { return QRect(w->mapTo(pane, QPoint(0, 0)), w->size()); };
+  auto name = [](QWidget* w) {
+    const auto* label = qobject_cast<QLabel*>(w);
+    return w->objectName().isEmpty() && label ? "\"" + label->text() + "\"" : w->objectName();
+  };
+  QStringList wrong;
+  for (qsizetype i = 0; i < controls.size(); ++i) {
+    if (!pane->rect().contains(place(controls[i]))) wrong << name(controls[i]) + " cut off";
+    for (qsizetype j = i + 1; j < controls.size(); ++j) {
+      QWidget *a = controls[i], *b = controls[j];
+      if (!a->isAncestorOf(b) && !b->isAncestorOf(a) && place(a).intersects(place(b)))
+        wrong << name(a) + " on " + name(b);
+    }
+  }
+  return wrong;
 }
 
 // The fields Tab visits from `first` on, until it leaves the pane or comes back round.
@@ -242,6 +271,26 @@ class PaneTests : public QObject {
                           "txtAtisCode"}));
   }
 
+  // Every control of every pane has a place of its own, inside the pane.
+  void EveryControlHasAPlaceOfItsOwn() {
+    for (int16_t series : {kSeriesMV710, kSeriesMV510, kSeriesThird}) {
+      EditorFixture f;
+      f.store.Set("ModelPath", "ModelNum", std::to_string(series));
+      f.Open();
+      f.Change([](RadioData& d) {
+        d.FourthGroup[0].Enable = true;
+        d.CommonSettings.Scan = true;
+        for (auto& group : d.UsableGroupSettings) group.Usable = true;
+      });
+      for (const NavNode& node : {kCommonNode, kAtisNode, kUsableNode, kWeatherNode,
+                                  NavNode::ChannelOf(kGroupUSA, 48),
+                                  NavNode::ChannelOf(kGroupFourth, 0)}) {
+        f.Select(node);
+        QCOMPARE(MisplacedControls(f.window->ActivePane()), QStringList());
+      }
+    }
+  }
+
   void AtisCodeMustBeEmptyOrTenDigits() {
     EditorFixture f;
     MainWindow& w = f.Open();
@@ -250,7 +299,8 @@ class PaneTests : public QObject {
     f.Select(kAtisNode);
     auto* code = f.Find<QLineEdit>("txtAtisCode");
     QCOMPARE(code->text(), QString("1112223334"));
-    code->setFocus();
+    code->setFocus(Qt::MouseFocusReason);  // selected whole however the field is reached
+    QCOMPARE(code->selectedText(), QString("1112223334"));
     code->clear();
     QTest::keyClicks(code, "12345678901");  // ten digits and no more
     QCOMPARE(code->text(), QString("1234567890"));

@@ -322,8 +322,20 @@ class UndoTests : public QObject {
     f.Menu("mnuEditUndo")->trigger();
     QCOMPARE(rx->text(), QString("---.----"));
     QVERIFY(f.Data().FourthGroup[0].Enable);
+    // The entry names the step before at once, not only when the menu opens next.
+    QCOMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo LMR1 enable"));
     f.Menu("mnuEditUndo")->trigger();
     QVERIFY(w.PaneCheck());
+    // After File New no pane is shown until a node is picked; Undo and Redo work there too.
+    const RadioData beforeNew = f.Data();
+    f.prompter.answers = {PromptAnswer::No};
+    f.Menu("mnuFileNew")->trigger();
+    QTRY_COMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo New"));
+    f.Menu("mnuEditUndo")->trigger();
+    QVERIFY(!w.ActivePane() && f.Data() == beforeNew);
+    f.Menu("mnuEditRedo")->trigger();
+    f.Menu("mnuEditUndo")->trigger();
+    QVERIFY(f.Data() == beforeNew);
 
     // Open taken back: Save goes where the earlier data set came from.
     const QString first = f.folder.filePath("first.dat"), other = f.folder.filePath("other.dat");
@@ -341,6 +353,18 @@ class UndoTests : public QObject {
     QVERIFY(w.FileSave(true));
     QCOMPARE(ReadBytes(other.toStdString()), DataFileText(NewData(kSeriesMV710)));
     QCOMPARE(ReadBytes(first.toStdString()), DataFileText(f.Data()));
+
+    // Undoing the only edit since New leaves nothing to save; Redo brings it back.
+    f.Menu("mnuFileNew")->trigger();
+    QTRY_COMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo New"));
+    QVERIFY(!f.doc->IsModified());
+    w.Tree()->setFocus();
+    f.doc->Edit({EditWhat::Unit::Common, -1, -1, "Scan"},
+                [](RadioData& d) { d.CommonSettings.Scan = !d.CommonSettings.Scan; });
+    f.Menu("mnuEditUndo")->trigger();
+    QVERIFY(!f.doc->IsModified());
+    f.Menu("mnuEditRedo")->trigger();
+    QVERIFY(f.doc->IsModified());
   }
 
   void CsvImportIsOneStepAndARefusalIsReportedWithoutOne() {
@@ -362,6 +386,12 @@ class UndoTests : public QObject {
     QCOMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo CSV import"));
     f.Menu("mnuEditUndo")->trigger();
     QVERIFY(!f.Data().FourthGroup[0].Enable);
+    // A frequency off the radio's raster comes in as the radio would store it, and says so.
+    const QString odd = f.folder.filePath("odd.csv");
+    WriteBytes(odd.toStdString(), "Location,Name,Frequency,Mode\r\n1,ONE,150.0031,FM\r\n");
+    f.prompter.fileNames = {odd};
+    f.Menu("mnuFileImportChannels")->trigger();
+    QVERIFY(f.prompter.asked.back().message.Text.starts_with("Values were changed"));
 
     const QString out = f.folder.filePath("out.csv");
     f.prompter.fileNames = {out};
