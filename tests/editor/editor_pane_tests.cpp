@@ -55,6 +55,17 @@ QStringList MisplacedControls(QWidget* pane) {
   return wrong;
 }
 
+// The controls the pane shows that take the focus but give the status bar no help text.
+QStringList ControlsWithoutHelp(QWidget* pane) {
+  QStringList missing;
+  for (QWidget* w : pane->findChildren<QWidget*>()) {
+    if (w->isVisibleTo(pane) && w->focusPolicy() != Qt::NoFocus &&
+        !w->objectName().startsWith("qt_") && w->property(kHelpTextProperty).toString().isEmpty())
+      missing << w->objectName();
+  }
+  return missing;
+}
+
 // The fields Tab visits from `first` on, until it leaves the pane or comes back round.
 QStringList TabWalk(QWidget* first) {
   QWidget* pane = first->parentWidget();
@@ -271,8 +282,8 @@ class PaneTests : public QObject {
                           "txtAtisCode"}));
   }
 
-  // Every control of every pane has a place of its own, inside the pane.
-  void EveryControlHasAPlaceOfItsOwn() {
+  // Every control of every pane has a place of its own, inside the pane, and its own status-bar help.
+  void EveryControlHasAPlaceAndAHelpTextOfItsOwn() {
     for (int16_t series : {kSeriesMV710, kSeriesMV510, kSeriesThird}) {
       EditorFixture f;
       f.store.Set("ModelPath", "ModelNum", std::to_string(series));
@@ -287,6 +298,7 @@ class PaneTests : public QObject {
                                   NavNode::ChannelOf(kGroupFourth, 0)}) {
         f.Select(node);
         QCOMPARE(MisplacedControls(f.window->ActivePane()), QStringList());
+        QCOMPARE(ControlsWithoutHelp(f.window->ActivePane()), QStringList());
       }
     }
   }
