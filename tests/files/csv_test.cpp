@@ -304,7 +304,13 @@ TEST(CsvOurs, RefusesEachBrokenRuleAndTakesNothing) {
     EXPECT_EQ(ImportChannelsCsv(header, d).refused.size(), 1u) << header;
   }
   RadioData d = NewData(kSeriesMV710);
-  EXPECT_NE(ImportChannelsCsv("Name,Freq\n", d).error, "");
+  // Half of either pair of columns is no channel list.
+  for (const char* header : {"Name,Freq\n", "Group,Name\n", "Name,CH\n", "Location,Name\n",
+                             "Name,Frequency\n"}) {
+    EXPECT_EQ(ImportChannelsCsv(header, d).error,
+              "the first row names neither Group and CH nor Location and Frequency")
+        << header;
+  }
   EXPECT_NE(ImportChannelsCsv("Group,CH\n\"open", d).error, "");
 }
 
@@ -506,6 +512,16 @@ TEST(CsvDocument, ARefusedImportChangesNothingAndSaysWhy) {
   const std::string nowhere = folder.File("none/x.csv");
   EXPECT_EQ(doc.ExportChannels(nowhere, Document::CsvFormat::Ours).message->Text,
             "FileSave Error!!\n" + nowhere + ": No such file or directory");
+
+  // An export that leaves something out writes the file and says what it left out.
+  doc.Edit({EditWhat::Unit::WholeDataSet, -1, -1, "test"}, [](RadioData& d) {
+    ChannelRecord& ch = d.FourthGroup[0];
+    ch.Enable = true, ch.TxEnable = false, ch.Rxfreq = 156.025, ch.Txfreq = 160.625;
+  });
+  const Outcome noted = doc.ExportChannels(folder.File("common.csv"), Document::CsvFormat::Common);
+  ASSERT_TRUE(noted.ok() && noted.message);
+  EXPECT_NE(noted.message->Text.find("receive only"), std::string::npos) << noted.message->Text;
+  EXPECT_NE(test::ReadBytes(folder.File("common.csv")).find("156.025000,off"), std::string::npos);
 }
 
 }  // namespace

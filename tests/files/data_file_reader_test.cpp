@@ -89,8 +89,11 @@ TEST_F(DataFileReading, EachFileChangesExactlyWhatItCarries) {
        "[CHUSA0]\r\nPosition=0\r\nDuplex=1\r\nScramble=3.5\r\n"
        "[CHUSA1]\r\nPosition=1\r\nDuplex=1\r\nScramble=40000",
        [](RadioData& e) { e.USA[0].Duplex = true, e.USA[0].Scramble = 4; }},
-      {kSeriesMV710, "[CHEXP1]\r\nRxfreq=156,05\r\nTxDCS=12\r\nRxDCS=abc",
-       [](RadioData& e) { e.FourthGroup[0].Rxfreq = 156.05, e.FourthGroup[0].DCS[0] = 12; }},
+      {kSeriesMV710, "[CHEXP1]\r\nRxfreq=156,05\r\nTxfreq=+160.6\r\nTxDCS=12\r\nRxDCS=abc",
+       [](RadioData& e) {
+         e.FourthGroup[0].Rxfreq = 156.05, e.FourthGroup[0].Txfreq = 160.6;
+         e.FourthGroup[0].DCS[0] = 12;
+       }},
       {kSeriesMV710,
        "[CHMMSID2]\r\nEnable=0\r\nTagName=#  NEW\r\nMmsid=333333333\r\n"
        "[CHGRPID10]\r\nEnable=1\r\nTagName=CREW\r\nMmsid=0123",

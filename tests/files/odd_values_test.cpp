@@ -62,5 +62,29 @@ TEST(OddValues, OffRasterFrequenciesAreMovedAndNamed) {
   EXPECT_TRUE(SnapOffRasterFrequencies(d).empty());
 }
 
+// Low Power Only goes off where the channel does not transmit, on the first and the last channel
+// of every group alike, and stays where it does.
+TEST(OddValues, LowPowerOnlyGoesOffWhereTheChannelDoesNotTransmit) {
+  RadioData d;
+  BuildNewDataSet(d, kSeriesMV710);
+  for (int group = kGroupUSA; group <= kGroupFourth; ++group) {
+    auto& list = GroupList(d, group);
+    for (ChannelRecord* ch : {&list.front(), &list.back()}) {
+      ch->LowPower = true;
+      ch->TxEnable = false;
+    }
+    list[1].LowPower = list[1].TxEnable = true;
+  }
+  const std::vector<std::string> lines = ClearLowPowerWithoutTx(d);
+  ASSERT_EQ(lines.size(), 8u);
+  EXPECT_EQ(lines[6], "LMR1 Low Power Only -> off: the channel does not transmit");
+  EXPECT_EQ(lines[7], "LMR40 Low Power Only -> off: the channel does not transmit");
+  for (int group = kGroupUSA; group <= kGroupFourth; ++group) {
+    const auto& list = GroupList(d, group);
+    EXPECT_FALSE(list.front().LowPower || list.back().LowPower) << group;
+    EXPECT_TRUE(list[1].LowPower) << group;
+  }
+}
+
 }  // namespace
 }  // namespace qw
