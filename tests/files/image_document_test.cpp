@@ -160,6 +160,12 @@ TEST_F(ImageFiles, AFailedSaveKeepsThePreviousFileAndLogsInDebugMode) {
   EXPECT_TRUE(std::filesystem::is_directory(folder.Path() / "busy" / "inner"));
   auto entries = std::filesystem::directory_iterator(folder.Path());
   EXPECT_EQ(std::distance(begin(entries), end(entries)), 2);  // busy and err.log
+  // A name that names no file is refused as missing, not written somewhere.
+  for (const std::filesystem::path& nameless : {std::filesystem::path(), folder.Path() / ""}) {
+    FileError error;
+    EXPECT_FALSE(WriteFileAtomically(nameless, "bytes", &error)) << nameless;
+    EXPECT_EQ(error.Number, ENOENT);
+  }
 }
 
 TEST_F(ImageFiles, ErrorLogWrittenOnlyInDebugModeToItsFolderInTheExactLineForm) {

@@ -77,6 +77,7 @@ TEST(OddValues, LowPowerOnlyGoesOffWhereTheChannelDoesNotTransmit) {
   }
   const std::vector<std::string> lines = ClearLowPowerWithoutTx(d);
   ASSERT_EQ(lines.size(), 8u);
+  EXPECT_EQ(lines[0], "USA 00 Low Power Only -> off: the channel does not transmit");
   EXPECT_EQ(lines[6], "LMR1 Low Power Only -> off: the channel does not transmit");
   EXPECT_EQ(lines[7], "LMR40 Low Power Only -> off: the channel does not transmit");
   for (int group = kGroupUSA; group <= kGroupFourth; ++group) {
