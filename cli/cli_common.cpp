@@ -23,7 +23,7 @@ CLI::IsMember SeriesNameCheck() {
 
 // The printed listing is the CLI's own output kind; the Document writes every other one.
 bool IsPdf(const std::string& path) {
-  return EqualsIgnoringCase(std::filesystem::path(path).extension().string(), ".pdf");
+  return KindOfPath(path) == FileKind::Pdf;
 }
 
 Outcome StartDocument(Document& doc, int16_t series, const std::string& destination) {
@@ -75,7 +75,7 @@ Outcome WriteOutput(Document& doc, const std::string& path, Document::CsvFormat 
   if (IsPdf(path)) return WritePdf(doc, path);
   if (!Document::CanSaveAs(path)) {
     return Outcome::Failed(
-        Message{path + ": unknown kind of file (use .dat, .hex, .json, .csv, .txt or .pdf)",
+        Message{path + ": unknown kind of file (use " + ExtensionList(kOutputKinds) + ")",
                 kProgramTitle, MessageIcon::Stop});
   }
   Outcome written = doc.SaveAs(path, csv);

@@ -48,9 +48,13 @@ Outcome OpenInput(Document& doc, int16_t series, const std::string& destination,
 CLI::IsMember SeriesNameCheck();
 // True when the name ends in .pdf, in any case: the printed listing.
 bool IsPdf(const std::string& path);
+// The kinds WriteOutput writes: what Document saves, and the printed listing.
+inline constexpr std::initializer_list<FileKind> kOutputKinds = {
+    FileKind::DataFile, FileKind::RawImage, FileKind::Json, FileKind::Csv, FileKind::Text,
+    FileKind::Pdf};
 // True when OUT's extension is one WriteOutput can write.
 bool IsOutputKind(const std::string& path);
-// Writes OUT by its extension (.dat, .hex, .json, .csv, .txt, .pdf); csv picks the CSV format.
+// Writes OUT by its extension (one of kOutputKinds); csv picks the CSV format.
 Outcome WriteOutput(Document& doc, const std::string& path,
                     Document::CsvFormat csv = Document::CsvFormat::Ours);
 // Writes the printed listing as a PDF on the paper ("a4" or "letter").

@@ -97,13 +97,16 @@ void RegisterFileCommands(CLI::App& app, Context& ctx) {
                      SeriesNamesText() + " (default " + Traits(kDefaultSeries).cliName + ")")
       ->check(SeriesNameCheck());
   create->add_option("--destination", opts->destination, "load the destination image NAME");
-  create->add_option("-o", opts->output, "output file (.dat, .hex, .json, .txt or .pdf)")
+  create->add_option("-o", opts->output, "output file (" +
+                         ExtensionList({FileKind::DataFile, FileKind::RawImage, FileKind::Json,
+                                        FileKind::Text, FileKind::Pdf}) +
+                         ")")
       ->required();
   create->callback([opts, &ctx] { ctx.exitCode = RunNew(*opts, ctx.programFolder); });
 
   CLI::App* convert = app.add_subcommand("convert", "Convert a data set between file kinds");
-  convert->add_option("IN", opts->input, "input file (.dat, .hex, .json or .csv)")->required();
-  convert->add_option("-o", opts->output, "output file (.dat, .hex, .json, .csv, .txt or .pdf)")
+  convert->add_option("IN", opts->input, "input file (" + OpenedExtensions() + ")")->required();
+  convert->add_option("-o", opts->output, "output file (" + ExtensionList(kOutputKinds) + ")")
       ->required();
   convert->add_option("--csv", opts->csv, "CSV format to write: ours (default) or common")
       ->check(CLI::IsMember({"ours", "common"}, CLI::ignore_case));
@@ -113,7 +116,7 @@ void RegisterFileCommands(CLI::App& app, Context& ctx) {
   convert->callback([opts, &ctx] { ctx.exitCode = RunConvert(*opts, ctx.programFolder); });
 
   CLI::App* info = app.add_subcommand("info", "Describe a data file or raw image");
-  info->add_option("IN", opts->input, "input file (.dat, .hex or .json)")->required();
+  info->add_option("IN", opts->input, "input file (" + ExtensionList({FileKind::DataFile, FileKind::RawImage, FileKind::Json}) + ")")->required();
   info->callback([opts, &ctx] { ctx.exitCode = RunInfo(*opts, ctx.programFolder); });
 }
 

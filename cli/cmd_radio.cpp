@@ -85,7 +85,9 @@ Outcome Transfer(Document& doc, const RadioOptions& o, bool read) {
 // A read takes half a minute; a name it cannot write is better refused before it starts.
 bool WritableKind(const std::string& path) {
   if (IsOutputKind(path)) return true;
-  std::cerr << path << ": unknown kind of file (use .dat, .hex, .json or .txt)\n";
+  std::cerr << path << ": unknown kind of file (use "
+            << ExtensionList({FileKind::DataFile, FileKind::RawImage, FileKind::Json, FileKind::Text})
+            << ")\n";
   return false;
 }
 
@@ -183,7 +185,7 @@ void RegisterRadioCommands(CLI::App& app, Context& ctx) {
   read->add_option("--series", options->series, seriesHelp);
   read->add_option("--trace", options->trace, "Write every byte on the line to this file");
   read->add_flag("--no-backup", options->noBackup, "Keep no backup of the image received");
-  read->add_option("-o", options->file, "Output file (.dat, .hex, .json, .txt)")->required();
+  read->add_option("-o", options->file, "Output file (" + ExtensionList({FileKind::DataFile, FileKind::RawImage, FileKind::Json, FileKind::Text}, ", ") + ")")->required();
   read->callback([options, &ctx] { ctx.exitCode = RunRead(*options, ctx.programFolder); });
 
   CLI::App* program = app.add_subcommand("program", "Program a file into the radio");
@@ -193,7 +195,7 @@ void RegisterRadioCommands(CLI::App& app, Context& ctx) {
   program->add_option("--trace", options->trace, "Write every byte on the line to this file");
   program->add_flag("--verify", options->verify, "Read back what was written and compare");
   program->add_flag("--no-backup", options->noBackup, "Keep no backup of the image sent");
-  program->add_option("IN", options->file, "Input file (.dat, .hex, .json)")->required();
+  program->add_option("IN", options->file, "Input file (" + ExtensionList({FileKind::DataFile, FileKind::RawImage, FileKind::Json}, ", ") + ")")->required();
   program->callback([options, &ctx] { ctx.exitCode = RunProgram(*options, ctx.programFolder); });
 
   CLI::App* simulate = app.add_subcommand("simulate", "Pretend to be a radio on a pseudo-terminal");

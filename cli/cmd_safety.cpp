@@ -40,7 +40,7 @@ int RunDiff(const DiffOptions& o, const std::filesystem::path& folder) {
   const FileKind kindA = KindOfPath(o.a), kindB = KindOfPath(o.b);
   for (const auto& [path, kind] : {std::pair{o.a, kindA}, std::pair{o.b, kindB}}) {
     if (!HoldsDataSet(kind)) {
-      std::cerr << path << ": unknown kind of file (use .dat, .hex, .json or .csv)\n";
+      std::cerr << path << ": unknown kind of file (use " << OpenedExtensions() << ")\n";
       return kExitUsage;
     }
   }
@@ -108,8 +108,10 @@ void RegisterSafetyCommands(CLI::App& app, Context& ctx) {
       "duplex capability); a .hex leaves out what the memory image does not store (for example\n"
       "DispayA); a .csv holds only the channel lists. Files of different series are compared only\n"
       "in what both series hold.");
-  diff->add_option("A", options->a, "First file (.dat, .hex, .json, .csv)")->required();
-  diff->add_option("B", options->b, "Second file (.dat, .hex, .json, .csv)")->required();
+  const std::string kinds = ExtensionList(
+      {FileKind::DataFile, FileKind::RawImage, FileKind::Json, FileKind::Csv}, ", ");
+  diff->add_option("A", options->a, "First file (" + kinds + ")")->required();
+  diff->add_option("B", options->b, "Second file (" + kinds + ")")->required();
   diff->add_flag("--json", options->json,
                  "Print the differences as a JSON array of {where, field, from, to} with the data\n"
                  "model's names and raw values");

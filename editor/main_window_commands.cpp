@@ -20,6 +20,7 @@
 #include "editor/undo_recorder.h"
 #include "files/config.h"
 #include "files/document.h"
+#include "editor/file_filters.h"
 #include "files/file_kinds.h"
 #include "files/odd_values.h"
 #include "link/clone_procedures.h"
@@ -28,7 +29,7 @@ namespace qw {
 
 namespace {
 
-const QString kHexFilter = "hex files(*.hex);;All files(*.*)";
+const QString kHexFilter = KindFilter(FileKind::RawImage);
 
 Message ProgramMessage(const char* text, MessageIcon icon) {
   return {text, kProgramTitle, icon};
@@ -53,9 +54,8 @@ void MainWindow::ShowOutcomeMessage(const Outcome& outcome) {
 }
 
 QString MainWindow::DataFilter() const {
-  QString filter = "Data files (*.dat);;JSON (*.json)";
-  if (options_.debug) filter += ";;Memory images (*.hex)";
-  return filter + ";;All files(*.*)";
+  if (options_.debug) return KindsFilter({FileKind::DataFile, FileKind::Json, FileKind::RawImage});
+  return KindsFilter({FileKind::DataFile, FileKind::Json});
 }
 
 FileKind MainWindow::EditorKindOf(const std::string& path) const {

@@ -15,6 +15,7 @@
 #include "editor/undo_recorder.h"
 #include "files/config.h"
 #include "files/document.h"
+#include "editor/file_filters.h"
 #include "files/file_kinds.h"
 #include "files/settings_store.h"
 #include "link/clone_procedures.h"
@@ -24,10 +25,9 @@ namespace {
 
 constexpr const char* kVerifySection = "Settings";
 constexpr const char* kVerifyKey = "VerifyAfterProgram";
-const QString kBackupFilter = "hex files(*.hex);;All files(*.*)";
+const QString kBackupFilter = KindFilter(FileKind::RawImage);
 const QString kCompareFilter =
-    "Data files (*.dat);;JSON (*.json);;Memory images (*.hex);;Channel lists (*.csv);;"
-    "All files(*.*)";
+    KindsFilter({FileKind::DataFile, FileKind::Json, FileKind::RawImage, FileKind::Csv});
 
 }  // namespace
 

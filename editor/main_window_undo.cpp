@@ -4,6 +4,7 @@
 #include <QUndoStack>
 
 #include "editor/busy.h"
+#include "editor/file_filters.h"
 #include "editor/main_window.h"
 #include "editor/nav_tree.h"
 #include "editor/pane.h"
@@ -16,7 +17,7 @@
 namespace qw {
 namespace {
 
-const QString kCsvFilter = "csv files(*.csv);;All files(*.*)";
+const QString kCsvFilter = KindFilter(FileKind::Csv);
 
 }  // namespace
 

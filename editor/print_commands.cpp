@@ -6,6 +6,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include "editor/file_filters.h"
 #include "editor/prompter.h"
 #include "files/atomic_file.h"
 #include "files/document.h"
@@ -92,7 +93,7 @@ void PreviewListing(QWidget* parent, Document& doc) {
 
 QString ExportListingPdf(QWidget* parent, Document& doc, Prompter& prompter, FileFolders folders) {
   QString path = prompter.SaveFileName(
-      parent, {"Export PDF", folders.StartIn(FolderKind::Pdf), "PDF files (*.pdf)"});
+      parent, {"Export PDF", folders.StartIn(FolderKind::Pdf), QString::fromUtf8(RowOf(FileKind::Pdf).alone)});
   if (path.isEmpty()) return {};
   folders.Remember(FolderKind::Pdf, path);
   if (!path.endsWith(".pdf", Qt::CaseInsensitive)) path += ".pdf";

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "editor/file_filters.h"
 #include "editor/prompter.h"
 #include "files/document.h"
 
@@ -93,7 +94,7 @@ bool ReportWindow::SaveAs() {
   if (text_.empty()) return false;
   const QString path = prompter_.SaveFileName(
       this,
-      {"Save Report As", folders_.StartIn(FolderKind::Text), "Text files(*.txt);;All files(*.*)"});
+      {"Save Report As", folders_.StartIn(FolderKind::Text), KindFilter(FileKind::Text)});
   if (path.isEmpty()) return false;
   folders_.Remember(FolderKind::Text, path);
   const Outcome outcome = doc_.SaveTextFile(path.toStdString(), text_);

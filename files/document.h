@@ -77,7 +77,7 @@ class Document {
   // A new default data set for the series; belongs to no file.
   void NewDataSet(int16_t series);
 
-  // Any file the program reads, chosen by its extension: .dat, .hex, .json or .csv.
+  // Any file the program reads, chosen by its extension (the kinds that open).
   Outcome Open(const std::string& path);
   // The same for a kind the caller chose.
   Outcome OpenAs(const std::string& path, FileKind kind);
@@ -108,7 +108,7 @@ class Document {
   Outcome ImportChannels(const std::string& path, CsvImportResult* result = nullptr);
   Outcome ExportChannels(const std::string& path, CsvFormat format);
 
-  // Any file the program writes, chosen by its extension: .dat, .hex, .json, .csv or .txt.
+  // Any file the program writes, chosen by its extension (the kinds Document saves).
   Outcome SaveAs(const std::string& path, CsvFormat csv = CsvFormat::Ours);
   Outcome SaveAs(const std::string& path, FileKind kind, CsvFormat csv = CsvFormat::Ours);
 

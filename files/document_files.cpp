@@ -13,7 +13,7 @@ namespace {
 // A JSON data set is larger than a data file but still bounded.
 constexpr std::size_t kMaxJsonBytes = 64 << 20;
 
-Outcome UnknownKind(const std::string& path, const char* kinds) {
+Outcome UnknownKind(const std::string& path, const std::string& kinds) {
   return Outcome::Failed(Message{path + ": unknown kind of file (use " + kinds + ")", kProgramTitle,
                                  MessageIcon::Stop});
 }
@@ -35,12 +35,12 @@ Outcome Document::OpenAs(const std::string& path, FileKind kind) {
     case FileKind::Csv:
       return ImportChannels(path);
     default:
-      return UnknownKind(path, ".dat, .hex, .json or .csv");
+      return UnknownKind(path, OpenedExtensions());
   }
 }
 
 bool Document::CanSaveAs(const std::string& path) {
-  return KindOfPath(path) != FileKind::Unknown;
+  return RowOf(KindOfPath(path)).saves;
 }
 
 Outcome Document::SaveAs(const std::string& path, CsvFormat csv) {
@@ -59,10 +59,11 @@ Outcome Document::SaveAs(const std::string& path, FileKind kind, CsvFormat csv) 
       return ExportChannels(path, csv);
     case FileKind::Text:
       return SaveTextFile(path, TextReport());
+    case FileKind::Pdf:
     case FileKind::Unknown:
       break;
   }
-  return UnknownKind(path, ".dat, .hex, .json, .csv or .txt");
+  return UnknownKind(path, SavedExtensions());
 }
 
 Outcome Document::OpenJson(const std::string& path) {

@@ -1,6 +1,8 @@
 #include "files/file_kinds.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
@@ -46,12 +48,65 @@ std::optional<int16_t> SeriesOfJson(const std::string& text) {
 
 FileKind KindOfPath(const std::string& path) {
   const std::string ext = PathFromUtf8(path).extension().string();
-  if (EqualsIgnoringCase(ext, ".dat")) return FileKind::DataFile;
-  if (EqualsIgnoringCase(ext, ".hex")) return FileKind::RawImage;
-  if (EqualsIgnoringCase(ext, ".json")) return FileKind::Json;
-  if (EqualsIgnoringCase(ext, ".csv")) return FileKind::Csv;
-  if (EqualsIgnoringCase(ext, ".txt")) return FileKind::Text;
+  for (const FileKindRow& row : kFileKinds) {
+    if (EqualsIgnoringCase(ext, row.extension)) return row.kind;
+  }
   return FileKind::Unknown;
+}
+
+const FileKindRow& RowOf(FileKind kind) {
+  static constexpr FileKindRow kNone{FileKind::Unknown, "", "", "", false, false};
+  for (const FileKindRow& row : kFileKinds) {
+    if (row.kind == kind) return row;
+  }
+  return kNone;
+}
+
+namespace {
+
+std::string Joined(const std::vector<const char*>& extensions, std::string_view lastJoin) {
+  std::string list;
+  for (std::size_t i = 0; i < extensions.size(); ++i) {
+    if (i > 0) list += i + 1 == extensions.size() ? lastJoin : std::string_view(", ");
+    list += extensions[i];
+  }
+  return list;
+}
+
+std::string ExtensionsWhere(bool FileKindRow::*flag) {
+  std::vector<const char*> extensions;
+  for (const FileKindRow& row : kFileKinds) {
+    if (row.*flag) extensions.push_back(row.extension);
+  }
+  return Joined(extensions, " or ");
+}
+
+}  // namespace
+
+std::string ExtensionList(std::initializer_list<FileKind> kinds, std::string_view lastJoin) {
+  std::vector<const char*> extensions;
+  for (const FileKindRow& row : kFileKinds) {
+    if (std::find(kinds.begin(), kinds.end(), row.kind) != kinds.end())
+      extensions.push_back(row.extension);
+  }
+  return Joined(extensions, lastJoin);
+}
+
+std::string OpenedExtensions() {
+  return ExtensionsWhere(&FileKindRow::opens);
+}
+
+std::string SavedExtensions() {
+  return ExtensionsWhere(&FileKindRow::saves);
+}
+
+std::string DialogFilter(std::initializer_list<FileKind> kinds) {
+  std::string filter;
+  for (FileKind kind : kinds) {
+    if (!filter.empty()) filter += ";;";
+    filter += std::string(RowOf(kind).name) + " (*" + RowOf(kind).extension + ")";
+  }
+  return filter;
 }
 
 std::optional<int16_t> SeriesOfFile(const std::string& path) {

@@ -265,12 +265,20 @@ class WindowTests : public QObject {
                               "mnuFileExportPdf", "mnuFileCompare"}) {
       f.Menu(entry)->trigger();
     }
-    QStringList shown;
-    for (const FileChoice& c : f.prompter.fileChoices) shown << c.title + " in " + c.folder;
+    QStringList shown, filters;
+    for (const FileChoice& c : f.prompter.fileChoices) {
+      shown << c.title + " in " + c.folder;
+      filters << c.filter;
+    }
     QCOMPARE(shown, (QStringList{"Save As in " + documents, "Export Channels in " + documents,
                                  "Open in " + data.path(), "Import Channels in " + lists.path(),
                                  "Export Channels (Common Format) in " + lists.path(),
                                  "Export PDF in " + documents, "Compare With in " + data.path()}));
+    const QString dataFiles = "Data files (*.dat);;JSON (*.json);;All files(*.*)";
+    const QString csv = "csv files(*.csv);;All files(*.*)";
+    QCOMPARE(filters, (QStringList{dataFiles, csv, dataFiles, csv, csv, "PDF files (*.pdf)",
+                                   "Data files (*.dat);;JSON (*.json);;Memory images (*.hex);;"
+                                   "Channel lists (*.csv);;All files(*.*)"}));
 
     EditorFixture next;
     next.store = f.store;
