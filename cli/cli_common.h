@@ -34,7 +34,7 @@ inline std::optional<int16_t> ParseSeries(const std::string& text) {
 // The starting state of every command that loads or builds a data set: a new default data set
 // for the series, then the destination NAME when given ("IniFileRead Error!!" when it fails).
 Outcome StartDocument(Document& doc, int16_t series, const std::string& destination);
-// Loads IN onto the document by its extension (.dat, .hex, .json, .csv).
+// Loads IN onto the document by its extension (a kind that opens).
 Outcome LoadInput(Document& doc, const std::string& path);
 // The values the editor would bring into the radio's form (frequencies off the raster, low power
 // on a channel that does not transmit), as warnings on stderr; the CLI keeps what files hold.
@@ -46,12 +46,12 @@ Outcome OpenInput(Document& doc, int16_t series, const std::string& destination,
                   const std::string& input);
 // The check of a --series option: each series' own name or its number, in any case.
 CLI::IsMember SeriesNameCheck();
-// True when the name ends in .pdf, in any case: the printed listing.
+// True when the name is the printed listing's (.pdf, in any case).
 bool IsPdf(const std::string& path);
 // The kinds WriteOutput writes: what Document saves, and the printed listing.
 inline constexpr std::initializer_list<FileKind> kOutputKinds = {
-    FileKind::DataFile, FileKind::RawImage, FileKind::Json, FileKind::Csv, FileKind::Text,
-    FileKind::Pdf};
+    FileKind::DataFile, FileKind::RawImage, FileKind::Json,
+    FileKind::Csv,      FileKind::Text,     FileKind::Pdf};
 // True when OUT's extension is one WriteOutput can write.
 bool IsOutputKind(const std::string& path);
 // Writes OUT by its extension (one of kOutputKinds); csv picks the CSV format.

@@ -93,14 +93,17 @@ void RegisterFileCommands(CLI::App& app, Context& ctx) {
   auto opts = std::make_shared<FileOptions>();
 
   CLI::App* create = app.add_subcommand("new", "Write a new default data set");
-  create->add_option("--series", opts->series,
-                     SeriesNamesText() + " (default " + Traits(kDefaultSeries).cliName + ")")
+  create
+      ->add_option("--series", opts->series,
+                   SeriesNamesText() + " (default " + Traits(kDefaultSeries).cliName + ")")
       ->check(SeriesNameCheck());
   create->add_option("--destination", opts->destination, "load the destination image NAME");
-  create->add_option("-o", opts->output, "output file (" +
-                         ExtensionList({FileKind::DataFile, FileKind::RawImage, FileKind::Json,
-                                        FileKind::Text, FileKind::Pdf}) +
-                         ")")
+  create
+      ->add_option("-o", opts->output,
+                   "output file (" +
+                       ExtensionList({FileKind::DataFile, FileKind::RawImage, FileKind::Json,
+                                      FileKind::Text, FileKind::Pdf}) +
+                       ")")
       ->required();
   create->callback([opts, &ctx] { ctx.exitCode = RunNew(*opts, ctx.programFolder); });
 
@@ -116,7 +119,11 @@ void RegisterFileCommands(CLI::App& app, Context& ctx) {
   convert->callback([opts, &ctx] { ctx.exitCode = RunConvert(*opts, ctx.programFolder); });
 
   CLI::App* info = app.add_subcommand("info", "Describe a data file or raw image");
-  info->add_option("IN", opts->input, "input file (" + ExtensionList({FileKind::DataFile, FileKind::RawImage, FileKind::Json}) + ")")->required();
+  info->add_option("IN", opts->input,
+                   "input file (" +
+                       ExtensionList({FileKind::DataFile, FileKind::RawImage, FileKind::Json}) +
+                       ")")
+      ->required();
   info->callback([opts, &ctx] { ctx.exitCode = RunInfo(*opts, ctx.programFolder); });
 }
 

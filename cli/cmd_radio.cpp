@@ -86,7 +86,8 @@ Outcome Transfer(Document& doc, const RadioOptions& o, bool read) {
 bool WritableKind(const std::string& path) {
   if (IsOutputKind(path)) return true;
   std::cerr << path << ": unknown kind of file (use "
-            << ExtensionList({FileKind::DataFile, FileKind::RawImage, FileKind::Json, FileKind::Text})
+            << ExtensionList(
+                   {FileKind::DataFile, FileKind::RawImage, FileKind::Json, FileKind::Text})
             << ")\n";
   return false;
 }
@@ -185,7 +186,13 @@ void RegisterRadioCommands(CLI::App& app, Context& ctx) {
   read->add_option("--series", options->series, seriesHelp);
   read->add_option("--trace", options->trace, "Write every byte on the line to this file");
   read->add_flag("--no-backup", options->noBackup, "Keep no backup of the image received");
-  read->add_option("-o", options->file, "Output file (" + ExtensionList({FileKind::DataFile, FileKind::RawImage, FileKind::Json, FileKind::Text}, ", ") + ")")->required();
+  read->add_option(
+          "-o", options->file,
+          "Output file (" +
+              ExtensionList(
+                  {FileKind::DataFile, FileKind::RawImage, FileKind::Json, FileKind::Text}, ", ") +
+              ")")
+      ->required();
   read->callback([options, &ctx] { ctx.exitCode = RunRead(*options, ctx.programFolder); });
 
   CLI::App* program = app.add_subcommand("program", "Program a file into the radio");
@@ -195,7 +202,12 @@ void RegisterRadioCommands(CLI::App& app, Context& ctx) {
   program->add_option("--trace", options->trace, "Write every byte on the line to this file");
   program->add_flag("--verify", options->verify, "Read back what was written and compare");
   program->add_flag("--no-backup", options->noBackup, "Keep no backup of the image sent");
-  program->add_option("IN", options->file, "Input file (" + ExtensionList({FileKind::DataFile, FileKind::RawImage, FileKind::Json}, ", ") + ")")->required();
+  program
+      ->add_option(
+          "IN", options->file,
+          "Input file (" +
+              ExtensionList({FileKind::DataFile, FileKind::RawImage, FileKind::Json}, ", ") + ")")
+      ->required();
   program->callback([options, &ctx] { ctx.exitCode = RunProgram(*options, ctx.programFolder); });
 
   CLI::App* simulate = app.add_subcommand("simulate", "Pretend to be a radio on a pseudo-terminal");

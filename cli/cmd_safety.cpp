@@ -108,8 +108,8 @@ void RegisterSafetyCommands(CLI::App& app, Context& ctx) {
       "duplex capability); a .hex leaves out what the memory image does not store (for example\n"
       "DispayA); a .csv holds only the channel lists. Files of different series are compared only\n"
       "in what both series hold.");
-  const std::string kinds = ExtensionList(
-      {FileKind::DataFile, FileKind::RawImage, FileKind::Json, FileKind::Csv}, ", ");
+  const std::string kinds =
+      ExtensionList({FileKind::DataFile, FileKind::RawImage, FileKind::Json, FileKind::Csv}, ", ");
   diff->add_option("A", options->a, "First file (" + kinds + ")")->required();
   diff->add_option("B", options->b, "Second file (" + kinds + ")")->required();
   diff->add_flag("--json", options->json,

@@ -11,6 +11,7 @@
 
 #include "editor/about_box.h"
 #include "editor/busy.h"
+#include "editor/file_filters.h"
 #include "editor/help_viewer.h"
 #include "editor/main_window.h"
 #include "editor/nav_tree.h"
@@ -20,7 +21,6 @@
 #include "editor/undo_recorder.h"
 #include "files/config.h"
 #include "files/document.h"
-#include "editor/file_filters.h"
 #include "files/file_kinds.h"
 #include "files/odd_values.h"
 #include "link/clone_procedures.h"
@@ -143,12 +143,14 @@ bool MainWindow::FileSave(bool useCurrentName) {
   // After a raw image was loaded the current name is the image's: saving data-file text over it
   // would destroy it, so Save asks for a name then.
   const QString current = QString::fromStdString(doc_.FileName());
-  if (useCurrentName && !current.isEmpty() && !current.endsWith(".hex", Qt::CaseInsensitive)) {
+  if (useCurrentName && !current.isEmpty() &&
+      KindOfPath(current.toStdString()) != FileKind::RawImage) {
     path = current;
   } else {
     path = prompter_.SaveFileName(this, {"Save As", StartFolder(FolderKind::Data), DataFilter()});
     // A name typed without an extension gets the filter's, so the file shows in the next list.
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += ".dat";
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+      path += RowOf(FileKind::DataFile).extension;
   }
   if (path.isEmpty()) return false;
   RememberFolder(FolderKind::Data, path);

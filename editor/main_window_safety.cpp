@@ -8,6 +8,7 @@
 #include <QStatusBar>
 
 #include "editor/compare_window.h"
+#include "editor/file_filters.h"
 #include "editor/main_window.h"
 #include "editor/nav_tree.h"
 #include "editor/prompter.h"
@@ -15,7 +16,6 @@
 #include "editor/undo_recorder.h"
 #include "files/config.h"
 #include "files/document.h"
-#include "editor/file_filters.h"
 #include "files/file_kinds.h"
 #include "files/settings_store.h"
 #include "link/clone_procedures.h"
@@ -154,8 +154,7 @@ void MainWindow::CompareWith() {
     ShowOutcomeMessage(loaded);
     return;
   }
-  auto* window =
-      new CompareWindow(doc_, scratch.Data(), kind, QFileInfo(path).fileName());
+  auto* window = new CompareWindow(doc_, scratch.Data(), kind, QFileInfo(path).fileName());
   // A top-level window of its own: it goes with this one, and does not keep the program running
   // when this one is closed.
   window->setAttribute(Qt::WA_DeleteOnClose);

@@ -92,11 +92,11 @@ void PreviewListing(QWidget* parent, Document& doc) {
 }
 
 QString ExportListingPdf(QWidget* parent, Document& doc, Prompter& prompter, FileFolders folders) {
-  QString path = prompter.SaveFileName(
-      parent, {"Export PDF", folders.StartIn(FolderKind::Pdf), QString::fromUtf8(RowOf(FileKind::Pdf).alone)});
+  QString path = prompter.SaveFileName(parent, {"Export PDF", folders.StartIn(FolderKind::Pdf),
+                                                QString::fromUtf8(RowOf(FileKind::Pdf).alone)});
   if (path.isEmpty()) return {};
   folders.Remember(FolderKind::Pdf, path);
-  if (!path.endsWith(".pdf", Qt::CaseInsensitive)) path += ".pdf";
+  if (KindOfPath(path.toStdString()) != FileKind::Pdf) path += RowOf(FileKind::Pdf).extension;
   WaitCursor wait;
   const QByteArray pdf =
       PrintPagesToPdf(doc.PrintPages(), PaperForLocale(QLocale()), ListingTitle(doc));

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 #include <filesystem>
 #include <nlohmann/json.hpp>
+#include <vector>
 
 #include "files/bounded_read.h"
 #include "files/file_path.h"

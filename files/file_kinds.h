@@ -3,8 +3,8 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -48,7 +48,8 @@ constexpr bool HoldsDataSet(FileKind kind) {
 }
 
 // ".dat, .hex or .json": the kinds' extensions in the rows' order, the last joined by lastJoin.
-std::string ExtensionList(std::initializer_list<FileKind> kinds, std::string_view lastJoin = " or ");
+std::string ExtensionList(std::initializer_list<FileKind> kinds,
+                          std::string_view lastJoin = " or ");
 
 // The kinds Document opens, and those it saves, as such lists.
 std::string OpenedExtensions();

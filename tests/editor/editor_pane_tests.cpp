@@ -228,7 +228,7 @@ class PaneTests : public QObject {
           QCOMPARE(other.get(f.Data().CommonSettings), &other == &row ? v : 0);
         }
       }
-      if (row.values == 2) continue;  // an on/off setting holds nothing else
+      if (row.values == 2) continue;    // an on/off setting holds nothing else
       for (int v : {-1, row.values}) {  // either side out of range shows no entry
         f.Change([&](RadioData& d) { baseline(d), row.set(d.CommonSettings, v); });
         QCOMPARE(f.Find<QComboBox>(row.list)->currentIndex(), -1);
@@ -282,7 +282,7 @@ class PaneTests : public QObject {
                           "txtAtisCode"}));
   }
 
-  // Every control of every pane has a place of its own, inside the pane, and its own status-bar help.
+  // Every control of every pane has a place of its own inside the pane, and its status-bar help.
   void EveryControlHasAPlaceAndAHelpTextOfItsOwn() {
     for (int16_t series : {kSeriesMV710, kSeriesMV510, kSeriesThird}) {
       EditorFixture f;
@@ -293,9 +293,9 @@ class PaneTests : public QObject {
         d.CommonSettings.Scan = true;
         for (auto& group : d.UsableGroupSettings) group.Usable = true;
       });
-      for (const NavNode& node : {kCommonNode, kAtisNode, kUsableNode, kWeatherNode,
-                                  NavNode::ChannelOf(kGroupUSA, 48),
-                                  NavNode::ChannelOf(kGroupFourth, 0)}) {
+      for (const NavNode& node :
+           {kCommonNode, kAtisNode, kUsableNode, kWeatherNode, NavNode::ChannelOf(kGroupUSA, 48),
+            NavNode::ChannelOf(kGroupFourth, 0)}) {
         f.Select(node);
         QCOMPARE(MisplacedControls(f.window->ActivePane()), QStringList());
         QCOMPARE(ControlsWithoutHelp(f.window->ActivePane()), QStringList());
