@@ -2,13 +2,13 @@
 #include "files/backups.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <ctime>
 #include <fstream>
 
 #include "model/image_codec.h"
 #include "tests/support/radio_data.h"
+#include "tests/support/temp_folder.h"
 
 namespace qw {
 namespace {
@@ -30,8 +30,8 @@ TEST(Backups, StampsAreTheLocalDateAndTime) {
 }
 
 TEST(Backups, KeepsTheNewestHundredNewestFirstAndLeavesOtherFilesAlone) {
-  const fs::path folder = fs::temp_directory_path() / ("qw-backups-" + std::to_string(getpid()));
-  fs::remove_all(folder);
+  test::TempFolder temp;
+  const fs::path folder = temp.Path() / "backups";  // made by the first backup
   RadioData d = test::NewData(kSeriesMV510);
   PrepareImageForRadio(d);
   const auto t0 = Local(2025, 1, 2, 3, 4, 5);
@@ -59,14 +59,12 @@ TEST(Backups, KeepsTheNewestHundredNewestFirstAndLeavesOtherFilesAlone) {
   EXPECT_TRUE(fs::exists(folder / "notes.hex"));
   EXPECT_TRUE(fs::is_directory(folder / "MV510-20000101-000000-read.hex"));
   EXPECT_TRUE(ListBackups(folder / "missing").empty());
-  fs::remove_all(folder);
 }
 
 // On a file system with coarse file times, backups of one second are told apart by their number.
 TEST(Backups, SameSecondAndFileTimeGoByTheirNumber) {
-  const fs::path folder = fs::temp_directory_path() / ("qw-seq-" + std::to_string(getpid()));
-  fs::remove_all(folder);
-  fs::create_directories(folder);
+  test::TempFolder temp;
+  const fs::path& folder = temp.Path();
   const auto written = fs::file_time_type::clock::now();
   for (const char* n : {"", "-2", "-10", "-9"}) {
     const fs::path p = folder / ("MV510-20250102-030405-read" + std::string(n) + ".hex");
@@ -76,7 +74,6 @@ TEST(Backups, SameSecondAndFileTimeGoByTheirNumber) {
   std::string order;
   for (const BackupEntry& e : ListBackups(folder)) order += e.path.stem().string().substr(26) + " ";
   EXPECT_EQ(order, "-10 -9 -2  ");
-  fs::remove_all(folder);
 }
 
 }  // namespace

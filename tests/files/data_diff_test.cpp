@@ -12,46 +12,28 @@ namespace {
 
 using test::NewData;
 
-int Slot(const std::string& label) {
-  const auto& table = ChannelMasterTable();
-  for (std::size_t i = 0; i < table.size(); ++i) {
-    if (table[i].Label == label) return static_cast<int>(i);
-  }
-  return -1;
-}
+constexpr int kSlot22A = 45;  // the lines below name it by its label
 
 // The lines say what the editor shows: the channel as the user knows it, the field's caption and
 // the values as the grids and panes show them; the JSON form keeps the data model's terms.
 TEST(DataDiff, LinesUseTheEditorsWordsAndJsonTheDataModels) {
   RadioData a = NewData(kSeriesMV710), b = a;
-  const int slot = Slot("22A");
-  ASSERT_GE(slot, 0);
-  a.USA[slot].ChTag = "MARINA";
-  b.USA[slot].ChTag = "FUEL DOCK";
-  a.FourthGroup[2].Rxfreq = 156.025;
-  b.FourthGroup[2].Rxfreq = 156.05;
-  a.FourthGroup[0].DCS = {0, 0};
-  b.FourthGroup[0].DCS = {0, 21};
-  a.FourthGroup[0].CTCSS = {9, 0};
-  b.FourthGroup[0].CTCSS = {0, 0};
-  a.FourthGroup[1].Scramble = 0;
-  b.FourthGroup[1].Scramble = 6;
-  a.FourthGroup[1].Narrow = false;
-  b.FourthGroup[1].Narrow = true;
-  a.WX[2].ScanMemory = false;
-  b.WX[2].ScanMemory = true;
-  a.CommonSettings.Scan = true;
-  b.CommonSettings.Scan = false;
-  a.CommonSettings.Weater = 0;
-  b.CommonSettings.Weater = 3;
-  a.UsableGroupSettings[0].PriorityCh = kNoChannel;
-  b.UsableGroupSettings[0].PriorityCh = 242;
+  // Each field from its value in a to its value in b.
+  a.USA[kSlot22A].ChTag = "MARINA", b.USA[kSlot22A].ChTag = "FUEL DOCK";
+  a.FourthGroup[2].Rxfreq = 156.025, b.FourthGroup[2].Rxfreq = 156.05;
+  a.FourthGroup[0].DCS = {0, 0}, b.FourthGroup[0].DCS = {0, 21};
+  a.FourthGroup[0].CTCSS = {9, 0}, b.FourthGroup[0].CTCSS = {0, 0};
+  a.FourthGroup[1].Scramble = 0, b.FourthGroup[1].Scramble = 6;
+  a.FourthGroup[1].Narrow = false, b.FourthGroup[1].Narrow = true;
+  a.WX[2].ScanMemory = false, b.WX[2].ScanMemory = true;
+  a.CommonSettings.Scan = true, b.CommonSettings.Scan = false;
+  a.CommonSettings.Weater = 0, b.CommonSettings.Weater = 3;
+  a.UsableGroupSettings[0].PriorityCh = kNoChannel, b.UsableGroupSettings[0].PriorityCh = 242;
   b.AtisSettings.UsableAtisGroup[3] = !a.AtisSettings.UsableAtisGroup[3];
   b.AtisSettings.AtisCallSign[2].MID = "366";
   b.MemoryDirectory[4].TagName = "TUG";
-  b.RadioImage[0x300] ^= 1;  // the image alone is not a difference
-  a.INTL.resize(241);        // a hand-edited file's extra channel is named by its place
-  b.INTL.resize(241);
+  b.RadioImage[0x300] ^= 1;                // the image alone is not a difference
+  a.INTL.resize(241), b.INTL.resize(241);  // a hand-edited file's extra channel: named by place
   b.INTL[240].Scramble = 4;
 
   std::vector<std::string> lines;
@@ -75,7 +57,7 @@ TEST(DataDiff, LinesUseTheEditorsWordsAndJsonTheDataModels) {
                        "LMR3 Rx Frequency: 156.0250 -> 156.0500",
                    }));
   ASSERT_EQ(found.size(), lines.size());
-  EXPECT_EQ(found[6].where, (EditWhat{EditWhat::Unit::Channel, kGroupUSA, slot, "ChTag"}));
+  EXPECT_EQ(found[6].where, (EditWhat{EditWhat::Unit::Channel, kGroupUSA, kSlot22A, "ChTag"}));
   EXPECT_EQ(found[3].where, (EditWhat{EditWhat::Unit::Atis, -1, 3, "UsableAtisGroup"}));
   EXPECT_EQ(found[7].where, (EditWhat{EditWhat::Unit::Channel, kGroupINTL, 240, "Scramble"}));
   EXPECT_TRUE(CompareDataSets(a, a).empty());
@@ -108,12 +90,8 @@ TEST(DataDiff, OddValuesAndOtherSeries) {
   small.FourthGroup[1].Scramble = 0;
   small.FourthGroup[4].DCS = {3, 3};  // the MV510 has no tones: not compared
   small.FourthGroup[4].Enable = !a.FourthGroup[4].Enable;
-  small.WX = a.WX;
-  small.USA = a.USA;
-  small.INTL = a.INTL;
-  small.CANADA = a.CANADA;
-  small.UsableGroupSettings = a.UsableGroupSettings;
-  small.CommonSettings = a.CommonSettings;
+  small.WX = a.WX, small.USA = a.USA, small.INTL = a.INTL, small.CANADA = a.CANADA;
+  small.UsableGroupSettings = a.UsableGroupSettings, small.CommonSettings = a.CommonSettings;
   std::vector<std::string> lines;
   for (const DataDifference& d : CompareDataSets(a, small)) lines.push_back(d.Line());
   EXPECT_EQ(lines,
@@ -126,10 +104,9 @@ TEST(DataDiff, OddValuesAndOtherSeries) {
 // carries is always reported; a field only JSON carries only between two JSON files.
 TEST(DataDiff, KindsAreComparedInWhatBothCarry) {
   const FileKind kinds[] = {FileKind::DataFile, FileKind::RawImage, FileKind::Json, FileKind::Csv};
-  const int slot = Slot("22A");
   for (int16_t series : {kSeriesMV510, kSeriesMV710}) {
     RadioData edited = NewData(series);
-    edited.USA[slot].ScanMemory = !edited.USA[slot].ScanMemory;
+    edited.USA[kSlot22A].ScanMemory = !edited.USA[kSlot22A].ScanMemory;
     edited.DscSettings.UserMmsi = "123456789";  // neither these series' image nor a .dat has it
     const RadioData plain = NewData(series);
     for (FileKind ka : kinds) {

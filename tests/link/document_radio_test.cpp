@@ -220,7 +220,6 @@ TEST_P(DocumentRadio, TransfersKeepBackupsAndSurviveAnUnwritableFolder) {
   const auto when = std::chrono::system_clock::time_point{} + std::chrono::hours(24 * 20000);
   const std::string stamp = BackupStamp(when);
   const std::string model = Traits(series).modelName;
-  auto contents = [](const fs::path& p) { return test::ReadBytes(p); };
   auto text = [](const auto& bytes) { return std::string(bytes.begin(), bytes.end()); };
   TransferOptions options{folder / "data" / "backups", false, [when] { return when; }};
 
@@ -230,7 +229,7 @@ TEST_P(DocumentRadio, TransfersKeepBackupsAndSurviveAnUnwritableFolder) {
   EXPECT_EQ(read.notes[0].Title, "Backup");
   EXPECT_EQ(fs::path(read.notes[0].Text),
             options.backupFolder / (model + "-" + stamp + "-read.hex"));
-  EXPECT_EQ(contents(read.notes[0].Text), text(radio->Memory()));  // exactly as received
+  EXPECT_EQ(test::ReadBytes(read.notes[0].Text), text(radio->Memory()));  // exactly as received
 
   Outcome program = doc->ProgramToRadio(*port, control, options);
   ASSERT_TRUE(program.ok());
@@ -238,7 +237,8 @@ TEST_P(DocumentRadio, TransfersKeepBackupsAndSurviveAnUnwritableFolder) {
   EXPECT_EQ(fs::path(program.notes[0].Text).filename(), model + "-" + stamp + "-program.hex");
   RadioData sent = doc->Data();
   PrepareImageForRadio(sent);
-  EXPECT_EQ(contents(program.notes[0].Text), text(sent.RadioImage).substr(0, sent.ImageLast + 1));
+  EXPECT_EQ(test::ReadBytes(program.notes[0].Text),
+            text(sent.RadioImage).substr(0, sent.ImageLast + 1));
   EXPECT_EQ(ListBackups(options.backupFolder).size(), 2u);
 
   test::WriteBytes(folder / "file", "x");

@@ -60,20 +60,13 @@ TEST(ChannelGrid, TheMV510ShowsNeitherNamesNorScramblerNorTones) {
 TEST(ChannelGrid, FourthGroupCellsShowTonesAndTheStoredFrequency) {
   RadioData d = test::NewData(kSeriesMV710);
   ChannelRecord& a = d.FourthGroup[0];
-  a.Enable = true;
-  a.CHDisplayL = "7";
-  a.CHDisplayR = "A";
+  a.Enable = a.Narrow = a.RxComp = true, a.ChTag = "HARBOUR";
+  a.CHDisplayL = "7", a.CHDisplayR = "A";
   a.Rxfreq = 156.0137;  // off both rasters: shown as held, never moved by showing it
-  a.Txfreq = 160.6;
-  a.CTCSS = {13, 0};
-  a.DCS = {5, 105};  // TX CTCSS wins; RX second bank
-  a.RxComp = true;
-  a.Narrow = true;
-  a.ChTag = "HARBOUR";
-  a.TxEnable = true;     // as a radio gives it
-  d.FourthGroup[1] = a;  // same display text in the next row, but receive only
-  d.FourthGroup[1].TxEnable = false;
-  d.FourthGroup[1].Enable = false;
+  a.Txfreq = 160.6, a.TxEnable = true;  // as a radio gives it
+  a.CTCSS = {13, 0}, a.DCS = {5, 105};  // TX CTCSS wins; RX second bank
+  d.FourthGroup[1] = a;                 // same display text in the next row, but receive only
+  d.FourthGroup[1].TxEnable = d.FourthGroup[1].Enable = false;
   const GridText t = BuildGridText(d, kGroupFourth);
   EXPECT_EQ(Row(t, 0),
             "1\t[Enable]\t7 A\t156.0137\t160.6000\t---\t--\t---\t--\tHARBOUR\tN \tI023\tCMP\t"

@@ -215,41 +215,38 @@ RadioData ThirdVariantDataSet(int16_t series) {
 // A series without a row is refused rather than reported as some other series.
 TEST(TextReport, ThirdVariantAddsItsSectionsInOrderAndStyle) {
   EXPECT_THROW(BuildTextReport(ThirdVariantDataSet(7)), std::out_of_range);
-  for (int16_t series : {kSeriesThird}) {
-    RadioData d = ThirdVariantDataSet(series);
-    const std::string report = BuildTextReport(d);
-    // Headings in report order, each after a blank line.
-    std::size_t at = 0;
-    for (const char* h :
-         {"##### Available CH Group Setup #####", "##### Common Setup #####",
-          "##### DSC Setup (Basic Setup) #####", "##### DSC Setup (Advanced Setup) #####",
-          "##### DSC Setup (Display Setup) #####", "##### ATIS Setup (Common) #####",
-          "##### ATIS Setup (Call Sign) #####", "##### Programable USA Channel #####",
-          "##### Programable International Channel #####", "##### Programable Canada Channel #####",
-          "##### Programable Wx Channel #####", "##### Memory ID Setting #####",
-          "##### Group ID Setting #####", "##### Programable Exp Channel #####"}) {
-      at = report.find(std::string("\r\n\r\n") + h + "\r\n", at);
-      ASSERT_NE(at, std::string::npos) << "missing or out of order: " << h << ", series " << series;
-    }
-    // clang-format off
-    for (const char* lines : {
-        "[Weather CH Function]\r\nWeather Alert:                     OFF                                \r\n\r\n[NMEA Data Input]\r\n"
-        "Offset Time:                       +5:00             ",
-        "DSC CH Group:                      On                Off               On                ",
-        "Beep Out:                          On   Off  Off  Off  Off  Off  Off  On   ",
-        "Usable ATIS Killer CH Group:       Off               On                Off               On                ",
-        "No  MID  DISP\r\n--  ---  ----\r\n1   366  USA \r\n2   ---  --- ",
-        "20  316  --- \r\n\r\n##### Programable USA Channel #####",
-        "1   ENABLE  HARBOUR      366999999 \r\n2   ------  -----------  ----------",
-        "40  ------  -----------  ----------\r\n\r\n##### Group ID Setting #####",
-        "10  ------  -----------  ----------\r\n\r\n##### Programable Exp Channel #####\r\n"
-        "CH  CHD  ENABLE  RX(MHz)   TX(MHz)   LOW  UP  MEM  VS  CH Name\r\n"
-        "--  ---  ------  --------  --------  ---  --  ---  --  ------------\r\n"
-        "1        ENABLE  ---.----  ---.----  ---  --  ---   2  WORKBOAT    ",
-        "Status Name                        ----              ----              ----              ----              "})
-      EXPECT_TRUE(HasLines(report, lines)) << "series " << series;
-    // clang-format on
+  const std::string report = BuildTextReport(ThirdVariantDataSet(kSeriesThird));
+  // Headings in report order, each after a blank line.
+  std::size_t at = 0;
+  for (const char* h :
+       {"##### Available CH Group Setup #####", "##### Common Setup #####",
+        "##### DSC Setup (Basic Setup) #####", "##### DSC Setup (Advanced Setup) #####",
+        "##### DSC Setup (Display Setup) #####", "##### ATIS Setup (Common) #####",
+        "##### ATIS Setup (Call Sign) #####", "##### Programable USA Channel #####",
+        "##### Programable International Channel #####", "##### Programable Canada Channel #####",
+        "##### Programable Wx Channel #####", "##### Memory ID Setting #####",
+        "##### Group ID Setting #####", "##### Programable Exp Channel #####"}) {
+    at = report.find(std::string("\r\n\r\n") + h + "\r\n", at);
+    ASSERT_NE(at, std::string::npos) << "missing or out of order: " << h;
   }
+  // clang-format off
+  for (const char* lines : {
+      "[Weather CH Function]\r\nWeather Alert:                     OFF                                \r\n\r\n[NMEA Data Input]\r\n"
+      "Offset Time:                       +5:00             ",
+      "DSC CH Group:                      On                Off               On                ",
+      "Beep Out:                          On   Off  Off  Off  Off  Off  Off  On   ",
+      "Usable ATIS Killer CH Group:       Off               On                Off               On                ",
+      "No  MID  DISP\r\n--  ---  ----\r\n1   366  USA \r\n2   ---  --- ",
+      "20  316  --- \r\n\r\n##### Programable USA Channel #####",
+      "1   ENABLE  HARBOUR      366999999 \r\n2   ------  -----------  ----------",
+      "40  ------  -----------  ----------\r\n\r\n##### Group ID Setting #####",
+      "10  ------  -----------  ----------\r\n\r\n##### Programable Exp Channel #####\r\n"
+      "CH  CHD  ENABLE  RX(MHz)   TX(MHz)   LOW  UP  MEM  VS  CH Name\r\n"
+      "--  ---  ------  --------  --------  ---  --  ---  --  ------------\r\n"
+      "1        ENABLE  ---.----  ---.----  ---  --  ---   2  WORKBOAT    ",
+      "Status Name                        ----              ----              ----              ----              "})
+    EXPECT_TRUE(HasLines(report, lines));
+  // clang-format on
 }
 
 }  // namespace

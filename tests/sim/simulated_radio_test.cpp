@@ -5,6 +5,7 @@
 
 #include "link/record.h"
 #include "model/image_codec.h"
+#include "tests/support/radio_data.h"
 
 namespace qw {
 namespace {
@@ -18,9 +19,7 @@ Bytes Feed(SimulatedRadio& radio, const Bytes& in) {
 }
 
 SimulatedRadio Radio(int16_t series = kSeriesMV510) {
-  Bytes memory(ImageLastFor(series) + 1);
-  for (std::size_t i = 0; i < memory.size(); ++i) memory[i] = static_cast<uint8_t>(i);
-  return SimulatedRadio(series, memory);
+  return SimulatedRadio(series, test::PatternMemory(series));
 }
 
 // What the radio holds arriving is the clone procedures' test; here the echo and the image's end.
