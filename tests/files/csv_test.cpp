@@ -500,6 +500,14 @@ TEST(CsvDocument, ARefusedImportChangesNothingAndSaysWhy) {
             "blank - / * ( ) + . , (\"A#\")\nNothing was imported.");
   EXPECT_FALSE(doc.IsModified());
 
+  // A long list of skipped rows names the first 30 and counts the rest.
+  std::string skipped = "Location,Name,Frequency,Mode\n";
+  for (int row = 1; row <= 35; ++row) skipped += std::to_string(row) + ",X,999,FM\n";
+  test::WriteBytes(folder.File("skipped.csv"), skipped + "36,X,150,FM\n");
+  const std::string summary = doc.ImportChannels(folder.File("skipped.csv")).message->Text;
+  EXPECT_TRUE(summary.ends_with("\n... and 5 more")) << summary;
+  doc.NewDataSet(kSeriesMV710);
+
   test::WriteBytes(folder.File("ok.csv"), "Group,CH,ChTag\nUSA,16,SOS\nUSA,09,OK\n");
   EXPECT_TRUE(doc.ImportChannels(folder.File("ok.csv")).ok());
   EXPECT_TRUE(doc.IsModified());

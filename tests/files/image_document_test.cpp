@@ -262,6 +262,7 @@ TEST_F(ImageFiles, DestinationLoadsOnlyAnExactImageOfTheSeries) {
   EXPECT_EQ(doc.FileName(), "kept.dat");
   ASSERT_TRUE(doc.SwitchDestination("eur").ok());
   EXPECT_EQ(ImageText(doc), good);
+  EXPECT_NE(doc.Data().USA[3].ChTag, "MINE");  // a new data set, not the one before
   EXPECT_TRUE(doc.FileName().empty());
 }
 

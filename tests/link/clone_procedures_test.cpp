@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "link/record.h"
+#include "link/trace_sink.h"
 #include "sim/memory_port.h"
 #include "sim/simulated_radio.h"
 #include "tests/support/radio_data.h"
@@ -14,6 +15,13 @@ namespace qw {
 namespace {
 
 using Request = SimulatedRadio::Request;
+
+// The exchanges' names, as a trace would show them.
+struct Labels : TraceSink {
+  std::vector<std::string> seen;
+  void BeginExchange(const std::string& label) override { seen.push_back(label); }
+  void Bytes(TraceDirection, const uint8_t*, std::size_t) override {}
+};
 
 class CloneTest : public ::testing::Test {
  protected:
@@ -26,7 +34,8 @@ class CloneTest : public ::testing::Test {
   ManualClock clock;
   CancelFlag cancel;
   std::vector<int> progress;
-  TransferControl control{[this](int p) { progress.push_back(p); }, &cancel, &clock, nullptr};
+  Labels labels;
+  TransferControl control{[this](int p) { progress.push_back(p); }, &cancel, &clock, &labels};
   std::unique_ptr<SimulatedRadio> radio;
   std::unique_ptr<MemoryPort> port;
   std::unique_ptr<SerialLink> link;
@@ -49,6 +58,9 @@ TEST_F(CloneTest, ReadCoversTheImageBlockByBlock) {
     EXPECT_TRUE(series != kSeriesMV510 || buffer[8192] == 0xEE);  // nothing beyond the image
     EXPECT_EQ(progress.front(), 0);
     EXPECT_EQ(progress.back(), lastPercent);
+    // A read that went through ends with its last block, no cancel after it.
+    EXPECT_EQ(labels.seen.back(), series == kSeriesMV510 ? "read block 1FC0" : "read block 3FC0");
+    labels.seen.clear();
   }
 }
 
@@ -65,6 +77,8 @@ TEST_F(CloneTest, ProgramOfAnMV710WritesExactlyThePlannedRanges) {
   for (int a = 0x100; a <= 0x1C0; a += 64) expected.push_back({kCmdWriteBlock, uint16_t(a)});
   for (int a = 0x300; a <= 0x35C0; a += 64) expected.push_back({kCmdWriteBlock, uint16_t(a)});
   EXPECT_EQ(radio->Requests(), expected);
+  EXPECT_EQ(labels.seen.front(), "write byte 0042");
+  EXPECT_EQ(labels.seen.at(0x7F - 0x42 + 1), "write block 0080");
   for (int a = 0; a <= 16383; ++a) {
     const bool written =
         (a >= 0x42 && a <= 0xBF) || (a >= 0x100 && a <= 0x1FF) || (a >= 0x300 && a <= 0x35FF);

@@ -190,5 +190,13 @@ TEST(SerialLink, CancelSequenceSendsCanAndWaitsForAckDespiteTheCancel) {
   EXPECT_GE(line.Elapsed(), 2ms);  // it waited for the ACK
 }
 
+// A wait of no time says whether the flag is up, and nothing else.
+TEST(CancelFlag, AWaitOfNoTimeOnlyLooks) {
+  CancelFlag flag;
+  EXPECT_FALSE(flag.WaitFor(0ms) || flag.WaitFor(-5ms));
+  flag.exchange(true);
+  EXPECT_TRUE(flag.WaitFor(0ms) && flag.WaitFor(-5ms));
+}
+
 }  // namespace
 }  // namespace qw
