@@ -79,9 +79,9 @@ int RunInfo(const FileOptions& o, const std::filesystem::path& folder) {
             << ", CANADA " << CountEnabled(d.CANADA) << ", " << fourth << " "
             << CountEnabled(d.FourthGroup) << ", WX " << CountEnabled(d.WX) << "\n";
   std::cout << "usable groups:";
-  const char* names[] = {"USA", "INTL", "CANADA", fourth};
   for (int g = 0; g < 4; ++g) {
-    if (d.UsableGroupSettings[g].Usable) std::cout << " " << names[g];
+    if (d.UsableGroupSettings[g].Usable)
+      std::cout << " " << (g < 3 ? kMarineGroupNames[g] : fourth);
   }
   std::cout << "\n";
   return kExitOk;

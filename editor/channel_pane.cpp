@@ -256,7 +256,7 @@ void ChannelPane::changeEvent(QEvent* event) {
 
 void ChannelPane::Step(int delta) {
   const int next = index_ + delta;
-  const int count = Marine() ? 240 : static_cast<int>(Data().FourthGroup.size());
+  const int count = Marine() ? kMarineSlots : static_cast<int>(Data().FourthGroup.size());
   if (next < 0 || next >= count || !selectNode_) return;
   // Showing the next channel switches the pane off and on, which sends the focus away; keep it
   // on the same field so that the keys can be pressed again.

@@ -17,7 +17,7 @@ namespace {
 
 const MasterSlot& SlotAt(int index) {
   static const MasterSlot kNone{};
-  return index >= 0 && index < 240 ? ChannelMasterTable()[static_cast<std::size_t>(index)] : kNone;
+  return IsMarineSlot(index) ? ChannelMasterTable()[static_cast<std::size_t>(index)] : kNone;
 }
 
 // The radio's two-character number: 0..99 as two digits, 100..109 as "o" and the last digit,

@@ -16,8 +16,6 @@ constexpr int kKindRole = Qt::UserRole;
 constexpr int kGroupRole = Qt::UserRole + 1;
 constexpr int kIndexRole = Qt::UserRole + 2;
 
-const char* const kGroupCaption[3] = {"USA", "INTL", "CANADA"};
-
 qint64 HashKey(const NavNode& node) {
   return (static_cast<qint64>(node.kind) << 32) | ((node.group + 1) << 16) | (node.index + 1);
 }
@@ -65,7 +63,7 @@ QTreeWidgetItem* NavTree::Add(QTreeWidgetItem* parent, const NavNode& node,
 }
 
 void NavTree::AddGroupChannels(QTreeWidgetItem* groupNode, const RadioData& d, int group) {
-  const int count = group == kGroupFourth ? 40 : 240;
+  const int count = group == kGroupFourth ? kFourthGroupChannels : kMarineSlots;
   QList<QTreeWidgetItem*> children;
   children.reserve(count);
   for (int n = 0; n < count; ++n) {
@@ -91,7 +89,7 @@ void NavTree::Rebuild(const RadioData& d) {
   addTopLevelItem(program);
   for (int g = 0; g < 3; ++g) {
     if (!d.UsableGroupSettings[g].Usable) continue;
-    AddGroupChannels(Add(program, NavNode::GroupGrid(g), kGroupCaption[g]), d, g);
+    AddGroupChannels(Add(program, NavNode::GroupGrid(g), kMarineGroupNames[g]), d, g);
   }
   Add(program, NavNode::Of(NavNode::Kind::Weather), "Weather");
 
@@ -118,7 +116,7 @@ void NavTree::SetGroupCaption(int group, const QString& base, const RadioData& d
 }
 
 void NavTree::RefreshGroupCaptions(const RadioData& d) {
-  for (int g = 0; g < 3; ++g) SetGroupCaption(g, kGroupCaption[g], d);
+  for (int g = 0; g < 3; ++g) SetGroupCaption(g, kMarineGroupNames[g], d);
   SetGroupCaption(kGroupFourth, QString(FourthGroupName(d.ModelSeries)) + " Channel", d);
 }
 

@@ -80,8 +80,7 @@ QString FieldWord(const std::string& field) {
 }
 
 QString GroupWord(int group, int16_t series) {
-  static const char* const names[] = {"USA", "INTL", "CANADA"};
-  if (group >= 0 && group < 3) return names[group];
+  if (group >= 0 && group < 3) return kMarineGroupNames[group];
   return FourthGroupName(series);
 }
 
@@ -94,7 +93,7 @@ QString ChannelWord(const EditWhat& what, const RadioData& data) {
     return QString("%1%2").arg(FourthGroupName(data.ModelSeries)).arg(what.index + 1);
   }
   const QString group = GroupWord(what.group, data.ModelSeries);
-  if (what.index < 0 || what.index >= 240) return group;
+  if (!IsMarineSlot(what.index)) return group;
   return group + " " + QString::fromStdString(ChannelMasterTable()[what.index].Label);
 }
 

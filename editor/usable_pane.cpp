@@ -22,8 +22,6 @@ bool IsStatusNameChar(char c) {
   return std::isalnum(static_cast<unsigned char>(c)) || (c != 0 && std::strchr(" -+().*/", c));
 }
 
-const char* const kGroupCaption[3] = {"USA", "INTL", "CANADA"};
-
 QComboBox* OffOnList(QWidget* parent) {
   auto* list = new QComboBox(parent);
   list->addItems({"Off", "On"});
@@ -105,7 +103,7 @@ QWidget* UsablePane::BuildRow(int g) {
 void UsablePane::ApplySeries() {
   const SeriesTraits& series = Traits(Data().ModelSeries);
   for (int g = 0; g < 4; ++g) {
-    rows_[g].usable->setText(g < 3 ? QString(kGroupCaption[g])
+    rows_[g].usable->setText(g < 3 ? QString(kMarineGroupNames[g])
                                    : QString(series.fourthGroup) + " CH");
     const bool showName = series.statusNameField && g < 3;
     rows_[g].statusName->setVisible(showName);

@@ -79,13 +79,13 @@ std::string WriteRxfreq(const ChannelRecord& ch, RowKind kind) {
     const auto& wx = WxMasterTable();
     return ch.Position >= 1 && ch.Position <= 10 ? MHzText(wx[ch.Position - 1].RxFreq1, 4) : "";
   }
-  if (ch.Position < 0 || ch.Position >= 240) return "";
+  if (!IsMarineSlot(ch.Position)) return "";
   const MasterSlot& slot = ChannelMasterTable()[ch.Position];
   return MHzText(ch.Duplex ? slot.RxFreqDuplex : slot.RxFreqSimplex, 4);
 }
 std::string WriteTxfreq(const ChannelRecord& ch, RowKind kind) {
   if (kind == RowKind::Programmable) return MHzText(ch.Txfreq, 4);
-  if (kind == RowKind::Weather || ch.RxOnly || ch.Position < 0 || ch.Position >= 240) return "";
+  if (kind == RowKind::Weather || ch.RxOnly || !IsMarineSlot(ch.Position)) return "";
   return MHzText(ChannelMasterTable()[ch.Position].TxFreq, 4);
 }
 // A marine or weather channel's frequencies come from the channel tables: written for

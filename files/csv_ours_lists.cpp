@@ -13,10 +13,9 @@ std::vector<ChannelRecord>& ListOf(RadioData& d, int group) {
 }
 
 std::string GroupText(int group, const SeriesTraits& t) {
-  static const char* const names[] = {"USA", "INTL", "CANADA"};
   if (group == kWeatherList) return "WX";
   if (group == kGroupFourth) return t.fourthGroup;
-  return names[group];
+  return kMarineGroupNames[group];
 }
 
 std::string LabelOf(const ChannelRecord& ch, RowKind kind, int index) {
@@ -25,7 +24,7 @@ std::string LabelOf(const ChannelRecord& ch, RowKind kind, int index) {
     std::string n = std::to_string(ch.Position);
     return "WX" + std::string(n.size() < 2 ? 1 : 0, '0') + n;
   }
-  return ch.Position >= 0 && ch.Position < 240 ? ChannelMasterTable()[ch.Position].Label : "";
+  return IsMarineSlot(ch.Position) ? ChannelMasterTable()[ch.Position].Label : "";
 }
 
 // Either fourth-group name is taken, so a list moves between the two series.

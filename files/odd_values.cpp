@@ -198,7 +198,6 @@ std::vector<std::string> SnapOffRasterFrequencies(RadioData& d) {
 }
 
 std::vector<std::string> ClearLowPowerWithoutTx(RadioData& d) {
-  static const char* const kMarine[] = {"USA", "INTL", "CANADA"};
   std::vector<std::string> lines;
   for (int group = 0; group <= kGroupFourth; ++group) {
     auto& list = GroupList(d, group);
@@ -208,7 +207,7 @@ std::vector<std::string> ClearLowPowerWithoutTx(RadioData& d) {
       const std::string name =
           group == kGroupFourth
               ? FourthGroupName(d.ModelSeries) + std::to_string(i + 1)
-              : std::string(kMarine[group]) + " " + MasterSlotAt(ch.Position).Label;
+              : std::string(kMarineGroupNames[group]) + " " + MasterSlotAt(ch.Position).Label;
       lines.push_back(name + " Low Power Only -> off: the channel does not transmit");
       ch.LowPower = false;
     }

@@ -39,7 +39,7 @@ struct PlanEntry {
 };
 
 // Built once, never changed.
-const std::array<MasterSlot, 240>& ChannelMasterTable();
+const std::array<MasterSlot, kMarineSlots>& ChannelMasterTable();
 const std::array<WxMasterEntry, 10>& WxMasterTable();
 // Index 0 "Off", then 50 tones ("67.0Hz") / 104 codes ("023").
 // The plan of group USA, INTL or CANADA in plan order; empty for the fourth group.

@@ -10,8 +10,6 @@
 namespace qw {
 namespace {
 
-constexpr int kFirstFourthChannel = 240;
-constexpr int kChannelNumberEnd = 280;  // 240 + 40 fourth-group channels
 constexpr int kChannelModeMarine = 0;
 constexpr int kChannelModeWeather = 1;
 constexpr int kSlotChannel16 = 32;
@@ -23,7 +21,7 @@ bool GroupUsable(const Image& image, int group) {
 
 // Whether channel number c can be selected while group g is current.
 bool ChannelEnabled(const Image& image, int group, int32_t c) {
-  if (c >= 0 && c < layout::kMarineSlots) {
+  if (IsMarineSlot(c)) {
     return GroupUsable(image, group) && GetArrayBit(image, layout::kMarineRegions[group].enable, c);
   }
   if (c >= kFirstFourthChannel && c < kChannelNumberEnd) {

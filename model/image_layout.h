@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "model/channel_groups.h"
+
 namespace qw::layout {
 
 // Bits are numbered 7 (top) to 0; a field of `width` bits occupies bits top..top-width+1.
@@ -163,7 +165,6 @@ struct ChannelRegions {
 };
 
 inline constexpr int kTagLength = 12;
-inline constexpr int kMarineSlots = 240;
 
 inline constexpr std::array<ChannelRegions, 3> kMarineRegions{{
     {{256, 240}, {288, 240}, 3072, kMarineSlots, 768, 2},   // USA
@@ -171,8 +172,9 @@ inline constexpr std::array<ChannelRegions, 3> kMarineRegions{{
     {{384, 240}, {416, 240}, 8832, kMarineSlots, 1792, 2},  // CANADA
 }};
 // Sixteen enable and scan bits; only the first ten are weather channels.
-inline constexpr ChannelRegions kWxRegions{{448, 16}, {464, 16}, 11712, 10, 0, 0};
-inline constexpr ChannelRegions kFourthRegions{{450, 40}, {466, 40}, 11840, 40, 2304, 16};
+inline constexpr ChannelRegions kWxRegions{{448, 16}, {464, 16}, 11712, kWeatherChannels, 0, 0};
+inline constexpr ChannelRegions kFourthRegions{{450, 40}, {466, 40}, 11840, kFourthGroupChannels,
+                                               2304,      16};
 
 // A channel's flag byte (marine flag byte, or byte 0 of a fourth-group record).
 // Transmit mode: 3 full power, 1 low power, 0 (and 2) receive only.

@@ -10,8 +10,8 @@ constexpr int kSecondBandFirstPair = 60;  // channels 60..119 sit 25 kHz below t
 constexpr double kChannelSpacing = 0.05;
 constexpr double kDuplexShift = 4.6;
 
-std::array<MasterSlot, 240> BuildChannelMasterTable() {
-  std::array<MasterSlot, 240> table{};
+std::array<MasterSlot, kMarineSlots> BuildChannelMasterTable() {
+  std::array<MasterSlot, kMarineSlots> table{};
   // The frequency is accumulated pair by pair, so it carries the same rounding the radio's
   // own tables were made with.
   double f = 156.000;
@@ -57,8 +57,8 @@ std::array<WxMasterEntry, 10> BuildWxMasterTable() {
 
 }  // namespace
 
-const std::array<MasterSlot, 240>& ChannelMasterTable() {
-  static const std::array<MasterSlot, 240> table = BuildChannelMasterTable();
+const std::array<MasterSlot, kMarineSlots>& ChannelMasterTable() {
+  static const std::array<MasterSlot, kMarineSlots> table = BuildChannelMasterTable();
   return table;
 }
 

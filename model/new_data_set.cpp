@@ -44,8 +44,6 @@ void BuildWxList(std::vector<ChannelRecord>& list) {
   }
 }
 
-constexpr int kFourthGroupSize = 40;
-
 }  // namespace
 
 void BuildNewDataSet(RadioData& d, int16_t series) {
@@ -56,7 +54,7 @@ void BuildNewDataSet(RadioData& d, int16_t series) {
   BuildPlanList(d.INTL, kGroupINTL);
   BuildPlanList(d.CANADA, kGroupCANADA);
   BuildWxList(d.WX);
-  d.FourthGroup.assign(kFourthGroupSize, ChannelRecord{});
+  d.FourthGroup.assign(kFourthGroupChannels, ChannelRecord{});
   BuildDefaultImage(d.RadioImage, series);
   d.ImageLast = ImageLastFor(series);
   DecodeGeneral(d);

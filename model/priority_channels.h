@@ -9,12 +9,9 @@
 
 namespace qw {
 
-// Channel numbers as PriorityCh and the image's channel lists hold them: marine slots 0..239,
-// then 240 + the fourth group's index.
+// The slots of channels 09 and 16, which every group offers as its priority channel.
 inline constexpr int32_t kSlotChannel09 = 18;
 inline constexpr int32_t kSlotChannel16 = 32;
-inline constexpr int32_t kFirstFourthChannel = 240;
-inline constexpr int32_t kChannelNumberEnd = 280;
 
 struct PriorityChoice {
   int32_t id;           // PriorityCh value; kNoChannel for "Off"

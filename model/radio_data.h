@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/channel_groups.h"
 #include "model/series_traits.h"
 
 namespace qw {

@@ -13,7 +13,7 @@ namespace {
 
 const MasterSlot& SlotAt(int row) {
   static const MasterSlot kNone{};
-  if (row < 0 || row >= 240) return kNone;
+  if (!IsMarineSlot(row)) return kNone;
   return ChannelMasterTable()[static_cast<std::size_t>(row)];
 }
 

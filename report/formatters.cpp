@@ -134,14 +134,15 @@ std::string ScrambleText(int16_t v) {
 }
 
 std::string ChannelLabelText(int32_t p, int16_t series) {
-  if (p >= 0 && p < 240) return ChannelMasterTable()[static_cast<std::size_t>(p)].Label;
-  if (p >= 240 && p < 280) return FourthGroupName(series) + std::to_string(p - 239);
+  if (IsMarineSlot(p)) return ChannelMasterTable()[static_cast<std::size_t>(p)].Label;
+  if (p >= kFirstFourthChannel && p < kChannelNumberEnd)
+    return FourthGroupName(series) + std::to_string(p - kFirstFourthChannel + 1);
   return "Off";
 }
 
 const MasterSlot& MasterSlotAt(int position) {
   static const MasterSlot kNone{};
-  if (position < 0 || position >= 240) return kNone;
+  if (!IsMarineSlot(position)) return kNone;
   return ChannelMasterTable()[static_cast<std::size_t>(position)];
 }
 
