@@ -170,12 +170,20 @@ class ChannelTests : public QObject {
   void GridsGreyDisabledRowsAndShowEveryColumn() {
     OpenEditor f;
     auto* view = f.Find<QTableView>("grdChannel");
+    const QFontMetrics metrics(view->font());
     for (int g : {kGroupUSA, kGroupFourth}) {
       f.Select(NavNode::GroupGrid(g));
       QVERIFY2(view->horizontalHeader()->length() <= view->viewport()->width(),
                qPrintable(QString("%1 > %2")
                               .arg(view->horizontalHeader()->length())
                               .arg(view->viewport()->width())));
+      // No cell's text is cut: each column is as wide as its widest text, wherever it is.
+      for (int c = 0; c < view->model()->columnCount(); ++c) {
+        for (int r = 0; r < view->model()->rowCount(); ++r) {
+          const QString text = view->model()->index(r, c).data().toString();
+          QVERIFY2(metrics.horizontalAdvance(text) < view->columnWidth(c), qPrintable(text));
+        }
+      }
     }
     f.Select(NavNode::GroupGrid(kGroupUSA));
     const QAbstractItemModel* grid = view->model();
@@ -261,6 +269,13 @@ class ChannelTests : public QObject {
       QCOMPARE(field->text(), QString(shown));
       QCOMPARE(field == rx ? ch.Rxfreq : ch.Txfreq, stored);
     }
+    // Typed and not yet left, a refused frequency fails a command's pane check as well.
+    rx->setFocus(Qt::TabFocusReason);
+    rx->selectAll();
+    QTest::keyClicks(rx, "180");
+    QVERIFY(!f.window->PaneCheck());
+    QCOMPARE(QApplication::focusWidget(), rx);
+    QCOMPARE(ch.Rxfreq, 137.0);
   }
 
   void PaneCheckHoldsAnIncompleteChannel() {
@@ -355,6 +370,15 @@ class ChannelTests : public QObject {
     QVERIFY(!f.Find<QCheckBox>("chkWxScan3")->isEnabled());
     f.Find<QCheckBox>("chkWxScan0")->setFocus(Qt::TabFocusReason);
     QCOMPARE(enable->text(), QString(" "));
+    // A name typed into the first or the last row and not yet left is kept by the pane check.
+    for (int row : {0, 9}) {
+      auto* typed = f.Find<QLineEdit>(QString("txtWxName%1").arg(row));
+      typed->setFocus();
+      typed->selectAll();
+      QTest::keyClicks(typed, "KEPT");
+      QVERIFY(f.window->PaneCheck());
+      QCOMPARE(f.Data().WX[row].ChTag, std::string("KEPT"));
+    }
   }
 
   // Both name fields take of a paste what the radio can store, say what they left out, and
