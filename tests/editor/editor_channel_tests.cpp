@@ -77,6 +77,7 @@ class ChannelTests : public QObject {
     enable->click();
     QVERIFY(!f.Data().USA[kSlot24].Enable && f.doc->IsModified());
     QVERIFY(!duplex->isEnabled() && !f.Find<QLineEdit>("txtCHName")->isEnabled());
+    QVERIFY(!f.Find<QLabel>("lblCHName")->isEnabled());  // a field's caption greys with it
     QCOMPARE(f.window->Tree()->ItemOf(ch24)->text(0), QString("CH24"));
     enable->click();
     QVERIFY(duplex->isEnabled());
@@ -268,6 +269,7 @@ class ChannelTests : public QObject {
       TypeAndLeave(field, typed, name);
       QCOMPARE(field->text(), QString(shown));
       QCOMPARE(field == rx ? ch.Rxfreq : ch.Txfreq, stored);
+      QVERIFY(!f.window->ActivePane()->HasUncommittedEdit());  // taken in, nothing pending
     }
     // Typed and not yet left, a refused frequency fails a command's pane check as well.
     rx->setFocus(Qt::TabFocusReason);
