@@ -74,9 +74,8 @@ bool IsOutputKind(const std::string& path) {
 Outcome WriteOutput(Document& doc, const std::string& path, Document::CsvFormat csv) {
   if (IsPdf(path)) return WritePdf(doc, path);
   if (!Document::CanSaveAs(path)) {
-    return Outcome::Failed(
-        Message{path + ": unknown kind of file (use " + ExtensionList(kOutputKinds) + ")",
-                kProgramTitle, MessageIcon::Stop});
+    return Outcome::Failed(Message{UnknownKindText(path, ExtensionList(kOutputKinds)),
+                                   kProgramTitle, MessageIcon::Stop});
   }
   Outcome written = doc.SaveAs(path, csv);
   if (written.ok() && written.message) std::cerr << written.message->Text << "\n";

@@ -85,10 +85,9 @@ Outcome Transfer(Document& doc, const RadioOptions& o, bool read) {
 // A read takes half a minute; a name it cannot write is better refused before it starts.
 bool WritableKind(const std::string& path) {
   if (IsOutputKind(path)) return true;
-  std::cerr << path << ": unknown kind of file (use "
-            << ExtensionList(
-                   {FileKind::DataFile, FileKind::RawImage, FileKind::Json, FileKind::Text})
-            << ")\n";
+  std::cerr << UnknownKindText(path, ExtensionList({FileKind::DataFile, FileKind::RawImage,
+                                                    FileKind::Json, FileKind::Text}))
+            << "\n";
   return false;
 }
 

@@ -40,7 +40,7 @@ int RunDiff(const DiffOptions& o, const std::filesystem::path& folder) {
   const FileKind kindA = KindOfPath(o.a), kindB = KindOfPath(o.b);
   for (const auto& [path, kind] : {std::pair{o.a, kindA}, std::pair{o.b, kindB}}) {
     if (!HoldsDataSet(kind)) {
-      std::cerr << path << ": unknown kind of file (use " << OpenedExtensions() << ")\n";
+      std::cerr << UnknownKindText(path, OpenedExtensions()) << "\n";
       return kExitUsage;
     }
   }

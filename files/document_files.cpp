@@ -14,8 +14,7 @@ namespace {
 constexpr std::size_t kMaxJsonBytes = 64 << 20;
 
 Outcome UnknownKind(const std::string& path, const std::string& kinds) {
-  return Outcome::Failed(Message{path + ": unknown kind of file (use " + kinds + ")", kProgramTitle,
-                                 MessageIcon::Stop});
+  return Outcome::Failed(Message{UnknownKindText(path, kinds), kProgramTitle, MessageIcon::Stop});
 }
 
 }  // namespace

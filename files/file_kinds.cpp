@@ -100,6 +100,10 @@ std::string SavedExtensions() {
   return ExtensionsWhere(&FileKindRow::saves);
 }
 
+std::string UnknownKindText(const std::string& path, const std::string& extensions) {
+  return path + ": unknown kind of file (use " + extensions + ")";
+}
+
 std::string DialogFilter(std::initializer_list<FileKind> kinds) {
   std::string filter;
   for (FileKind kind : kinds) {

@@ -55,6 +55,9 @@ std::string ExtensionList(std::initializer_list<FileKind> kinds,
 std::string OpenedExtensions();
 std::string SavedExtensions();
 
+// The refusal of a name whose extension is none of `extensions` (a list as made above).
+std::string UnknownKindText(const std::string& path, const std::string& extensions);
+
 // A file dialog's list of the kinds, in the order given: "Data files (*.dat);;JSON (*.json)".
 std::string DialogFilter(std::initializer_list<FileKind> kinds);
 
