@@ -5,92 +5,129 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <variant>
 
 namespace qw {
+namespace {
+
+struct Box {
+  const char* name;
+  const char* title;
+};
+constexpr Box kBoxes[] = {{"fraStartingTxMode", "Starting TX Mode"},
+                          {"fraScanning", "Scanning Function"},
+                          {"fraWeather", "Weather CH Function"}};
+
+// One list per setting: its controls' names ("cmb" and "lbl" + name), the field an undo step
+// names, its caption and box, its entries, and the setting it shows as a list position (an on/off
+// setting as 0 and 1).
+struct ListRow {
+  const char* name;
+  const char* field;
+  const char* caption;
+  int box;
+  std::array<const char*, 4> entries;  // the used ones first, then nullptr
+  std::variant<int16_t CommonSettings::*, bool CommonSettings::*> setting;
+  bool followsScan;  // greyed while SCAN is off
+};
+
+// clang-format off
+constexpr std::array<ListRow, CommonPane::kLists> kRows{{
+    {"TxPoDisplay", "TxPoDisplay", "TX Po Display", 0,
+     {"Lo Po Only", "Lo Po on Changing CH", "Last TX Po"}, &CommonSettings::TxPoDisplay, false},
+    {"Scan", "Scan", "SCAN", 1, {"Off", "On"}, &CommonSettings::Scan, false},
+    {"ResumeTime", "ResumeTime", "Resume Time", 1,
+     {"Off", "1Sec", "2Sec", "3Sec"}, &CommonSettings::ResumeTime, true},
+    {"PttScanClear", "PttScanClear", "PTT SCAN Clear", 1,
+     {"Off", "On"}, &CommonSettings::PttScanClear, true},
+    {"DualWatch", "DualWatch", "Dual Watch", 1, {"Off", "On"}, &CommonSettings::DualWatch, false},
+    {"WeatherAlert", "Weater", "Weather Alert", 2,
+     {"Off", "On Wx", "On Scan", "Wx and Scan"}, &CommonSettings::Weater, false},
+}};
+// clang-format on
+constexpr std::size_t kScanRow = 1;
+
+int PositionOf(const ListRow& row, const CommonSettings& c) {
+  return std::visit(
+      [&c](auto member) -> int {
+        if constexpr (std::is_same_v<decltype(member), bool CommonSettings::*>) {
+          return c.*member ? 1 : 0;
+        } else {
+          return c.*member;
+        }
+      },
+      row.setting);
+}
+
+void SetPosition(const ListRow& row, CommonSettings& c, int index) {
+  std::visit(
+      [&c, index](auto member) {
+        if constexpr (std::is_same_v<decltype(member), bool CommonSettings::*>) {
+          c.*member = index != 0;
+        } else {
+          c.*member = static_cast<int16_t>(index);
+        }
+      },
+      row.setting);
+}
+
+}  // namespace
 
 CommonPane::CommonPane(Document& doc, const EditState& state, QWidget* parent)
     : Pane(doc, state, parent) {
   setObjectName("pictCommon");
   auto* layout = new QVBoxLayout(this);
-  auto group = [&](const QString& name, const char* title) {
-    auto* box = new QGroupBox(title, this);
-    box->setObjectName(name);
+  std::array<QFormLayout*, std::size(kBoxes)> forms{};
+  for (std::size_t b = 0; b < forms.size(); ++b) {
+    auto* box = new QGroupBox(kBoxes[b].title, this);
+    box->setObjectName(kBoxes[b].name);
     layout->addWidget(box);
-    auto* form = new QFormLayout(box);
-    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return form;
-  };
-  const QStringList offOn{"Off", "On"};
-
-  QFormLayout* tx = group("fraStartingTxMode", "Starting TX Mode");
-  txPoDisplay_ = AddList(tx, "TxPoDisplay", "TX Po Display",
-                         {"Lo Po Only", "Lo Po on Changing CH", "Last TX Po"});
-
-  QFormLayout* scan = group("fraScanning", "Scanning Function");
-  scan_ = AddList(scan, "Scan", "SCAN", offOn);
-  resumeTime_ = AddList(scan, "ResumeTime", "Resume Time", {"Off", "1Sec", "2Sec", "3Sec"},
-                        &resumeTimeLabel_);
-  pttScanClear_ = AddList(scan, "PttScanClear", "PTT SCAN Clear", offOn, &pttScanClearLabel_);
-  dualWatch_ = AddList(scan, "DualWatch", "Dual Watch", offOn);
-
-  QFormLayout* wx = group("fraWeather", "Weather CH Function");
-  weatherAlert_ =
-      AddList(wx, "WeatherAlert", "Weather Alert", {"Off", "On Wx", "On Scan", "Wx and Scan"});
+    forms[b] = new QFormLayout(box);
+    forms[b]->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    forms[b]->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  }
   layout->addStretch();
 
-  auto store = [this](QComboBox* list, const char* field, auto write) {
-    connect(list, &QComboBox::activated, this, [this, field, write](int index) {
-      Write({EditWhat::Unit::Common, -1, -1, field},
-            [&](RadioData& d) { write(d.CommonSettings, index); });
+  for (std::size_t r = 0; r < kRows.size(); ++r) {
+    const ListRow& row = kRows[r];
+    auto* list = new QComboBox(this);
+    list->setObjectName(QString("cmb") + row.name);
+    for (const char* entry : row.entries) {
+      if (entry) list->addItem(entry);
+    }
+    SetHelpText(list, "[Up]/[Down]:Change of a Selection item.");
+    auto* label = new QLabel(row.caption, this);
+    label->setObjectName(QString("lbl") + row.name);
+    label->setBuddy(list);
+    forms[static_cast<std::size_t>(row.box)]->addRow(label, list);
+    lists_[r] = list;
+    labels_[r] = label;
+    connect(list, &QComboBox::activated, this, [this, &row](int index) {
+      Write({EditWhat::Unit::Common, -1, -1, row.field},
+            [&](RadioData& d) { SetPosition(row, d.CommonSettings, index); });
     });
-  };
-  store(txPoDisplay_, "TxPoDisplay",
-        [](CommonSettings& c, int i) { c.TxPoDisplay = static_cast<int16_t>(i); });
-  store(scan_, "Scan", [](CommonSettings& c, int i) { c.Scan = i != 0; });
-  store(resumeTime_, "ResumeTime",
-        [](CommonSettings& c, int i) { c.ResumeTime = static_cast<int16_t>(i); });
-  store(pttScanClear_, "PttScanClear", [](CommonSettings& c, int i) { c.PttScanClear = i != 0; });
-  store(dualWatch_, "DualWatch", [](CommonSettings& c, int i) { c.DualWatch = i != 0; });
-  store(weatherAlert_, "Weater",
-        [](CommonSettings& c, int i) { c.Weater = static_cast<int16_t>(i); });
-  connect(scan_, &QComboBox::activated, this, [this] { ApplyScanRule(); });
-}
-
-QComboBox* CommonPane::AddList(QFormLayout* form, const QString& name, const char* caption,
-                               const QStringList& options, QLabel** label) {
-  auto* list = new QComboBox(this);
-  list->setObjectName("cmb" + name);
-  list->addItems(options);
-  SetHelpText(list, "[Up]/[Down]:Change of a Selection item.");
-  auto* text = new QLabel(caption, this);
-  text->setObjectName("lbl" + name);
-  text->setBuddy(list);
-  form->addRow(text, list);
-  if (label) *label = text;
-  return list;
+  }
+  connect(lists_[kScanRow], &QComboBox::activated, this, [this] { ApplyScanRule(); });
 }
 
 void CommonPane::Fill() {
   Filling([this] {
     const CommonSettings& c = Data().CommonSettings;
-    // Out-of-range positions show no entry rather than a wrong one.
-    txPoDisplay_->setCurrentIndex(c.TxPoDisplay >= 0 && c.TxPoDisplay < 3 ? c.TxPoDisplay : -1);
-    scan_->setCurrentIndex(c.Scan ? 1 : 0);
-    resumeTime_->setCurrentIndex(c.ResumeTime >= 0 && c.ResumeTime < 4 ? c.ResumeTime : -1);
-    pttScanClear_->setCurrentIndex(c.PttScanClear ? 1 : 0);
-    dualWatch_->setCurrentIndex(c.DualWatch ? 1 : 0);
-    weatherAlert_->setCurrentIndex(c.Weater >= 0 && c.Weater < 4 ? c.Weater : -1);
+    for (std::size_t r = 0; r < kRows.size(); ++r) {
+      // Out-of-range positions show no entry rather than a wrong one.
+      const int position = PositionOf(kRows[r], c);
+      lists_[r]->setCurrentIndex(position >= 0 && position < lists_[r]->count() ? position : -1);
+    }
     ApplyScanRule();
   });
 }
 
 void CommonPane::ApplyScanRule() {
-  const bool on = scan_->currentIndex() != 0;
-  for (QWidget* w :
-       {static_cast<QWidget*>(resumeTime_), static_cast<QWidget*>(resumeTimeLabel_),
-        static_cast<QWidget*>(pttScanClear_), static_cast<QWidget*>(pttScanClearLabel_)}) {
-    w->setEnabled(on);
+  const bool on = lists_[kScanRow]->currentIndex() != 0;
+  for (std::size_t r = 0; r < kRows.size(); ++r) {
+    if (!kRows[r].followsScan) continue;
+    lists_[r]->setEnabled(on);
+    labels_[r]->setEnabled(on);
   }
 }
 

@@ -1,10 +1,12 @@
-// "Common Setup": starting TX mode, scanning and weather functions.
+// "Common Setup": starting TX mode, scanning and weather functions, one drop-down list per
+// setting, each described once by a row.
 #pragma once
+
+#include <array>
 
 #include "editor/pane.h"
 
 class QComboBox;
-class QFormLayout;
 class QLabel;
 
 namespace qw {
@@ -15,19 +17,13 @@ class CommonPane final : public Pane {
   CommonPane(Document& doc, const EditState& state, QWidget* parent = nullptr);
   void Fill() override;
 
+  static constexpr std::size_t kLists = 6;
+
  private:
-  QComboBox* AddList(QFormLayout* form, const QString& name, const char* caption,
-                     const QStringList& options, QLabel** label = nullptr);
   void ApplyScanRule();
 
-  QComboBox* txPoDisplay_ = nullptr;
-  QComboBox* scan_ = nullptr;
-  QComboBox* resumeTime_ = nullptr;
-  QComboBox* pttScanClear_ = nullptr;
-  QComboBox* dualWatch_ = nullptr;
-  QComboBox* weatherAlert_ = nullptr;
-  QLabel* resumeTimeLabel_ = nullptr;
-  QLabel* pttScanClearLabel_ = nullptr;
+  std::array<QComboBox*, kLists> lists_{};
+  std::array<QLabel*, kLists> labels_{};
 };
 
 }  // namespace qw
