@@ -5,7 +5,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
-#include <variant>
+#include <string_view>
+
+#include "files/field_table.h"
 
 namespace qw {
 namespace {
@@ -18,57 +20,42 @@ constexpr Box kBoxes[] = {{"fraStartingTxMode", "Starting TX Mode"},
                           {"fraScanning", "Scanning Function"},
                           {"fraWeather", "Weather CH Function"}};
 
-// One list per setting: its controls' names ("cmb" and "lbl" + name), the field an undo step
-// names, its caption and box, its entries, and the setting it shows as a list position (an on/off
-// setting as 0 and 1).
+// One list per setting: its controls' names ("cmb" and "lbl" + name), the setting's name in the
+// field table (which gives its caption and member), its box and entries, and whether it greys
+// while SCAN is off. A setting shows as a list position, an on/off one as 0 and 1.
 struct ListRow {
   const char* name;
   const char* field;
-  const char* caption;
   int box;
   std::array<const char*, 4> entries;  // the used ones first, then nullptr
-  std::variant<int16_t CommonSettings::*, bool CommonSettings::*> setting;
-  bool followsScan;  // greyed while SCAN is off
+  bool followsScan;
 };
 
 // clang-format off
 constexpr std::array<ListRow, CommonPane::kLists> kRows{{
-    {"TxPoDisplay", "TxPoDisplay", "TX Po Display", 0,
-     {"Lo Po Only", "Lo Po on Changing CH", "Last TX Po"}, &CommonSettings::TxPoDisplay, false},
-    {"Scan", "Scan", "SCAN", 1, {"Off", "On"}, &CommonSettings::Scan, false},
-    {"ResumeTime", "ResumeTime", "Resume Time", 1,
-     {"Off", "1Sec", "2Sec", "3Sec"}, &CommonSettings::ResumeTime, true},
-    {"PttScanClear", "PttScanClear", "PTT SCAN Clear", 1,
-     {"Off", "On"}, &CommonSettings::PttScanClear, true},
-    {"DualWatch", "DualWatch", "Dual Watch", 1, {"Off", "On"}, &CommonSettings::DualWatch, false},
-    {"WeatherAlert", "Weater", "Weather Alert", 2,
-     {"Off", "On Wx", "On Scan", "Wx and Scan"}, &CommonSettings::Weater, false},
+    {"TxPoDisplay", "TxPoDisplay", 0, {"Lo Po Only", "Lo Po on Changing CH", "Last TX Po"}, false},
+    {"Scan", "Scan", 1, {"Off", "On"}, false},
+    {"ResumeTime", "ResumeTime", 1, {"Off", "1Sec", "2Sec", "3Sec"}, true},
+    {"PttScanClear", "PttScanClear", 1, {"Off", "On"}, true},
+    {"DualWatch", "DualWatch", 1, {"Off", "On"}, false},
+    {"WeatherAlert", "Weater", 2, {"Off", "On Wx", "On Scan", "Wx and Scan"}, false},
 }};
 // clang-format on
 constexpr std::size_t kScanRow = 1;
 
-int PositionOf(const ListRow& row, const CommonSettings& c) {
-  return std::visit(
-      [&c](auto member) -> int {
-        if constexpr (std::is_same_v<decltype(member), bool CommonSettings::*>) {
-          return c.*member ? 1 : 0;
-        } else {
-          return c.*member;
-        }
-      },
-      row.setting);
+int PositionOf(const CommonSettings& c, std::string_view field) {
+  int position = -1;
+  fields::ForEachRow(fields::kCommonFields, [&](const auto& row) {
+    if (field == row.json) position = static_cast<int>(c.*row.member);
+  });
+  return position;
 }
 
-void SetPosition(const ListRow& row, CommonSettings& c, int index) {
-  std::visit(
-      [&c, index](auto member) {
-        if constexpr (std::is_same_v<decltype(member), bool CommonSettings::*>) {
-          c.*member = index != 0;
-        } else {
-          c.*member = static_cast<int16_t>(index);
-        }
-      },
-      row.setting);
+void SetPosition(CommonSettings& c, std::string_view field, int index) {
+  fields::ForEachRow(fields::kCommonFields, [&](const auto& row) {
+    using T = std::remove_reference_t<decltype(c.*row.member)>;
+    if (field == row.json) c.*row.member = static_cast<T>(index);
+  });
 }
 
 }  // namespace
@@ -96,7 +83,7 @@ CommonPane::CommonPane(Document& doc, const EditState& state, QWidget* parent)
       if (entry) list->addItem(entry);
     }
     SetHelpText(list, "[Up]/[Down]:Change of a Selection item.");
-    auto* label = new QLabel(row.caption, this);
+    auto* label = new QLabel(QString::fromStdString(fields::CaptionOf(row.field)), this);
     label->setObjectName(QString("lbl") + row.name);
     label->setBuddy(list);
     forms[static_cast<std::size_t>(row.box)]->addRow(label, list);
@@ -104,7 +91,7 @@ CommonPane::CommonPane(Document& doc, const EditState& state, QWidget* parent)
     labels_[r] = label;
     connect(list, &QComboBox::activated, this, [this, &row](int index) {
       Write({EditWhat::Unit::Common, -1, -1, row.field},
-            [&](RadioData& d) { SetPosition(row, d.CommonSettings, index); });
+            [&](RadioData& d) { SetPosition(d.CommonSettings, row.field, index); });
     });
   }
   connect(lists_[kScanRow], &QComboBox::activated, this, [this] { ApplyScanRule(); });
@@ -115,7 +102,7 @@ void CommonPane::Fill() {
     const CommonSettings& c = Data().CommonSettings;
     for (std::size_t r = 0; r < kRows.size(); ++r) {
       // Out-of-range positions show no entry rather than a wrong one.
-      const int position = PositionOf(kRows[r], c);
+      const int position = PositionOf(c, kRows[r].field);
       lists_[r]->setCurrentIndex(position >= 0 && position < lists_[r]->count() ? position : -1);
     }
     ApplyScanRule();
