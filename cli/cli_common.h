@@ -48,6 +48,9 @@ Outcome OpenInput(Document& doc, int16_t series, const std::string& destination,
 CLI::IsMember SeriesNameCheck();
 // True when the name is the printed listing's (.pdf, in any case).
 bool IsPdf(const std::string& path);
+// The kinds a whole data set is read from by grid, print, info and program.
+inline constexpr std::initializer_list<FileKind> kDataSetKinds = {
+    FileKind::DataFile, FileKind::RawImage, FileKind::Json};
 // The kinds WriteOutput writes: what Document saves, and the printed listing.
 inline constexpr std::initializer_list<FileKind> kOutputKinds = {
     FileKind::DataFile, FileKind::RawImage, FileKind::Json,

@@ -119,10 +119,7 @@ void RegisterFileCommands(CLI::App& app, Context& ctx) {
   convert->callback([opts, &ctx] { ctx.exitCode = RunConvert(*opts, ctx.programFolder); });
 
   CLI::App* info = app.add_subcommand("info", "Describe a data file or raw image");
-  info->add_option("IN", opts->input,
-                   "input file (" +
-                       ExtensionList({FileKind::DataFile, FileKind::RawImage, FileKind::Json}) +
-                       ")")
+  info->add_option("IN", opts->input, "input file (" + ExtensionList(kDataSetKinds) + ")")
       ->required();
   info->callback([opts, &ctx] { ctx.exitCode = RunInfo(*opts, ctx.programFolder); });
 }

@@ -45,10 +45,7 @@ int RunGrid(const GridOptions& o, const std::filesystem::path& folder) {
 void RegisterGridCommand(CLI::App& app, Context& ctx) {
   auto opts = std::make_shared<GridOptions>();
   CLI::App* grid = app.add_subcommand("grid", "Print the channel grids as tab-separated text");
-  grid->add_option("IN", opts->input,
-                   "input file (" +
-                       ExtensionList({FileKind::DataFile, FileKind::RawImage, FileKind::Json}) +
-                       ")")
+  grid->add_option("IN", opts->input, "input file (" + ExtensionList(kDataSetKinds) + ")")
       ->required();
   grid->add_option("--group", opts->group,
                    "USA, INTL, CANADA, LMR (or EXP) or WX, in any case (default: all five)")

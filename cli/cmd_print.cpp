@@ -82,11 +82,7 @@ Outcome WritePdf(Document& doc, const std::string& path, const std::string& pape
 void RegisterPrintCommand(CLI::App& app, Context& ctx) {
   auto opts = std::make_shared<PrintOptions>();
   CLI::App* print = app.add_subcommand("print", "Write the printed listing as a PDF");
-  print
-      ->add_option("IN", opts->input,
-                   "input file (" +
-                       ExtensionList({FileKind::DataFile, FileKind::RawImage, FileKind::Json}) +
-                       ")")
+  print->add_option("IN", opts->input, "input file (" + ExtensionList(kDataSetKinds) + ")")
       ->required();
   print->add_option("-o", opts->output, "output file (.pdf)")->required();
   print->add_option("--series", opts->series, "series (default: taken from the input file)")

@@ -202,10 +202,7 @@ void RegisterRadioCommands(CLI::App& app, Context& ctx) {
   program->add_flag("--verify", options->verify, "Read back what was written and compare");
   program->add_flag("--no-backup", options->noBackup, "Keep no backup of the image sent");
   program
-      ->add_option(
-          "IN", options->file,
-          "Input file (" +
-              ExtensionList({FileKind::DataFile, FileKind::RawImage, FileKind::Json}, ", ") + ")")
+      ->add_option("IN", options->file, "Input file (" + ExtensionList(kDataSetKinds, ", ") + ")")
       ->required();
   program->callback([options, &ctx] { ctx.exitCode = RunProgram(*options, ctx.programFolder); });
 
