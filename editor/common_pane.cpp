@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 #include <string_view>
 
-#include "files/field_table.h"
+#include "model/field_table.h"
 
 namespace qw {
 namespace {

@@ -5,7 +5,7 @@
 #include <QUndoStack>
 #include <utility>
 
-#include "files/field_table.h"
+#include "model/field_table.h"
 #include "model/channel_plans.h"
 
 namespace qw {

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "files/field_table.h"
+#include "model/field_table.h"
 #include "model/radio_data.h"
 
 namespace qw {

@@ -8,7 +8,7 @@
 #include "files/data_file_parser.h"
 #include "files/data_file_reader.h"
 #include "files/data_file_writer.h"
-#include "files/field_table.h"
+#include "model/field_table.h"
 #include "files/json_data.h"
 #include "model/channel_plans.h"
 #include "model/image_codec.h"

@@ -1,5 +1,5 @@
 // Section names the data file's writer and reader share. The keys of the fields are in the
-// field tables (files/field_table.h).
+// field tables (model/field_table.h).
 #pragma once
 
 namespace qw {

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "files/data_file_keys.h"
-#include "files/field_table.h"
+#include "model/field_table.h"
 #include "files/text_util.h"
 
 namespace qw {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "files/data_file_keys.h"
-#include "files/field_table.h"
+#include "model/field_table.h"
 
 namespace qw {
 namespace {

@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "files/field_table.h"
+#include "model/field_table.h"
 
 namespace qw {
 namespace {

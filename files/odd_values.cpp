@@ -7,7 +7,7 @@
 #include <span>
 
 #include "files/data_edit.h"
-#include "files/field_table.h"
+#include "model/field_table.h"
 #include "model/image_codec.h"
 #include "report/formatters.h"
 

@@ -1,4 +1,4 @@
-#include "files/field_table.h"
+#include "model/field_table.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <random>
 #include <span>
 
-#include "files/field_table.h"
+#include "model/field_table.h"
 
 namespace qw {
 namespace {

@@ -1,4 +1,4 @@
-// What a row of the field tables (files/field_table.h) says of a field, and the walks over them.
+// What a row of the field tables (model/field_table.h) says of a field, and the walks over them.
 #pragma once
 
 #include <array>

@@ -5,7 +5,7 @@
 // walk these tables, so they name and carry fields alike.
 #pragma once
 
-#include "files/field_row.h"
+#include "model/field_row.h"
 
 namespace qw::fields {
 

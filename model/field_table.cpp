@@ -1,6 +1,4 @@
-#include "files/field_table.h"
-
-#include "files/text_util.h"
+#include "model/field_table.h"
 
 namespace qw::fields {
 namespace {
@@ -36,6 +34,15 @@ constexpr std::span<const Facts> kAllFacts[] = {kChannelFacts,  kGroupFacts, kCo
                                                 kDscFacts,      kAtisFacts,  kCallSignFacts,
                                                 kDirectoryFacts};
 
+// The n-th piece of a comma list, without the blanks around it; the list names every group or
+// element its field has.
+std::string ListedName(std::string_view list, std::size_t n) {
+  for (; n > 0; --n) list.remove_prefix(list.find(',') + 1);
+  list = list.substr(0, list.find(','));
+  const auto first = list.find_first_not_of(' ');
+  return std::string(list.substr(first, list.find_last_not_of(' ') + 1 - first));
+}
+
 }  // namespace
 
 std::string KeyName(const FileKey& key, std::size_t n) {
@@ -43,7 +50,7 @@ std::string KeyName(const FileKey& key, std::size_t n) {
     case Keys::Numbered:
       return key.name + std::to_string(n);
     case Keys::Listed:
-      return SplitList(key.name).at(n);  // the list names every group or element
+      return ListedName(key.name, n);
     case Keys::One:
       break;
   }
