@@ -12,36 +12,41 @@
 namespace qw {
 namespace {
 
-struct Box {
-  const char* name;
-  const char* title;
-};
-constexpr Box kBoxes[] = {{"fraStartingTxMode", "Starting TX Mode"},
-                          {"fraScanning", "Scanning Function"},
-                          {"fraWeather", "Weather CH Function"}};
+// One group box per section of the settings (the field table's titles), by section.
+constexpr const char* kBoxNames[] = {"fraStartingTxMode", "fraScanning", "fraWeather", "fraNmea",
+                                     "fraBeep"};
+static_assert(std::size(kBoxNames) == std::size(fields::kSectionTitles));
 
 // One list per setting: its controls' names ("cmb" and "lbl" + name), the setting's name in the
-// field table (which gives its caption and member), its box and entries, and whether it greys
-// while SCAN is off. A setting shows as a list position, an on/off one as 0 and 1.
+// field table (which gives its caption, section and member), its entries, and whether it greys
+// while SCAN is off. A setting shows as a list position, an on/off one as 0 and 1. Rows come in
+// section order.
 struct ListRow {
   const char* name;
   const char* field;
-  int box;
   std::array<const char*, 4> entries;  // the used ones first, then nullptr
   bool followsScan;
 };
 
 // clang-format off
 constexpr std::array<ListRow, CommonPane::kLists> kRows{{
-    {"TxPoDisplay", "TxPoDisplay", 0, {"Lo Po Only", "Lo Po on Changing CH", "Last TX Po"}, false},
-    {"Scan", "Scan", 1, {"Off", "On"}, false},
-    {"ResumeTime", "ResumeTime", 1, {"Off", "1Sec", "2Sec", "3Sec"}, true},
-    {"PttScanClear", "PttScanClear", 1, {"Off", "On"}, true},
-    {"DualWatch", "DualWatch", 1, {"Off", "On"}, false},
-    {"WeatherAlert", "Weater", 2, {"Off", "On Wx", "On Scan", "Wx and Scan"}, false},
+    {"TxPoDisplay", "TxPoDisplay", {"Lo Po Only", "Lo Po on Changing CH", "Last TX Po"}, false},
+    {"Scan", "Scan", {"Off", "On"}, false},
+    {"ResumeTime", "ResumeTime", {"Off", "1Sec", "2Sec", "3Sec"}, true},
+    {"PttScanClear", "PttScanClear", {"Off", "On"}, true},
+    {"DualWatch", "DualWatch", {"Off", "On"}, false},
+    {"WeatherAlert", "Weater", {"Off", "On Wx", "On Scan", "Wx and Scan"}, false},
 }};
 // clang-format on
 constexpr std::size_t kScanRow = 1;
+
+std::size_t SectionOf(std::string_view field) {
+  std::size_t section = 0;
+  fields::ForEachRow(fields::kCommonFields, [&](const auto& row) {
+    if (field == row.json) section = static_cast<std::size_t>(row.shown.section);
+  });
+  return section;
+}
 
 int PositionOf(const CommonSettings& c, std::string_view field) {
   int position = -1;
@@ -58,25 +63,28 @@ void SetPosition(CommonSettings& c, std::string_view field, int index) {
   });
 }
 
+// The section's group box, below the boxes so far, with its form.
+QFormLayout* AddBox(QVBoxLayout* layout, std::size_t section) {
+  auto* box = new QGroupBox(fields::kSectionTitles[section], layout->parentWidget());
+  box->setObjectName(kBoxNames[section]);
+  layout->addWidget(box);
+  auto* form = new QFormLayout(box);
+  form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+  form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  return form;
+}
+
 }  // namespace
 
 CommonPane::CommonPane(Document& doc, const EditState& state, QWidget* parent)
     : Pane(doc, state, parent) {
   setObjectName("pictCommon");
   auto* layout = new QVBoxLayout(this);
-  std::array<QFormLayout*, std::size(kBoxes)> forms{};
-  for (std::size_t b = 0; b < forms.size(); ++b) {
-    auto* box = new QGroupBox(kBoxes[b].title, this);
-    box->setObjectName(kBoxes[b].name);
-    layout->addWidget(box);
-    forms[b] = new QFormLayout(box);
-    forms[b]->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    forms[b]->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  }
-  layout->addStretch();
-
+  std::array<QFormLayout*, std::size(kBoxNames)> forms{};
   for (std::size_t r = 0; r < kRows.size(); ++r) {
     const ListRow& row = kRows[r];
+    QFormLayout*& form = forms.at(SectionOf(row.field));
+    if (!form) form = AddBox(layout, SectionOf(row.field));
     auto* list = new QComboBox(this);
     list->setObjectName(QString("cmb") + row.name);
     for (const char* entry : row.entries) {
@@ -86,7 +94,7 @@ CommonPane::CommonPane(Document& doc, const EditState& state, QWidget* parent)
     auto* label = new QLabel(QString::fromStdString(fields::CaptionOf(row.field)), this);
     label->setObjectName(QString("lbl") + row.name);
     label->setBuddy(list);
-    forms[static_cast<std::size_t>(row.box)]->addRow(label, list);
+    form->addRow(label, list);
     lists_[r] = list;
     labels_[r] = label;
     connect(list, &QComboBox::activated, this, [this, &row](int index) {
@@ -94,6 +102,7 @@ CommonPane::CommonPane(Document& doc, const EditState& state, QWidget* parent)
             [&](RadioData& d) { SetPosition(d.CommonSettings, row.field, index); });
     });
   }
+  layout->addStretch();
   connect(lists_[kScanRow], &QComboBox::activated, this, [this] { ApplyScanRule(); });
 }
 

@@ -22,7 +22,7 @@ const DefaultBytes kDefaults[] = {
     {layout::kOffsetTimeByte - 2, {0xFF, 0x00, 0x30}},
     {layout::kCurrentChannel.offset, {0x00, 0x1E, 0x00, 0x1E}},
     {layout::PriorityCh(0).offset, {0x00, 0x20, 0x00, 0x20, 0x00, 0x20}},
-    {layout::kRotary.offset, {0xF2, 0xCE, 0x00, 0xBF, 0x00}},
+    {layout::kSettingFlagsByte, {0xF2, 0xCE, 0x00, 0xBF, 0x00}},
     {layout::AllShipsCall(0).offset, {0x60, 0x10, 0x10, 0xAC, 0xFE, 0xFF}},
     // Bytes the radio keeps for itself after the DSC settings, cleared.
     {176, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},

@@ -9,6 +9,7 @@
 #include <tuple>
 #include <type_traits>
 
+#include "model/bit_field.h"
 #include "model/radio_data.h"
 
 namespace qw::fields {
@@ -52,6 +53,27 @@ struct FileKey {
 // The key of group or element n.
 std::string KeyName(const FileKey& key, std::size_t n);
 
+// How a setting is kept in the memory image: an on/off value as its bit, a number as its bits,
+// and two that are coded.
+enum class Stored { Elsewhere, Bits, OffsetTime, MagneticVariation };
+struct ImagePlace {
+  Stored how = Stored::Elsewhere;  // Elsewhere: a walk of its own stores it (channels, lists)
+  layout::BitField bits{};
+};
+
+// The common settings' sections, in the order the editor and the reports show them.
+enum class Section { StartingTxMode, Scanning, WeatherCh, NmeaInput, Beep, None };
+inline constexpr const char* kSectionTitles[] = {"Starting TX Mode", "Scanning Function",
+                                                 "Weather CH Function", "NMEA Data Input",
+                                                 "Beep Function"};
+// How the reports word a setting's value: on/off, or an entry of its own list.
+enum class Worded { OnOff, TxPoDisplay, ResumeTime, Weater, OffsetTime, MagneticVariation };
+struct Shown {
+  Section section = Section::None;  // None: the reports show it in a table of their own
+  Worded worded = Worded::OnOff;
+  const char* label = nullptr;  // the report's label; nullptr: the caption
+};
+
 template <class R, class T>
 struct Field {
   T R::*member;
@@ -61,6 +83,22 @@ struct Field {
   Held held;            // the series that hold it (a comparison across series skips the rest)
   Held heldFourth;      // the same for a channel of the fourth group
   FileKey file;
+  ImagePlace image{};
+  Shown shown{};
+
+  // The row with its place in the memory image.
+  constexpr Field At(layout::BitField bits, Stored how = Stored::Bits) const {
+    Field row = *this;
+    row.image = {how, bits};
+    return row;
+  }
+  // The row with its place in the reports.
+  constexpr Field In(Section section, Worded worded = Worded::OnOff,
+                     const char* label = nullptr) const {
+    Field row = *this;
+    row.shown = {section, worded, label};
+    return row;
+  }
 };
 
 template <class R, class T>

@@ -30,23 +30,41 @@ inline constexpr auto kGroupFields = std::tuple{
         {"Status name ", Text, Plain, Numbered, StatusNames}, StatusNames),
 };
 
+// Each with its place in the memory image and in the reports.
 inline constexpr auto kCommonFields = std::tuple{
     Row(&CommonSettings::TxPoDisplay, "TxPoDisplay", "TX Po Display", "TX Po Display",
-        {"TX Po Display", Int16, Abs}),
-    Row(&CommonSettings::Scan, "Scan", "SCAN", "SCAN", {"SCAN", Bool}),
+        {"TX Po Display", Int16, Abs})
+        .At({68, 7, 8})
+        .In(Section::StartingTxMode, Worded::TxPoDisplay),
+    Row(&CommonSettings::Scan, "Scan", "SCAN", "SCAN", {"SCAN", Bool})
+        .At(layout::Bit(91, 7))
+        .In(Section::Scanning),
     Row(&CommonSettings::ResumeTime, "ResumeTime", "Resume Time", "Resume Time",
-        {"Resume Time", Int16}),
+        {"Resume Time", Int16})
+        .At({91, 2, 2})
+        .In(Section::Scanning, Worded::ResumeTime),
     Row(&CommonSettings::PttScanClear, "PttScanClear", "PTT SCAN Clear", "PTT SCAN Clear",
-        {"PTT SCAN Clear", Bool}),
-    Row(&CommonSettings::DualWatch, "DualWatch", "Dual Watch", "Dual Watch", {"Dual Watch", Bool}),
+        {"PTT SCAN Clear", Bool})
+        .At(layout::Bit(91, 3))
+        .In(Section::Scanning),
+    Row(&CommonSettings::DualWatch, "DualWatch", "Dual Watch", "Dual Watch", {"Dual Watch", Bool})
+        .At(layout::Bit(93, 7))
+        .In(Section::Scanning),
     // Every series' file carries these two, though only the third variant stores them.
     Row(&CommonSettings::OffsetTime, "OffsetTime", "Offset Time", nullptr, {"Offset Time", Int16},
-        ThirdVariant),
+        ThirdVariant)
+        .At({76, 4, 5}, Stored::OffsetTime)
+        .In(Section::NmeaInput, Worded::OffsetTime),
     Row(&CommonSettings::MagneticVariation, "MagneticVariation", "Magnetic Variation", nullptr,
-        {"Magnetic Variation", Int16, Abs}, ThirdVariant),
-    Row(&CommonSettings::Weater, "Weater", "Weather Alert", "Weather Alert",
-        {"Weater", Int16, Abs}),
-    Row(&CommonSettings::Rotary, "Rotary", nullptr, nullptr, {}, ThirdVariant),
+        {"Magnetic Variation", Int16, Abs}, ThirdVariant)
+        .At(layout::Bit(76, 6), Stored::MagneticVariation)
+        .In(Section::NmeaInput, Worded::MagneticVariation),
+    Row(&CommonSettings::Weater, "Weater", "Weather Alert", "Weather Alert", {"Weater", Int16, Abs})
+        .At({93, 5, 2})
+        .In(Section::WeatherCh, Worded::Weater),
+    Row(&CommonSettings::Rotary, "Rotary", nullptr, nullptr, {}, ThirdVariant)
+        .At(layout::Bit(90, 0))
+        .In(Section::Beep, Worded::OnOff, "Rotary Beep"),
 };
 
 // The data file carries no DSC settings.

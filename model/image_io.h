@@ -24,11 +24,11 @@ class ImageReader {
   void Digits(std::string& v, layout::DigitField f) const { v = ReadDigits(image_, f); }
   void Frequency(double& v, layout::FreqField f) const { v = ReadFrequency(image_, f); }
   void CallSign(std::string& v, layout::CallSignField f) const { v = ReadCallSign(image_, f); }
-  void OffsetTime(int16_t& v) const { v = DecodeOffsetTime(GetBits(image_, layout::kOffsetTime)); }
-  // The raw bit, 0 or 1.
-  void MagneticVariation(int16_t& v) const {
-    v = static_cast<int16_t>(GetBits(image_, layout::kMagneticVariation));
+  void OffsetTime(int16_t& v, layout::BitField f) const {
+    v = DecodeOffsetTime(GetBits(image_, f));
   }
+  // The raw bit, 0 or 1.
+  void MagneticVariation(int16_t& v, layout::BitField f) const { Number(v, f); }
   void Bits(std::vector<ChannelRecord>& list, bool ChannelRecord::*field, layout::BitArray a) const;
   void MarineFlags(ChannelRecord& ch, int offset) const;
   void RecordFlags(ChannelRecord& ch, int offset) const;
@@ -52,11 +52,9 @@ class ImageWriter {
   void Digits(const std::string& v, layout::DigitField f) { WriteDigits(image_, f, v); }
   void Frequency(const double& v, layout::FreqField f) { WriteFrequency(image_, f, v); }
   void CallSign(const std::string& v, layout::CallSignField f) { WriteCallSign(image_, f, v); }
-  void OffsetTime(const int16_t& v) { SetBits(image_, layout::kOffsetTime, EncodeOffsetTime(v)); }
+  void OffsetTime(const int16_t& v, layout::BitField f) { SetBits(image_, f, EncodeOffsetTime(v)); }
   // Only exactly 1 means magnetic.
-  void MagneticVariation(const int16_t& v) {
-    SetBits(image_, layout::kMagneticVariation, v == 1 ? 1 : 0);
-  }
+  void MagneticVariation(const int16_t& v, layout::BitField f) { SetBits(image_, f, v == 1); }
   void Bits(const std::vector<ChannelRecord>& list, bool ChannelRecord::*field, layout::BitArray a);
   void MarineFlags(const ChannelRecord& ch, int offset);
   void RecordFlags(const ChannelRecord& ch, int offset);

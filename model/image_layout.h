@@ -4,16 +4,10 @@
 
 #include <array>
 
+#include "model/bit_field.h"
 #include "model/channel_groups.h"
 
 namespace qw::layout {
-
-// Bits are numbered 7 (top) to 0; a field of `width` bits occupies bits top..top-width+1.
-struct BitField {
-  int offset;
-  int top;
-  int width;
-};
 
 // `count` one-bit elements from the top bit of `base` onwards, eight per byte.
 struct BitArray {
@@ -48,33 +42,23 @@ struct CallSignField {
   int offset;
 };
 
-constexpr BitField Bit(int offset, int bit) {
-  return {offset, bit, 1};
-}
-
 // Header.
 inline constexpr Word16 kModelId{64};
 inline constexpr int kHeaderSumFirst = 66;
 inline constexpr int kHeaderSumCount = 29;
 inline constexpr int kHeaderChecksum = 95;
-inline constexpr BitField kTxPoDisplay{68, 7, 8};
 inline constexpr int kCurrentGroup = 70;
 inline constexpr int kChannelMode = 71;
 inline constexpr int kCurrentWx = 72;
+// The common settings' places are in their rows of the field table (model/field_table.h).
 inline constexpr int kOffsetTimeByte = 76;
-inline constexpr BitField kOffsetTime{76, 4, 5};
-inline constexpr BitField kMagneticVariation = Bit(76, 6);
 inline constexpr Word16 kCurrentChannel{80};
 inline constexpr Word16 kCurrentMarineChannel{82};
 constexpr Word16 PriorityCh(int group) {
   return {84 + 2 * group};
 }
-inline constexpr BitField kRotary = Bit(90, 0);
-inline constexpr BitField kScan = Bit(91, 7);
-inline constexpr BitField kPttScanClear = Bit(91, 3);
-inline constexpr BitField kResumeTime{91, 2, 2};
-inline constexpr BitField kDualWatch = Bit(93, 7);
-inline constexpr BitField kWeater{93, 5, 2};
+// The first of the bytes of on/off settings.
+inline constexpr int kSettingFlagsByte = 90;
 constexpr BitField Usable(int group) {
   return Bit(93, 3 - group);
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "model/field_table.h"
 #include "model/image_io.h"
 #include "model/image_layout.h"
 #include "model/radio_data.h"
@@ -30,20 +31,26 @@ void GroupSettings(RadioData& d, Io& io) {
   }
 }
 
+// A setting at its place: an on/off one as its bit, a number as its bits or as they code it.
+template <class Io, class T>
+void Setting(Io& io, T& v, fields::ImagePlace place) {
+  if constexpr (std::is_same_v<T, bool>) {
+    io.Bit(v, place.bits);
+  } else if (place.how == fields::Stored::OffsetTime) {
+    io.OffsetTime(v, place.bits);
+  } else if (place.how == fields::Stored::MagneticVariation) {
+    io.MagneticVariation(v, place.bits);
+  } else {
+    io.Number(v, place.bits);
+  }
+}
+
 template <class Io>
 void CommonSettings(RadioData& d, Io& io) {
-  auto& c = d.CommonSettings;
-  io.Number(c.TxPoDisplay, layout::kTxPoDisplay);
-  io.Bit(c.Scan, layout::kScan);
-  io.Number(c.ResumeTime, layout::kResumeTime);
-  io.Bit(c.PttScanClear, layout::kPttScanClear);
-  io.Bit(c.DualWatch, layout::kDualWatch);
-  io.Number(c.Weater, layout::kWeater);
-  if (Row(d).thirdVariantSettings) {
-    io.OffsetTime(c.OffsetTime);
-    io.MagneticVariation(c.MagneticVariation);
-    io.Bit(c.Rotary, layout::kRotary);
-  }
+  fields::ForEachRow(fields::kCommonFields, [&](const auto& row) {
+    if (row.image.how == fields::Stored::Elsewhere || !fields::Holds(Row(d), row.held)) return;
+    Setting(io, d.CommonSettings.*row.member, row.image);
+  });
 }
 
 template <class Io>

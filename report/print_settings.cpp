@@ -1,5 +1,6 @@
 // Page 1 of the printed listing: the usable groups, the common settings and the ATIS settings.
 #include "model/series_traits.h"
+#include "report/common_blocks.h"
 #include "report/formatters.h"
 #include "report/print_sections.h"
 
@@ -36,20 +37,18 @@ void AddUsableGroups(PageBuilder& page, const RadioData& d) {
   }
 }
 
+// The settings every series holds.
 void AddCommon(PageBuilder& page, const CommonSettings& c) {
   page.Blank();
   page.Text("##### Common Setup #####");
-  page.Text("[Starting TX Mode]");
-  page.ValueRow("TX Po Display:", TxPoDisplayText(c.TxPoDisplay));
-  page.Blank();
-  page.Text("[Scanning Function]");
-  page.ValueRow("SCAN:", OnOffText(c.Scan));
-  page.ValueRow("Resume Time:", ResumeTimeText(c.ResumeTime));
-  page.ValueRow("PTT SCAN Clear:", OnOffText(c.PttScanClear));
-  page.ValueRow("Dual Watch:", OnOffText(c.DualWatch));
-  page.Blank();
-  page.Text("[Weather CH Function]");
-  page.ValueRow("Weather Alert:", WeaterText(c.Weater));
+  bool first = true;
+  for (const CommonBlock& block :
+       CommonBlocks(c, [](fields::Held h) { return h == fields::Held::Always; })) {
+    if (!first) page.Blank();
+    first = false;
+    page.Text(block.title);
+    for (const CommonLine& line : block.lines) page.ValueRow(line.label, line.text);
+  }
 }
 
 void AddAtis(PageBuilder& page, const AtisSettings& a, int16_t series) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 
+#include "report/common_blocks.h"
 #include "report/formatters.h"
 #include "report/text_sections.h"
 
@@ -27,12 +28,6 @@ std::vector<std::string> PerGroup(const RadioData& d, F text) {
 
 void AddGroupHeading(TextImage& out, int16_t series) {
   out.Row("", {"USA", "INTL", "Canada", FourthGroupText(series)});
-}
-
-std::string OffsetTimeText(int16_t offsetTime) {
-  const auto& list = OffsetTimeList();
-  if (offsetTime < 0 || static_cast<std::size_t>(offsetTime) >= list.size()) return {};
-  return list[static_cast<std::size_t>(offsetTime)];
 }
 
 void AddDscBasic(TextImage& out, const DscSettings& dsc) {
@@ -101,29 +96,23 @@ void AddGroupSection(TextImage& out, const RadioData& d) {
 }
 
 void AddCommonSection(TextImage& out, const RadioData& d) {
-  const auto& c = d.CommonSettings;
   out.Blank();
   out.Line("##### Common Setup #####");
-  out.Line("[Starting TX Mode]");
-  // Wide enough for "Lo Po on Changing CH", which an 18-column value would cut.
-  out.Row("TX Po Display:", {TxPoDisplayText(c.TxPoDisplay)}, TextImage::kLabelWidth);
-  out.Blank();
-  out.Line("[Scanning Function]");
-  out.Row("SCAN:", {OnOffText(c.Scan)});
-  out.Row("Resume Time:", {ResumeTimeText(c.ResumeTime)});
-  out.Row("PTT SCAN Clear:", {OnOffText(c.PttScanClear)});
-  out.Row("Dual Watch:", {OnOffText(c.DualWatch)});
-  out.Blank();
-  out.Line("[Weather CH Function]");
-  out.Row("Weather Alert:", {WeaterText(c.Weater)}, TextImage::kLabelWidth);
-  if (!ShowsThirdVariantSections(d.ModelSeries)) return;
-  out.Blank();
-  out.Line("[NMEA Data Input]");
-  out.Row("Offset Time:", {OffsetTimeText(c.OffsetTime)});
-  out.Row("Magnetic Variation:", {MagneticVariationText(c.MagneticVariation)});
-  out.Blank();
-  out.Line("[Beep Function]");
-  out.Row("Rotary Beep:", {OnOffText(c.Rotary)});
+  const SeriesTraits& series = Traits(d.ModelSeries);
+  bool first = true;
+  for (const CommonBlock& block :
+       CommonBlocks(d.CommonSettings, [&](fields::Held h) { return fields::Holds(series, h); })) {
+    if (!first) out.Blank();
+    first = false;
+    out.Line(block.title);
+    for (const CommonLine& line : block.lines) {
+      // The power and the weather lists get the label's width ("Lo Po on Changing CH" would
+      // be cut by a value column).
+      const bool wide =
+          line.worded == fields::Worded::TxPoDisplay || line.worded == fields::Worded::Weater;
+      out.Row(line.label, {line.text}, wide ? TextImage::kLabelWidth : TextImage::kValueWidth);
+    }
+  }
 }
 
 void AddDscSections(TextImage& out, const RadioData& d) {

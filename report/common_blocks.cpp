@@ -1,0 +1,50 @@
+#include "report/common_blocks.h"
+
+#include <cstddef>
+#include <type_traits>
+
+#include "model/field_table.h"
+#include "report/formatters.h"
+
+namespace qw {
+
+std::string WordedText(fields::Worded worded, int16_t v) {
+  using enum fields::Worded;
+  switch (worded) {
+    case TxPoDisplay:
+      return TxPoDisplayText(v);
+    case ResumeTime:
+      return ResumeTimeText(v);
+    case Weater:
+      return WeaterText(v);
+    case MagneticVariation:
+      return MagneticVariationText(v);
+    case OffsetTime: {
+      const auto& list = OffsetTimeList();
+      return v >= 0 && static_cast<std::size_t>(v) < list.size() ? list[static_cast<std::size_t>(v)]
+                                                                 : std::string();
+    }
+    case OnOff:
+      break;
+  }
+  return OnOffText(v != 0);
+}
+
+std::vector<CommonBlock> CommonBlocks(const CommonSettings& c,
+                                      const std::function<bool(fields::Held)>& shows) {
+  std::vector<CommonBlock> blocks;
+  for (std::size_t s = 0; s < std::size(fields::kSectionTitles); ++s) {
+    CommonBlock block{std::string("[") + fields::kSectionTitles[s] + "]", {}};
+    fields::ForEachRow(fields::kCommonFields, [&](const auto& row) {
+      if (static_cast<std::size_t>(row.shown.section) != s || !shows(row.held)) return;
+      const char* label = row.shown.label ? row.shown.label : row.caption;
+      const auto value = static_cast<int16_t>(c.*row.member);
+      block.lines.push_back(
+          {std::string(label) + ":", WordedText(row.shown.worded, value), row.shown.worded});
+    });
+    if (!block.lines.empty()) blocks.push_back(std::move(block));
+  }
+  return blocks;
+}
+
+}  // namespace qw

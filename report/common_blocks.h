@@ -1,0 +1,33 @@
+// The common settings as both reports show them: section by section, in the field table's
+// order within a section, each with its label and its worded value.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/field_row.h"
+#include "model/radio_data.h"
+
+namespace qw {
+
+struct CommonLine {
+  std::string label;  // "Dual Watch:"
+  std::string text;   // "On"
+  fields::Worded worded;
+};
+
+struct CommonBlock {
+  std::string title;  // "[Scanning Function]"
+  std::vector<CommonLine> lines;
+};
+
+// The settings of the series `shows` keeps (it is given the series that hold a setting);
+// sections left without a setting are left out.
+std::vector<CommonBlock> CommonBlocks(const CommonSettings& c,
+                                      const std::function<bool(fields::Held)>& shows);
+
+// A coded setting's value as the reports word it; "" for a value outside its list.
+std::string WordedText(fields::Worded worded, int16_t v);
+
+}  // namespace qw
