@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <array>
 #include <string_view>
 
 #include "model/field_table.h"
@@ -29,14 +30,14 @@ struct ListRow {
 };
 
 // clang-format off
-constexpr std::array<ListRow, CommonPane::kLists> kRows{{
+constexpr ListRow kRows[] = {
     {"TxPoDisplay", "TxPoDisplay", {"Lo Po Only", "Lo Po on Changing CH", "Last TX Po"}, false},
     {"Scan", "Scan", {"Off", "On"}, false},
     {"ResumeTime", "ResumeTime", {"Off", "1Sec", "2Sec", "3Sec"}, true},
     {"PttScanClear", "PttScanClear", {"Off", "On"}, true},
     {"DualWatch", "DualWatch", {"Off", "On"}, false},
     {"WeatherAlert", "Weater", {"Off", "On Wx", "On Scan", "Wx and Scan"}, false},
-}};
+};
 // clang-format on
 constexpr std::size_t kScanRow = 1;
 
@@ -81,7 +82,7 @@ CommonPane::CommonPane(Document& doc, const EditState& state, QWidget* parent)
   setObjectName("pictCommon");
   auto* layout = new QVBoxLayout(this);
   std::array<QFormLayout*, std::size(kBoxNames)> forms{};
-  for (std::size_t r = 0; r < kRows.size(); ++r) {
+  for (std::size_t r = 0; r < std::size(kRows); ++r) {
     const ListRow& row = kRows[r];
     QFormLayout*& form = forms.at(SectionOf(row.field));
     if (!form) form = AddBox(layout, SectionOf(row.field));
@@ -95,8 +96,8 @@ CommonPane::CommonPane(Document& doc, const EditState& state, QWidget* parent)
     label->setObjectName(QString("lbl") + row.name);
     label->setBuddy(list);
     form->addRow(label, list);
-    lists_[r] = list;
-    labels_[r] = label;
+    lists_.push_back(list);
+    labels_.push_back(label);
     connect(list, &QComboBox::activated, this, [this, &row](int index) {
       Write({EditWhat::Unit::Common, -1, -1, row.field},
             [&](RadioData& d) { SetPosition(d.CommonSettings, row.field, index); });
@@ -109,7 +110,7 @@ CommonPane::CommonPane(Document& doc, const EditState& state, QWidget* parent)
 void CommonPane::Fill() {
   Filling([this] {
     const CommonSettings& c = Data().CommonSettings;
-    for (std::size_t r = 0; r < kRows.size(); ++r) {
+    for (std::size_t r = 0; r < std::size(kRows); ++r) {
       // Out-of-range positions show no entry rather than a wrong one.
       const int position = PositionOf(c, kRows[r].field);
       lists_[r]->setCurrentIndex(position >= 0 && position < lists_[r]->count() ? position : -1);
@@ -120,7 +121,7 @@ void CommonPane::Fill() {
 
 void CommonPane::ApplyScanRule() {
   const bool on = lists_[kScanRow]->currentIndex() != 0;
-  for (std::size_t r = 0; r < kRows.size(); ++r) {
+  for (std::size_t r = 0; r < std::size(kRows); ++r) {
     if (!kRows[r].followsScan) continue;
     lists_[r]->setEnabled(on);
     labels_[r]->setEnabled(on);

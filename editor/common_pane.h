@@ -2,7 +2,7 @@
 // setting, each described once by a row.
 #pragma once
 
-#include <array>
+#include <vector>
 
 #include "editor/pane.h"
 
@@ -17,13 +17,12 @@ class CommonPane final : public Pane {
   CommonPane(Document& doc, const EditState& state, QWidget* parent = nullptr);
   void Fill() override;
 
-  static constexpr std::size_t kLists = 6;
-
  private:
   void ApplyScanRule();
 
-  std::array<QComboBox*, kLists> lists_{};
-  std::array<QLabel*, kLists> labels_{};
+  // One of each per row, in the rows' order.
+  std::vector<QComboBox*> lists_;
+  std::vector<QLabel*> labels_;
 };
 
 }  // namespace qw
