@@ -23,7 +23,7 @@ constexpr const char* kDistressScanSteps =
 
 static_assert(kDefaultSeries == kSeriesMV710);
 
-constexpr std::array<SeriesTraits, 3> kRows{{
+constexpr SeriesTraits kRows[] = {
     {.series = kSeriesMV710,
      .cliName = "mv710",
      .modelName = "MV710",
@@ -87,7 +87,7 @@ constexpr std::array<SeriesTraits, 3> kRows{{
      .dscRegions = true,
      .hidesEmptyGroups = true,
      .repairsPriority = false},
-}};
+};
 
 }  // namespace
 
@@ -102,7 +102,7 @@ std::span<const SeriesTraits> AllSeries() {
 }
 
 bool KnownSeries(int16_t series) {
-  return std::any_of(kRows.begin(), kRows.end(), [series](auto& r) { return r.series == series; });
+  return std::any_of(std::begin(kRows), std::end(kRows), [series](auto& r) { return r.series == series; });
 }
 
 std::optional<int16_t> SeriesFromName(std::string_view name) {
