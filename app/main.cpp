@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "build_info.h"
+#include "document/document.h"
+#include "document/program_args.h"
+#include "document/program_folder.h"
+#include "document/qt_data_folder.h"
+#include "document/qt_settings_store.h"
 #include "editor/dialog_prompter.h"
 #include "editor/main_window.h"
-#include "files/document.h"
-#include "files/program_args.h"
-#include "files/program_folder.h"
-#include "files/qt_data_folder.h"
-#include "files/qt_settings_store.h"
 
 int main(int argc, char** argv) {
   // Answered before Qt starts, so it works without a display.

@@ -7,10 +7,10 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
+#include "document/document.h"
 #include "editor/channel_pane.h"
 #include "editor/grid_pane.h"
 #include "editor/scripted_prompter.h"
-#include "files/document.h"
 #include "model/channel_plans.h"
 
 namespace {

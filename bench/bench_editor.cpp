@@ -7,11 +7,11 @@
 #include <QTemporaryDir>
 #include <QTreeWidgetItemIterator>
 
+#include "document/document.h"
+#include "document/settings_store.h"
 #include "editor/main_window.h"
 #include "editor/nav_tree.h"
 #include "editor/scripted_prompter.h"
-#include "files/document.h"
-#include "files/settings_store.h"
 #include "model/channel_plans.h"
 
 namespace {

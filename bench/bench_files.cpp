@@ -1,11 +1,11 @@
-// links: qw_files
+// links: qw_document
 // Opening and saving a full MV710 data file (774 sections) through Document, as the editor and
 // the CLI do it.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 
-#include "files/document.h"
+#include "document/document.h"
 
 namespace {
 

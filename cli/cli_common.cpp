@@ -4,9 +4,9 @@
 #include <iostream>
 #include <vector>
 
-#include "files/document_messages.h"
-#include "files/odd_values.h"
-#include "files/text_util.h"
+#include "document/document_messages.h"
+#include "document/odd_values.h"
+#include "formats/text_util.h"
 #include "model/series_traits.h"
 
 namespace qw::cli {

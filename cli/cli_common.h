@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "files/document.h"
-#include "files/file_kinds.h"
-#include "files/radio_transfer.h"
+#include "document/document.h"
+#include "document/radio_transfer.h"
+#include "formats/file_kinds.h"
 #include "model/outcome.h"
 
 namespace qw::cli {

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "cli/cli_common.h"
-#include "files/atomic_file.h"
-#include "files/file_path.h"
+#include "formats/atomic_file.h"
+#include "formats/file_path.h"
 #include "model/series_traits.h"
 #include "report/qt_print_painter.h"
 

@@ -3,9 +3,9 @@
 #include <iostream>
 
 #include "cli/cli_common.h"
-#include "files/backups.h"
-#include "files/data_diff.h"
-#include "files/qt_data_folder.h"
+#include "document/backups.h"
+#include "document/data_diff.h"
+#include "document/qt_data_folder.h"
 #include "link/clone_procedures.h"
 #include "model/series_traits.h"
 

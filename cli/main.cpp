@@ -4,7 +4,7 @@
 
 #include "build_info.h"
 #include "cli/cli_common.h"
-#include "files/program_folder.h"
+#include "document/program_folder.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"Quaywright: read, convert and program MV510/MV710 radio data"};

@@ -2,7 +2,7 @@
 // (%LOCALAPPDATA%\Quaywright), so the editor and this CLI share the backups.
 #include <cstdlib>
 
-#include "files/qt_data_folder.h"
+#include "document/qt_data_folder.h"
 
 namespace qw {
 

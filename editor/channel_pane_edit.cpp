@@ -6,10 +6,10 @@
 #include <QRadioButton>
 #include <algorithm>
 
+#include "document/document.h"
+#include "document/odd_values.h"
 #include "editor/channel_pane.h"
 #include "editor/prompter.h"
-#include "files/document.h"
-#include "files/odd_values.h"
 #include "model/channel_rules.h"
 #include "report/formatters.h"
 

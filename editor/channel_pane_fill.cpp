@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "document/document.h"
 #include "editor/channel_pane.h"
-#include "files/document.h"
 #include "model/channel_plans.h"
 #include "model/channel_rules.h"
 #include "report/channel_grid.h"

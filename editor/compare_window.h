@@ -8,8 +8,8 @@
 #include <QDialog>
 #include <vector>
 
-#include "files/data_diff.h"
-#include "files/document.h"
+#include "document/data_diff.h"
+#include "document/document.h"
 
 class QLabel;
 class QTableView;

@@ -4,7 +4,7 @@
 #include <QString>
 #include <initializer_list>
 
-#include "files/file_kinds.h"
+#include "formats/file_kinds.h"
 
 namespace qw {
 

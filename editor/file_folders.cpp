@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "files/settings_store.h"
+#include "document/settings_store.h"
 
 namespace qw {
 namespace {

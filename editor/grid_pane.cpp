@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "document/document.h"
 #include "editor/channel_grid_model.h"
-#include "files/document.h"
 
 namespace qw {
 

@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "document/config.h"
+#include "document/document.h"
 #include "editor/atis_pane.h"
 #include "editor/busy.h"
 #include "editor/channel_pane.h"
@@ -28,8 +30,6 @@
 #include "editor/undo_recorder.h"
 #include "editor/usable_pane.h"
 #include "editor/weather_pane.h"
-#include "files/config.h"
-#include "files/document.h"
 
 namespace qw {
 

@@ -11,13 +11,13 @@
 #include <optional>
 #include <vector>
 
+#include "document/document.h"
+#include "document/radio_transfer.h"
 #include "editor/edit_state.h"
 #include "editor/editor_options.h"
 #include "editor/file_folders.h"
 #include "editor/nav_node.h"
 #include "editor/transfer_dialog.h"
-#include "files/document.h"
-#include "files/radio_transfer.h"
 
 class QAction;
 class QActionGroup;

@@ -9,6 +9,9 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "document/config.h"
+#include "document/document.h"
+#include "document/odd_values.h"
 #include "editor/about_box.h"
 #include "editor/busy.h"
 #include "editor/file_filters.h"
@@ -19,10 +22,7 @@
 #include "editor/prompter.h"
 #include "editor/transfer_dialog.h"
 #include "editor/undo_recorder.h"
-#include "files/config.h"
-#include "files/document.h"
-#include "files/file_kinds.h"
-#include "files/odd_values.h"
+#include "formats/file_kinds.h"
 #include "link/clone_procedures.h"
 
 namespace qw {

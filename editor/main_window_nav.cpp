@@ -5,12 +5,12 @@
 #include <QThread>
 #include <QTimer>
 
+#include "document/document.h"
 #include "editor/atis_pane.h"
 #include "editor/common_pane.h"
 #include "editor/main_window.h"
 #include "editor/nav_tree.h"
 #include "editor/usable_pane.h"
-#include "files/document.h"
 
 namespace qw {
 

@@ -2,10 +2,10 @@
 #include <QAction>
 #include <QMenu>
 
+#include "document/config.h"
+#include "document/document.h"
 #include "editor/main_window.h"
 #include "editor/simulated_radio_host.h"
-#include "files/config.h"
-#include "files/document.h"
 #include "link/qt_serial_port.h"
 #include "link/serial_port.h"
 

@@ -7,6 +7,9 @@
 #include <QMenu>
 #include <QStatusBar>
 
+#include "document/config.h"
+#include "document/document.h"
+#include "document/settings_store.h"
 #include "editor/compare_window.h"
 #include "editor/file_filters.h"
 #include "editor/main_window.h"
@@ -14,10 +17,7 @@
 #include "editor/prompter.h"
 #include "editor/transfer_dialog.h"
 #include "editor/undo_recorder.h"
-#include "files/config.h"
-#include "files/document.h"
-#include "files/file_kinds.h"
-#include "files/settings_store.h"
+#include "formats/file_kinds.h"
 #include "link/clone_procedures.h"
 
 namespace qw {

@@ -3,6 +3,8 @@
 #include <QMenu>
 #include <QUndoStack>
 
+#include "document/config.h"
+#include "document/document.h"
 #include "editor/busy.h"
 #include "editor/file_filters.h"
 #include "editor/main_window.h"
@@ -11,8 +13,6 @@
 #include "editor/prompter.h"
 #include "editor/undo_recorder.h"
 #include "editor/usable_pane.h"
-#include "files/config.h"
-#include "files/document.h"
 
 namespace qw {
 namespace {

@@ -2,7 +2,7 @@
 // group and which channel. Each tree item carries one; the pane stack is chosen by it.
 #pragma once
 
-#include "files/data_edit.h"
+#include "document/data_edit.h"
 
 namespace qw {
 

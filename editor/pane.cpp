@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <utility>
 
-#include "files/document.h"
+#include "document/document.h"
 
 namespace qw {
 

@@ -4,9 +4,9 @@
 #include <QWidget>
 #include <functional>
 
+#include "document/data_edit.h"
 #include "editor/edit_state.h"
 #include "editor/nav_node.h"
-#include "files/data_edit.h"
 #include "model/radio_data.h"
 
 class QFocusEvent;

@@ -6,11 +6,11 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include "document/document.h"
 #include "editor/file_filters.h"
 #include "editor/prompter.h"
-#include "files/atomic_file.h"
-#include "files/document.h"
-#include "files/file_path.h"
+#include "formats/atomic_file.h"
+#include "formats/file_path.h"
 #include "model/series_traits.h"
 #include "report/qt_print_painter.h"
 

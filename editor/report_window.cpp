@@ -12,9 +12,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "document/document.h"
 #include "editor/file_filters.h"
 #include "editor/prompter.h"
-#include "files/document.h"
 
 namespace qw {
 
@@ -93,8 +93,7 @@ void ReportWindow::BuildText() {
 bool ReportWindow::SaveAs() {
   if (text_.empty()) return false;
   const QString path = prompter_.SaveFileName(
-      this,
-      {"Save Report As", folders_.StartIn(FolderKind::Text), KindFilter(FileKind::Text)});
+      this, {"Save Report As", folders_.StartIn(FolderKind::Text), KindFilter(FileKind::Text)});
   if (path.isEmpty()) return false;
   folders_.Remember(FolderKind::Text, path);
   const Outcome outcome = doc_.SaveTextFile(path.toStdString(), text_);

@@ -3,9 +3,9 @@
 #include <QDir>
 #include <algorithm>
 
-#include "files/file_path.h"
-#include "files/image_file.h"
-#include "files/qt_data_folder.h"
+#include "document/qt_data_folder.h"
+#include "formats/file_path.h"
+#include "formats/image_file.h"
 #include "model/radio_data.h"
 #include "sim/pty_host.h"
 #include "sim/simulated_radio.h"

@@ -9,10 +9,10 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "document/document.h"
 #include "editor/edit_state.h"
 #include "editor/prompter.h"
 #include "editor/svg_picture.h"
-#include "files/document.h"
 #include "link/serial_port.h"
 #include "link/transfer.h"
 
@@ -107,8 +107,7 @@ void TransferDialog::BuildControls(int16_t series) {
   message_ = new QLabel(Instructions(series).replace("\r\n", "\n"), this);
   message_->setObjectName("lblmess");
   message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  const int instructionsHeight =
-      std::max(kInstructionsMinHeight, message_->sizeHint().height());
+  const int instructionsHeight = std::max(kInstructionsMinHeight, message_->sizeHint().height());
   message_->setGeometry(kTextMargin, kInstructionsTop, kTextWidth, instructionsHeight);
   const int picturesTop = PicturesTop(message_);
 

@@ -6,8 +6,8 @@
 #include <atomic>
 #include <functional>
 
+#include "document/radio_transfer.h"
 #include "editor/editor_options.h"
-#include "files/radio_transfer.h"
 #include "link/cancel_flag.h"
 #include "model/outcome.h"
 

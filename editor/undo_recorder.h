@@ -12,8 +12,8 @@
 #include <memory>
 #include <string>
 
-#include "files/data_delta.h"
-#include "files/document.h"
+#include "document/data_delta.h"
+#include "document/document.h"
 
 class QUndoStack;
 

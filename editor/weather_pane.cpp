@@ -7,9 +7,9 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "document/document.h"
 #include "editor/tab_order.h"
 #include "editor/text_filter.h"
-#include "files/document.h"
 #include "model/channel_plans.h"
 #include "model/channel_rules.h"
 #include "model/series_traits.h"

@@ -15,13 +15,13 @@
 #include <functional>
 #include <memory>
 
+#include "document/document.h"
+#include "document/settings_store.h"
 #include "editor/main_window.h"
 #include "editor/nav_tree.h"
 #include "editor/pane.h"
 #include "editor/scripted_prompter.h"
-#include "files/document.h"
-#include "files/image_file.h"
-#include "files/settings_store.h"
+#include "formats/image_file.h"
 #include "tests/support/radio_data.h"
 
 namespace qw::test {

@@ -8,16 +8,16 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "document/data_diff.h"
 #include "editor/compare_window.h"
 #include "editor/report_window.h"
 #include "editor_fixture.h"
-#include "files/data_diff.h"
 #include "link/transfer.h"
 #include "report/channel_grid.h"
 #include "report/print_layout.h"
 #include "report/text_report.h"
 #include "sim/memory_port.h"
-#include "tests/files/test_support.h"
+#include "tests/document/test_support.h"
 #include "tests/support/temp_folder.h"
 
 using namespace qw;

@@ -8,13 +8,13 @@
 #include <QTableView>
 #include <future>
 
+#include "document/backups.h"
 #include "editor/compare_window.h"
 #include "editor/pane.h"
 #include "editor/svg_picture.h"
 #include "editor/transfer_dialog.h"
 #include "editor_fixture.h"
-#include "files/backups.h"
-#include "files/image_file.h"
+#include "formats/image_file.h"
 #include "model/image_codec.h"
 #include "sim/memory_port.h"
 #include "tests/support/radio_data.h"

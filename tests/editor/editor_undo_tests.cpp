@@ -11,11 +11,11 @@
 #include "editor/transfer_dialog.h"
 #include "editor/undo_recorder.h"
 #include "editor_fixture.h"
-#include "files/csv_channels.h"
-#include "files/data_file_writer.h"
+#include "formats/csv_channels.h"
+#include "formats/data_file_writer.h"
 #include "model/image_codec.h"
 #include "sim/memory_port.h"
-#include "tests/files/test_support.h"
+#include "tests/document/test_support.h"
 
 using namespace qw;
 using namespace qw::test;

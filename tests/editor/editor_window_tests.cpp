@@ -18,10 +18,10 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "document/config.h"
 #include "editor/dialog_prompter.h"
 #include "editor/help_viewer.h"
 #include "editor_fixture.h"
-#include "files/config.h"
 #include "tests/support/temp_folder.h"
 
 using namespace qw;

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "files/csv_channels.h"
+#include "formats/csv_channels.h"
 #include "tests/fuzz/new_data_sets.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "files/data_file_parser.h"
-#include "files/data_file_reader.h"
-#include "files/profile_file.h"
+#include "formats/data_file_parser.h"
+#include "formats/data_file_reader.h"
+#include "formats/profile_file.h"
 #include "tests/fuzz/new_data_sets.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "files/image_file.h"
+#include "formats/image_file.h"
 #include "model/image_codec.h"
 #include "model/image_header.h"
 #include "tests/fuzz/new_data_sets.h"

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <functional>
 
-#include "files/backups.h"
-#include "files/document.h"
+#include "document/backups.h"
+#include "document/document.h"
 #include "link/clone_procedures.h"
 #include "link/record.h"
 #include "link/transfer.h"

@@ -20,13 +20,13 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "document/config.h"
+#include "document/document.h"
+#include "document/settings_store.h"
 #include "editor/main_window.h"
 #include "editor/nav_node.h"
 #include "editor/nav_tree.h"
 #include "editor/scripted_prompter.h"
-#include "files/config.h"
-#include "files/document.h"
-#include "files/settings_store.h"
 
 namespace {
 
