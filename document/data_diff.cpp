@@ -12,6 +12,7 @@
 #include "model/channel_plans.h"
 #include "model/field_table.h"
 #include "model/image_codec.h"
+#include "report/common_blocks.h"
 #include "report/formatters.h"
 
 namespace qw {
@@ -111,16 +112,11 @@ std::string ValueText(const std::string& field, const Json* v, int16_t series) {
     return n >= 0 && n < static_cast<long long>(tones.size()) ? tones[n] : std::to_string(n);
   }
   if (field == "PriorityCh") return ChannelLabelText(static_cast<int32_t>(n), series);
-  if (field == "ResumeTime") return OrNumber(ResumeTimeText(n16), n);
-  if (field == "TxPoDisplay") return OrNumber(TxPoDisplayText(n16), n);
-  if (field == "Weater") return OrNumber(WeaterText(n16), n);
-  if (field == "MagneticVariation") return OrNumber(MagneticVariationText(n16), n);
-  if (field == "OffsetTime") {
-    const auto& offsets = OffsetTimeList();
-    if (n >= 0 && n < static_cast<long long>(offsets.size())) {
-      const std::string& t = offsets[static_cast<std::size_t>(n)];
-      return t.substr(t.find_first_not_of(' '));
-    }
+  // A coded setting as the reports word it, without the blank the reports keep for a sign.
+  const fields::Facts* facts = fields::FindField(field);
+  if (facts && facts->worded != fields::Worded::OnOff) {
+    const std::string text = WordedText(facts->worded, n16);
+    return OrNumber(text.substr(std::min(text.find_first_not_of(' '), text.size())), n);
   }
   return std::to_string(n);
 }

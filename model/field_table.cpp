@@ -16,7 +16,7 @@ constexpr auto FactsOf(const Table& table) {
   return std::apply(
       [](const auto&... row) {
         return std::array<Facts, sizeof...(row)>{
-            Facts{row.json, row.caption, row.word, row.held, row.heldFourth}...};
+            Facts{row.json, row.caption, row.word, row.held, row.heldFourth, row.shown.worded}...};
       },
       table);
 }

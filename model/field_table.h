@@ -228,6 +228,7 @@ struct Facts {
   const char* word;
   Held held;
   Held heldFourth;
+  Worded worded;  // how the reports and comparisons word a coded value
 };
 
 enum class Record { Channel, Group, Common, Dsc, Atis, CallSign, Directory };
