@@ -139,6 +139,101 @@ class Shooter {
   bool failed_ = false;
 };
 
+// The walk through the editor that takes the pictures, step by step.
+class Tour {
+ public:
+  Tour(qw::MainWindow& window, Shooter& shoot, qw::ScriptedPrompter& prompter)
+      : window_(window), shoot_(shoot), prompter_(prompter) {}
+
+  // The main window, then the data set's panes and grids.
+  void Panes(const QString& boat) {
+    shoot_.Save(&window_, "main-window");
+    prompter_.fileNames = {boat};
+    Action("mnuFileOpen")->trigger();
+    QTest::qWait(300);
+    Show(qw::kUsableNode, "groups");
+    Show(NavNode::GroupGrid(qw::kGroupUSA), "grid-usa");
+    Show(NavNode::GroupGrid(qw::kGroupFourth), "grid-lmr");
+    Show(NavNode::ChannelOf(qw::kGroupFourth, 0), "channel-lmr");
+    Show(NavNode::ChannelOf(qw::kGroupUSA, 21), "channel-usa");
+    Show(qw::kWeatherNode, "weather");
+  }
+
+  // One edit, so that Edit > Undo is named after it and Compare With has something to show.
+  void EditAndMenus() {
+    window_.SelectNode(NavNode::ChannelOf(qw::kGroupFourth, 1));
+    if (auto* name = window_.findChild<QLineEdit*>("txtCHName")) {
+      name->setFocus();
+      name->selectAll();
+      QTest::keyClicks(name, "FUEL PIER");
+      window_.Tree()->setFocus();
+    }
+    window_.SelectNode(qw::kGeneralNode);
+    shoot_.SaveMenu(window_.findChild<QMenu*>("mnuFile"), "menu-file");
+    shoot_.SaveMenu(window_.findChild<QMenu*>("mnuEdit"), "menu-edit");
+    shoot_.SaveMenu(window_.findChild<QMenu*>("mnuOptions"), "menu-options");
+  }
+
+  void CompareAndPrint(const QString& before) {
+    prompter_.fileNames = {before};
+    Action("mnuFileCompare")->trigger();
+    QTest::qWait(300);
+    QWidget* compare = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->objectName() == "frmCompare" && w->isVisible()) compare = w;
+    }
+    if (compare) compare->resize(640, 280);
+    shoot_.Save(compare, "compare");
+    if (compare) compare->close();
+    shoot_.SaveModal(Action("mnuFilePrintToFile"), "print-to-file");
+    shoot_.SaveModal(Action("mnuFilePrintPreview"), "print-preview", QSize(640, 520));
+  }
+
+  // The transfer window as it opens, and a few seconds into a read of the simulated radio.
+  void Transfer() {
+    Action("mnuTransferRead")->trigger();
+    QTest::qWait(300);
+    // The window deletes itself when the transfer ends.
+    QPointer<QWidget> transfer = window_.findChild<QWidget*>("frmRadio");
+    shoot_.Save(transfer, "transfer-read");
+    if (!transfer) return;
+    auto* ok = transfer->findChild<QPushButton*>("cmdOK");
+    if (!ok) {
+      transfer->close();
+      return;
+    }
+    ok->click();
+    QTest::qWait(4000);
+    shoot_.Save(transfer, "transfer-running");
+    for (int waited = 0; transfer && transfer->isVisible() && waited < 120000; waited += 200) {
+      QTest::qWait(200);
+    }
+  }
+
+  bool Failed() const { return shoot_.Failed() || missing_; }
+
+ private:
+  // A command of the menus; one that is gone fails the run instead of crashing it.
+  QAction* Action(const char* name) {
+    QAction* found = window_.findChild<QAction*>(name);
+    if (found) return found;
+    std::fprintf(stderr, "help_screenshots: no command %s\n", name);
+    missing_ = true;
+    return &nothing_;
+  }
+
+  void Show(const NavNode& node, const QString& picture) {
+    window_.SelectNode(node);
+    shoot_.Save(&window_, picture);
+  }
+
+  qw::MainWindow& window_;
+  Shooter& shoot_;
+  qw::ScriptedPrompter& prompter_;
+  QAction nothing_;
+  bool missing_ = false;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -182,81 +277,13 @@ int main(int argc, char** argv) {
   window.show();
   QTest::qWait(300);
   Shooter shoot(output);
-  // A command of the menus; one that is gone fails the run instead of crashing it.
-  QAction nothing;
-  bool missing = false;
-  auto action = [&](const char* name) {
-    QAction* found = window.findChild<QAction*>(name);
-    if (!found) {
-      std::fprintf(stderr, "help_screenshots: no command %s\n", name);
-      missing = true;
-    }
-    return found ? found : &nothing;
-  };
-  auto show = [&](const NavNode& node, const QString& picture) {
-    window.SelectNode(node);
-    shoot.Save(&window, picture);
-  };
-
-  shoot.Save(&window, "main-window");
-  prompter.fileNames = {boat};
-  action("mnuFileOpen")->trigger();
-  QTest::qWait(300);
-
-  show(qw::kUsableNode, "groups");
-  show(NavNode::GroupGrid(qw::kGroupUSA), "grid-usa");
-  show(NavNode::GroupGrid(qw::kGroupFourth), "grid-lmr");
-  show(NavNode::ChannelOf(qw::kGroupFourth, 0), "channel-lmr");
-  show(NavNode::ChannelOf(qw::kGroupUSA, 21), "channel-usa");
-  show(qw::kWeatherNode, "weather");
-
-  // One edit, so that Edit > Undo is named after it and Compare With has something to show.
-  window.SelectNode(NavNode::ChannelOf(qw::kGroupFourth, 1));
-  if (auto* name = window.findChild<QLineEdit*>("txtCHName")) {
-    name->setFocus();
-    name->selectAll();
-    QTest::keyClicks(name, "FUEL PIER");
-    window.Tree()->setFocus();
-  }
-  window.SelectNode(qw::kGeneralNode);
-  shoot.SaveMenu(window.findChild<QMenu*>("mnuFile"), "menu-file");
-  shoot.SaveMenu(window.findChild<QMenu*>("mnuEdit"), "menu-edit");
-  shoot.SaveMenu(window.findChild<QMenu*>("mnuOptions"), "menu-options");
-
-  prompter.fileNames = {before};
-  action("mnuFileCompare")->trigger();
-  QTest::qWait(300);
-  QWidget* compare = nullptr;
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w->objectName() == "frmCompare" && w->isVisible()) compare = w;
-  }
-  if (compare) compare->resize(640, 280);
-  shoot.Save(compare, "compare");
-  if (compare) compare->close();
-
-  shoot.SaveModal(action("mnuFilePrintToFile"), "print-to-file");
-  shoot.SaveModal(action("mnuFilePrintPreview"), "print-preview", QSize(640, 520));
-
-  // The transfer window as it opens, and a few seconds into a read of the simulated radio.
-  action("mnuTransferRead")->trigger();
-  QTest::qWait(300);
-  // The window deletes itself when the transfer ends.
-  QPointer<QWidget> transfer = window.findChild<QWidget*>("frmRadio");
-  shoot.Save(transfer, "transfer-read");
-  if (transfer) {
-    if (auto* ok = transfer->findChild<QPushButton*>("cmdOK")) {
-      ok->click();
-      QTest::qWait(4000);
-      shoot.Save(transfer, "transfer-running");
-      for (int waited = 0; transfer && transfer->isVisible() && waited < 120000; waited += 200) {
-        QTest::qWait(200);
-      }
-    } else if (transfer) {
-      transfer->close();
-    }
-  }
+  Tour tour(window, shoot, prompter);
+  tour.Panes(boat);
+  tour.EditAndMenus();
+  tour.CompareAndPrint(before);
+  tour.Transfer();
 
   prompter.answers = {qw::PromptAnswer::No};
   window.close();
-  return shoot.Failed() || missing ? 1 : 0;
+  return tour.Failed() ? 1 : 0;
 }
