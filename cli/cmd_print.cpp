@@ -74,7 +74,7 @@ Outcome WritePdf(Document& doc, const std::string& path, const std::string& pape
   const QByteArray pdf = PrintPagesToPdf(doc.PrintPages(), paper, title);
   if (pdf.isEmpty() ||
       !WriteFileAtomically(PathFromUtf8(path), std::string_view(pdf.constData(), pdf.size()))) {
-    return Outcome::Failed(Message{"FileSave Error!!", kProgramTitle, MessageIcon::Exclamation});
+    return Outcome::Failed(Message{kFileSaveError, kProgramTitle, MessageIcon::Exclamation});
   }
   return Outcome::Ok();
 }

@@ -118,8 +118,7 @@ bool LoadImageFile(const std::string& path, int16_t series, std::vector<uint8_t>
   Image image{};
   const ImageFileStatus status = ReadImageFile(PathFromUtf8(path), series, image);
   if (status != ImageFileStatus::Ok) {
-    std::cerr << (status == ImageFileStatus::WrongModel ? "ModelType Error !!" : "bad file!!")
-              << "\n";
+    std::cerr << (status == ImageFileStatus::WrongModel ? kModelTypeError : kBadFile) << "\n";
     return false;
   }
   memory.assign(image.begin(), image.begin() + ImageLastFor(series) + 1);

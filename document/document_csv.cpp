@@ -43,7 +43,8 @@ Outcome Document::ImportChannels(const std::string& path, CsvImportResult* resul
   CsvImportResult r = ImportChannelsCsv(text, next);
   if (result) *result = r;
   if (!r.error.empty()) {
-    return Outcome::Failed(ImportMessage("bad file!!\n" + r.error, MessageIcon::Stop));
+    return Outcome::Failed(
+        ImportMessage(std::string(kBadFile) + "\n" + r.error, MessageIcon::Stop));
   }
   if (!r.common && !r.refused.empty()) {
     return Outcome::Failed(

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "formats/atomic_file.h"
+#include "model/messages.h"
 #include "model/outcome.h"
 
 namespace qw {
@@ -13,10 +14,10 @@ inline Message FileMessage(const char* text, MessageIcon icon, const char* title
 }
 
 inline Message FileReadErrorMessage() {
-  return FileMessage("FileRead Error!!", MessageIcon::Exclamation);
+  return FileMessage(kFileReadError, MessageIcon::Exclamation);
 }
 inline Message FileSaveErrorMessage() {
-  return FileMessage("FileSave Error!!", MessageIcon::Exclamation);
+  return FileMessage(kFileSaveError, MessageIcon::Exclamation);
 }
 // The message's own line first, then which file and what the operating system said about it
 // ("No such file or directory", "Read-only file system", "No space left on device").
@@ -31,13 +32,13 @@ inline Message FileSaveErrorMessage(const std::string& path, const FileError& wh
   return WithReason(FileSaveErrorMessage(), path, why);
 }
 inline Message IniFileReadErrorMessage() {
-  return FileMessage("IniFileRead Error!!", MessageIcon::Exclamation);
+  return FileMessage(kIniFileReadError, MessageIcon::Exclamation);
 }
 inline Message BadFileMessage() {
-  return FileMessage("bad file!!", MessageIcon::Stop);
+  return FileMessage(kBadFile, MessageIcon::Stop);
 }
 inline Message ModelTypeErrorMessage() {
-  return FileMessage("ModelType Error !!", MessageIcon::Stop, "Read from Radio");
+  return FileMessage(kModelTypeError, MessageIcon::Stop, kReadTitle);
 }
 
 }  // namespace qw

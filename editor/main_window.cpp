@@ -210,8 +210,8 @@ void MainWindow::BuildToolbar() {
   button("SaveAsDefault", "Save As Default", "save_default", [] {})->setVisible(false);
   button("Print", "Print", "print", [this] { FilePrint(); });
   bar->addSeparator();
-  button("Program", "Program to Radio", "program", [this] { TransferProgram(); });
-  button("Read", "Read from Radio", "read", [this] { TransferRead(); });
+  button("Program", kProgramToRadioTitle, "program", [this] { TransferProgram(); });
+  button("Read", kReadTitle, "read", [this] { TransferRead(); });
 }
 
 void MainWindow::BuildStatusBar() {

@@ -143,7 +143,7 @@ void MainWindow::CompareWith() {
   const std::string file = path.toStdString();
   const FileKind kind = KindOfPath(file);
   if (!HoldsDataSet(kind)) {
-    prompter_.Show(this, {"bad file!!", kProgramTitle, MessageIcon::Stop});
+    prompter_.Show(this, {kBadFile, kProgramTitle, MessageIcon::Stop});
     return;
   }
   // The file is read as a data set of its own series; a channel list says none and takes ours.

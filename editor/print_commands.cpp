@@ -107,7 +107,8 @@ QString ExportListingPdf(QWidget* parent, Document& doc, Prompter& prompter, Fil
     return path;
   }
   wait.Release();
-  const std::string text = error.Description.empty() ? "FileSave Error!!" : error.Description;
+  const std::string text =
+      error.Description.empty() ? std::string(kFileSaveError) : error.Description;
   prompter.Show(parent,
                 Message{text, std::string(Traits(doc.Series()).modelName) + " " + kProgramTitle,
                         MessageIcon::Exclamation});

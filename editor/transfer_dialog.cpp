@@ -90,7 +90,7 @@ TransferDialog::TransferDialog(Document& doc, EditState& state, Prompter& prompt
       clock_(clock) {
   setObjectName("frmRadio");
   setModal(true);
-  setWindowTitle(mode_ == Mode::Read ? "Read from Radio" : "Program to Radio");
+  setWindowTitle(mode_ == Mode::Read ? kReadTitle : kProgramToRadioTitle);
   BuildControls(doc_.Series());
   PlacePictures(doc_.Series());
   ShowProgress(0);

@@ -6,19 +6,11 @@
 #include <vector>
 
 #include "link/serial_link.h"
+#include "model/messages.h"
 #include "model/outcome.h"
 #include "model/radio_data.h"
 
 namespace qw {
-
-inline constexpr const char* kReadTitle = "Read from Radio";
-inline constexpr const char* kProgramToRadioTitle = "Program to Radio";
-inline constexpr const char* kModelCheckTitle = "Model Check";
-inline constexpr const char* kCommunicationError = "Communication Error!!";
-// A program run's failure; its capital O tells it from a failed read at a glance.
-inline constexpr const char* kWriteCommunicationError = "CommunicatiOn Error!!";
-inline constexpr const char* kModelTypeError = "ModelType Error !!";
-inline constexpr const char* kComplete = "Complete!!";
 
 // What a procedure ended with. portError holds the reason when the port would not open.
 struct CloneResult {

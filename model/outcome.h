@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "model/messages.h"
+
 namespace qw {
 
 enum class MessageIcon { None, Information, Exclamation, Stop };
@@ -39,9 +41,5 @@ struct Outcome {
     return {Status::Cancelled, std::move(m), {}};
   }
 };
-
-// The program title, used as the caption of most messages.
-inline constexpr const char* kProgramTitle = "PC Program for MV510/MV710 Series";
-inline constexpr const char* kApplicationName = "QL24";
 
 }  // namespace qw
