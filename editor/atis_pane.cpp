@@ -11,6 +11,7 @@
 
 #include "editor/prompter.h"
 #include "editor/text_filter.h"
+#include "model/field_table.h"
 
 namespace qw {
 
@@ -19,7 +20,7 @@ AtisPane::AtisPane(Document& doc, const EditState& state, Prompter& prompter, QW
   setObjectName("pictAtis");
   auto* layout = new QVBoxLayout(this);
 
-  auto* box = new QGroupBox("Usable ATIS CH Group", this);
+  auto* box = new QGroupBox(QString::fromStdString(fields::CaptionOf("UsableAtisGroup")), this);
   box->setObjectName("fraAtisGroup");
   auto* row = new QHBoxLayout(box);
   const char* captions[4] = {"USA", "INTL", "CANADA", "EXP"};
@@ -46,7 +47,7 @@ AtisPane::AtisPane(Document& doc, const EditState& state, Prompter& prompter, QW
   code_->setMinimumWidth(code_->fontMetrics().horizontalAdvance("0000000000") + 16);
   SetHelpText(code_, "Numeric Only. Indispensable 10 figures.");
   code_->installEventFilter(this);
-  auto* label = new QLabel("ATIS Code", this);
+  auto* label = new QLabel(QString::fromStdString(fields::CaptionOf("AtisCode")), this);
   label->setObjectName("lblAtisCode");
   label->setBuddy(code_);
   form->addRow(label, code_);

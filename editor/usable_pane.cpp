@@ -12,6 +12,7 @@
 
 #include "editor/text_filter.h"
 #include "model/channel_rules.h"
+#include "model/field_table.h"
 #include "model/priority_channels.h"
 
 namespace qw {
@@ -55,9 +56,10 @@ QWidget* UsablePane::BuildRow(int g) {
   r.usable->setMinimumWidth(r.usable->fontMetrics().horizontalAdvance("CANADA") + 40);
   grid->addWidget(r.usable, 1, 0);
 
-  auto addField = [&](int column, QLabel*& label, const char* caption, QWidget* field,
-                      const QString& name) {
-    label = new QLabel(caption, frame);
+  // A field under its caption (the field table's), its controls named after the field and group.
+  auto addField = [&](int column, QLabel*& label, const char* json, QWidget* field) {
+    const QString name = json + QString::number(g);
+    label = new QLabel(QString::fromStdString(fields::CaptionOf(json)), frame);
     label->setObjectName("lbl" + name);
     label->setBuddy(field);
     field->setObjectName((qobject_cast<QComboBox*>(field) ? "cmb" : "txt") + name);
@@ -75,10 +77,10 @@ QWidget* UsablePane::BuildRow(int g) {
   SetHelpText(r.priority, "[Up]/[Down]:Change of a Selection item.");
   r.priority->setMinimumContentsLength(6);
   r.txTot = OffOnList(frame);
-  addField(1, r.statusNameLabel, "Status Name", r.statusName, QString("StatusName%1").arg(g));
-  addField(2, r.statusIconLabel, "Status Icon", r.statusIcon, QString("StatusIcon%1").arg(g));
-  addField(3, r.priorityLabel, "Priority CH", r.priority, QString("PriorityCh%1").arg(g));
-  addField(4, r.txTotLabel, "TX TOT", r.txTot, QString("TxTot%1").arg(g));
+  addField(1, r.statusNameLabel, "StatusName", r.statusName);
+  addField(2, r.statusIconLabel, "StatusIcon", r.statusIcon);
+  addField(3, r.priorityLabel, "PriorityCh", r.priority);
+  addField(4, r.txTotLabel, "TxTot", r.txTot);
   r.statusName->setMaximumWidth(r.statusName->fontMetrics().horizontalAdvance("WWWW") + 16);
   grid->setColumnStretch(5, 1);
 
