@@ -92,6 +92,12 @@ struct Field {
     row.image = {how, bits};
     return row;
   }
+  // The row under another label in the reports than its caption.
+  constexpr Field Labelled(const char* label) const {
+    Field row = *this;
+    row.shown.label = label;
+    return row;
+  }
   // The row with its place in the reports.
   constexpr Field In(Section section, Worded worded = Worded::OnOff,
                      const char* label = nullptr) const {

@@ -19,7 +19,8 @@ using CR = ChannelRecord;
 // of one key together.
 inline constexpr auto kGroupFields = std::tuple{
     Row(&UsableGroupSettings::Usable, "Usable", "Usable", "usable",
-        {"USA, INTL, Canada, EXP CH", Bool, Plain, Listed}),
+        {"USA, INTL, Canada, EXP CH", Bool, Plain, Listed})
+        .Labelled("Enable"),
     Row(&UsableGroupSettings::TxTot, "TxTot", "TX TOT", "TX TOT",
         {"TX TOT ", Bool, Plain, Numbered}),
     Row(&UsableGroupSettings::PriorityCh, "PriorityCh", "Priority CH", "priority channel",

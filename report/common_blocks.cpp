@@ -30,6 +30,29 @@ std::string WordedText(fields::Worded worded, int16_t v) {
   return OnOffText(v != 0);
 }
 
+std::vector<GroupLine> GroupLines(const RadioData& d) {
+  std::vector<GroupLine> lines;
+  const SeriesTraits& series = Traits(d.ModelSeries);
+  fields::ForEachRow(fields::kGroupFields, [&](const auto& row) {
+    if (!fields::Holds(series, row.held)) return;
+    GroupLine line{row.shown.label ? row.shown.label : row.caption, {}};
+    for (std::size_t g = 0; g < d.UsableGroupSettings.size(); ++g) {
+      const auto& value = d.UsableGroupSettings[g].*row.member;
+      using T = std::remove_cvref_t<decltype(value)>;
+      if constexpr (std::is_same_v<T, bool>) {
+        line.texts.push_back(OnOffText(value));
+      } else if constexpr (std::is_same_v<T, std::string>) {
+        line.texts.push_back(TextOrDashes(value));
+      } else if (static_cast<int>(g) != kGroupFourth) {
+        // A channel number; the fourth group has no priority channel.
+        line.texts.push_back(ChannelLabelText(value, d.ModelSeries));
+      }
+    }
+    lines.push_back(std::move(line));
+  });
+  return lines;
+}
+
 std::vector<CommonBlock> CommonBlocks(const CommonSettings& c,
                                       const std::function<bool(fields::Held)>& shows) {
   std::vector<CommonBlock> blocks;

@@ -27,6 +27,15 @@ struct CommonBlock {
 std::vector<CommonBlock> CommonBlocks(const CommonSettings& c,
                                       const std::function<bool(fields::Held)>& shows);
 
+struct GroupLine {
+  std::string label;               // "TX TOT"
+  std::vector<std::string> texts;  // a value per group
+};
+
+// The usable groups' settings the series holds, a line per field in the field table's order,
+// each with a value per group: USA, INTL, Canada and the fourth group.
+std::vector<GroupLine> GroupLines(const RadioData& d);
+
 // A coded setting's value as the reports word it; "" for a value outside its list.
 std::string WordedText(fields::Worded worded, int16_t v);
 

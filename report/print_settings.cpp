@@ -8,13 +8,6 @@ namespace qw {
 
 namespace {
 
-template <typename F>
-std::vector<std::string> PerGroup(const RadioData& d, F text) {
-  std::vector<std::string> texts;
-  for (const auto& g : d.UsableGroupSettings) texts.push_back(text(g));
-  return texts;
-}
-
 void AddGroupNames(PageBuilder& page, int16_t series) {
   page.GroupRow({}, {"USA", "INTL", "Canada", FourthGroupText(series)});
 }
@@ -23,17 +16,10 @@ void AddUsableGroups(PageBuilder& page, const RadioData& d) {
   page.Blank();
   page.Text("##### Available CH Group Setup #####");
   AddGroupNames(page, d.ModelSeries);
-  page.GroupRow("Enable", PerGroup(d, [](const auto& g) { return OnOffText(g.Usable); }));
-  page.GroupRow("TX TOT", PerGroup(d, [](const auto& g) { return OnOffText(g.TxTot); }));
-  // The fourth group has no priority channel.
-  std::vector<std::string> priority;
-  for (int g = 0; g < 3; ++g)
-    priority.push_back(ChannelLabelText(d.UsableGroupSettings[g].PriorityCh, d.ModelSeries));
-  page.GroupRow("Priority CH", priority);
-  page.GroupRow("Status Icon", PerGroup(d, [](const auto& g) { return OnOffText(g.StatusIcon); }));
-  if (Traits(d.ModelSeries).statusNames) {
-    page.GroupRow("Status name",
-                  PerGroup(d, [](const auto& g) { return TextOrDashes(g.StatusName); }));
+  for (GroupLine& line : GroupLines(d)) {
+    // The printed page spells this label with a small "n".
+    if (line.label == "Status Name") line.label = "Status name";
+    page.GroupRow(line.label, line.texts);
   }
 }
 

@@ -18,14 +18,6 @@ std::vector<std::string> OnOffTexts(const std::array<bool, N>& flags) {
   return texts;
 }
 
-// One value per channel group, USA, INTL, Canada and the fourth group.
-template <typename F>
-std::vector<std::string> PerGroup(const RadioData& d, F text) {
-  std::vector<std::string> texts;
-  for (const auto& g : d.UsableGroupSettings) texts.push_back(text(g));
-  return texts;
-}
-
 void AddGroupHeading(TextImage& out, int16_t series) {
   out.Row("", {"USA", "INTL", "Canada", FourthGroupText(series)});
 }
@@ -79,20 +71,10 @@ void AddAtisCallSigns(TextImage& out, const AtisSettings& atis) {
 }  // namespace
 
 void AddGroupSection(TextImage& out, const RadioData& d) {
-  const int16_t series = d.ModelSeries;
   out.Blank();
   out.Line("##### Available CH Group Setup #####");
-  AddGroupHeading(out, series);
-  out.Row("Enable", PerGroup(d, [](auto& g) { return OnOffText(g.Usable); }));
-  out.Row("TX TOT", PerGroup(d, [](auto& g) { return OnOffText(g.TxTot); }));
-  // The fourth group has no priority channel.
-  std::vector<std::string> priority;
-  for (int g = kGroupUSA; g <= kGroupCANADA; ++g)
-    priority.push_back(ChannelLabelText(d.UsableGroupSettings[g].PriorityCh, series));
-  out.Row("Priority CH", priority);
-  out.Row("Status Icon", PerGroup(d, [](auto& g) { return OnOffText(g.StatusIcon); }));
-  if (Traits(series).statusNames)
-    out.Row("Status Name", PerGroup(d, [](auto& g) { return TextOrDashes(g.StatusName); }));
+  AddGroupHeading(out, d.ModelSeries);
+  for (const GroupLine& line : GroupLines(d)) out.Row(line.label, line.texts);
 }
 
 void AddCommonSection(TextImage& out, const RadioData& d) {
