@@ -5,9 +5,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -41,13 +44,26 @@ inline void WriteHelpPage(const QTemporaryDir& folder, const QString& topic) {
     page.write("<html><body><h1>" + topic.toUtf8() + "</h1></body></html>");
 }
 
-// Types into a field and moves the focus on, as Tab would.
-inline void TypeAndLeave(QLineEdit* field, const QString& text, QWidget* next) {
+// Types over a field's text and stays in it.
+inline void TypeOver(QLineEdit* field, const QString& text) {
   field->setFocus(Qt::TabFocusReason);
   field->selectAll();
   if (text.isEmpty()) QTest::keyClick(field, Qt::Key_Delete);
   QTest::keyClicks(field, text);
+}
+
+// Types into a field and moves the focus on, as Tab would.
+inline void TypeAndLeave(QLineEdit* field, const QString& text, QWidget* next) {
+  TypeOver(field, text);
   next->setFocus(Qt::TabFocusReason);
+}
+
+// Pastes a text over a field's text with Ctrl+V.
+inline void Paste(QLineEdit* field, const QString& text) {
+  QGuiApplication::clipboard()->setText(text);
+  field->setFocus(Qt::TabFocusReason);
+  field->selectAll();
+  QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
 }
 
 // A user's change of a drop-down list: one step up or down with the keyboard.
@@ -101,6 +117,26 @@ struct EditorFixture {
     return window->findChild<T*>(name);
   }
   QAction* Menu(const QString& name) { return Find<QAction>(name); }
+  QCheckBox* Box(const QString& name) { return Find<QCheckBox>(name); }
+  QComboBox* List(const QString& name) { return Find<QComboBox>(name); }
+  QLineEdit* Field(const QString& name) { return Find<QLineEdit>(name); }
+  QString Text(const QString& label) { return Find<QLabel>(label)->text(); }
+  // Undo and Redo from the Edit menu, and the data set they leave.
+  const RadioData& Undo() {
+    Menu("mnuEditUndo")->trigger();
+    return Data();
+  }
+  const RadioData& Redo() {
+    Menu("mnuEditRedo")->trigger();
+    return Data();
+  }
+  QString UndoText() { return Menu("mnuEditUndo")->text(); }
+  // A menu command, and what the program said to it.
+  std::vector<std::string> Said(const QString& command) {
+    prompter.asked.clear();
+    Menu(command)->trigger();
+    return prompter.Texts();
+  }
 
   bool HasNode(const NavNode& node) { return window->Tree()->Has(node); }
   void Select(const NavNode& node) { window->SelectNode(node); }
