@@ -110,60 +110,44 @@ struct HistoryFixture : EditorFixture {
         change(list == kGroupWX ? d.WX[index] : GroupList(d, list)[index]);
       });
     };
+    auto file = [&](const char* name) { prompter.fileNames = {Path(name)}; };
     prompter.answers = {PromptAnswer::Ok};
-    switch (random() % 14) {
-      case 0:
-        channel("ChTag",
-                [&](ChannelRecord& ch) { ch.ChTag = "N" + std::to_string(random() % 99); });
-        break;
-      case 1:
-        channel("Enable", [](ChannelRecord& ch) { ch.Enable = !ch.Enable; });
-        break;
-      case 2:
-        channel("Rxfreq", [&](ChannelRecord& ch) { ch.Rxfreq = 150 + (random() % 400) * 0.025; });
-        break;
-      case 3:
-        doc->Edit({EditWhat::Unit::Common, -1, -1, "Scan"},
-                  [](RadioData& d) { d.CommonSettings.Scan = !d.CommonSettings.Scan; });
-        break;
-      case 4:
-        doc->Edit({EditWhat::Unit::UsableGroup, list % 4, -1, "TxTot"}, [&](RadioData& d) {
-          d.UsableGroupSettings[list % 4].TxTot = !d.UsableGroupSettings[list % 4].TxTot;
-        });
-        break;
-      case 5:
-        window->FileNew();
-        break;
-      case 6:
-        prompter.fileNames = {Path(random() % 2 ? "a.dat" : "b.hex")};
-        window->FileOpen();
-        break;
-      case 7:
-        if (series == kSeriesMV710) Read();
-        break;
-      case 8:
-        window->ChooseSeries(series == kSeriesMV710 ? kSeriesMV510 : kSeriesMV710);
-        break;
-      case 9:
-        Menu(QString("mnuDestination%1").arg(random() % 2))->trigger();
-        break;
-      case 10:
-        prompter.fileNames = {Path("lmr.csv")};
-        window->ImportChannels();
-        break;
-      case 11:
-        prompter.fileNames = {Path("b.hex")};
-        window->LoadImageKey();
-        break;
-      case 12:
-        prompter.fileNames = {Path("backups/MV710-20261206-043202-read.hex")};
-        Menu("mnuFileRestoreBackup")->trigger();
-        break;
-      default:
-        doc->Edit({EditWhat::Unit::Atis, -1, -1, "AtisCode"},
-                  [&](RadioData& d) { d.AtisSettings.AtisCode = std::to_string(random()); });
-        break;
-    }
+    const std::function<void()> commands[] = {
+        [&] {
+          channel("ChTag",
+                  [&](ChannelRecord& ch) { ch.ChTag = "N" + std::to_string(random() % 99); });
+        },
+        [&] { channel("Enable", [](ChannelRecord& ch) { ch.Enable = !ch.Enable; }); },
+        [&] {
+          channel("Rxfreq", [&](ChannelRecord& ch) { ch.Rxfreq = 150 + (random() % 400) * 0.025; });
+        },
+        [&] {
+          doc->Edit({EditWhat::Unit::Common, -1, -1, "Scan"},
+                    [](RadioData& d) { d.CommonSettings.Scan = !d.CommonSettings.Scan; });
+        },
+        [&] {
+          doc->Edit({EditWhat::Unit::UsableGroup, list % 4, -1, "TxTot"}, [&](RadioData& d) {
+            d.UsableGroupSettings[list % 4].TxTot = !d.UsableGroupSettings[list % 4].TxTot;
+          });
+        },
+        [&] { window->FileNew(); },
+        [&] { file(random() % 2 ? "a.dat" : "b.hex"), window->FileOpen(); },
+        [&] {
+          if (series == kSeriesMV710) Read();
+        },
+        [&] { window->ChooseSeries(series == kSeriesMV710 ? kSeriesMV510 : kSeriesMV710); },
+        [&] { Menu(QString("mnuDestination%1").arg(random() % 2))->trigger(); },
+        [&] { file("lmr.csv"), window->ImportChannels(); },
+        [&] { file("b.hex"), window->LoadImageKey(); },
+        [&] {
+          file("backups/MV710-20261206-043202-read.hex"), Menu("mnuFileRestoreBackup")->trigger();
+        },
+        [&] {
+          doc->Edit({EditWhat::Unit::Atis, -1, -1, "AtisCode"},
+                    [&](RadioData& d) { d.AtisSettings.AtisCode = std::to_string(random()); });
+        },
+    };
+    commands[random() % std::size(commands)]();
     prompter.asked.clear();
   }
 };
@@ -179,51 +163,45 @@ class UndoTests : public QObject {
     MainWindow& w = f.Open();
     QUndoStack* stack = w.UndoHistory()->Stack();
     QCOMPARE(stack->count(), 0);  // the start-up is no step
-    QAction* undo = f.Menu("mnuEditUndo");
-    QVERIFY(!undo->isEnabled());
+    QVERIFY(!f.Menu("mnuEditUndo")->isEnabled());
 
     f.Select(kAtisNode);
-    auto* field = f.Find<QLineEdit>("txtAtisCode");
+    auto* field = f.Field("txtAtisCode");
     field->setFocus();
     TypeName(*f.doc, kGroupUSA, 45, "FUEL");  // slot 45 is channel 22A
     QCOMPARE(stack->count(), 1);
-    QCOMPARE(undo->text(), QString("Undo USA 22A name"));
+    QCOMPARE(f.UndoText(), QString("Undo USA 22A name"));
     f.window->Tree()->setFocus();  // leaving the field ends the visit
     field->setFocus();
     TypeName(*f.doc, kGroupUSA, 45, "FUEL DOCK");
     QCOMPARE(stack->count(), 2);
 
     f.doc->MarkUnmodified();
-    undo->trigger();
-    QCOMPARE(f.Data().USA[45].ChTag, std::string("FUEL"));
+    QCOMPARE(f.Undo().USA[45].ChTag, std::string("FUEL"));
     QVERIFY(f.doc->IsModified());
-    undo->trigger();
-    QCOMPARE(f.Data().USA[45].ChTag, std::string("USCG"));
+    QCOMPARE(f.Undo().USA[45].ChTag, std::string("USCG"));
     const NavNode channel = NavNode::ChannelOf(kGroupUSA, 45);
     QVERIFY(w.CurrentNode() == channel || !w.Tree()->Has(channel));
-    f.Menu("mnuEditRedo")->trigger();
-    f.Menu("mnuEditRedo")->trigger();
-    QCOMPARE(f.Data().USA[45].ChTag, std::string("FUEL DOCK"));
+    f.Redo();
+    QCOMPARE(f.Redo().USA[45].ChTag, std::string("FUEL DOCK"));
     QVERIFY(!f.Menu("mnuEditRedo")->isEnabled());
 
     // New is one step as well; undoing it and then an edit shows the edit's pane again.
     f.Select(kCommonNode);
-    auto* scan = f.Find<QComboBox>("cmbScan");
+    auto* scan = f.List("cmbScan");
     const bool was = f.Data().CommonSettings.Scan;
     Choose(scan, was ? 0 : 1);
     w.FileNew();
     QCOMPARE(f.Data().CommonSettings.Scan, was);
-    QCOMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo New"));
+    QCOMPARE(f.UndoText(), QString("Undo New"));
 
     f.Select(kGeneralNode);
-    f.Menu("mnuEditUndo")->trigger();  // the New
-    QCOMPARE(f.Data().CommonSettings.Scan, !was);
-    QCOMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo Common SCAN"));
-    f.Menu("mnuEditUndo")->trigger();  // the edit, its pane in front again
-    QCOMPARE(f.Data().CommonSettings.Scan, was);
+    QCOMPARE(f.Undo().CommonSettings.Scan, !was);  // the New
+    QCOMPARE(f.UndoText(), QString("Undo Common SCAN"));
+    QCOMPARE(f.Undo().CommonSettings.Scan, was);  // the edit, its pane in front again
     QCOMPARE(w.CurrentNode(), kCommonNode);
     QCOMPARE(scan->currentIndex(), was ? 1 : 0);
-    f.Menu("mnuEditRedo")->trigger();
+    f.Redo();
     QCOMPARE(scan->currentIndex(), was ? 0 : 1);
 
     // The history keeps the newest 500 steps.
@@ -290,8 +268,7 @@ class UndoTests : public QObject {
     f.prompter.answers = {PromptAnswer::Ok};
     f.Menu("mnuDestination0")->trigger();  // CAN
     QCOMPARE(f.store.Get("IniFilePath", "IniFileName_2").value(), std::string("CAN"));
-    f.Menu("mnuEditUndo")->trigger();
-    QVERIFY(f.Data() == before);
+    QVERIFY(f.Undo() == before);
     QCOMPARE(StateOf(f).destination, QString("USA"));
     QCOMPARE(f.store.Get("IniFilePath", "IniFileName_2").value(), std::string("USA"));
 
@@ -303,39 +280,32 @@ class UndoTests : public QObject {
       d.FourthGroup[0].Rxfreq = 0;
     });
     f.Select(NavNode::ChannelOf(kGroupFourth, 0));
-    f.Find<QCheckBox>("chkCHEnable")->click();
-    QVERIFY(f.Data().FourthGroup[0].Enable);
-    QVERIFY(!w.PaneCheck());
+    f.Box("chkCHEnable")->click();
+    QVERIFY(f.Data().FourthGroup[0].Enable && !w.PaneCheck());
     f.prompter.asked.clear();
-    f.Menu("mnuEditUndo")->trigger();
-    QVERIFY(!f.Data().FourthGroup[0].Enable);
-    f.Menu("mnuEditRedo")->trigger();
-    QVERIFY(f.Data().FourthGroup[0].Enable);
-    QVERIFY(f.prompter.asked.empty());
+    QVERIFY(!f.Undo().FourthGroup[0].Enable);
+    QVERIFY(f.Redo().FourthGroup[0].Enable && f.prompter.asked.empty());
 
     // Typing not yet taken in is what Undo names and takes back first.
-    auto* rx = f.Find<QLineEdit>("txtCRF");
+    auto* rx = f.Field("txtCRF");
     rx->setFocus();
     QTest::keyClicks(rx, "156.05");
     emit f.Find<QMenu>("mnuEdit")->aboutToShow();
-    QCOMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo LMR1 Rx frequency"));
-    f.Menu("mnuEditUndo")->trigger();
+    QCOMPARE(f.UndoText(), QString("Undo LMR1 Rx frequency"));
+    QVERIFY(f.Undo().FourthGroup[0].Enable);
     QCOMPARE(rx->text(), QString("---.----"));
-    QVERIFY(f.Data().FourthGroup[0].Enable);
     // The entry names the step before at once, not only when the menu opens next.
-    QCOMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo LMR1 enable"));
-    f.Menu("mnuEditUndo")->trigger();
+    QCOMPARE(f.UndoText(), QString("Undo LMR1 enable"));
+    f.Undo();
     QVERIFY(w.PaneCheck());
     // After File New no pane is shown until a node is picked; Undo and Redo work there too.
     const RadioData beforeNew = f.Data();
     f.prompter.answers = {PromptAnswer::No};
     f.Menu("mnuFileNew")->trigger();
-    QTRY_COMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo New"));
-    f.Menu("mnuEditUndo")->trigger();
-    QVERIFY(!w.ActivePane() && f.Data() == beforeNew);
-    f.Menu("mnuEditRedo")->trigger();
-    f.Menu("mnuEditUndo")->trigger();
-    QVERIFY(f.Data() == beforeNew);
+    QTRY_COMPARE(f.UndoText(), QString("Undo New"));
+    QVERIFY(f.Undo() == beforeNew && !w.ActivePane());
+    f.Redo();
+    QVERIFY(f.Undo() == beforeNew);
 
     // Open taken back: Save goes where the earlier data set came from.
     const QString first = f.folder.filePath("first.dat"), other = f.folder.filePath("other.dat");
@@ -347,7 +317,7 @@ class UndoTests : public QObject {
     f.prompter.fileNames = {other};
     w.FileOpen();
     QVERIFY(w.windowTitle().endsWith("other.dat"));
-    f.Menu("mnuEditUndo")->trigger();
+    f.Undo();
     QCOMPARE(f.doc->FileName(), first.toStdString());
     QVERIFY(w.windowTitle().endsWith("first.dat") && f.doc->IsModified());
     QVERIFY(w.FileSave(true));
@@ -356,14 +326,14 @@ class UndoTests : public QObject {
 
     // Undoing the only edit since New leaves nothing to save; Redo brings it back.
     f.Menu("mnuFileNew")->trigger();
-    QTRY_COMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo New"));
+    QTRY_COMPARE(f.UndoText(), QString("Undo New"));
     QVERIFY(!f.doc->IsModified());
     w.Tree()->setFocus();
     f.doc->Edit({EditWhat::Unit::Common, -1, -1, "Scan"},
                 [](RadioData& d) { d.CommonSettings.Scan = !d.CommonSettings.Scan; });
-    f.Menu("mnuEditUndo")->trigger();
+    f.Undo();
     QVERIFY(!f.doc->IsModified());
-    f.Menu("mnuEditRedo")->trigger();
+    f.Redo();
     QVERIFY(f.doc->IsModified());
   }
 
@@ -383,9 +353,8 @@ class UndoTests : public QObject {
     QCOMPARE(stack->count(), 1);
     QCOMPARE(f.Data().FourthGroup[0].ChTag, std::string("ONE"));
     QVERIFY(f.prompter.asked.back().message.Text.find("line 3: Location 2") != std::string::npos);
-    QCOMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo CSV import"));
-    f.Menu("mnuEditUndo")->trigger();
-    QVERIFY(!f.Data().FourthGroup[0].Enable);
+    QCOMPARE(f.UndoText(), QString("Undo CSV import"));
+    QVERIFY(!f.Undo().FourthGroup[0].Enable);
     // A frequency off the radio's raster comes in as the radio would store it, and says so.
     const QString odd = f.folder.filePath("odd.csv");
     WriteBytes(odd.toStdString(), "Location,Name,Frequency,Mode\r\n1,ONE,150.0031,FM\r\n");
