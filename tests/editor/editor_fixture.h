@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
@@ -25,6 +26,7 @@
 #include "editor/pane.h"
 #include "editor/scripted_prompter.h"
 #include "formats/image_file.h"
+#include "model/image_codec.h"
 #include "tests/support/radio_data.h"
 
 namespace qw::test {
@@ -34,6 +36,12 @@ inline void WriteDestinationImage(const QString& folder, const std::string& name
   const std::vector<uint8_t> image = PatternMemory(series);
   std::ofstream((folder + "/").toStdString() + DestinationFileName(name, series), std::ios::binary)
       .write(reinterpret_cast<const char*>(image.data()), std::streamsize(image.size()));
+}
+
+// The memory of a radio that holds the data set.
+inline std::vector<uint8_t> RadioMemoryOf(RadioData d) {
+  PrepareImageForRadio(d);
+  return {d.RadioImage.begin(), d.RadioImage.begin() + d.ImageLast + 1};
 }
 
 // A page of the help folder beside the program.
@@ -131,6 +139,13 @@ struct EditorFixture {
     return Data();
   }
   QString UndoText() { return Menu("mnuEditUndo")->text(); }
+  // A transfer started from its menu entry and its dialog's OK, run until the dialog closes.
+  void Transfer(const QString& command) {
+    Menu(command)->trigger();
+    QPointer<QDialog> dialog = Find<QDialog>("frmRadio");
+    dialog->findChild<QPushButton*>("cmdOK")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog, 10000);
+  }
   // A menu command, and what the program said to it.
   std::vector<std::string> Said(const QString& command) {
     prompter.asked.clear();

@@ -65,8 +65,7 @@ struct HistoryFixture : EditorFixture {
   static std::vector<uint8_t> RadioMemory() {
     RadioData d = NewData(kSeriesMV710);
     FillCarriedFields(d, 7);
-    PrepareImageForRadio(d);
-    return {d.RadioImage.begin(), d.RadioImage.begin() + d.ImageLast + 1};
+    return RadioMemoryOf(d);
   }
   QString Path(const char* name) { return folder.filePath(name); }
 
@@ -81,21 +80,14 @@ struct HistoryFixture : EditorFixture {
                "Location,Name,Frequency,Mode\r\n3,PIER,156.013,FM\r\n9,YARD,160.2,NFM\r\n");
     RadioData b = NewData(kSeriesMV710);
     FillCarriedFields(b, 2);
-    PrepareImageForRadio(b);
-    const std::string image(b.RadioImage.begin(), b.RadioImage.begin() + b.ImageLast + 1);
+    const std::vector<uint8_t> bytes = RadioMemoryOf(b);
+    const std::string image(bytes.begin(), bytes.end());
     WriteBytes(Path("b.hex").toStdString(), image);
     std::filesystem::create_directories(folder.filePath("backups").toStdString());
     WriteBytes(Path("backups/MV710-20261206-043202-read.hex").toStdString(), image);
     backupFolder = folder.filePath("backups").toStdString();
     Open(
         true, [this] { return std::unique_ptr<SerialPort>(new MemoryPort(radio, clock)); }, &clock);
-  }
-
-  void Read() {
-    window->TransferRead();
-    QPointer<TransferDialog> dialog = window->findChild<TransferDialog*>("frmRadio");
-    dialog->findChild<QPushButton*>("cmdOK")->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!dialog, 10000);
   }
 
   // One of the commands that change the data set, picked by the random number.
@@ -133,7 +125,7 @@ struct HistoryFixture : EditorFixture {
         [&] { window->FileNew(); },
         [&] { file(random() % 2 ? "a.dat" : "b.hex"), window->FileOpen(); },
         [&] {
-          if (series == kSeriesMV710) Read();
+          if (series == kSeriesMV710) Transfer("mnuTransferRead");
         },
         [&] { window->ChooseSeries(series == kSeriesMV710 ? kSeriesMV510 : kSeriesMV710); },
         [&] { Menu(QString("mnuDestination%1").arg(random() % 2))->trigger(); },
