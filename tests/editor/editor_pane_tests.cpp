@@ -27,15 +27,19 @@ void SetPriorityList(RadioData& d, int group, std::vector<uint16_t> ids) {
   }
 }
 
-// What is wrong with the place of the controls the pane shows: two on top of each other, or one
-// cut off by the pane's edge. Empty when every control has a place of its own.
-QStringList MisplacedControls(QWidget* pane) {
+// What is wrong with the controls the pane shows: two on top of each other, one cut off by the
+// pane's edge, or one that takes the focus but gives the status bar no help text. Empty when every
+// control has a place and a help text of its own.
+QStringList WrongControls(QWidget* pane) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
   QList<QWidget*> controls;
+  QStringList wrong;
   for (QWidget* w : pane->findChildren<QWidget*>()) {
-    if (w->isVisibleTo(pane) && !w->objectName().startsWith("qt_") &&
-        (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
-         qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w)))
+    if (!w->isVisibleTo(pane) || w->objectName().startsWith("qt_")) continue;
+    if (w->focusPolicy() != Qt::NoFocus && w->property(kHelpTextProperty).toString().isEmpty())
+      wrong << w->objectName() + " without help";
+    if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
+        qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w))
       controls << w;
   }
   auto place = [pane](QWidget* w) { return QRect(w->mapTo(pane, QPoint(0, 0)), w->size()); };
@@ -43,7 +47,6 @@ QStringList MisplacedControls(QWidget* pane) {
     const auto* label = qobject_cast<QLabel*>(w);
     return w->objectName().isEmpty() && label ? "\"" + label->text() + "\"" : w->objectName();
   };
-  QStringList wrong;
   for (qsizetype i = 0; i < controls.size(); ++i) {
     if (!pane->rect().contains(place(controls[i]))) wrong << name(controls[i]) + " cut off";
     for (qsizetype j = i + 1; j < controls.size(); ++j) {
@@ -53,17 +56,6 @@ QStringList MisplacedControls(QWidget* pane) {
     }
   }
   return wrong;
-}
-
-// The controls the pane shows that take the focus but give the status bar no help text.
-QStringList ControlsWithoutHelp(QWidget* pane) {
-  QStringList missing;
-  for (QWidget* w : pane->findChildren<QWidget*>()) {
-    if (w->isVisibleTo(pane) && w->focusPolicy() != Qt::NoFocus &&
-        !w->objectName().startsWith("qt_") && w->property(kHelpTextProperty).toString().isEmpty())
-      missing << w->objectName();
-  }
-  return missing;
 }
 
 // The fields Tab visits from `first` on, until it leaves the pane or comes back round.
@@ -273,8 +265,7 @@ class PaneTests : public QObject {
            {kCommonNode, kAtisNode, kUsableNode, kWeatherNode, NavNode::ChannelOf(kGroupUSA, 48),
             NavNode::ChannelOf(kGroupFourth, 0)}) {
         f.Select(node);
-        QCOMPARE(MisplacedControls(f.window->ActivePane()), QStringList());
-        QCOMPARE(ControlsWithoutHelp(f.window->ActivePane()), QStringList());
+        QCOMPARE(WrongControls(f.window->ActivePane()), QStringList());
       }
     }
   }

@@ -281,7 +281,7 @@ class WindowTests : public QObject {
       box->accept();
     });
     prompter.Show(nullptr, message);
-    QVERIFY2(width >= needed + 60, qPrintable(QString("%1 < %2").arg(width).arg(needed)));
+    QCOMPARE_GE(width, needed + 60);
   }
 
   void DestinationMenuListsSortsAndChecksTheRememberedOne() {
