@@ -30,6 +30,19 @@ void TypeName(Document& doc, int group, int index, const std::string& text) {
   }
 }
 
+// A data set of the MV710 with every field the files carry set from the seed.
+RadioData Filled(unsigned seed) {
+  RadioData d = NewData(kSeriesMV710);
+  FillCarriedFields(d, seed);
+  return d;
+}
+
+// The common SCAN setting switched over, as one edit.
+void FlipScan(Document& doc) {
+  doc.Edit({EditWhat::Unit::Common, -1, -1, "Scan"},
+           [](RadioData& d) { d.CommonSettings.Scan = !d.CommonSettings.Scan; });
+}
+
 // What the user calls the document: the whole data set, its file, the caption and the ticked
 // destination. Every undo and redo must land on one of these exactly.
 struct DocumentState {
@@ -59,28 +72,19 @@ QString Differs(const DocumentState& a, const DocumentState& b) {
 
 // A window with destinations for both series, files of every kind to open, and a radio.
 struct HistoryFixture : EditorFixture {
-  SimulatedRadio radio{kSeriesMV710, RadioMemory()};
+  SimulatedRadio radio{kSeriesMV710, RadioMemoryOf(Filled(7))};
   ManualClock clock;
 
-  static std::vector<uint8_t> RadioMemory() {
-    RadioData d = NewData(kSeriesMV710);
-    FillCarriedFields(d, 7);
-    return RadioMemoryOf(d);
-  }
   QString Path(const char* name) { return folder.filePath(name); }
 
   HistoryFixture() {
     for (int16_t series : {kSeriesMV510, kSeriesMV710}) {
       for (const char* name : {"usa", "can"}) WriteDestinationImage(folder.path(), name, series);
     }
-    RadioData a = NewData(kSeriesMV710);
-    FillCarriedFields(a, 1);
-    WriteBytes(Path("a.dat").toStdString(), DataFileText(a));
+    WriteBytes(Path("a.dat").toStdString(), DataFileText(Filled(1)));
     WriteBytes(Path("lmr.csv").toStdString(),
                "Location,Name,Frequency,Mode\r\n3,PIER,156.013,FM\r\n9,YARD,160.2,NFM\r\n");
-    RadioData b = NewData(kSeriesMV710);
-    FillCarriedFields(b, 2);
-    const std::vector<uint8_t> bytes = RadioMemoryOf(b);
+    const std::vector<uint8_t> bytes = RadioMemoryOf(Filled(2));
     const std::string image(bytes.begin(), bytes.end());
     WriteBytes(Path("b.hex").toStdString(), image);
     std::filesystem::create_directories(folder.filePath("backups").toStdString());
@@ -113,10 +117,7 @@ struct HistoryFixture : EditorFixture {
         [&] {
           channel("Rxfreq", [&](ChannelRecord& ch) { ch.Rxfreq = 150 + (random() % 400) * 0.025; });
         },
-        [&] {
-          doc->Edit({EditWhat::Unit::Common, -1, -1, "Scan"},
-                    [](RadioData& d) { d.CommonSettings.Scan = !d.CommonSettings.Scan; });
-        },
+        [&] { FlipScan(*doc); },
         [&] {
           doc->Edit({EditWhat::Unit::UsableGroup, list % 4, -1, "TxTot"}, [&](RadioData& d) {
             d.UsableGroupSettings[list % 4].TxTot = !d.UsableGroupSettings[list % 4].TxTot;
@@ -229,20 +230,21 @@ class UndoTests : public QObject {
           QVERIFY(StateOf(f) == states.back());  // a command that made no step changed nothing
         }
       }
-      for (int k = static_cast<int>(states.size()) - 2; k >= 0; --k) {
-        f.Menu("mnuEditUndo")->trigger();
-        QVERIFY2(StateOf(f) == states[k], qPrintable(QString("seed %1, undo to %2: %3")
-                                                         .arg(seed)
-                                                         .arg(k)
-                                                         .arg(Differs(StateOf(f), states[k]))));
+      auto differs = [&](const char* way, std::size_t k) {
+        return QString("seed %1, %2 to %3: %4")
+            .arg(seed)
+            .arg(way)
+            .arg(k)
+            .arg(Differs(StateOf(f), states[k]));
+      };
+      for (std::size_t k = states.size() - 1; k-- > 0;) {
+        f.Undo();
+        QVERIFY2(StateOf(f) == states[k], qPrintable(differs("undo", k)));
       }
       QVERIFY(!stack->canUndo());
       for (std::size_t k = 1; k < states.size(); ++k) {
-        f.Menu("mnuEditRedo")->trigger();
-        QVERIFY2(StateOf(f) == states[k], qPrintable(QString("seed %1, redo to %2: %3")
-                                                         .arg(seed)
-                                                         .arg(k)
-                                                         .arg(Differs(StateOf(f), states[k]))));
+        f.Redo();
+        QVERIFY2(StateOf(f) == states[k], qPrintable(differs("redo", k)));
       }
     }
   }
@@ -303,8 +305,7 @@ class UndoTests : public QObject {
     const QString first = f.folder.filePath("first.dat"), other = f.folder.filePath("other.dat");
     f.prompter.fileNames = {first};
     QVERIFY(w.FileSave(false));
-    f.doc->Edit({EditWhat::Unit::Common, -1, -1, "Scan"},
-                [](RadioData& d) { d.CommonSettings.Scan = !d.CommonSettings.Scan; });
+    FlipScan(*f.doc);
     WriteBytes(other.toStdString(), DataFileText(NewData(kSeriesMV710)));
     f.prompter.fileNames = {other};
     w.FileOpen();
@@ -321,8 +322,7 @@ class UndoTests : public QObject {
     QTRY_COMPARE(f.UndoText(), QString("Undo New"));
     QVERIFY(!f.doc->IsModified());
     w.Tree()->setFocus();
-    f.doc->Edit({EditWhat::Unit::Common, -1, -1, "Scan"},
-                [](RadioData& d) { d.CommonSettings.Scan = !d.CommonSettings.Scan; });
+    FlipScan(*f.doc);
     f.Undo();
     QVERIFY(!f.doc->IsModified());
     f.Redo();
