@@ -44,8 +44,8 @@ class ChannelTests : public QObject {
                QStringList({left, right}));
     }
     QCOMPARE(f.Text("lblTitle"), QString("USA 22A"));
-    QVERIFY(f.Field("txtCRF")->isReadOnly());
-    QVERIFY(!f.Box("chkDuplex")->isEnabled());  // an "A" channel is never duplex
+    // Its receive frequency is the radio's; an "A" channel is never duplex.
+    QVERIFY(f.Field("txtCRF")->isReadOnly() && !f.Box("chkDuplex")->isEnabled());
 
     // Receive-only: Tx Enable unticked and locked, and with it the power boxes.
     f.Select(NavNode::ChannelOf(kGroupUSA, kSlot15));

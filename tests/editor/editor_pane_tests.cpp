@@ -109,8 +109,7 @@ class PaneTests : public QObject {
     QCOMPARE(f.List("cmbPriorityCh1")->currentText(), QString("Off"));
     QCOMPARE(d.UsableGroupSettings[kGroupINTL].PriorityCh, 7);  // filling never writes
     auto* lmr = f.List("cmbPriorityCh3");  // the fourth group has no priority channel
-    QVERIFY(lmr->count() == 1 && lmr->currentText() == "Off");
-    QVERIFY(!f.doc->IsModified());
+    QVERIFY(lmr->count() == 1 && lmr->currentText() == "Off" && !f.doc->IsModified());
     // An unusable group's row is locked; status names are for the third variant only.
     QVERIFY(f.List("cmbTxTot0")->isEnabled() && !f.List("cmbTxTot2")->isEnabled());
     QVERIFY(!f.List("cmbPriorityCh2")->isEnabled() && !f.Field("txtStatusName0")->isVisible());

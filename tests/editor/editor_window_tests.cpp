@@ -37,8 +37,7 @@ class WindowTests : public QObject {
     MainWindow& w = f.Open();
 
     QCOMPARE(w.windowTitle(), QString("QL24  PC Program for MV510/MV710 Series"));
-    QVERIFY(!f.doc->IsModified());
-    QVERIFY(!w.CurrentNode());
+    QVERIFY(!f.doc->IsModified() && !w.CurrentNode());
     QCOMPARE(w.ActivePane()->objectName(), QString("pictGeneral"));
     QCOMPARE(w.Series(), kSeriesMV710);
     QVERIFY(f.Menu("mnuModel710")->isChecked() && !f.Menu("mnuModel510")->isChecked());
@@ -140,8 +139,8 @@ class WindowTests : public QObject {
       QCOMPARE(f.Find<QTableView>("grdChannel")->model()->columnCount(), 8);
     }
     f.Select(NavNode::ChannelOf(kGroupFourth, 0));
-    QVERIFY(f.List("cmbScramble")->isHidden() && f.Field("txtCHName")->isHidden());
-    QVERIFY(!f.List("cmbRxCTCSS")->isVisibleTo(&w));
+    QVERIFY(f.List("cmbScramble")->isHidden() && f.Field("txtCHName")->isHidden() &&
+            !f.List("cmbRxCTCSS")->isVisibleTo(&w));
     QCOMPARE(f.Text("lblTitle"), QString("EXP 1"));
 
     // The switch is one undo step, which brings the series back.
@@ -373,8 +372,8 @@ class WindowTests : public QObject {
     f.prompter.fileNames = {f.folder.filePath("boat")};
     QVERIFY(w.FileSave(true));
     QCOMPARE(QFileInfo(path).size(), 16384);
-    QVERIFY(QFileInfo(f.folder.filePath("boat.dat")).size() > 0);
-    QVERIFY(!QFileInfo::exists(f.folder.filePath("boat")));
+    QVERIFY(QFileInfo(f.folder.filePath("boat.dat")).size() > 0 &&
+            !QFileInfo::exists(f.folder.filePath("boat")));
   }
 
   void HelpOpensTheHelpPagesOrSaysThereAreNone() {
