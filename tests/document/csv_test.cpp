@@ -71,28 +71,18 @@ TEST(CsvTable, RefusesMalformedAndOversizedInput) {
 // A data set with something in every column our CSV carries.
 RadioData Edited(int16_t series) {
   RadioData d = NewData(series);
-  d.USA[45].ChTag = "FUEL, DOCK";  // slot 45 is channel 22A
-  d.USA[45].Scramble = 6;
-  d.INTL[48].Duplex = true;
-  d.CANADA[0].Enable = true;
+  d.USA[45].ChTag = "FUEL, DOCK", d.USA[45].Scramble = 6;  // slot 45 is channel 22A
+  d.INTL[48].Duplex = d.CANADA[0].Enable = d.WX[9].ScanMemory = true;
   d.WX[2].ChTag = "any #text";
-  d.WX[9].ScanMemory = true;
   ChannelRecord& p = d.FourthGroup[4];
   p.Enable = p.TxEnable = p.LowPower = p.PowUp = true;
-  p.ChTag = "REPEATER (1)";
-  p.CHDisplayL = "AU";
-  p.CHDisplayR = "t";
-  p.Rxfreq = 156.025;
-  p.Txfreq = 160.625;
-  if (Traits(series).fourthGroupTones) {
-    p.Narrow = p.RxComp = true;
-    p.CTCSS = {12, 0};
-    p.DCS = {0, 104 + 7};
-  }
-  d.FourthGroup[39].Enable = true;
-  d.FourthGroup[39].CHDisplayL = "04";
-  d.FourthGroup[39].Rxfreq = 174;
-  if (Traits(series).channelNames) d.FourthGroup[39].ChTag = "007";
+  p.ChTag = "REPEATER (1)", p.CHDisplayL = "AU", p.CHDisplayR = "t";
+  p.Rxfreq = 156.025, p.Txfreq = 160.625;
+  if (Traits(series).fourthGroupTones)
+    p.Narrow = p.RxComp = true, p.CTCSS = {12, 0}, p.DCS = {0, 104 + 7};
+  ChannelRecord& last = d.FourthGroup[39];
+  last.Enable = true, last.CHDisplayL = "04", last.Rxfreq = 174;
+  if (Traits(series).channelNames) last.ChTag = "007";
   return d;
 }
 
@@ -261,7 +251,6 @@ TEST(CsvOurs, OverlaysOnlyTheListedChannelsAndReadsWhatSpreadsheetsWrite) {
 }
 
 TEST(CsvOurs, RefusesEachBrokenRuleAndTakesNothing) {
-  const std::string good = ChannelsToCsv(Edited(kSeriesThird));
   const std::string lmr5 = "EXP,5,1,1,1,1,,0,Off,REPEATER (1),AU,t,156.0250,160.6250,,,,";
   // replaced line start, new line, refused column, part of the reason
   const std::tuple<std::string, std::string, std::string, std::string> cases[] = {
@@ -285,29 +274,22 @@ TEST(CsvOurs, RefusesEachBrokenRuleAndTakesNothing) {
       {"EXP,5,", "EXP,41" + lmr5.substr(5), "CH", "no such channel"},
       {"EXP,5,", "EXP,6" + lmr5.substr(5), "CH", "listed twice"},  // EXP,6 comes later too
       {"EXP,5,", "EXP,5,1", "", "fields"},
+      // The MV710's tones: an unknown tone, and COMP without a receive DCS code.
+      {"LMR,5,", "LMR,5,1,1,1,1,,0,Off,R,AU,t,156.0250,160.6250,1,97.5Hz,I036,1", "TxTone", ""},
+      {"LMR,5,", "LMR,5,1,1,1,1,,0,Off,R,AU,t,156.0250,160.6250,1,97.4Hz,Off,1", "RxComp", ""},
+      {"LMR,5,", "LMR,5,1,1,1,1,,0,Off,R,AU,t,156.0250,160.6250,1,97.4Hz,N999,1", "RxTone", ""},
   };
   for (const auto& [start, line, column, reason] : cases) {
-    RadioData d = NewData(kSeriesThird);
+    const int16_t series = start.starts_with("LMR") ? kSeriesMV710 : kSeriesThird;
+    RadioData d = NewData(series);
     const RadioData before = d;
-    CsvImportResult r = ImportChannelsCsv(WithLine(good, start, line), d);
+    CsvImportResult r = ImportChannelsCsv(WithLine(ChannelsToCsv(Edited(series)), start, line), d);
     ASSERT_EQ(r.refused.size(), 1u) << line << "\n" << CsvProblemText(r.refused.at(0));
     EXPECT_EQ(r.refused[0].column, column) << line;
     EXPECT_NE(r.refused[0].reason.find(reason), std::string::npos) << r.refused[0].reason;
+    if (start == "LMR,5,") EXPECT_EQ(r.refused[0].line, 736);
     EXPECT_FALSE(r.applied);
     EXPECT_EQ(d, before) << line;
-  }
-  // The MV710's tones: an unknown tone, and COMP without a receive DCS code.
-  const std::string tones = ChannelsToCsv(Edited(kSeriesMV710));
-  const std::tuple<std::string, std::string> toneCases[] = {
-      {"LMR,5,1,1,1,1,,0,Off,R,AU,t,156.0250,160.6250,1,97.5Hz,I036,1", "TxTone"},
-      {"LMR,5,1,1,1,1,,0,Off,R,AU,t,156.0250,160.6250,1,97.4Hz,Off,1", "RxComp"},
-      {"LMR,5,1,1,1,1,,0,Off,R,AU,t,156.0250,160.6250,1,97.4Hz,N999,1", "RxTone"}};
-  for (const auto& [line, column] : toneCases) {
-    RadioData d = NewData(kSeriesMV710);
-    CsvImportResult r = ImportChannelsCsv(WithLine(tones, "LMR,5,", line), d);
-    ASSERT_EQ(r.refused.size(), 1u) << line;
-    EXPECT_EQ(r.refused[0].column, column);
-    EXPECT_EQ(r.refused[0].line, 736);
   }
   // Header faults.
   for (const char* header : {"Group,CH,Chtag2\n", "Group,CH,ChTag,chtag\n"}) {
@@ -332,17 +314,10 @@ constexpr const char* kCommonHeader =
 // What other tools write and our export does not (split, watts, names to cut); the rest is the
 // round trip's test.
 TEST(CsvCommon, MapsEachColumnOntoTheFourthGroup) {
-  struct Case {
-    const char* row;
-    double rx, tx;
-    bool txEnable;
-    std::array<int16_t, 2> ctcss, dcs;
-    bool narrow, scan, low;
-    const char* name;
-  };
+  using Tones = std::array<int16_t, 2>;
   // row; rx, tx, TX enable, CTCSS, DCS, narrow, scan memory, low power, name
   // clang-format off
-  const Case cases[] = {
+  const std::tuple<const char*, double, double, bool, Tones, Tones, bool, bool, bool, const char*> cases[] = {
       {"1,Simplex,156.000000,,0,,88.5,88.5,023,NN,FM,,5.0W",
        156, 156, true, {0, 0}, {0, 0}, false, true, false, "Simplex"},
       {"2,Plus,150.0125,+,1.5,Tone,88.5,100.0,023,NN,NFM,S,1.0W",
@@ -354,23 +329,23 @@ TEST(CsvCommon, MapsEachColumnOntoTheFourthGroup) {
   };
   // clang-format on
   std::string csv = kCommonHeader;
-  for (const Case& c : cases) csv += std::string(c.row) + "\r\n";
+  for (const auto& c : cases) csv += std::string(std::get<0>(c)) + "\r\n";
   RadioData d = NewData(kSeriesMV710);
   CsvImportResult r = ImportChannelsCsv(csv, d);
   ASSERT_TRUE(r.common);
   ASSERT_TRUE(r.refused.empty()) << CsvProblemText(r.refused[0]);
   ASSERT_EQ(r.notes.size(), 1u);
   EXPECT_EQ(CsvProblemText(r.notes[0]), "line 5, Name: cut to \"Frry 1 to th\"");
-  for (int i = 0; i < 4; ++i) {
-    const Case& c = cases[i];
-    const ChannelRecord& ch = d.FourthGroup[i];
-    SCOPED_TRACE(c.row);
-    EXPECT_DOUBLE_EQ(ch.Rxfreq, c.rx);
-    EXPECT_DOUBLE_EQ(ch.Txfreq, c.tx);
+  int i = 0;
+  for (const auto& [row, rx, tx, txEnable, ctcss, dcs, narrow, scan, low, name] : cases) {
+    const ChannelRecord& ch = d.FourthGroup[i++];
+    SCOPED_TRACE(row);
+    EXPECT_DOUBLE_EQ(ch.Rxfreq, rx);
+    EXPECT_DOUBLE_EQ(ch.Txfreq, tx);
     EXPECT_EQ(std::tuple(ch.Enable, ch.TxEnable, ch.CTCSS, ch.DCS, ch.Narrow, ch.ScanMemory,
                          ch.LowPower, ch.ChTag, ch.CHDisplayL),
-              std::tuple(true, c.txEnable, c.ctcss, c.dcs, c.narrow, c.scan, c.low,
-                         std::string(c.name), "0" + std::to_string(i + 1)));
+              std::tuple(true, txEnable, ctcss, dcs, narrow, scan, low, std::string(name),
+                         "0" + std::to_string(i)));
   }
 }
 
@@ -390,20 +365,22 @@ TEST(CsvCommon, SkipsRowsTheRadioCannotHoldAndTakesTheRest) {
   };
   std::string csv = kCommonHeader;
   for (const char* row : rows) csv += std::string(row) + "\n";
+  int channels = 0;
+  auto skipped = [&](RadioData& d) {
+    const CsvImportResult r = ImportChannelsCsv(csv, d);
+    std::vector<int> lines;
+    for (const auto& p : r.refused) lines.push_back(p.line);
+    channels = r.channels;
+    return lines;
+  };
   RadioData mv710 = NewData(kSeriesMV710);
-  CsvImportResult r = ImportChannelsCsv(csv, mv710);
-  std::vector<int> skipped;
-  for (const auto& p : r.refused) skipped.push_back(p.line);
-  EXPECT_EQ(skipped, (std::vector<int>{2, 4, 5, 6, 7, 8, 9, 11, 12}));
-  EXPECT_EQ(r.channels, 2);
+  EXPECT_EQ(skipped(mv710), (std::vector<int>{2, 4, 5, 6, 7, 8, 9, 11, 12}));
+  EXPECT_EQ(channels, 2);
   EXPECT_TRUE(mv710.FourthGroup[1].Enable);
   EXPECT_FALSE(mv710.FourthGroup[3].Enable);
   // The third variant asks for the raster and has no tones: row 2 is refused, tones dropped.
   RadioData third = NewData(kSeriesThird);
-  r = ImportChannelsCsv(csv, third);
-  skipped.clear();
-  for (const auto& p : r.refused) skipped.push_back(p.line);
-  EXPECT_EQ(skipped, (std::vector<int>{2, 3, 5, 6, 7, 11, 12}));
+  EXPECT_EQ(skipped(third), (std::vector<int>{2, 3, 5, 6, 7, 11, 12}));
   EXPECT_FALSE(third.FourthGroup[3].Enable);
   EXPECT_TRUE(third.FourthGroup[6].Enable);
 }
@@ -432,12 +409,8 @@ TEST(CsvCommon, WhatTheFormatCannotSayIsLeftOutAndNamed) {
 TEST(CsvCommon, TakesEveryToneModeWithOneToneOrCodePerSideAndWritesItBack) {
   // rToneFreq 100.0 is CTCSS 13, cToneFreq 88.5 is 9; DtcsCode 023 with polarity R is I023
   // (105), RxDtcsCode 754 with N is 104.
-  struct Case {
-    const char* tone;
-    const char* cross;
-    std::array<int16_t, 2> ctcss, dcs;
-  };
-  const Case taken[] = {
+  using Tones = std::array<int16_t, 2>;
+  const std::tuple<const char*, const char*, Tones, Tones> taken[] = {
       {"Tone", "", {13, 0}, {0, 0}},
       {"TSQL", "", {9, 9}, {0, 0}},
       {"DTCS", "", {0, 0}, {105, 1}},
@@ -459,14 +432,16 @@ TEST(CsvCommon, TakesEveryToneModeWithOneToneOrCodePerSideAndWritesItBack) {
   };
   std::string csv = header;
   int location = 0;
-  for (const Case& c : taken) csv += row(++location, c.tone, c.cross, "754");
+  for (const auto& [tone, cross, ctcss, dcs] : taken) csv += row(++location, tone, cross, "754");
   RadioData d = NewData(kSeriesMV710);
   CsvImportResult r = ImportChannelsCsv(csv, d);
   ASSERT_TRUE(r.refused.empty()) << CsvProblemText(r.refused[0]);
-  for (int i = 0; i < location; ++i) {
-    SCOPED_TRACE(std::string(taken[i].tone) + " " + taken[i].cross);
-    EXPECT_EQ(d.FourthGroup[i].CTCSS, taken[i].ctcss);
-    EXPECT_EQ(d.FourthGroup[i].DCS, taken[i].dcs);
+  location = 0;
+  for (const auto& [tone, cross, ctcss, dcs] : taken) {
+    SCOPED_TRACE(std::string(tone) + " " + cross);
+    EXPECT_EQ(std::pair(d.FourthGroup[location].CTCSS, d.FourthGroup[location].DCS),
+              std::pair(ctcss, dcs));
+    ++location;
   }
   // Sides that differ go out as cross rows (that they come back is the round trip's test).
   EXPECT_NE(FourthGroupToCommonCsv(d).find(

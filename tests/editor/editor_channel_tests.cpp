@@ -34,54 +34,48 @@ class ChannelTests : public QObject {
  private slots:
   void MarineFillAndEnableChain() {
     OpenEditor f;
-    f.Select(NavNode::ChannelOf(kGroupUSA, kSlot22A));
-    QCOMPARE(f.Find<QLabel>("lblTitle")->text(), QString("USA 22A"));
-    QCOMPARE(f.Find<QLineEdit>("txtCDL")->text(), QString("22"));
-    QCOMPARE(f.Find<QLineEdit>("txtCDR")->text(), QString("A"));
-    QVERIFY(f.Find<QLineEdit>("txtCRF")->isReadOnly());
-    QVERIFY(!f.Find<QCheckBox>("chkDuplex")->isEnabled());  // an "A" channel is never duplex
     // The radio's two-character number: two digits, "o" for 100 to 109, "'" from 110 on.
-    for (auto [slot, left, right] : {std::tuple{10, "05", ""}, {211, "o5", "A"}, {234, "'7", ""}}) {
-      f.Select(NavNode::ChannelOf(kGroupINTL, slot));
-      QCOMPARE(f.Find<QLineEdit>("txtCDL")->text(), QString(left));
-      QCOMPARE(f.Find<QLineEdit>("txtCDR")->text(), QString(right));
+    for (auto [group, slot, left, right] : {std::tuple{kGroupINTL, 10, "05", ""},
+                                            {kGroupINTL, 211, "o5", "A"},
+                                            {kGroupINTL, 234, "'7", ""},
+                                            {kGroupUSA, kSlot22A, "22", "A"}}) {
+      f.Select(NavNode::ChannelOf(group, slot));
+      QCOMPARE(QStringList({f.Field("txtCDL")->text(), f.Field("txtCDR")->text()}),
+               QStringList({left, right}));
     }
+    QCOMPARE(f.Text("lblTitle"), QString("USA 22A"));
+    // Its receive frequency is the radio's; an "A" channel is never duplex.
+    QVERIFY(f.Field("txtCRF")->isReadOnly() && !f.Box("chkDuplex")->isEnabled());
 
     // Receive-only: Tx Enable unticked and locked, and with it the power boxes.
     f.Select(NavNode::ChannelOf(kGroupUSA, kSlot15));
-    auto* tx = f.Find<QCheckBox>("chkTxEnable");
-    auto* low = f.Find<QCheckBox>("chkLowPower");
-    auto* up = f.Find<QCheckBox>("chkPowUp");
+    auto *tx = f.Box("chkTxEnable"), *low = f.Box("chkLowPower"), *up = f.Box("chkPowUp");
     QVERIFY(!tx->isChecked() && !tx->isEnabled() && !low->isEnabled() && !up->isEnabled());
-    QCOMPARE(f.Find<QLineEdit>("txtCTF")->text(), QString("---.---"));
+    QCOMPARE(f.Field("txtCTF")->text(), QString("---.---"));
 
     // Neither 16 nor 70 takes the scrambler; 70 is not scanned either.
     for (auto [slot, scanned] : {std::pair{kSlot16, true}, {kSlot70, false}}) {
       f.Select(NavNode::ChannelOf(kGroupUSA, slot));
-      QVERIFY(!f.Find<QComboBox>("cmbScramble")->isEnabled());
-      QCOMPARE(f.Find<QCheckBox>("chkScan")->isEnabled(), scanned);
+      QVERIFY(!f.List("cmbScramble")->isEnabled() && f.Box("chkScan")->isEnabled() == scanned);
     }
 
     // Unticking CH Enable locks everything, Duplex too; ticking it brings Duplex back.
     const NavNode ch24 = NavNode::ChannelOf(kGroupUSA, kSlot24);
     f.Select(ch24);
-    auto* enable = f.Find<QCheckBox>("chkCHEnable");
-    auto* duplex = f.Find<QCheckBox>("chkDuplex");
-    auto* rx = f.Find<QLineEdit>("txtCRF");
+    auto *enable = f.Box("chkCHEnable"), *duplex = f.Box("chkDuplex");
+    auto caption = [&] { return f.window->Tree()->ItemOf(ch24)->text(0); };
     // Duplex off receives on the transmit frequency.
-    QCOMPARE(rx->text(), QString("161.800"));
+    QCOMPARE(f.Field("txtCRF")->text(), QString("161.800"));
     duplex->click();
-    QCOMPARE(rx->text(), QString("157.200"));
+    QCOMPARE(f.Field("txtCRF")->text(), QString("157.200"));
     QVERIFY(!f.Data().USA[kSlot24].Duplex);
     enable->setFocus();
     enable->click();
-    QVERIFY(!f.Data().USA[kSlot24].Enable && f.doc->IsModified());
-    QVERIFY(!duplex->isEnabled() && !f.Find<QLineEdit>("txtCHName")->isEnabled());
+    QVERIFY(!f.Data().USA[kSlot24].Enable && f.doc->IsModified() && caption() == "CH24");
+    QVERIFY(!duplex->isEnabled() && !f.Field("txtCHName")->isEnabled());
     QVERIFY(!f.Find<QLabel>("lblCHName")->isEnabled());  // a field's caption greys with it
-    QCOMPARE(f.window->Tree()->ItemOf(ch24)->text(0), QString("CH24"));
     enable->click();
-    QVERIFY(duplex->isEnabled());
-    QCOMPARE(f.window->Tree()->ItemOf(ch24)->text(0), QString("CH24[Enable]"));
+    QVERIFY(duplex->isEnabled() && caption() == "CH24[Enable]");
     QCOMPARE(QApplication::focusWidget(), enable);
 
     // Tx Enable off locks Low Power Only, and through it Power Up.
@@ -104,14 +98,11 @@ class ChannelTests : public QObject {
     f.Select(ch24);
     for (const auto& [box, flag] : flags) {
       f.Change([&](RadioData& d) {
-        for (const auto& other : flags) d.USA[kSlot24].*(other.second) = false;
-        d.USA[kSlot24].*flag = true;
+        for (const auto& other : flags) d.USA[kSlot24].*(other.second) = other.first == box;
       });
-      for (const auto& other : flags) {
-        QCOMPARE(f.Find<QCheckBox>(other.first)->isChecked(), other.first == box);
-      }
+      for (const auto& other : flags) QCOMPARE(f.Box(other.first)->isChecked(), other.first == box);
     }
-    auto* scramble = f.Find<QComboBox>("cmbScramble");
+    auto* scramble = f.List("cmbScramble");
     const int16_t codes[] = {0, 4, 5, 6, 7};
     for (int position = 0; position < 5; ++position) {
       Choose(scramble, position);
@@ -120,15 +111,16 @@ class ChannelTests : public QObject {
       QCOMPARE(scramble->currentIndex(), (position + 1) % 5);
     }
     // Wide and Narrow write the width and nothing beside it.
+    const ChannelRecord& lmr1 = f.Data().FourthGroup[0];
     f.Change([](RadioData& d) {
-      d.FourthGroup[0].Enable = d.FourthGroup[0].Narrow = d.FourthGroup[0].RxComp = true;
-      d.FourthGroup[0].Rxfreq = d.FourthGroup[0].Txfreq = 156.025;
+      ChannelRecord& ch = d.FourthGroup[0];
+      ch.Enable = ch.Narrow = ch.RxComp = true, ch.Rxfreq = ch.Txfreq = 156.025;
     });
     f.Select(NavNode::ChannelOf(kGroupFourth, 0));
-    f.Find<QRadioButton>("optWide")->click();
-    QVERIFY(!f.Data().FourthGroup[0].Narrow && f.Data().FourthGroup[0].RxComp);
-    f.Find<QRadioButton>("optNarrow")->click();
-    QVERIFY(f.Data().FourthGroup[0].Narrow && f.Data().FourthGroup[0].RxComp);
+    for (const char* width : {"optWide", "optNarrow"}) {
+      f.Find<QRadioButton>(width)->click();
+      QVERIFY(lmr1.Narrow == (width == std::string("optNarrow")) && lmr1.RxComp);
+    }
   }
 
   // What can be typed in has the field background from the first showing on; what cannot has
@@ -139,10 +131,8 @@ class ChannelTests : public QObject {
     f.Change([](RadioData& d) {
       for (int k : {0, 1}) {
         ChannelRecord& ch = d.FourthGroup[k];
-        ch.Enable = true;
-        ch.CHDisplayL = "0" + std::to_string(k + 1);
-        ch.Rxfreq = 156.5;
-        ch.Txfreq = 160.5;
+        ch.Enable = true, ch.CHDisplayL = "0" + std::to_string(k + 1);
+        ch.Rxfreq = 156.5, ch.Txfreq = 160.5;
         ch.TxEnable = k == 1;  // as read from a radio that lets it transmit
       }
     });
@@ -152,13 +142,13 @@ class ChannelTests : public QObject {
       return f.Find<QLineEdit>(name)->palette().color(QPalette::Active, QPalette::Base);
     };
     auto* note = f.Find<QLabel>("lblTxNote");
-    auto* low = f.Find<QCheckBox>("chkLowPower");
-    f.Select(NavNode::ChannelOf(kGroupFourth, 0));
-    for (const char* name : {"txtCDL", "txtCDR", "txtCRF", "txtCTF", "txtCHName"})
-      QVERIFY2(background(name) == base, name);
-    QVERIFY(note->isVisible() && !low->isEnabled());
-    f.Select(NavNode::ChannelOf(kGroupFourth, 1));
-    QVERIFY(!note->isVisible() && low->isEnabled());
+    // Each channel: whether the note shows, and whether Low Power Only can be ticked.
+    for (auto [k, noted, lowOn] : {std::tuple{0, true, false}, {1, false, true}}) {
+      f.Select(NavNode::ChannelOf(kGroupFourth, k));
+      QVERIFY(note->isVisible() == noted && f.Box("chkLowPower")->isEnabled() == lowOn);
+      for (const char* name : {"txtCDL", "txtCDR", "txtCRF", "txtCTF", "txtCHName"})
+        QVERIFY2(background(name) == base, name);
+    }
     f.Select(NavNode::ChannelOf(kGroupUSA, kSlot24));
     QVERIFY(!note->isVisible());
     for (const char* name : {"txtCDL", "txtCRF", "txtCTF"})
@@ -166,49 +156,19 @@ class ChannelTests : public QObject {
     QVERIFY(background("txtCHName") == base);
   }
 
-  // Switched-off channels are greyed in the grids; at the first size every column of the widest
-  // grid shows in full, and no column is wider than its texts.
-  void GridsGreyDisabledRowsAndShowEveryColumn() {
-    OpenEditor f;
-    auto* view = f.Find<QTableView>("grdChannel");
-    const QFontMetrics metrics(view->font());
-    for (int g : {kGroupUSA, kGroupFourth}) {
-      f.Select(NavNode::GroupGrid(g));
-      QVERIFY2(view->horizontalHeader()->length() <= view->viewport()->width(),
-               qPrintable(QString("%1 > %2")
-                              .arg(view->horizontalHeader()->length())
-                              .arg(view->viewport()->width())));
-      // No cell's text is cut: each column is as wide as its widest text, wherever it is.
-      for (int c = 0; c < view->model()->columnCount(); ++c) {
-        for (int r = 0; r < view->model()->rowCount(); ++r) {
-          const QString text = view->model()->index(r, c).data().toString();
-          QVERIFY2(metrics.horizontalAdvance(text) < view->columnWidth(c), qPrintable(text));
-        }
-      }
-    }
-    f.Select(NavNode::GroupGrid(kGroupUSA));
-    const QAbstractItemModel* grid = view->model();
-    QVERIFY(grid->index(0, 0).data(Qt::ForegroundRole).isValid());  // 00 is off
-    QVERIFY(!grid->index(kSlot16, 0).data(Qt::ForegroundRole).isValid());
-    f.prompter.answers = {PromptAnswer::Ok};
-    f.Menu("mnuModel510")->trigger();
-    f.Select(NavNode::GroupGrid(kGroupUSA));
-    const int last = grid->columnCount() - 1;
-    QCOMPARE(grid->headerData(last, Qt::Horizontal).toString(), QString("MEM"));
-    QVERIFY(view->columnWidth(last) < view->viewport()->width() / 4);
-  }
-
   void TonesOfOneSideExcludeEachOther() {
     OpenEditor f;
-    f.Change([](RadioData& d) { d.FourthGroup[0].Enable = true; });
+    f.Change([](RadioData& d) {
+      d.FourthGroup[0].Enable = d.FourthGroup[1].Enable = true;
+      d.FourthGroup[0].CHDisplayL = "01", d.FourthGroup[0].Rxfreq = 156.5;
+      d.FourthGroup[1].CTCSS = {51, 51}, d.FourthGroup[1].DCS = {209, 209};  // past their lists
+    });
     f.Select(NavNode::ChannelOf(kGroupFourth, 0));
-    auto* txCtcss = f.Find<QComboBox>("cmbTxCTCSS");
-    auto* txDcs = f.Find<QComboBox>("cmbTxDCS");
-    auto* rxCtcss = f.Find<QComboBox>("cmbRxCTCSS");
-    auto* comp = f.Find<QCheckBox>("chkComp");
+    auto *txCtcss = f.List("cmbTxCTCSS"), *txDcs = f.List("cmbTxDCS"), *rx = f.List("cmbRxCTCSS");
+    auto* comp = f.Box("chkComp");
     QCOMPARE(txDcs->count(), 209);
     QCOMPARE(txDcs->itemText(105), QString("I023"));
-    Choose(rxCtcss, 3);
+    Choose(rx, 3);
     Choose(txCtcss, 13);
     Choose(txDcs, 105);
     const ChannelRecord& ch = f.Data().FourthGroup[0];
@@ -216,49 +176,34 @@ class ChannelTests : public QObject {
     QCOMPARE(ch.CTCSS, (std::array<int16_t, 2>{0, 3}));
     QCOMPARE(ch.DCS, (std::array<int16_t, 2>{105, 0}));
     QVERIFY(!comp->isEnabled());
-    Choose(f.Find<QComboBox>("cmbRxDCS"), 1);
+    Choose(f.List("cmbRxDCS"), 1);
     QVERIFY(comp->isEnabled());
-    QCOMPARE(rxCtcss->currentText(), QString("Off"));
+    QCOMPARE(rx->currentText(), QString("Off"));
     Choose(txCtcss, 1);
     QCOMPARE(txDcs->currentText(), QString("Off"));
     QCOMPARE(ch.DCS, (std::array<int16_t, 2>{0, 1}));
 
     // A tone number past the end of its list shows no entry rather than one it does not hold.
-    OpenEditor past;
-    past.Change([](RadioData& d) {
-      d.FourthGroup[1].Enable = true;
-      d.FourthGroup[1].CTCSS = {51, 51};
-      d.FourthGroup[1].DCS = {209, 209};
-    });
-    past.Select(NavNode::ChannelOf(kGroupFourth, 1));
+    f.Select(NavNode::ChannelOf(kGroupFourth, 1));
     for (const char* list : {"cmbTxCTCSS", "cmbRxCTCSS", "cmbTxDCS", "cmbRxDCS"})
-      QVERIFY2(past.Find<QComboBox>(list)->currentIndex() == -1, list);
+      QVERIFY2(f.List(list)->currentIndex() == -1, list);
   }
 
   void FrequencyEntryAtTheEdgesAndTheRaster() {
     OpenEditor f;
-    f.Change([](RadioData& d) {
-      d.FourthGroup[4].Enable = true;
-      d.FourthGroup[4].Rxfreq = 156.5;
-    });
+    f.Change([](RadioData& d) { d.FourthGroup[4].Enable = true, d.FourthGroup[4].Rxfreq = 156.5; });
     const ChannelRecord& ch = f.Data().FourthGroup[4];
     f.Select(NavNode::ChannelOf(kGroupFourth, 4));
-    auto* rx = f.Find<QLineEdit>("txtCRF");
-    auto* tx = f.Find<QLineEdit>("txtCTF");
-    auto* name = f.Find<QLineEdit>("txtCHName");
+    auto *rx = f.Field("txtCRF"), *tx = f.Field("txtCTF"), *name = f.Field("txtCHName");
     // One refusal stands for all: which texts are refused is the frequency check's business.
     TypeAndLeave(rx, "174.0001", name);
     QCOMPARE(f.prompter.asked.size(), std::size_t{1});
     QCOMPARE(f.prompter.asked[0].message.Title, std::string("Rx frequency"));
     QCOMPARE(QApplication::focusWidget(), rx);
     QCOMPARE(ch.Rxfreq, 156.5);
-    f.ExpectClicksRefused(rx, f.Find<QCheckBox>("chkScan"), NavNode::ChannelOf(kGroupFourth, 2));
+    f.ExpectClicksRefused(rx, f.Box("chkScan"), NavNode::ChannelOf(kGroupFourth, 2));
     if (QTest::currentTestFailed()) return;
-    // A paste is filtered as the keys are.
-    QGuiApplication::clipboard()->setText("145.500 MHz");
-    rx->setFocus(Qt::TabFocusReason);
-    rx->selectAll();
-    QTest::keyClick(rx, Qt::Key_V, Qt::ControlModifier);
+    Paste(rx, "145.500 MHz");  // a paste is filtered as the keys are
     QCOMPARE(rx->text(), QString("145.500"));
     // The edges are taken; an emptied transmit frequency is none; a frequency off the 5 kHz
     // raster is stored as shown.
@@ -272,9 +217,7 @@ class ChannelTests : public QObject {
       QVERIFY(!f.window->ActivePane()->HasUncommittedEdit());  // taken in, nothing pending
     }
     // Typed and not yet left, a refused frequency fails a command's pane check as well.
-    rx->setFocus(Qt::TabFocusReason);
-    rx->selectAll();
-    QTest::keyClicks(rx, "180");
+    TypeOver(rx, "180");
     QVERIFY(!f.window->PaneCheck());
     QCOMPARE(QApplication::focusWidget(), rx);
     QCOMPARE(ch.Rxfreq, 137.0);
@@ -283,7 +226,7 @@ class ChannelTests : public QObject {
   void PaneCheckHoldsAnIncompleteChannel() {
     OpenEditor f;
     f.Select(NavNode::ChannelOf(kGroupFourth, 1));
-    f.Find<QCheckBox>("chkCHEnable")->click();
+    f.Box("chkCHEnable")->click();
     // Each click on another node asks again, and the tree stays on the channel shown.
     for (std::size_t click = 1; click <= 2; ++click) {
       f.Click(NavNode::ChannelOf(kGroupFourth, 2));
@@ -296,10 +239,9 @@ class ChannelTests : public QObject {
     // A receive frequency and a two-character number let it go; typed fields count once each.
     EditCounter counter;
     f.doc->AddObserver(&counter);
-    auto* left = f.Find<QLineEdit>("txtCDL");
-    TypeAndLeave(f.Find<QLineEdit>("txtCRF"), "156.0250", left);
-    left->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(left, "2x1");  // x is not a display letter
+    auto* left = f.Field("txtCDL");
+    TypeAndLeave(f.Field("txtCRF"), "156.0250", left);
+    TypeOver(left, "2x1");  // x is not a display letter
     QCOMPARE(left->text(), QString("21"));
     QTest::keyClick(left, Qt::Key_PageDown, Qt::ControlModifier);
     QCOMPARE(f.window->CurrentNode(), NavNode::ChannelOf(kGroupFourth, 2));
@@ -311,46 +253,69 @@ class ChannelTests : public QObject {
     f.doc->RemoveObserver(&counter);
   }
 
-  void GridRowsOpenTheirOwnChannel() {
+  // Switched-off channels are greyed in the grids; at the first size every column of the widest
+  // grid shows in full, and no column is wider than its texts. Each row opens its own channel
+  // (also where two rows show one text), by a double click or by Return; Ctrl+C copies it.
+  void GridsShowEveryColumnGreyDisabledRowsAndOpenTheirChannels() {
     OpenEditor f;
+    auto* view = f.Find<QTableView>("grdChannel");
+    const QFontMetrics metrics(view->font());
+    for (int g : {kGroupUSA, kGroupFourth}) {
+      f.Select(NavNode::GroupGrid(g));
+      QCOMPARE_LE(view->horizontalHeader()->length(), view->viewport()->width());
+      // No cell's text is cut: each column is as wide as its widest text, wherever it is.
+      for (int c = 0; c < view->model()->columnCount(); ++c) {
+        for (int r = 0; r < view->model()->rowCount(); ++r) {
+          const QString text = view->model()->index(r, c).data().toString();
+          QVERIFY2(metrics.horizontalAdvance(text) < view->columnWidth(c), qPrintable(text));
+        }
+      }
+    }
+    f.Select(NavNode::GroupGrid(kGroupUSA));
+    const QAbstractItemModel* grid = view->model();
+    QVERIFY(grid->index(0, 0).data(Qt::ForegroundRole).isValid());  // 00 is off
+    QVERIFY(!grid->index(kSlot16, 0).data(Qt::ForegroundRole).isValid());
+
     f.Change([](RadioData& d) {
       for (int k : {2, 6}) {  // the same display text twice
-        d.FourthGroup[k].CHDisplayL = "12";
-        d.FourthGroup[k].Enable = true;
-        d.FourthGroup[k].Rxfreq = 160.6;
+        ChannelRecord& ch = d.FourthGroup[k];
+        ch.CHDisplayL = "12", ch.Enable = true, ch.Rxfreq = 160.6;
       }
     });
     f.Select(NavNode::GroupGrid(kGroupFourth));
-    auto* view = f.Find<QTableView>("grdChannel");
     QCOMPARE(view->model()->columnCount(), 14);
     QCOMPARE(view->model()->index(6, 2).data().toString(), QString("12 "));
     const QRect cell = view->visualRect(view->model()->index(6, 2));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());
     QCOMPARE(f.window->CurrentNode(), NavNode::ChannelOf(kGroupFourth, 6));
-
-    f.Select(NavNode::GroupGrid(kGroupUSA));
-    view->setFocus();
-    view->setCurrentIndex(view->model()->index(kSlot16, 0));
-    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(),
-             QString("CH\tRX[MHz]\tTX[MHz]\tTX\tLOW\tUP\tDUP\tMEM\tVS\tCH Name\n"
-                     "16\t156.800\t156.800\tTX\t---\t--\t---\t---\t--\tDISTRESS\n"));
-    QTest::keyClick(view, Qt::Key_Return);
-    QCOMPARE(f.window->CurrentNode(), NavNode::ChannelOf(kGroupUSA, kSlot16));
-    for (int row : {0, 39}) {  // the first and the last row open theirs too
-      f.Select(NavNode::GroupGrid(kGroupFourth));
+    // The first and the last row open theirs too.
+    for (auto [g, row] : {std::pair{kGroupUSA, kSlot16}, {kGroupFourth, 0}, {kGroupFourth, 39}}) {
+      f.Select(NavNode::GroupGrid(g));
       view->setFocus();
       view->setCurrentIndex(view->model()->index(row, 0));
+      if (g == kGroupUSA) {
+        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString("CH\tRX[MHz]\tTX[MHz]\tTX\tLOW\tUP\tDUP\tMEM\tVS\tCH Name\n"
+                         "16\t156.800\t156.800\tTX\t---\t--\t---\t---\t--\tDISTRESS\n"));
+      }
       QTest::keyClick(view, Qt::Key_Return);
-      QCOMPARE(f.window->CurrentNode(), NavNode::ChannelOf(kGroupFourth, row));
+      QCOMPARE(f.window->CurrentNode(), NavNode::ChannelOf(g, row));
     }
+
+    f.prompter.answers = {PromptAnswer::Ok};
+    f.Menu("mnuModel510")->trigger();
+    f.Select(NavNode::GroupGrid(kGroupUSA));
+    const int last = grid->columnCount() - 1;
+    QCOMPARE(grid->headerData(last, Qt::Horizontal).toString(), QString("MEM"));
+    QVERIFY(view->columnWidth(last) < view->viewport()->width() / 4);
   }
 
   void WeatherRows() {
     OpenEditor f;
     f.Select(kWeatherNode);
-    QCOMPARE(f.Find<QLabel>("lblWx0")->text(), QString("WX01[162.550MHz]"));
+    QCOMPARE(f.Text("lblWx0"), QString("WX01[162.550MHz]"));
     // Each row on its own line, below the headings: its label level with its boxes.
     QLabel* heading = nullptr;
     for (QLabel* l : f.Find<QWidget>("pictWeather")->findChildren<QLabel*>())
@@ -358,26 +323,20 @@ class ChannelTests : public QObject {
     QVERIFY(heading && heading->geometry().bottom() < f.Find<QLabel>("lblWx0")->geometry().top());
     for (int n = 0; n < 10; ++n) {
       const int y = f.Find<QLabel>(QString("lblWx%1").arg(n))->geometry().center().y();
-      QVERIFY(std::abs(
-                  y - f.Find<QCheckBox>(QString("chkWxEnable%1").arg(n))->geometry().center().y()) <
-              4);
+      QVERIFY(std::abs(y - f.Box(QString("chkWxEnable%1").arg(n))->geometry().center().y()) < 4);
     }
-    auto* enable = f.Find<QCheckBox>("chkWxEnable3");
-    auto* name = f.Find<QLineEdit>("txtWxName3");
+    auto* enable = f.Box("chkWxEnable3");
+    auto* name = f.Field("txtWxName3");
     TypeAndLeave(name, "NOAA KEY W#", enable);  // the radio has no "#" in a name
     QCOMPARE(f.Data().WX[3].ChTag, std::string("NOAA KEY W"));
     QCOMPARE(enable->text(), QString(">"));
     enable->click();
-    QVERIFY(!f.Data().WX[3].Enable && !name->isEnabled());
-    QVERIFY(!f.Find<QCheckBox>("chkWxScan3")->isEnabled());
-    f.Find<QCheckBox>("chkWxScan0")->setFocus(Qt::TabFocusReason);
+    QVERIFY(!f.Data().WX[3].Enable && !name->isEnabled() && !f.Box("chkWxScan3")->isEnabled());
+    f.Box("chkWxScan0")->setFocus(Qt::TabFocusReason);
     QCOMPARE(enable->text(), QString(" "));
     // A name typed into the first or the last row and not yet left is kept by the pane check.
     for (int row : {0, 9}) {
-      auto* typed = f.Find<QLineEdit>(QString("txtWxName%1").arg(row));
-      typed->setFocus();
-      typed->selectAll();
-      QTest::keyClicks(typed, "KEPT");
+      TypeOver(f.Field(QString("txtWxName%1").arg(row)), "KEPT");
       QVERIFY(f.window->PaneCheck());
       QCOMPARE(f.Data().WX[row].ChTag, std::string("KEPT"));
     }
@@ -401,12 +360,9 @@ class ChannelTests : public QObject {
     };
     for (const Field& field : fields) {
       f.Select(field.node);
-      auto* name = f.Find<QLineEdit>(field.name);
+      auto* name = f.Field(field.name);
       auto* notice = f.Find<QLabel>(field.notice);
-      QGuiApplication::clipboard()->setText("Bay#2 Wx&Co! Harbour");
-      name->setFocus(Qt::TabFocusReason);
-      name->selectAll();
-      QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+      Paste(name, "Bay#2 Wx&Co! Harbour");
       QCOMPARE(name->text(), QString("Bay2 WxCo Ha"));
       QVERIFY2(notice->text().contains("\"#\", \"&\" and \"!\" left out"),
                qPrintable(notice->text()));
@@ -417,18 +373,17 @@ class ChannelTests : public QObject {
       name->setCursorPosition(0);
       QTest::keyClicks(name, "Z");
       QCOMPARE(name->text(), QString("Bay2 WxCo Ha"));
-      f.Find<QCheckBox>(field.node == ch16 ? "chkScan" : "chkWxScan0")->setFocus();
+      f.Box(field.node == ch16 ? "chkScan" : "chkWxScan0")->setFocus();
       QCOMPARE(field.stored, std::string("Bay2 WxCo Ha"));
     }
-    QCOMPARE(f.Find<QLineEdit>("txtWxName5")->text(), QString("OLD#NAME"));
+    QCOMPARE(f.Field("txtWxName5")->text(), QString("OLD#NAME"));
     f.Select(ch16);
-    QCOMPARE(f.Find<QLabel>("lblCHNameNotice")->text(), QString());
+    QCOMPARE(f.Text("lblCHNameNotice"), QString());
 
     f.prompter.answers = {PromptAnswer::Ok};
     f.Menu("mnuModel510")->trigger();
     f.Select(kWeatherNode);
-    QVERIFY(f.Find<QCheckBox>("chkWxEnable0")->isVisible());
-    QVERIFY(!f.Find<QLineEdit>("txtWxName0")->isVisible());
+    QVERIFY(f.Box("chkWxEnable0")->isVisible() && !f.Field("txtWxName0")->isVisible());
   }
 };
 

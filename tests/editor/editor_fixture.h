@@ -5,10 +5,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
@@ -22,6 +26,7 @@
 #include "editor/pane.h"
 #include "editor/scripted_prompter.h"
 #include "formats/image_file.h"
+#include "model/image_codec.h"
 #include "tests/support/radio_data.h"
 
 namespace qw::test {
@@ -33,6 +38,12 @@ inline void WriteDestinationImage(const QString& folder, const std::string& name
       .write(reinterpret_cast<const char*>(image.data()), std::streamsize(image.size()));
 }
 
+// The memory of a radio that holds the data set.
+inline std::vector<uint8_t> RadioMemoryOf(RadioData d) {
+  PrepareImageForRadio(d);
+  return {d.RadioImage.begin(), d.RadioImage.begin() + d.ImageLast + 1};
+}
+
 // A page of the help folder beside the program.
 inline void WriteHelpPage(const QTemporaryDir& folder, const QString& topic) {
   QDir(folder.path()).mkpath("help");
@@ -41,13 +52,26 @@ inline void WriteHelpPage(const QTemporaryDir& folder, const QString& topic) {
     page.write("<html><body><h1>" + topic.toUtf8() + "</h1></body></html>");
 }
 
-// Types into a field and moves the focus on, as Tab would.
-inline void TypeAndLeave(QLineEdit* field, const QString& text, QWidget* next) {
+// Types over a field's text and stays in it.
+inline void TypeOver(QLineEdit* field, const QString& text) {
   field->setFocus(Qt::TabFocusReason);
   field->selectAll();
   if (text.isEmpty()) QTest::keyClick(field, Qt::Key_Delete);
   QTest::keyClicks(field, text);
+}
+
+// Types into a field and moves the focus on, as Tab would.
+inline void TypeAndLeave(QLineEdit* field, const QString& text, QWidget* next) {
+  TypeOver(field, text);
   next->setFocus(Qt::TabFocusReason);
+}
+
+// Pastes a text over a field's text with Ctrl+V.
+inline void Paste(QLineEdit* field, const QString& text) {
+  QGuiApplication::clipboard()->setText(text);
+  field->setFocus(Qt::TabFocusReason);
+  field->selectAll();
+  QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
 }
 
 // A user's change of a drop-down list: one step up or down with the keyboard.
@@ -101,6 +125,33 @@ struct EditorFixture {
     return window->findChild<T*>(name);
   }
   QAction* Menu(const QString& name) { return Find<QAction>(name); }
+  QCheckBox* Box(const QString& name) { return Find<QCheckBox>(name); }
+  QComboBox* List(const QString& name) { return Find<QComboBox>(name); }
+  QLineEdit* Field(const QString& name) { return Find<QLineEdit>(name); }
+  QString Text(const QString& label) { return Find<QLabel>(label)->text(); }
+  // Undo and Redo from the Edit menu, and the data set they leave.
+  const RadioData& Undo() {
+    Menu("mnuEditUndo")->trigger();
+    return Data();
+  }
+  const RadioData& Redo() {
+    Menu("mnuEditRedo")->trigger();
+    return Data();
+  }
+  QString UndoText() { return Menu("mnuEditUndo")->text(); }
+  // A transfer started from its menu entry and its dialog's OK, run until the dialog closes.
+  void Transfer(const QString& command) {
+    Menu(command)->trigger();
+    QPointer<QDialog> dialog = Find<QDialog>("frmRadio");
+    dialog->findChild<QPushButton*>("cmdOK")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog, 10000);
+  }
+  // A menu command, and what the program said to it.
+  std::vector<std::string> Said(const QString& command) {
+    prompter.asked.clear();
+    Menu(command)->trigger();
+    return prompter.Texts();
+  }
 
   bool HasNode(const NavNode& node) { return window->Tree()->Has(node); }
   void Select(const NavNode& node) { window->SelectNode(node); }

@@ -27,10 +27,8 @@ namespace {
 // A radio whose memory holds a data set that differs from the defaults in known places.
 std::vector<uint8_t> RadioMemory(int16_t series, bool dualWatch, const std::string& atisCode) {
   RadioData d = NewData(series);
-  d.CommonSettings.DualWatch = dualWatch;
-  d.AtisSettings.AtisCode = atisCode;
-  PrepareImageForRadio(d);
-  return {d.RadioImage.begin(), d.RadioImage.begin() + d.ImageLast + 1};
+  d.CommonSettings.DualWatch = dualWatch, d.AtisSettings.AtisCode = atisCode;
+  return RadioMemoryOf(d);
 }
 
 // The window with a radio on its cable; every transfer opens a port to it. A gate, when set,
@@ -64,7 +62,7 @@ class TransferTests : public QObject {
     TransferFixture f(kSeriesMV710, RadioMemory(kSeriesMV710, true, "1234567890"));
     MainWindow& w = f.OpenWindow();
     f.Select(kCommonNode);
-    ChangeList(f.Find<QComboBox>("cmbWeatherAlert"));
+    ChangeList(f.List("cmbWeatherAlert"));
     QVERIFY(f.doc->IsModified());
 
     f.Menu("mnuTransferRead")->trigger();
@@ -74,9 +72,11 @@ class TransferTests : public QObject {
     QVERIFY(dialog->findChild<QLabel*>("lblmess")->text().startsWith(
         "1.Connect the ZOK cable between the PC serial port and the radio.\n2.On the radio, "
         "press and hold the [DOWN]+[H/L]+[MEM] keys"));
-    // Reading: the radio on the left, the computer on the right.
-    QVERIFY(dialog->findChild<SvgPicture*>("pictHandy")->x() <
-            dialog->findChild<SvgPicture*>("pictB")->x());
+    auto radioOnTheLeft = [&] {
+      return dialog->findChild<SvgPicture*>("pictHandy")->x() <
+             dialog->findChild<SvgPicture*>("pictB")->x();
+    };
+    QVERIFY(radioOnTheLeft());  // reading: the radio on the left, the computer on the right
 
     // The run names its phase and how far it is; idle, the dialog says nothing.
     auto* phase = dialog->findChild<QLabel*>("lblPhase");
@@ -86,18 +86,15 @@ class TransferTests : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(!dialog, 10000);
     QCOMPARE(f.prompter.asked.back().message,
              (Message{"Complete!!", "Read from Radio", MessageIcon::Information}));
-    QVERIFY(f.Data().CommonSettings.DualWatch);
     QCOMPARE(f.Data().AtisSettings.AtisCode, std::string("1234567890"));
-    QVERIFY(!f.doc->IsModified());
+    QVERIFY(f.Data().CommonSettings.DualWatch && !f.doc->IsModified() && f.doc->FileName().empty());
     QVERIFY(!w.State().ResetBusy);
     QCOMPARE(w.ActivePane()->objectName(), QString("pictGeneral"));
-    QVERIFY(f.doc->FileName().empty());
 
     // The read is one step, which gives back the data set it replaced.
-    QTRY_COMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo Read from Radio"));
-    f.Menu("mnuEditUndo")->trigger();
-    QCOMPARE(f.Data().AtisSettings.AtisCode, std::string());
-    QCOMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo Common Weather Alert"));
+    QTRY_COMPARE(f.UndoText(), QString("Undo Read from Radio"));
+    QCOMPARE(f.Undo().AtisSettings.AtisCode, std::string());
+    QCOMPARE(f.UndoText(), QString("Undo Common Weather Alert"));
 
     // Programming, with Options > Verify after Program (remembered): the computer on the left
     // now; a radio that stores a block wrong is caught, and the next try puts the edits in.
@@ -107,14 +104,12 @@ class TransferTests : public QObject {
     QCOMPARE(f.store.Get("Settings", "VerifyAfterProgram"), std::optional<std::string>("1"));
     f.radio.Faults().storeWrong = 1;
     f.Change([](RadioData& d) {
-      d.AtisSettings.AtisCode = "9876543210";
-      d.CommonSettings.DualWatch = false;
+      d.AtisSettings.AtisCode = "9876543210", d.CommonSettings.DualWatch = false;
     });
     f.Menu("mnuTransferProgram")->trigger();
     dialog = f.Dialog();
     QCOMPARE(dialog->windowTitle(), QString("Program to Radio"));
-    QVERIFY(dialog->findChild<SvgPicture*>("pictB")->x() <
-            dialog->findChild<SvgPicture*>("pictHandy")->x());
+    QVERIFY(!radioOnTheLeft());
     f.Ok();
     QTRY_VERIFY_WITH_TIMEOUT(!dialog->Running(), 10000);
     QCOMPARE(f.prompter.asked.back().message, (Message{"Verify Error!!\n1 byte differs, at 0x00A0",
@@ -166,18 +161,14 @@ class TransferTests : public QObject {
     std::promise<void> release;
     f.gate = release.get_future().share();
     f.Ok();
-    QVERIFY(dialog->Running());
-    QVERIFY(!dialog->findChild<QPushButton*>("cmdOK")->isEnabled());
-    QVERIFY(!dialog->findChild<QPushButton*>("cmdHelp")->isEnabled());
-    QVERIFY(!dialog->close());
+    QVERIFY(dialog->Running() && !dialog->findChild<QPushButton*>("cmdOK")->isEnabled());
+    QVERIFY(!dialog->findChild<QPushButton*>("cmdHelp")->isEnabled() && !dialog->close());
     dialog->findChild<QPushButton*>("cmdCancel")->click();
     const size_t asked = f.prompter.asked.size();
     release.set_value();
     QTRY_VERIFY_WITH_TIMEOUT(!dialog->Running(), 10000);
-    QVERIFY(dialog->isVisible());
     QCOMPARE(f.prompter.asked.size(), asked);  // a cancel shows nothing
-    QVERIFY(f.Data() == before);
-    QVERIFY(!w.State().ResetBusy);
+    QVERIFY(dialog->isVisible() && f.Data() == before && !w.State().ResetBusy);
     dialog->findChild<QPushButton*>("cmdCancel")->click();
     QTRY_VERIFY(!dialog);
   }
@@ -190,10 +181,7 @@ class TransferTests : public QObject {
     QTemporaryDir backups;
     f.backupFolder = backups.path().toStdString();
     MainWindow& w = f.OpenWindow();
-    f.Menu("mnuTransferRead")->trigger();
-    QPointer<TransferDialog> dialog = f.Dialog();
-    f.Ok();
-    QTRY_VERIFY_WITH_TIMEOUT(!dialog, 10000);
+    f.Transfer("mnuTransferRead");
     const auto kept = ListBackups(f.backupFolder);
     QCOMPARE(kept.size(), std::size_t(1));
     const QString backup = QString::fromStdString(kept[0].path.string());
@@ -201,10 +189,7 @@ class TransferTests : public QObject {
     QCOMPARE(w.statusBar()->currentMessage(), QString::fromUtf8("Read complete — backup kept"));
     QCOMPARE(w.statusBar()->toolTip(), "Backup: " + QDir::toNativeSeparators(backup));
 
-    f.Change([](RadioData& d) {
-      d.CommonSettings.DualWatch = false;
-      d.USA[5].ChTag = "SHIFTED";
-    });
+    f.Change([](RadioData& d) { d.CommonSettings.DualWatch = false, d.USA[5].ChTag = "SHIFTED"; });
     f.prompter.fileNames.push_back(backup);
     f.Menu("mnuFileCompare")->trigger();
     QPointer<CompareWindow> compare;
@@ -245,9 +230,7 @@ class TransferTests : public QObject {
     const FileChoice& chooser = f.prompter.fileChoices.back();
     QVERIFY(chooser.title == "Restore Backup" && chooser.folder == backups.path() &&
             chooser.details);
-    QVERIFY(f.Data().CommonSettings.DualWatch);
-    QVERIFY(f.doc->IsModified());
-    QVERIFY(lines().isEmpty());
+    QVERIFY(f.Data().CommonSettings.DualWatch && f.doc->IsModified() && lines().isEmpty());
     // The compare window goes with the main window, and stops following the data set.
     f.window.reset();
     QVERIFY(!compare);
@@ -257,8 +240,8 @@ class TransferTests : public QObject {
   // A backup of the other series says which it is and offers to switch; the switch and the
   // restore are one step.
   void BackupOfTheOtherSeriesOffersToSwitch() {
-    EditorFixture f;
-    MainWindow& w = f.Open();
+    OpenEditor f;
+    MainWindow& w = *f.window;
     RadioData mv510 = NewData(kSeriesMV510);
     mv510.AtisSettings.AtisCode = "5105105105";
     PrepareImageForRadio(mv510);
@@ -267,19 +250,16 @@ class TransferTests : public QObject {
 
     f.prompter.fileNames = {backup, backup};
     f.prompter.answers = {PromptAnswer::Cancel, PromptAnswer::Ok};
-    f.Menu("mnuFileRestoreBackup")->trigger();
-    QCOMPARE(f.prompter.Texts(),
+    QCOMPARE(f.Said("mnuFileRestoreBackup"),
              std::vector<std::string>{"This backup is of an MV510 radio; the editor is set to the "
                                       "MV710 series.\nSwitch to the MV510 series and restore it?"});
     QCOMPARE(w.Series(), kSeriesMV710);
-    f.Menu("mnuFileRestoreBackup")->trigger();
-    QCOMPARE(f.prompter.asked.size(), std::size_t{2});
+    QCOMPARE(f.Said("mnuFileRestoreBackup").size(), std::size_t{1});
     QCOMPARE(w.Series(), kSeriesMV510);
     QCOMPARE(f.store.Get("ModelPath", "ModelNum"), std::optional<std::string>("1"));
     QCOMPARE(f.Data().AtisSettings.AtisCode, std::string("5105105105"));
-    f.Menu("mnuEditUndo")->trigger();
+    QCOMPARE(f.Undo().AtisSettings.AtisCode, std::string());
     QCOMPARE(w.Series(), kSeriesMV710);
-    QCOMPARE(f.Data().AtisSettings.AtisCode, std::string());
   }
 };
 

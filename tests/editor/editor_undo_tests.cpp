@@ -30,6 +30,19 @@ void TypeName(Document& doc, int group, int index, const std::string& text) {
   }
 }
 
+// A data set of the MV710 with every field the files carry set from the seed.
+RadioData Filled(unsigned seed) {
+  RadioData d = NewData(kSeriesMV710);
+  FillCarriedFields(d, seed);
+  return d;
+}
+
+// The common SCAN setting switched over, as one edit.
+void FlipScan(Document& doc) {
+  doc.Edit({EditWhat::Unit::Common, -1, -1, "Scan"},
+           [](RadioData& d) { d.CommonSettings.Scan = !d.CommonSettings.Scan; });
+}
+
 // What the user calls the document: the whole data set, its file, the caption and the ticked
 // destination. Every undo and redo must land on one of these exactly.
 struct DocumentState {
@@ -59,43 +72,26 @@ QString Differs(const DocumentState& a, const DocumentState& b) {
 
 // A window with destinations for both series, files of every kind to open, and a radio.
 struct HistoryFixture : EditorFixture {
-  SimulatedRadio radio{kSeriesMV710, RadioMemory()};
+  SimulatedRadio radio{kSeriesMV710, RadioMemoryOf(Filled(7))};
   ManualClock clock;
 
-  static std::vector<uint8_t> RadioMemory() {
-    RadioData d = NewData(kSeriesMV710);
-    FillCarriedFields(d, 7);
-    PrepareImageForRadio(d);
-    return {d.RadioImage.begin(), d.RadioImage.begin() + d.ImageLast + 1};
-  }
   QString Path(const char* name) { return folder.filePath(name); }
 
   HistoryFixture() {
     for (int16_t series : {kSeriesMV510, kSeriesMV710}) {
       for (const char* name : {"usa", "can"}) WriteDestinationImage(folder.path(), name, series);
     }
-    RadioData a = NewData(kSeriesMV710);
-    FillCarriedFields(a, 1);
-    WriteBytes(Path("a.dat").toStdString(), DataFileText(a));
+    WriteBytes(Path("a.dat").toStdString(), DataFileText(Filled(1)));
     WriteBytes(Path("lmr.csv").toStdString(),
                "Location,Name,Frequency,Mode\r\n3,PIER,156.013,FM\r\n9,YARD,160.2,NFM\r\n");
-    RadioData b = NewData(kSeriesMV710);
-    FillCarriedFields(b, 2);
-    PrepareImageForRadio(b);
-    const std::string image(b.RadioImage.begin(), b.RadioImage.begin() + b.ImageLast + 1);
+    const std::vector<uint8_t> bytes = RadioMemoryOf(Filled(2));
+    const std::string image(bytes.begin(), bytes.end());
     WriteBytes(Path("b.hex").toStdString(), image);
     std::filesystem::create_directories(folder.filePath("backups").toStdString());
     WriteBytes(Path("backups/MV710-20261206-043202-read.hex").toStdString(), image);
     backupFolder = folder.filePath("backups").toStdString();
     Open(
         true, [this] { return std::unique_ptr<SerialPort>(new MemoryPort(radio, clock)); }, &clock);
-  }
-
-  void Read() {
-    window->TransferRead();
-    QPointer<TransferDialog> dialog = window->findChild<TransferDialog*>("frmRadio");
-    dialog->findChild<QPushButton*>("cmdOK")->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!dialog, 10000);
   }
 
   // One of the commands that change the data set, picked by the random number.
@@ -110,60 +106,41 @@ struct HistoryFixture : EditorFixture {
         change(list == kGroupWX ? d.WX[index] : GroupList(d, list)[index]);
       });
     };
+    auto file = [&](const char* name) { prompter.fileNames = {Path(name)}; };
     prompter.answers = {PromptAnswer::Ok};
-    switch (random() % 14) {
-      case 0:
-        channel("ChTag",
-                [&](ChannelRecord& ch) { ch.ChTag = "N" + std::to_string(random() % 99); });
-        break;
-      case 1:
-        channel("Enable", [](ChannelRecord& ch) { ch.Enable = !ch.Enable; });
-        break;
-      case 2:
-        channel("Rxfreq", [&](ChannelRecord& ch) { ch.Rxfreq = 150 + (random() % 400) * 0.025; });
-        break;
-      case 3:
-        doc->Edit({EditWhat::Unit::Common, -1, -1, "Scan"},
-                  [](RadioData& d) { d.CommonSettings.Scan = !d.CommonSettings.Scan; });
-        break;
-      case 4:
-        doc->Edit({EditWhat::Unit::UsableGroup, list % 4, -1, "TxTot"}, [&](RadioData& d) {
-          d.UsableGroupSettings[list % 4].TxTot = !d.UsableGroupSettings[list % 4].TxTot;
-        });
-        break;
-      case 5:
-        window->FileNew();
-        break;
-      case 6:
-        prompter.fileNames = {Path(random() % 2 ? "a.dat" : "b.hex")};
-        window->FileOpen();
-        break;
-      case 7:
-        if (series == kSeriesMV710) Read();
-        break;
-      case 8:
-        window->ChooseSeries(series == kSeriesMV710 ? kSeriesMV510 : kSeriesMV710);
-        break;
-      case 9:
-        Menu(QString("mnuDestination%1").arg(random() % 2))->trigger();
-        break;
-      case 10:
-        prompter.fileNames = {Path("lmr.csv")};
-        window->ImportChannels();
-        break;
-      case 11:
-        prompter.fileNames = {Path("b.hex")};
-        window->LoadImageKey();
-        break;
-      case 12:
-        prompter.fileNames = {Path("backups/MV710-20261206-043202-read.hex")};
-        Menu("mnuFileRestoreBackup")->trigger();
-        break;
-      default:
-        doc->Edit({EditWhat::Unit::Atis, -1, -1, "AtisCode"},
-                  [&](RadioData& d) { d.AtisSettings.AtisCode = std::to_string(random()); });
-        break;
-    }
+    const std::function<void()> commands[] = {
+        [&] {
+          channel("ChTag",
+                  [&](ChannelRecord& ch) { ch.ChTag = "N" + std::to_string(random() % 99); });
+        },
+        [&] { channel("Enable", [](ChannelRecord& ch) { ch.Enable = !ch.Enable; }); },
+        [&] {
+          channel("Rxfreq", [&](ChannelRecord& ch) { ch.Rxfreq = 150 + (random() % 400) * 0.025; });
+        },
+        [&] { FlipScan(*doc); },
+        [&] {
+          doc->Edit({EditWhat::Unit::UsableGroup, list % 4, -1, "TxTot"}, [&](RadioData& d) {
+            d.UsableGroupSettings[list % 4].TxTot = !d.UsableGroupSettings[list % 4].TxTot;
+          });
+        },
+        [&] { window->FileNew(); },
+        [&] { file(random() % 2 ? "a.dat" : "b.hex"), window->FileOpen(); },
+        [&] {
+          if (series == kSeriesMV710) Transfer("mnuTransferRead");
+        },
+        [&] { window->ChooseSeries(series == kSeriesMV710 ? kSeriesMV510 : kSeriesMV710); },
+        [&] { Menu(QString("mnuDestination%1").arg(random() % 2))->trigger(); },
+        [&] { file("lmr.csv"), window->ImportChannels(); },
+        [&] { file("b.hex"), window->LoadImageKey(); },
+        [&] {
+          file("backups/MV710-20261206-043202-read.hex"), Menu("mnuFileRestoreBackup")->trigger();
+        },
+        [&] {
+          doc->Edit({EditWhat::Unit::Atis, -1, -1, "AtisCode"},
+                    [&](RadioData& d) { d.AtisSettings.AtisCode = std::to_string(random()); });
+        },
+    };
+    commands[random() % std::size(commands)]();
     prompter.asked.clear();
   }
 };
@@ -179,51 +156,45 @@ class UndoTests : public QObject {
     MainWindow& w = f.Open();
     QUndoStack* stack = w.UndoHistory()->Stack();
     QCOMPARE(stack->count(), 0);  // the start-up is no step
-    QAction* undo = f.Menu("mnuEditUndo");
-    QVERIFY(!undo->isEnabled());
+    QVERIFY(!f.Menu("mnuEditUndo")->isEnabled());
 
     f.Select(kAtisNode);
-    auto* field = f.Find<QLineEdit>("txtAtisCode");
+    auto* field = f.Field("txtAtisCode");
     field->setFocus();
     TypeName(*f.doc, kGroupUSA, 45, "FUEL");  // slot 45 is channel 22A
     QCOMPARE(stack->count(), 1);
-    QCOMPARE(undo->text(), QString("Undo USA 22A name"));
+    QCOMPARE(f.UndoText(), QString("Undo USA 22A name"));
     f.window->Tree()->setFocus();  // leaving the field ends the visit
     field->setFocus();
     TypeName(*f.doc, kGroupUSA, 45, "FUEL DOCK");
     QCOMPARE(stack->count(), 2);
 
     f.doc->MarkUnmodified();
-    undo->trigger();
-    QCOMPARE(f.Data().USA[45].ChTag, std::string("FUEL"));
+    QCOMPARE(f.Undo().USA[45].ChTag, std::string("FUEL"));
     QVERIFY(f.doc->IsModified());
-    undo->trigger();
-    QCOMPARE(f.Data().USA[45].ChTag, std::string("USCG"));
+    QCOMPARE(f.Undo().USA[45].ChTag, std::string("USCG"));
     const NavNode channel = NavNode::ChannelOf(kGroupUSA, 45);
     QVERIFY(w.CurrentNode() == channel || !w.Tree()->Has(channel));
-    f.Menu("mnuEditRedo")->trigger();
-    f.Menu("mnuEditRedo")->trigger();
-    QCOMPARE(f.Data().USA[45].ChTag, std::string("FUEL DOCK"));
+    f.Redo();
+    QCOMPARE(f.Redo().USA[45].ChTag, std::string("FUEL DOCK"));
     QVERIFY(!f.Menu("mnuEditRedo")->isEnabled());
 
     // New is one step as well; undoing it and then an edit shows the edit's pane again.
     f.Select(kCommonNode);
-    auto* scan = f.Find<QComboBox>("cmbScan");
+    auto* scan = f.List("cmbScan");
     const bool was = f.Data().CommonSettings.Scan;
     Choose(scan, was ? 0 : 1);
     w.FileNew();
     QCOMPARE(f.Data().CommonSettings.Scan, was);
-    QCOMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo New"));
+    QCOMPARE(f.UndoText(), QString("Undo New"));
 
     f.Select(kGeneralNode);
-    f.Menu("mnuEditUndo")->trigger();  // the New
-    QCOMPARE(f.Data().CommonSettings.Scan, !was);
-    QCOMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo Common SCAN"));
-    f.Menu("mnuEditUndo")->trigger();  // the edit, its pane in front again
-    QCOMPARE(f.Data().CommonSettings.Scan, was);
+    QCOMPARE(f.Undo().CommonSettings.Scan, !was);  // the New
+    QCOMPARE(f.UndoText(), QString("Undo Common SCAN"));
+    QCOMPARE(f.Undo().CommonSettings.Scan, was);  // the edit, its pane in front again
     QCOMPARE(w.CurrentNode(), kCommonNode);
     QCOMPARE(scan->currentIndex(), was ? 1 : 0);
-    f.Menu("mnuEditRedo")->trigger();
+    f.Redo();
     QCOMPARE(scan->currentIndex(), was ? 0 : 1);
 
     // The history keeps the newest 500 steps.
@@ -259,20 +230,21 @@ class UndoTests : public QObject {
           QVERIFY(StateOf(f) == states.back());  // a command that made no step changed nothing
         }
       }
-      for (int k = static_cast<int>(states.size()) - 2; k >= 0; --k) {
-        f.Menu("mnuEditUndo")->trigger();
-        QVERIFY2(StateOf(f) == states[k], qPrintable(QString("seed %1, undo to %2: %3")
-                                                         .arg(seed)
-                                                         .arg(k)
-                                                         .arg(Differs(StateOf(f), states[k]))));
+      auto differs = [&](const char* way, std::size_t k) {
+        return QString("seed %1, %2 to %3: %4")
+            .arg(seed)
+            .arg(way)
+            .arg(k)
+            .arg(Differs(StateOf(f), states[k]));
+      };
+      for (std::size_t k = states.size() - 1; k-- > 0;) {
+        f.Undo();
+        QVERIFY2(StateOf(f) == states[k], qPrintable(differs("undo", k)));
       }
       QVERIFY(!stack->canUndo());
       for (std::size_t k = 1; k < states.size(); ++k) {
-        f.Menu("mnuEditRedo")->trigger();
-        QVERIFY2(StateOf(f) == states[k], qPrintable(QString("seed %1, redo to %2: %3")
-                                                         .arg(seed)
-                                                         .arg(k)
-                                                         .arg(Differs(StateOf(f), states[k]))));
+        f.Redo();
+        QVERIFY2(StateOf(f) == states[k], qPrintable(differs("redo", k)));
       }
     }
   }
@@ -290,8 +262,7 @@ class UndoTests : public QObject {
     f.prompter.answers = {PromptAnswer::Ok};
     f.Menu("mnuDestination0")->trigger();  // CAN
     QCOMPARE(f.store.Get("IniFilePath", "IniFileName_2").value(), std::string("CAN"));
-    f.Menu("mnuEditUndo")->trigger();
-    QVERIFY(f.Data() == before);
+    QVERIFY(f.Undo() == before);
     QCOMPARE(StateOf(f).destination, QString("USA"));
     QCOMPARE(f.store.Get("IniFilePath", "IniFileName_2").value(), std::string("USA"));
 
@@ -303,51 +274,43 @@ class UndoTests : public QObject {
       d.FourthGroup[0].Rxfreq = 0;
     });
     f.Select(NavNode::ChannelOf(kGroupFourth, 0));
-    f.Find<QCheckBox>("chkCHEnable")->click();
-    QVERIFY(f.Data().FourthGroup[0].Enable);
-    QVERIFY(!w.PaneCheck());
+    f.Box("chkCHEnable")->click();
+    QVERIFY(f.Data().FourthGroup[0].Enable && !w.PaneCheck());
     f.prompter.asked.clear();
-    f.Menu("mnuEditUndo")->trigger();
-    QVERIFY(!f.Data().FourthGroup[0].Enable);
-    f.Menu("mnuEditRedo")->trigger();
-    QVERIFY(f.Data().FourthGroup[0].Enable);
-    QVERIFY(f.prompter.asked.empty());
+    QVERIFY(!f.Undo().FourthGroup[0].Enable);
+    QVERIFY(f.Redo().FourthGroup[0].Enable && f.prompter.asked.empty());
 
     // Typing not yet taken in is what Undo names and takes back first.
-    auto* rx = f.Find<QLineEdit>("txtCRF");
+    auto* rx = f.Field("txtCRF");
     rx->setFocus();
     QTest::keyClicks(rx, "156.05");
     emit f.Find<QMenu>("mnuEdit")->aboutToShow();
-    QCOMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo LMR1 Rx frequency"));
-    f.Menu("mnuEditUndo")->trigger();
+    QCOMPARE(f.UndoText(), QString("Undo LMR1 Rx frequency"));
+    QVERIFY(f.Undo().FourthGroup[0].Enable);
     QCOMPARE(rx->text(), QString("---.----"));
-    QVERIFY(f.Data().FourthGroup[0].Enable);
     // The entry names the step before at once, not only when the menu opens next.
-    QCOMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo LMR1 enable"));
-    f.Menu("mnuEditUndo")->trigger();
+    QCOMPARE(f.UndoText(), QString("Undo LMR1 enable"));
+    f.Undo();
     QVERIFY(w.PaneCheck());
     // After File New no pane is shown until a node is picked; Undo and Redo work there too.
     const RadioData beforeNew = f.Data();
     f.prompter.answers = {PromptAnswer::No};
     f.Menu("mnuFileNew")->trigger();
-    QTRY_COMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo New"));
-    f.Menu("mnuEditUndo")->trigger();
-    QVERIFY(!w.ActivePane() && f.Data() == beforeNew);
-    f.Menu("mnuEditRedo")->trigger();
-    f.Menu("mnuEditUndo")->trigger();
-    QVERIFY(f.Data() == beforeNew);
+    QTRY_COMPARE(f.UndoText(), QString("Undo New"));
+    QVERIFY(f.Undo() == beforeNew && !w.ActivePane());
+    f.Redo();
+    QVERIFY(f.Undo() == beforeNew);
 
     // Open taken back: Save goes where the earlier data set came from.
     const QString first = f.folder.filePath("first.dat"), other = f.folder.filePath("other.dat");
     f.prompter.fileNames = {first};
     QVERIFY(w.FileSave(false));
-    f.doc->Edit({EditWhat::Unit::Common, -1, -1, "Scan"},
-                [](RadioData& d) { d.CommonSettings.Scan = !d.CommonSettings.Scan; });
+    FlipScan(*f.doc);
     WriteBytes(other.toStdString(), DataFileText(NewData(kSeriesMV710)));
     f.prompter.fileNames = {other};
     w.FileOpen();
     QVERIFY(w.windowTitle().endsWith("other.dat"));
-    f.Menu("mnuEditUndo")->trigger();
+    f.Undo();
     QCOMPARE(f.doc->FileName(), first.toStdString());
     QVERIFY(w.windowTitle().endsWith("first.dat") && f.doc->IsModified());
     QVERIFY(w.FileSave(true));
@@ -356,14 +319,13 @@ class UndoTests : public QObject {
 
     // Undoing the only edit since New leaves nothing to save; Redo brings it back.
     f.Menu("mnuFileNew")->trigger();
-    QTRY_COMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo New"));
+    QTRY_COMPARE(f.UndoText(), QString("Undo New"));
     QVERIFY(!f.doc->IsModified());
     w.Tree()->setFocus();
-    f.doc->Edit({EditWhat::Unit::Common, -1, -1, "Scan"},
-                [](RadioData& d) { d.CommonSettings.Scan = !d.CommonSettings.Scan; });
-    f.Menu("mnuEditUndo")->trigger();
+    FlipScan(*f.doc);
+    f.Undo();
     QVERIFY(!f.doc->IsModified());
-    f.Menu("mnuEditRedo")->trigger();
+    f.Redo();
     QVERIFY(f.doc->IsModified());
   }
 
@@ -383,9 +345,8 @@ class UndoTests : public QObject {
     QCOMPARE(stack->count(), 1);
     QCOMPARE(f.Data().FourthGroup[0].ChTag, std::string("ONE"));
     QVERIFY(f.prompter.asked.back().message.Text.find("line 3: Location 2") != std::string::npos);
-    QCOMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo CSV import"));
-    f.Menu("mnuEditUndo")->trigger();
-    QVERIFY(!f.Data().FourthGroup[0].Enable);
+    QCOMPARE(f.UndoText(), QString("Undo CSV import"));
+    QVERIFY(!f.Undo().FourthGroup[0].Enable);
     // A frequency off the radio's raster comes in as the radio would store it, and says so.
     const QString odd = f.folder.filePath("odd.csv");
     WriteBytes(odd.toStdString(), "Location,Name,Frequency,Mode\r\n1,ONE,150.0031,FM\r\n");

@@ -37,19 +37,16 @@ class WindowTests : public QObject {
     MainWindow& w = f.Open();
 
     QCOMPARE(w.windowTitle(), QString("QL24  PC Program for MV510/MV710 Series"));
-    QVERIFY(!f.doc->IsModified());
-    QVERIFY(!w.CurrentNode());
+    QVERIFY(!f.doc->IsModified() && !w.CurrentNode());
     QCOMPARE(w.ActivePane()->objectName(), QString("pictGeneral"));
     QCOMPARE(w.Series(), kSeriesMV710);
     QVERIFY(f.Menu("mnuModel710")->isChecked() && !f.Menu("mnuModel510")->isChecked());
-    QCOMPARE(f.Find<QLabel>("sbrPanel3")->text(), QString("MV710"));
+    QCOMPARE(f.Text("sbrPanel3"), QString("MV710"));
     QVERIFY(f.Menu("mnuCom3")->isChecked() && !f.Menu("mnuCom1")->isChecked());
     // Choosing the stored port at start-up does not store it again.
     QCOMPARE(f.store.Get("ComPath", "ComNum").value(), std::string("3"));
-
-    QVERIFY(f.Menu("tbrRead")->isVisible());
-    QVERIFY(!f.Menu("mnuFileSaveAsDefault")->isVisible());
-    QVERIFY(!f.Menu("tbrSaveAsDefault")->isVisible());
+    QVERIFY(f.Menu("tbrRead")->isVisible() && !f.Menu("mnuFileSaveAsDefault")->isVisible() &&
+            !f.Menu("tbrSaveAsDefault")->isVisible());
 
     // The fixed nodes, in order.
     NavTree* tree = w.Tree();
@@ -72,39 +69,37 @@ class WindowTests : public QObject {
   }
 
   void UsableGroupsDecideWhichNodesAndCaptionsExist() {
-    EditorFixture f;
-    MainWindow& w = f.Open();
+    OpenEditor f;
+    MainWindow& w = *f.window;
     f.Change([](RadioData& d) {
       for (auto& g : d.UsableGroupSettings) g.Usable = true;
       d.UsableGroupSettings[kGroupUSA].StatusName = "SHIP";
-      d.UsableGroupSettings[kGroupINTL].StatusName = "  AB";
-      d.UsableGroupSettings[kGroupINTL].StatusIcon = true;  // the icon shown instead
+      auto& intl = d.UsableGroupSettings[kGroupINTL];
+      intl.StatusName = "  AB", intl.StatusIcon = true;  // the icon shown instead
     });
     f.doc->MarkUnmodified();
     f.Select(kUsableNode);
     QCOMPARE(w.ActivePane()->objectName(), QString("pictUsable"));
 
-    auto* intl = f.Find<QCheckBox>("chkUsable1");
-    auto* fourth = f.Find<QCheckBox>("chkUsable3");
+    auto *intl = f.Box("chkUsable1"), *fourth = f.Box("chkUsable3");
     QVERIFY(intl->isChecked());
     intl->click();
-    QVERIFY(!f.Data().UsableGroupSettings[kGroupINTL].Usable);
+    QVERIFY(!f.Data().UsableGroupSettings[kGroupINTL].Usable && f.doc->IsModified());
     QVERIFY(!f.HasNode(NavNode::GroupGrid(kGroupINTL)) &&
             !f.HasNode(NavNode::ChannelOf(kGroupINTL, 0)) &&
             !f.HasNode(NavNode::ChannelOf(kGroupINTL, 239)));
-    QVERIFY(f.doc->IsModified());
     // The pane shown keeps its node although positions moved.
-    QCOMPARE(f.TreeNode(), kUsableNode);
-    QCOMPARE(w.CurrentNode(), kUsableNode);
+    QVERIFY(f.TreeNode() == kUsableNode && w.CurrentNode() == kUsableNode);
 
     intl->click();
-    QCOMPARE(w.Tree()->ItemOf(NavNode::GroupGrid(kGroupINTL))->childCount(), 240);
-    QCOMPARE(w.Tree()->ItemOf(NavNode::GroupGrid(kGroupUSA))->text(0), QString("USA(SHIP)"));
-    QCOMPARE(w.Tree()->ItemOf(NavNode::GroupGrid(kGroupINTL))->text(0), QString("INTL"));
-
-    const NavNode fourthRoot = NavNode::GroupGrid(kGroupFourth);
-    QCOMPARE(w.Tree()->ItemOf(fourthRoot)->childCount(), 40);
-    QCOMPARE(w.Tree()->ItemOf(fourthRoot)->text(0), QString("LMR Channel"));
+    // Each group's node: its caption and how many channels it holds.
+    for (auto [group, caption, channels] : {std::tuple{kGroupUSA, "USA(SHIP)", 240},
+                                            {kGroupINTL, "INTL", 240},
+                                            {kGroupFourth, "LMR Channel", 40}}) {
+      const QTreeWidgetItem* root = w.Tree()->ItemOf(NavNode::GroupGrid(group));
+      QCOMPARE(root->text(0), QString(caption));
+      QCOMPARE(root->childCount(), channels);
+    }
     // A channel's Enable edited through the Document shows in its caption at once.
     const NavNode lmr3 = NavNode::ChannelOf(kGroupFourth, 2);
     const bool enabled = f.Data().FourthGroup[2].Enable;
@@ -112,26 +107,23 @@ class WindowTests : public QObject {
                 [&](RadioData& d) { d.FourthGroup[2].Enable = !enabled; });
     QCOMPARE(w.Tree()->ItemOf(lmr3)->text(0), QString(enabled ? "LMR3" : "LMR3[Enable]"));
     fourth->click();
-    QVERIFY(!f.HasNode(fourthRoot) && !f.HasNode(NavNode::ChannelOf(kGroupFourth, 0)));
+    QVERIFY(!f.HasNode(NavNode::GroupGrid(kGroupFourth)) &&
+            !f.HasNode(NavNode::ChannelOf(kGroupFourth, 0)));
   }
 
   void SeriesSwitchAsksAndCancelKeepsEverything() {
-    EditorFixture f;
-    MainWindow& w = f.Open();
+    OpenEditor f;
+    MainWindow& w = *f.window;
     f.Change([](RadioData& d) { d.CommonSettings.DualWatch = true; });  // New would discard it
 
     f.prompter.answers = {PromptAnswer::Cancel};
-    f.Menu("mnuModel510")->trigger();
-    QCOMPARE(f.prompter.Texts(),
+    QCOMPARE(f.Said("mnuModel510"),
              std::vector<std::string>{"Do yo want to program the MV510 series?"});
     QCOMPARE(w.Series(), kSeriesMV710);
-    QVERIFY(f.Menu("mnuModel710")->isChecked() && !f.Menu("mnuModel510")->isChecked());
-    QVERIFY(!f.store.Get("ModelPath", "ModelNum"));
-    QVERIFY(f.Data().CommonSettings.DualWatch);
+    QVERIFY(!f.store.Get("ModelPath", "ModelNum") && f.Data().CommonSettings.DualWatch);
     // The current series' own entry does nothing at all.
-    f.Menu("mnuModel710")->trigger();
-    QCOMPARE(f.prompter.asked.size(), size_t(1));
-    QVERIFY(f.Menu("mnuModel710")->isChecked());
+    QVERIFY(f.Said("mnuModel710").empty());
+    QVERIFY(f.Menu("mnuModel710")->isChecked() && !f.Menu("mnuModel510")->isChecked());
 
     f.prompter.answers = {PromptAnswer::Ok};
     f.Menu("mnuModel510")->trigger();
@@ -139,33 +131,29 @@ class WindowTests : public QObject {
     QCOMPARE(f.Data().ModelSeries, kSeriesMV510);
     QCOMPARE(f.store.Get("ModelPath", "ModelNum").value(), std::string("1"));
     QVERIFY(f.Menu("mnuModel510")->isChecked() && !f.Menu("mnuModel710")->isChecked());
-    QCOMPARE(f.Find<QLabel>("sbrPanel3")->text(), QString("MV510"));
-    QVERIFY(!f.doc->IsModified());
-    QVERIFY(!w.CurrentNode());
+    QCOMPARE(f.Text("sbrPanel3"), QString("MV510"));
+    QVERIFY(!f.doc->IsModified() && !w.CurrentNode());
     // The MV510 has no channel names, scrambler or tones: narrower grids, fewer fields.
     for (int group : {kGroupUSA, kGroupFourth}) {
       f.Select(NavNode::GroupGrid(group));
       QCOMPARE(f.Find<QTableView>("grdChannel")->model()->columnCount(), 8);
     }
     f.Select(NavNode::ChannelOf(kGroupFourth, 0));
-    QVERIFY(f.Find<QComboBox>("cmbScramble")->isHidden() &&
-            f.Find<QLineEdit>("txtCHName")->isHidden());
-    QVERIFY(!f.Find<QComboBox>("cmbRxCTCSS")->isVisibleTo(&w));
-    QCOMPARE(f.Find<QLabel>("lblTitle")->text(), QString("EXP 1"));
+    QVERIFY(f.List("cmbScramble")->isHidden() && f.Field("txtCHName")->isHidden() &&
+            !f.List("cmbRxCTCSS")->isVisibleTo(&w));
+    QCOMPARE(f.Text("lblTitle"), QString("EXP 1"));
 
     // The switch is one undo step, which brings the series back.
-    QCOMPARE(f.Menu("mnuEditUndo")->text(), QString("Undo MV510 series"));
-    f.Menu("mnuEditUndo")->trigger();
-    QCOMPARE(w.Series(), kSeriesMV710);
-    QCOMPARE(f.Data().ModelSeries, kSeriesMV710);
-    QVERIFY(f.Menu("mnuModel710")->isChecked());
+    QCOMPARE(f.UndoText(), QString("Undo MV510 series"));
+    QCOMPARE(f.Undo().ModelSeries, kSeriesMV710);
+    QVERIFY(w.Series() == kSeriesMV710 && f.Menu("mnuModel710")->isChecked());
   }
 
   void CloseAnsweredYesThenSaveCancelledKeepsWindowAndEdits() {
-    EditorFixture f;
-    MainWindow& w = f.Open();
+    OpenEditor f;
+    MainWindow& w = *f.window;
     f.Select(kCommonNode);
-    ChangeList(f.Find<QComboBox>("cmbDualWatch"));
+    ChangeList(f.List("cmbDualWatch"));
     QVERIFY(f.doc->IsModified());
     const bool edited = f.Data().CommonSettings.DualWatch;
 
@@ -174,8 +162,7 @@ class WindowTests : public QObject {
     QCOMPARE(f.prompter.asked.back().message.Text,
              std::string("ZOK data has changed.\r\nDo you want to save changes?"));
     QCOMPARE(f.prompter.asked.back().buttons, PromptButtons::YesNoCancel);
-    QVERIFY(f.doc->IsModified());
-    QCOMPARE(f.Data().CommonSettings.DualWatch, edited);
+    QVERIFY(f.doc->IsModified() && f.Data().CommonSettings.DualWatch == edited);
     QVERIFY(!f.store.Get("Settings", "MainWidth"));
 
     // Cancel keeps it open too; No closes and stores the placement.
@@ -202,11 +189,10 @@ class WindowTests : public QObject {
   void OpenBringsBackTheSavedValuesAndKeepsTheChangedFlag() {
     // A data file and the JSON form, told apart by the name.
     for (const QString name : {"saved.dat", "saved.json"}) {
-      EditorFixture f;
-      MainWindow& w = f.Open();
+      OpenEditor f;
+      MainWindow& w = *f.window;
       f.Change([](RadioData& d) {
-        d.AtisSettings.AtisCode = "2223334445";
-        d.CommonSettings.ResumeTime = 3;
+        d.AtisSettings.AtisCode = "2223334445", d.CommonSettings.ResumeTime = 3;
       });
       const QString path = f.folder.filePath(name);
       f.prompter.fileNames = {path};
@@ -214,28 +200,22 @@ class WindowTests : public QObject {
       QCOMPARE(ReadBytes(path.toStdString())[0], name.endsWith("json") ? '{' : '[');
 
       f.Select(kCommonNode);
-      ChangeList(f.Find<QComboBox>("cmbResumeTime"));
+      ChangeList(f.List("cmbResumeTime"));
       f.Change([](RadioData& d) { d.AtisSettings.AtisCode.clear(); });
       f.prompter.fileNames = {path};
       f.Menu("mnuFileOpen")->trigger();
       QCOMPARE(f.Data().AtisSettings.AtisCode, std::string("2223334445"));
-      QCOMPARE(f.Data().CommonSettings.ResumeTime, int16_t(3));
+      QVERIFY(f.Data().CommonSettings.ResumeTime == 3 && f.doc->IsModified());
       // The pane shown follows the file.
-      QCOMPARE(f.Find<QComboBox>("cmbResumeTime")->currentText(), QString("3Sec"));
-      QVERIFY(f.doc->IsModified());
+      QCOMPARE(f.List("cmbResumeTime")->currentText(), QString("3Sec"));
       QCOMPARE(w.windowTitle(), "QL24  PC Program for MV510/MV710 Series - " + name);
 
       // Values the radio cannot store come in as it would store them, named in one warning.
-      f.Change([](RadioData& d) {
-        d.CommonSettings.ResumeTime = -7;
-        d.CommonSettings.Weater = 300;
-      });
-      QVERIFY(w.FileSave(true));
-      QVERIFY(f.doc->IsModified());
-      f.prompter.asked.clear();
+      f.Change(
+          [](RadioData& d) { d.CommonSettings.ResumeTime = -7, d.CommonSettings.Weater = 300; });
+      QVERIFY(w.FileSave(true) && f.doc->IsModified());
       f.prompter.fileNames = {path};
-      f.Menu("mnuFileOpen")->trigger();
-      QCOMPARE(f.prompter.Texts(),
+      QCOMPARE(f.Said("mnuFileOpen"),
                std::vector<std::string>{"Values were changed to what the radio can store:\n"
                                         "CommonSettings.ResumeTime = -7 (the radio will store 1)\n"
                                         "CommonSettings.Weater = 300 (the radio will store 0)"});
@@ -300,7 +280,7 @@ class WindowTests : public QObject {
       box->accept();
     });
     prompter.Show(nullptr, message);
-    QVERIFY2(width >= needed + 60, qPrintable(QString("%1 < %2").arg(width).arg(needed)));
+    QCOMPARE_GE(width, needed + 60);
   }
 
   void DestinationMenuListsSortsAndChecksTheRememberedOne() {
@@ -330,9 +310,7 @@ class WindowTests : public QObject {
 
     // Another destination asks first; the checked one is re-applied without a question.
     f.prompter.answers = {PromptAnswer::Ok};
-    f.prompter.asked.clear();
-    f.Menu("mnuDestination0")->trigger();
-    QCOMPARE(f.prompter.asked.front().message.Text, std::string("Do yo want to change to EUR?"));
+    QCOMPARE(f.Said("mnuDestination0").front(), std::string("Do yo want to change to EUR?"));
     QCOMPARE(shown(), (QStringList{"EUR*", "USA"}));
     QCOMPARE(f.store.Get("IniFilePath", "IniFileName_2").value(), std::string("EUR"));
     QVERIFY(!f.doc->IsModified());
@@ -351,29 +329,37 @@ class WindowTests : public QObject {
     f.prompter.answers = {PromptAnswer::Ok};
     f.Menu("mnuDestination1")->trigger();
     QCOMPARE(f.prompter.asked.back().message.Text, std::string("IniFileRead Error!!"));
-    QCOMPARE(f.Data().USA[3].ChTag, std::string("MINE"));
-    QVERIFY(f.doc->IsModified());
+    QVERIFY(f.Data().USA[3].ChTag == "MINE" && f.doc->IsModified());
     QCOMPARE(shown(), (QStringList{"EUR*", "USA"}));
   }
 
-  void DebugKeysSaveAndLoadTheImageOnlyWithTheDebugSwitch() {
+  // The debug keys save and load the image only with the debug switch; Enter never reaches a
+  // field.
+  void DebugKeysWorkOnlyWithTheSwitchAndEnterReachesNoField() {
+    // Without the switch, and with other modifiers, the keys ask for no file.
     OpenEditor plain;
-    QTest::keyClick(plain.window->Tree(), Qt::Key_F3, Qt::ControlModifier);
-    QTest::keyClick(plain.window->Tree(), Qt::Key_F2, Qt::ControlModifier);
-    QVERIFY(plain.prompter.fileChoices.empty());
-
     EditorFixture f;
     MainWindow& w = f.Open(true);
-    QTest::keyClick(w.Tree(), Qt::Key_F3, Qt::ControlModifier | Qt::ShiftModifier);
-    QTest::keyClick(w.Tree(), Qt::Key_F2, Qt::AltModifier);
-    QVERIFY(f.prompter.fileChoices.empty());  // only the plain keys
+    for (auto [window, key, modifiers] :
+         {std::tuple{plain.window.get(), Qt::Key_F3, Qt::KeyboardModifiers(Qt::ControlModifier)},
+          {plain.window.get(), Qt::Key_F2, Qt::ControlModifier},
+          {&w, Qt::Key_F3, Qt::ControlModifier | Qt::ShiftModifier},
+          {&w, Qt::Key_F2, Qt::AltModifier}})
+      QTest::keyClick(window->Tree(), key, modifiers);
+    QVERIFY(plain.prompter.fileChoices.empty() && f.prompter.fileChoices.empty());
+    f.Select(kAtisNode);
+    auto* code = f.Field("txtAtisCode");
+    code->setFocus();
+    QSignalSpy returns(code, &QLineEdit::returnPressed);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(code, key);
+    QVERIFY(returns.count() == 0 && w.isVisible());
     const QString path = f.folder.filePath("radio.hex");
     f.prompter.fileNames = {path};
     QTest::keyClick(w.Tree(), Qt::Key_F3, Qt::ControlModifier);
     QCOMPARE(QFileInfo(path).size(), 16384);
 
     f.Select(kCommonNode);
-    ChangeList(f.Find<QComboBox>("cmbDualWatch"));
+    ChangeList(f.List("cmbDualWatch"));
     QVERIFY(f.doc->IsModified());
     f.prompter.fileNames = {path};
     QTest::keyClick(w.Tree(), Qt::Key_F2, Qt::ControlModifier);
@@ -386,13 +372,13 @@ class WindowTests : public QObject {
     f.prompter.fileNames = {f.folder.filePath("boat")};
     QVERIFY(w.FileSave(true));
     QCOMPARE(QFileInfo(path).size(), 16384);
-    QVERIFY(QFileInfo(f.folder.filePath("boat.dat")).size() > 0);
-    QVERIFY(!QFileInfo::exists(f.folder.filePath("boat")));
+    QVERIFY(QFileInfo(f.folder.filePath("boat.dat")).size() > 0 &&
+            !QFileInfo::exists(f.folder.filePath("boat")));
   }
 
   void HelpOpensTheHelpPagesOrSaysThereAreNone() {
-    EditorFixture f;
-    MainWindow& w = f.Open();
+    OpenEditor f;
+    MainWindow& w = *f.window;
     f.Menu("mnuHelpContents")->trigger();
     QCOMPARE(f.prompter.asked.back().message,
              (Message{"Unable to display Help Contents. There is no Help associated with this "
@@ -433,18 +419,6 @@ class WindowTests : public QObject {
       QCOMPARE(help->Browser()->source().fileName(), QString(page));
       QCOMPARE(std::pair(back->isEnabled(), forward->isEnabled()), std::pair(backOn, forwardOn));
     }
-  }
-
-  void EnterNeverReachesAField() {
-    EditorFixture f;
-    MainWindow& w = f.Open();
-    f.Select(kAtisNode);
-    auto* code = f.Find<QLineEdit>("txtAtisCode");
-    code->setFocus();
-    QSignalSpy returns(code, &QLineEdit::returnPressed);
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(code, key);
-    QCOMPARE(returns.count(), 0);
-    QVERIFY(w.isVisible());
   }
 };
 
