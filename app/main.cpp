@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
   const qw::ProgramFiles files = qw::FindProgramFiles(argv[0]);
 
   QApplication app(argc, argv);
-  QApplication::setApplicationName("Quaywright");
+  QApplication::setApplicationName(qw::kProductName);
   QApplication::setApplicationVersion(QW_PROJECT_VERSION);
   QApplication::setWindowIcon(QIcon(":/icons/program.svg"));
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "document/qt_data_folder.h"
+#include "model/messages.h"
 
 namespace qw {
 
@@ -11,10 +12,10 @@ std::filesystem::path UserDataFolder() {
     return override;
   }
   if (const wchar_t* local = _wgetenv(L"LOCALAPPDATA"); local && *local) {
-    return std::filesystem::path(local) / "Quaywright";
+    return std::filesystem::path(local) / kProductName;
   }
   std::error_code ec;
-  return std::filesystem::current_path(ec) / "Quaywright";
+  return std::filesystem::current_path(ec) / kProductName;
 }
 
 std::filesystem::path BackupFolder() {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "model/messages.h"
+
 namespace qw {
 
 std::filesystem::path UserDataFolder() {
@@ -11,7 +13,7 @@ std::filesystem::path UserDataFolder() {
   if (!override.isEmpty()) return std::filesystem::path(override.toStdU16String());
   const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
   // The editor's application name, so both programs share one folder.
-  return std::filesystem::path(base.toStdU16String()) / "Quaywright";
+  return std::filesystem::path(base.toStdU16String()) / kProductName;
 }
 
 std::filesystem::path BackupFolder() {

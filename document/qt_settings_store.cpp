@@ -13,7 +13,7 @@ QString KeyPath(const std::string& section, const std::string& key) {
 
 QtSettingsStore::QtSettingsStore()
     : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            QStringLiteral("Quaywright"),
+                                            QString::fromLatin1(kProductName),
                                             QString::fromLatin1(kApplicationName))) {}
 
 QtSettingsStore::QtSettingsStore(const QString& fileName, QSettings::Format format)

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "editor/svg_picture.h"
+#include "model/messages.h"
 
 #ifndef QW_VERSION
 #define QW_VERSION "0.0.0"
@@ -26,7 +27,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   row->addWidget(picture, 0, Qt::AlignTop);
 
   auto* texts = new QVBoxLayout;
-  auto* product = new QLabel("Quaywright", this);
+  auto* product = new QLabel(kProductName, this);
   product->setObjectName("lblProductName");
   QFont big = product->font();
   big.setPointSizeF(big.pointSizeF() * 1.5);

@@ -5,6 +5,10 @@
 
 namespace qw {
 
+// The product's name: the folder the editor and the CLI share for backups and the error log,
+// the settings' organisation, the About box and the PDFs' creator.
+inline constexpr const char* kProductName = "Quaywright";
+
 // The caption of most messages, and the window's title after the application's name.
 inline constexpr const char* kProgramTitle = "PC Program for MV510/MV710 Series";
 inline constexpr const char* kApplicationName = "QL24";

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "model/messages.h"
+
 namespace qw {
 
 namespace {
@@ -91,7 +93,7 @@ QByteArray PrintPagesToPdf(const std::vector<PrintPage>& pages, const QPageSize&
   {
     QPdfWriter writer(&buffer);
     writer.setTitle(title);
-    writer.setCreator("Quaywright");
+    writer.setCreator(kProductName);
     writer.setPageSize(paper);
     writer.setPageMargins(QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
                           QPageLayout::Millimeter);
