@@ -11,6 +11,16 @@
 
 namespace qw::cli {
 
+void AddDataSetInput(CLI::App* command, std::string& input) {
+  command->add_option("IN", input, "input file (" + ExtensionList(kDataSetKinds) + ")")->required();
+}
+
+void AddSeriesAndDestination(CLI::App* command, std::string& series, std::string& destination) {
+  command->add_option("--series", series, "series (default: taken from the input file)")
+      ->check(SeriesNameCheck());
+  command->add_option("--destination", destination, "load the destination image NAME first");
+}
+
 CLI::IsMember SeriesNameCheck() {
   std::vector<std::string> names;
   for (const SeriesTraits& row : AllSeries()) names.emplace_back(row.cliName);

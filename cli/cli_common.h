@@ -46,6 +46,11 @@ Outcome OpenInput(Document& doc, int16_t series, const std::string& destination,
                   const std::string& input);
 // The check of a --series option: each series' own name or its number, in any case.
 CLI::IsMember SeriesNameCheck();
+// IN of grid, print and info: a whole data set, required.
+void AddDataSetInput(CLI::App* command, std::string& input);
+// --series (taken from the input file by default) and --destination of the commands that work
+// on an input file.
+void AddSeriesAndDestination(CLI::App* command, std::string& series, std::string& destination);
 // True when the name is the printed listing's (.pdf, in any case).
 bool IsPdf(const std::string& path);
 // The kinds a whole data set is read from by grid, print, info and program.

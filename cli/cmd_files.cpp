@@ -113,14 +113,11 @@ void RegisterFileCommands(CLI::App& app, Context& ctx) {
       ->required();
   convert->add_option("--csv", opts->csv, "CSV format to write: ours (default) or common")
       ->check(CLI::IsMember({"ours", "common"}, CLI::ignore_case));
-  convert->add_option("--series", opts->series, "series (default: taken from the input file)")
-      ->check(SeriesNameCheck());
-  convert->add_option("--destination", opts->destination, "load the destination image NAME first");
+  AddSeriesAndDestination(convert, opts->series, opts->destination);
   convert->callback([opts, &ctx] { ctx.exitCode = RunConvert(*opts, ctx.programFolder); });
 
   CLI::App* info = app.add_subcommand("info", "Describe a data file or raw image");
-  info->add_option("IN", opts->input, "input file (" + ExtensionList(kDataSetKinds) + ")")
-      ->required();
+  AddDataSetInput(info, opts->input);
   info->callback([opts, &ctx] { ctx.exitCode = RunInfo(*opts, ctx.programFolder); });
 }
 

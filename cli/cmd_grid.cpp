@@ -45,8 +45,7 @@ int RunGrid(const GridOptions& o, const std::filesystem::path& folder) {
 void RegisterGridCommand(CLI::App& app, Context& ctx) {
   auto opts = std::make_shared<GridOptions>();
   CLI::App* grid = app.add_subcommand("grid", "Print the channel grids as tab-separated text");
-  grid->add_option("IN", opts->input, "input file (" + ExtensionList(kDataSetKinds) + ")")
-      ->required();
+  AddDataSetInput(grid, opts->input);
   grid->add_option("--group", opts->group,
                    "USA, INTL, CANADA, LMR (or EXP) or WX, in any case (default: all five)")
       ->check(CLI::Validator(
@@ -54,9 +53,7 @@ void RegisterGridCommand(CLI::App& app, Context& ctx) {
             return GroupFromName(name) < 0 ? "not a group: " + name : std::string();
           },
           "GROUP"));
-  grid->add_option("--series", opts->series, "series (default: taken from the input file)")
-      ->check(SeriesNameCheck());
-  grid->add_option("--destination", opts->destination, "load the destination image NAME first");
+  AddSeriesAndDestination(grid, opts->series, opts->destination);
   grid->callback([opts, &ctx] { ctx.exitCode = RunGrid(*opts, ctx.programFolder); });
 }
 

@@ -7,7 +7,7 @@
 #include "cli/cli_common.h"
 #include "formats/atomic_file.h"
 #include "formats/file_path.h"
-#include "model/series_traits.h"
+#include "report/print_layout.h"
 #include "report/qt_print_painter.h"
 
 namespace qw::cli {
@@ -69,8 +69,7 @@ int RunPrint(const PrintOptions& o, const std::filesystem::path& folder) {
 Outcome WritePdf(Document& doc, const std::string& path, const std::string& paperName) {
   PaintingApplication app;
   const QPageSize paper(paperName == "letter" ? QPageSize::Letter : QPageSize::A4);
-  const QString title =
-      QString::fromLatin1(Traits(doc.Series()).modelName) + QStringLiteral(" Quaywright");
+  const QString title = QString::fromStdString(ListingTitle(doc.Series()));
   const QByteArray pdf = PrintPagesToPdf(doc.PrintPages(), paper, title);
   if (pdf.isEmpty() ||
       !WriteFileAtomically(PathFromUtf8(path), std::string_view(pdf.constData(), pdf.size()))) {
@@ -82,12 +81,9 @@ Outcome WritePdf(Document& doc, const std::string& path, const std::string& pape
 void RegisterPrintCommand(CLI::App& app, Context& ctx) {
   auto opts = std::make_shared<PrintOptions>();
   CLI::App* print = app.add_subcommand("print", "Write the printed listing as a PDF");
-  print->add_option("IN", opts->input, "input file (" + ExtensionList(kDataSetKinds) + ")")
-      ->required();
+  AddDataSetInput(print, opts->input);
   print->add_option("-o", opts->output, "output file (.pdf)")->required();
-  print->add_option("--series", opts->series, "series (default: taken from the input file)")
-      ->check(SeriesNameCheck());
-  print->add_option("--destination", opts->destination, "load the destination image NAME first");
+  AddSeriesAndDestination(print, opts->series, opts->destination);
   print->add_option("--paper", opts->paper, "a4 (default) or letter")
       ->check(CLI::IsMember({"a4", "letter"}, CLI::ignore_case));
   print->callback([opts, &ctx] { ctx.exitCode = RunPrint(*opts, ctx.programFolder); });

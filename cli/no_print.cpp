@@ -4,9 +4,6 @@
 #include "cli/cli_common.h"
 
 namespace qw::cli {
-namespace {
-constexpr const char* kNoPdf = "Printing to PDF needs the Qt build";
-}
 
 Outcome WritePdf(Document&, const std::string&, const std::string&) {
   return Outcome::Failed(Message{kNoPdf, kProgramTitle, MessageIcon::Stop});

@@ -48,7 +48,7 @@ Outcome Document::ImportChannels(const std::string& path, CsvImportResult* resul
   }
   if (!r.common && !r.refused.empty()) {
     return Outcome::Failed(
-        ImportMessage("Data Error!!" + ProblemLines(r.refused) + "\nNothing was imported.",
+        ImportMessage(kDataError + ProblemLines(r.refused) + "\nNothing was imported.",
                       MessageIcon::Exclamation));
   }
   if (r.applied) Replace(std::move(next), kImportOperation);

@@ -27,7 +27,7 @@ AtisPane::AtisPane(Document& doc, const EditState& state, Prompter& prompter, QW
   for (int g = 0; g < 4; ++g) {
     groups_[g] = new QCheckBox(captions[g], box);
     groups_[g]->setObjectName(QString("chkAtisGroup%1").arg(g));
-    SetHelpText(groups_[g], "[Space]:An effective and invalid change.");
+    SetHelpText(groups_[g], kCheckBoxHelp);
     row->addWidget(groups_[g]);
     connect(groups_[g], &QCheckBox::clicked, this, [this, g](bool on) {
       Write({EditWhat::Unit::Atis, -1, g, "UsableAtisGroup"},
@@ -95,7 +95,7 @@ bool AtisPane::CommitCode() {
     fieldEdited_ = false;
     return true;
   }
-  prompter_.Show(this, {"Data Error!!", "ATISNo", MessageIcon::Exclamation});
+  prompter_.Show(this, {kDataError, "ATISNo", MessageIcon::Exclamation});
   return false;
 }
 

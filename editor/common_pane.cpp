@@ -91,7 +91,7 @@ CommonPane::CommonPane(Document& doc, const EditState& state, QWidget* parent)
     for (const char* entry : row.entries) {
       if (entry) list->addItem(entry);
     }
-    SetHelpText(list, "[Up]/[Down]:Change of a Selection item.");
+    SetHelpText(list, kSelectionHelp);
     auto* label = new QLabel(QString::fromStdString(fields::CaptionOf(row.field)), this);
     label->setObjectName(QString("lbl") + row.name);
     label->setBuddy(list);

@@ -237,7 +237,7 @@ void MainWindow::BuildPanes() {
   splitter_->setObjectName("splMain");
   splitter_->setChildrenCollapsible(false);
   tree_ = new NavTree(splitter_);
-  SetHelpText(tree_, "[Up]/[Down]/[Left]/[Right]:Change of a Selection item.");
+  SetHelpText(tree_, kArrowKeysHelp);
   connect(tree_, &QTreeWidget::currentItemChanged, this,
           [this](QTreeWidgetItem* item) { OnNodeSelected(item); });
   connect(tree_, &QTreeWidget::itemClicked, this,

@@ -174,8 +174,8 @@ void MainWindow::ChooseSeries(int16_t series) {
   // Checked before the question, so that a refused field cannot leave the series switched
   // while the data set still belongs to the other one.
   if (!PaneCheck()) return;
-  const Message question{std::string("Do yo want to program the ") + ModelName(series) + " series?",
-                         kProgramTitle, MessageIcon::Exclamation};
+  const Message question{ProgramSeriesQuestion(ModelName(series)), kProgramTitle,
+                         MessageIcon::Exclamation};
   if (prompter_.Ask(this, question, PromptButtons::OkCancel) != PromptAnswer::Ok) return;
   series_ = series;
   SaveModelSetting(store_, series_);
@@ -219,9 +219,8 @@ void MainWindow::ChooseDestination(int k) {
   const bool wasChecked = !destinations_[k]->isChecked();
   destinations_[k]->setChecked(wasChecked);
   if (!wasChecked) {
-    const Message question{
-        "Do yo want to change to " + destinations_[k]->text().toStdString() + "?", kProgramTitle,
-        MessageIcon::Exclamation};
+    const Message question{ChangeDestinationQuestion(destinations_[k]->text().toStdString()),
+                           kProgramTitle, MessageIcon::Exclamation};
     if (prompter_.Ask(this, question, PromptButtons::OkCancel) != PromptAnswer::Ok) return;
   }
   auto busy = Busy();
@@ -349,9 +348,7 @@ bool MainWindow::OpenHelp(const QString& topic) {
 
 void MainWindow::ShowHelpContents() {
   if (!OpenHelp("index")) {
-    prompter_.Show(this, {"Unable to display Help Contents. There is no Help associated with "
-                          "this project.",
-                          windowTitle().toStdString(), MessageIcon::Information});
+    prompter_.Show(this, {kNoHelp, windowTitle().toStdString(), MessageIcon::Information});
   }
 }
 
@@ -364,8 +361,7 @@ void MainWindow::ShowAbout() {
 void MainWindow::closeEvent(QCloseEvent* event) {
   const Pane* active = ActivePane();
   if (doc_.IsModified() || (active && active->HasUncommittedEdit())) {
-    const Message question{"ZOK data has changed.\r\nDo you want to save changes?", kProgramTitle,
-                           MessageIcon::Exclamation};
+    const Message question{kSaveChangesQuestion, kProgramTitle, MessageIcon::Exclamation};
     switch (prompter_.Ask(this, question, PromptButtons::YesNoCancel)) {
       case PromptAnswer::Yes:
         if (!PaneCheck() || !FileSave(true)) {

@@ -14,10 +14,6 @@
 
 namespace qw {
 
-namespace {
-const char* const kTreeHelp = "[Up]/[Down]/[Left]/[Right]:Change of a Selection item.";
-}
-
 void MainWindow::ApplySeriesToControls() {
   for (auto& [series, entry] : modelEntries_) entry->setChecked(series_ == series);
   statusModel_->setText(ModelName(series_));
@@ -56,7 +52,7 @@ void MainWindow::SelectNode(const NavNode& node) {
 }
 
 void MainWindow::OnNodeSelected(QTreeWidgetItem* item) {
-  SetStatusHelp(kTreeHelp);
+  SetStatusHelp(kArrowKeysHelp);
   const NavNode node = tree_->NodeOf(item);
   if (!node || node == current_) return;
   if (PaneCheck()) {
@@ -111,7 +107,7 @@ void MainWindow::ShowPaneOfNode(const NavNode& node) {
   Pane* pane = PaneOf(node);
   if (!pane) return;
   ActivatePane(pane, node);
-  SetStatusHelp(kTreeHelp);
+  SetStatusHelp(kArrowKeysHelp);
 }
 
 void MainWindow::DeactivateAllPanes() {

@@ -89,7 +89,7 @@ PortFactory MainWindow::PortForTransfer(QString& error) {
     }
     std::string why;
     if (!simulator_->Ensure(series_, why)) {
-      error = "The simulated radio cannot start: " + QString::fromStdString(why);
+      error = kSimulatorCannotStart + QString::fromStdString(why);
       return {};
     }
     name = simulator_->PortPath();

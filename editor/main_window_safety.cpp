@@ -101,11 +101,8 @@ void MainWindow::ShowTransferNotes(const Outcome& outcome) {
 bool MainWindow::SwitchToSeriesOf(const QString& backup) {
   const std::optional<int16_t> series = SeriesOfFile(backup.toStdString());
   if (!series || *series == series_) return true;
-  const std::string text = std::string("This backup is of an ") + ModelName(*series) +
-                           " radio; the editor is set to the " + ModelName(series_) +
-                           " series.\nSwitch to the " + ModelName(*series) +
-                           " series and restore it?";
-  const Message question{text, kProgramTitle, MessageIcon::Exclamation};
+  const Message question{RestoreOtherSeriesQuestion(ModelName(*series), ModelName(series_)),
+                         kProgramTitle, MessageIcon::Exclamation};
   if (prompter_.Ask(this, question, PromptButtons::OkCancel) != PromptAnswer::Ok) return false;
   series_ = *series;
   SaveModelSetting(store_, series_);

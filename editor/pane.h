@@ -18,6 +18,12 @@ class Document;
 // Status-bar help texts of the controls, kept as a dynamic property of each control.
 inline constexpr const char* kHelpTextProperty = "qwHelpText";
 void SetHelpText(QWidget* control, const char* text);
+// The help texts most controls share: a check box, a list, and the arrow keys of the tree and
+// the radio buttons.
+inline constexpr const char* kCheckBoxHelp = "[Space]:An effective and invalid change.";
+inline constexpr const char* kSelectionHelp = "[Up]/[Down]:Change of a Selection item.";
+inline constexpr const char* kArrowKeysHelp =
+    "[Up]/[Down]/[Left]/[Right]:Change of a Selection item.";
 
 class Pane : public QWidget {
   Q_OBJECT

@@ -12,6 +12,7 @@
 #include "formats/atomic_file.h"
 #include "formats/file_path.h"
 #include "model/series_traits.h"
+#include "report/print_layout.h"
 #include "report/qt_print_painter.h"
 
 namespace qw {
@@ -33,13 +34,13 @@ class WaitCursor {
   bool active_ = true;
 };
 
-QString ListingTitle(const Document& doc) {
-  return QString::fromLatin1(Traits(doc.Series()).modelName) + QStringLiteral(" Quaywright");
+QString JobName(const Document& doc) {
+  return QString::fromStdString(ListingTitle(doc.Series()));
 }
 
 // Failures after the print dialog: the printer refused the job or a sheet.
 Message PrintError() {
-  return Message{"Print Error!!", "Print", MessageIcon::Exclamation};
+  return Message{kPrintError, kPrintTitle, MessageIcon::Exclamation};
 }
 
 bool Paint(QPrinter& printer, const std::vector<PrintPage>& pages) {
@@ -54,17 +55,14 @@ bool Paint(QPrinter& printer, const std::vector<PrintPage>& pages) {
 bool PrintListing(QWidget* parent, Document& doc, Prompter& prompter, FileFolders folders,
                   QString* pdfWritten) {
   QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(ListingTitle(doc));
+  printer.setDocName(JobName(doc));
   switch (prompter.ChoosePrinter(parent, printer)) {
     case PrinterChoice::Chosen:
       break;
     case PrinterChoice::Cancelled:
       return false;
     case PrinterChoice::NoPrinter: {
-      const Message offer{
-          "No printer is set up on this computer.\n"
-          "Export the listing as a PDF file instead?",
-          "Print", MessageIcon::Exclamation};
+      const Message offer{kNoPrinterQuestion, kPrintTitle, MessageIcon::Exclamation};
       if (prompter.Ask(parent, offer, PromptButtons::OkCancel) != PromptAnswer::Ok) return false;
       const QString written = ExportListingPdf(parent, doc, prompter, folders);
       if (pdfWritten) *pdfWritten = written;
@@ -80,7 +78,7 @@ bool PrintListing(QWidget* parent, Document& doc, Prompter& prompter, FileFolder
 
 void PreviewListing(QWidget* parent, Document& doc) {
   QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(ListingTitle(doc));
+  printer.setDocName(JobName(doc));
   printer.setPageSize(PaperForLocale(QLocale()));
   const std::vector<PrintPage> pages = doc.PrintPages();
   QPrintPreviewDialog dialog(&printer, parent);
@@ -99,7 +97,7 @@ QString ExportListingPdf(QWidget* parent, Document& doc, Prompter& prompter, Fil
   if (KindOfPath(path.toStdString()) != FileKind::Pdf) path += RowOf(FileKind::Pdf).extension;
   WaitCursor wait;
   const QByteArray pdf =
-      PrintPagesToPdf(doc.PrintPages(), PaperForLocale(QLocale()), ListingTitle(doc));
+      PrintPagesToPdf(doc.PrintPages(), PaperForLocale(QLocale()), JobName(doc));
   FileError error;
   if (!pdf.isEmpty() &&
       WriteFileAtomically(PathFromUtf8(path.toStdString()),

@@ -284,9 +284,7 @@ void TransferDialog::closeEvent(QCloseEvent* event) {
 
 void TransferDialog::OnHelp() {
   if (showHelp_ && showHelp_()) return;
-  prompter_.Show(this, {"Unable to display Help Contents. There is no Help associated with this "
-                        "project.",
-                        windowTitle().toStdString(), MessageIcon::Information});
+  prompter_.Show(this, {kNoHelp, windowTitle().toStdString(), MessageIcon::Information});
 }
 
 }  // namespace qw

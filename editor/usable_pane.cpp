@@ -26,7 +26,7 @@ bool IsStatusNameChar(char c) {
 QComboBox* OffOnList(QWidget* parent) {
   auto* list = new QComboBox(parent);
   list->addItems({"Off", "On"});
-  SetHelpText(list, "[Up]/[Down]:Change of a Selection item.");
+  SetHelpText(list, kSelectionHelp);
   return list;
 }
 
@@ -52,7 +52,7 @@ QWidget* UsablePane::BuildRow(int g) {
 
   r.usable = new QCheckBox(frame);
   r.usable->setObjectName(QString("chkUsable%1").arg(g));
-  SetHelpText(r.usable, "[Space]:An effective and invalid change.");
+  SetHelpText(r.usable, kCheckBoxHelp);
   r.usable->setMinimumWidth(r.usable->fontMetrics().horizontalAdvance("CANADA") + 40);
   grid->addWidget(r.usable, 1, 0);
 
@@ -74,7 +74,7 @@ QWidget* UsablePane::BuildRow(int g) {
   SetHelpText(r.statusName, "max 4 charactors.");
   r.statusIcon = OffOnList(frame);
   r.priority = new QComboBox(frame);
-  SetHelpText(r.priority, "[Up]/[Down]:Change of a Selection item.");
+  SetHelpText(r.priority, kSelectionHelp);
   r.priority->setMinimumContentsLength(6);
   r.txTot = OffOnList(frame);
   addField(1, r.statusNameLabel, "StatusName", r.statusName);

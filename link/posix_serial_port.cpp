@@ -16,6 +16,8 @@
 #include <chrono>
 #include <cstring>
 
+#include "model/messages.h"
+
 namespace qw {
 namespace {
 
@@ -47,26 +49,25 @@ bool SetLine(int fd, termios& tio) {
 }  // namespace
 
 std::string OpenFailureReason(const std::string& path, int err) {
-  std::string head = "Cannot open " + path + ": ";
   switch (err) {
     case ENOENT:
     case ENXIO:
     case ENODEV:
-      return head + "there is no such port.";
+      return CannotOpen(path, kNoSuchPort);
     case EBUSY:
     case EWOULDBLOCK:
-      return head + "the port is busy (another program is using it).";
+      return CannotOpen(path, kPortBusy);
     case EACCES:
     case EPERM: {
       std::string group = GroupOf(path);
-      if (group.empty() || group == "root") return head + "permission denied.";
-      return head + "permission denied (add yourself to the " + group + " group).";
+      if (group.empty() || group == "root") return CannotOpen(path, "permission denied.");
+      return CannotOpen(path, "permission denied (add yourself to the " + group + " group).");
     }
     case ENOTTY:
     case EINVAL:
-      return head + "it is not a serial port.";
+      return CannotOpen(path, kNotASerialPort);
     default:
-      return head + std::strerror(err) + ".";
+      return CannotOpen(path, std::string(std::strerror(err)) + ".");
   }
 }
 

@@ -13,6 +13,8 @@
 #include "link/posix_serial_port.h"
 #endif
 
+#include "model/messages.h"
+
 namespace qw {
 namespace {
 
@@ -77,20 +79,19 @@ class QtSerialPort final : public SerialPort {
   }
 
   std::string Reason() const {
-    const std::string head = "Cannot open " + name_ + ": ";
     switch (port_.error()) {
       case QSerialPort::DeviceNotFoundError:
-        return head + "there is no such port.";
+        return CannotOpen(name_, kNoSuchPort);
       case QSerialPort::OpenError:
-        return head + "the port is already open.";
+        return CannotOpen(name_, "the port is already open.");
       case QSerialPort::PermissionError:
 #ifndef _WIN32
         // Qt says "permission" for a port locked by another program too.
         if (::access(name_.c_str(), R_OK | W_OK) != 0) return OpenFailureReason(name_, EACCES);
 #endif
-        return head + "the port is busy (another program is using it).";
+        return CannotOpen(name_, kPortBusy);
       default:
-        return head + port_.errorString().toStdString() + ".";
+        return CannotOpen(name_, port_.errorString().toStdString() + ".");
     }
   }
 

@@ -9,6 +9,8 @@
 #include <chrono>
 #include <cstring>
 
+#include "model/messages.h"
+
 namespace qw {
 namespace {
 
@@ -107,20 +109,19 @@ std::string ComPortName(const std::string& nameOrNumber) {
 }
 
 std::string ComOpenFailureReason(const std::string& name, unsigned long err) {
-  const std::string head = "Cannot open " + name + ": ";
   switch (err) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
     case ERROR_INVALID_NAME:
     case ERROR_BAD_PATHNAME:
-      return head + "there is no " + name + ".";
+      return CannotOpen(name, "there is no " + name + ".");
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
     case ERROR_BUSY:
-      return head + name + " is in use by another program.";
+      return CannotOpen(name, name + " is in use by another program.");
     case ERROR_INVALID_FUNCTION:
     case ERROR_NOT_SUPPORTED:
-      return head + "it is not a serial port.";
+      return CannotOpen(name, kNotASerialPort);
     default: {
       wchar_t* text = nullptr;
       const DWORD n =
@@ -133,7 +134,7 @@ std::string ComOpenFailureReason(const std::string& name, unsigned long err) {
              (std::isspace(static_cast<unsigned char>(reason.back())) || reason.back() == '.')) {
         reason.pop_back();
       }
-      return head + reason + ".";
+      return CannotOpen(name, reason + ".");
     }
   }
 }

@@ -3,6 +3,8 @@
 // owners know them as they stand, so they keep their own spelling.
 #pragma once
 
+#include <string>
+
 namespace qw {
 
 // The product's name: the folder the editor and the CLI share for backups and the error log,
@@ -29,5 +31,42 @@ inline constexpr const char* kFileReadError = "FileRead Error!!";
 inline constexpr const char* kFileSaveError = "FileSave Error!!";
 inline constexpr const char* kIniFileReadError = "IniFileRead Error!!";
 inline constexpr const char* kBadFile = "bad file!!";
+
+// A typed value the radio cannot take; the longer form when the pane cannot be left as it is.
+inline constexpr const char* kDataError = "Data Error!!";
+inline constexpr const char* kDataErrorInputCorrect = "Data Error!!\r\nPlease input correct data.";
+
+// The editor's questions and notices.
+inline constexpr const char* kSaveChangesQuestion =
+    "ZOK data has changed.\r\nDo you want to save changes?";
+inline std::string ProgramSeriesQuestion(const std::string& series) {
+  return "Do yo want to program the " + series + " series?";
+}
+inline std::string ChangeDestinationQuestion(const std::string& destination) {
+  return "Do yo want to change to " + destination + "?";
+}
+inline std::string RestoreOtherSeriesQuestion(const std::string& backup,
+                                              const std::string& editor) {
+  return "This backup is of an " + backup + " radio; the editor is set to the " + editor +
+         " series.\nSwitch to the " + backup + " series and restore it?";
+}
+inline constexpr const char* kNoHelp =
+    "Unable to display Help Contents. There is no Help associated with this project.";
+inline constexpr const char* kSimulatorCannotStart = "The simulated radio cannot start: ";
+
+// Printing.
+inline constexpr const char* kPrintTitle = "Print";
+inline constexpr const char* kPrintError = "Print Error!!";
+inline constexpr const char* kNoPrinterQuestion =
+    "No printer is set up on this computer.\nExport the listing as a PDF file instead?";
+inline constexpr const char* kNoPdf = "Printing to PDF needs the Qt build";
+
+// Serial ports that will not open: "Cannot open /dev/ttyUSB0: there is no such port."
+inline std::string CannotOpen(const std::string& port, const std::string& reason) {
+  return "Cannot open " + port + ": " + reason;
+}
+inline constexpr const char* kNoSuchPort = "there is no such port.";
+inline constexpr const char* kPortBusy = "the port is busy (another program is using it).";
+inline constexpr const char* kNotASerialPort = "it is not a serial port.";
 
 }  // namespace qw

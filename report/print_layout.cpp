@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "model/messages.h"
 #include "model/series_traits.h"
 #include "report/print_sections.h"
 
@@ -22,8 +23,12 @@ std::string_view Trimmed(std::string_view s) {
 
 }  // namespace
 
+std::string ListingTitle(int16_t series) {
+  return std::string(Traits(series).modelName) + " " + kProductName;
+}
+
 PageBuilder::PageBuilder(int16_t series) {
-  Text(std::string(Traits(series).modelName) + " Quaywright");
+  Text(ListingTitle(series));
   Blank();
 }
 

@@ -32,6 +32,8 @@ struct PrintPage {
 
 // The six pages in order: settings, USA, INTL, Canada, weather, fourth group.
 std::vector<PrintPage> BuildPrintPages(const RadioData& data);
+// The listing's name: its first line, and the document name of a print job or a PDF.
+std::string ListingTitle(int16_t series);
 
 // How a page falls onto sheets that hold linesPerSheet lines each: every sheet as the indexes of
 // the lines it prints, in order. A sheet that continues the page starts with the page's repeated
