@@ -16,16 +16,22 @@
 #include "editor/text_filter.h"
 #include "model/channel_plans.h"
 #include "model/channel_rules.h"
+#include "model/field_table.h"
 #include "report/formatters.h"
 
 namespace qw {
+
+using channel_fields::kFlagRows;
+using channel_fields::kTextRows;
+using channel_fields::TextRow;
+
 namespace {
 
 const char* const kCheckHelp = "[Space]:An effective and invalid change.";
 const char* const kListHelp = "[Up]/[Down]:Change of a Selection item.";
 
-bool IsFrequencyKey(char c) {
-  return (c >= '0' && c <= '9') || c == '.';
+QString Caption(const char* field) {
+  return QString::fromStdString(fields::CaptionOf(field));
 }
 
 QStringList ToneEntries(bool dcs) {
@@ -64,10 +70,15 @@ QLabel* ChannelPane::Label(const char* name, const QString& caption, QWidget* fi
   return label;
 }
 
-QCheckBox* ChannelPane::Check(const char* name, const QString& caption) {
-  auto* box = new QCheckBox(caption, this);
-  box->setObjectName(name);
+QLabel* ChannelPane::Label(const char* name, TextField f) {
+  return Label(name, Caption(kTextRows[f].field), texts_[f]);
+}
+
+QCheckBox* ChannelPane::Check(Flag f) {
+  auto* box = new QCheckBox(Caption(kFlagRows[f].field), this);
+  box->setObjectName(kFlagRows[f].name);
   SetHelpText(box, kCheckHelp);
+  flags_[f] = box;
   return box;
 }
 
@@ -100,56 +111,30 @@ void ChannelPane::BuildFields() {
   PlaceNameRows(grid, row);
   layout->addLayout(grid);
   layout->addStretch();
-  ChainTabOrder({texts_[kDisplayL], texts_[kDisplayR], texts_[kRxFreq], texts_[kTxFreq], enable_,
-                 lowPower_, powUp_, txEnable_, duplex_, wide_, narrow_, ctcss_[1], dcs_[1], comp_,
-                 ctcss_[0], dcs_[0], scramble_, scan_, texts_[kName]});
-  fields_ = {texts_[kDisplayL],
-             texts_[kDisplayR],
-             texts_[kRxFreq],
-             texts_[kTxFreq],
-             lowPower_,
-             powUp_,
-             txEnable_,
-             duplex_,
-             wide_,
-             narrow_,
-             ctcss_[1],
-             dcs_[1],
-             comp_,
-             ctcss_[0],
-             dcs_[0],
-             scramble_,
-             scan_,
-             texts_[kName]};
+  // Tab walks the fields in screen order; the enable chain switches all of them but CH Enable.
+  fields_ = {
+      texts_[kDisplayL], texts_[kDisplayR], texts_[kRxFreq],   texts_[kTxFreq], flags_[kEnable],
+      flags_[kLowPower], flags_[kPowUp],    flags_[kTxEnable], flags_[kDuplex], wide_,
+      narrow_,           ctcss_[1],         dcs_[1],           flags_[kComp],   ctcss_[0],
+      dcs_[0],           scramble_,         flags_[kScan],     texts_[kName]};
+  ChainTabOrder(fields_);
+  fields_.removeOne(flags_[kEnable]);
 }
 
 // The five line edits, each with the filter its keys and pastes go through.
 void ChannelPane::BuildTexts() {
-  const struct {
-    const char* name;
-    int maxLength;
-    bool (*accepts)(char);
-    const char* help;
-  } kTexts[kTextFields] = {
-      {"txtCDL", 2, IsDisplayChar, "Indispensable 2 figures."},
-      {"txtCDR", 1, IsDisplayChar, "Indispensable 1 figures."},
-      {"txtCRF", 12, IsFrequencyKey, "Rx frequency"},
-      {"txtCTF", 12, IsFrequencyKey, "Tx frequency"},
-      {"txtCHName", static_cast<int>(kChannelNameLength), IsChannelNameChar,
-       "A maximum of 12 characters"},
-  };
   for (int f = 0; f < kTextFields; ++f) {
     auto* field = new QLineEdit(this);
-    field->setObjectName(kTexts[f].name);
+    const TextRow& row = kTextRows[f];
+    field->setObjectName(row.name);
     // A paste goes through the same filter as the keys: "145.500 MHz" comes in as 145.500.
     // A pasted name keeps what the radio can show, and the notice says what it lost.
     std::function<void(const QString&)> dropped = [](const QString&) {};
     if (f == kName)
       dropped = [this](const QString& left) { nameNotice_->setText(DroppedNotice(left)); };
     new DroppingTextFilter(
-        kTexts[f].accepts, kTexts[f].maxLength, [this] { return Writable() && !showing_; }, dropped,
-        field);
-    SetHelpText(field, kTexts[f].help);
+        row.accepts, row.maxLength, [this] { return Writable() && !showing_; }, dropped, field);
+    SetHelpText(field, row.help);
     field->installEventFilter(this);
     texts_[f] = field;
   }
@@ -160,30 +145,26 @@ void ChannelPane::BuildTexts() {
 }
 
 void ChannelPane::PlaceFrequencies(QGridLayout* grid, int& row) {
-  grid->addWidget(Label("lblCHDisplay", "CH Display", texts_[kDisplayL]), row, 0);
+  grid->addWidget(Label("lblCHDisplay", kDisplayL), row, 0);
   companions_[texts_[kDisplayR]] = companions_[texts_[kDisplayL]];
   auto* display = new QHBoxLayout;
   display->addWidget(texts_[kDisplayL]);
   display->addWidget(texts_[kDisplayR]);
   display->addStretch();
   grid->addLayout(display, row++, 1, 1, 2);
-  grid->addWidget(Label("lblRxFreq", "Rx Frequency", texts_[kRxFreq]), row, 0);
+  grid->addWidget(Label("lblRxFreq", kRxFreq), row, 0);
   grid->addWidget(texts_[kRxFreq], row, 1);
   grid->addWidget(Label("lblRxMHz", "MHz", texts_[kRxFreq]), row++, 2);
-  grid->addWidget(Label("lblTxFreq", "Tx Frequency", texts_[kTxFreq]), row, 0);
+  grid->addWidget(Label("lblTxFreq", kTxFreq), row, 0);
   grid->addWidget(texts_[kTxFreq], row, 1);
   grid->addWidget(Label("lblTxMHz", "MHz", texts_[kTxFreq]), row++, 2);
 }
 
 void ChannelPane::PlaceFlags(QGridLayout* grid, int& row) {
-  enable_ = Check("chkCHEnable", "CH Enable");
-  lowPower_ = Check("chkLowPower", "Low Power Only");
-  powUp_ = Check("chkPowUp", "Power Up");
-  txEnable_ = Check("chkTxEnable", "Tx Enable");
-  duplex_ = Check("chkDuplex", "Duplex");
-  grid->addWidget(enable_, row++, 0, 1, 2);
-  grid->addWidget(lowPower_, row, 0);
-  grid->addWidget(powUp_, row++, 1, 1, 2);
+  for (Flag f : {kEnable, kLowPower, kPowUp, kTxEnable, kDuplex}) Check(f);
+  grid->addWidget(flags_[kEnable], row++, 0, 1, 2);
+  grid->addWidget(flags_[kLowPower], row, 0);
+  grid->addWidget(flags_[kPowUp], row++, 1, 1, 2);
   // A programmable channel's transmit permission comes from the radio and is not the editor's
   // to give; without it Low Power Only means nothing, and this says why it is greyed. It takes
   // the place of Tx Enable and Duplex, which only marine channels show.
@@ -191,8 +172,8 @@ void ChannelPane::PlaceFlags(QGridLayout* grid, int& row) {
   txNote_->setObjectName("lblTxNote");
   txNote_->hide();
   grid->addWidget(txNote_, row, 0, 1, 5);
-  grid->addWidget(txEnable_, row, 0);
-  grid->addWidget(duplex_, row++, 1, 1, 2);
+  grid->addWidget(flags_[kTxEnable], row, 0);
+  grid->addWidget(flags_[kDuplex], row++, 1, 1, 2);
 }
 
 // Wide/Narrow and the tones: one box that only the MV710's programmable channels show.
@@ -216,7 +197,7 @@ QWidget* ChannelPane::BuildToneBox() {
   tones->addWidget(new QLabel("DCS", toneBox_), 1, 2);
   ctcss_ = {List("cmbTxCTCSS", ToneEntries(false)), List("cmbRxCTCSS", ToneEntries(false))};
   dcs_ = {List("cmbTxDCS", ToneEntries(true)), List("cmbRxDCS", ToneEntries(true))};
-  comp_ = Check("chkComp", "COMP");
+  Check(kComp);
   auto* rxTone = Label("lblRxTone", "RX Tone", ctcss_[1]);
   auto* txTone = Label("lblTxTone", "TX Tone", ctcss_[0]);
   rxTone->setParent(toneBox_);
@@ -224,7 +205,7 @@ QWidget* ChannelPane::BuildToneBox() {
   tones->addWidget(rxTone, 2, 0);
   tones->addWidget(ctcss_[1], 2, 1);
   tones->addWidget(dcs_[1], 2, 2);
-  tones->addWidget(comp_, 2, 3);
+  tones->addWidget(flags_[kComp], 2, 3);
   tones->addWidget(txTone, 3, 0);
   tones->addWidget(ctcss_[0], 3, 1);
   tones->addWidget(dcs_[0], 3, 2);
@@ -236,11 +217,10 @@ QWidget* ChannelPane::BuildToneBox() {
 
 void ChannelPane::PlaceNameRows(QGridLayout* grid, int& row) {
   scramble_ = List("cmbScramble", {"Off", "0", "1", "2", "3"});
-  grid->addWidget(Label("lblScramble", "Scrambler", scramble_), row, 0);
+  grid->addWidget(Label("lblScramble", Caption("Scramble"), scramble_), row, 0);
   grid->addWidget(scramble_, row++, 1);
-  scan_ = Check("chkScan", "Scan Memory");
-  grid->addWidget(scan_, row++, 0, 1, 2);
-  grid->addWidget(Label("lblCHName", "CH Name", texts_[kName]), row, 0);
+  grid->addWidget(Check(kScan), row++, 0, 1, 2);
+  grid->addWidget(Label("lblCHName", kName), row, 0);
   grid->addWidget(texts_[kName], row++, 1, 1, 3);
   nameNotice_ = new QLabel(this);
   nameNotice_->setObjectName("lblCHNameNotice");
@@ -266,7 +246,7 @@ void ChannelPane::Step(int delta) {
   if (focus && focus->isVisible() && focus->isEnabled()) {
     focus->setFocus(Qt::OtherFocusReason);
   } else {
-    enable_->setFocus(Qt::OtherFocusReason);
+    flags_[kEnable]->setFocus(Qt::OtherFocusReason);
   }
 }
 

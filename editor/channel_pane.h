@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 
+#include "editor/channel_pane_fields.h"
 #include "editor/pane.h"
 
 class QCheckBox;
@@ -40,7 +41,10 @@ class ChannelPane final : public Pane {
   void changeEvent(QEvent* event) override;
 
  private:
-  enum TextField { kDisplayL, kDisplayR, kRxFreq, kTxFreq, kName, kTextFields };
+  using Flag = channel_fields::Flag;
+  using TextField = channel_fields::TextField;
+  using enum channel_fields::Flag;
+  using enum channel_fields::TextField;
 
   // Construction (channel_pane.cpp).
   void BuildFields();
@@ -51,7 +55,9 @@ class ChannelPane final : public Pane {
   void PlaceNameRows(QGridLayout* grid, int& row);
   // A label that is enabled and shown together with its field.
   QLabel* Label(const char* name, const QString& caption, QWidget* field);
-  QCheckBox* Check(const char* name, const QString& caption);
+  // The same, captioned as the field table captions the text field's record field.
+  QLabel* Label(const char* name, TextField f);
+  QCheckBox* Check(Flag f);
   QComboBox* List(const char* name, const QStringList& entries);
   void ConnectWrites();
   void Step(int delta);
@@ -62,6 +68,7 @@ class ChannelPane final : public Pane {
   void FillMarine(const ChannelRecord& ch);
   void FillProgrammable(const ChannelRecord& ch);
   void FillCommon(const ChannelRecord& ch);
+  void FillFlags(const ChannelRecord& ch);
   void ShowFieldsOfMode();
   void ApplyEnableChain();
   void SetOn(QWidget* field, bool on);
@@ -70,7 +77,7 @@ class ChannelPane final : public Pane {
 
   // Writing back (channel_pane_edit.cpp).
   void WriteChannel(const char* field, const std::function<void(ChannelRecord&)>& apply);
-  void OnEnableClicked(bool on);
+  void OnFlagClicked(Flag f, bool on);
   void OnTone(int side, bool dcs, int position);
   bool CommitText(TextField f, bool validate);
   bool CommitFrequency(TextField f, bool validate);
@@ -91,13 +98,7 @@ class ChannelPane final : public Pane {
   std::array<QLineEdit*, kTextFields> texts_{};
   std::array<bool, kTextFields> dirty_{};
   bool showing_ = false;  // the pane, not the user, is changing a text field
-  QCheckBox* enable_ = nullptr;
-  QCheckBox* lowPower_ = nullptr;
-  QCheckBox* powUp_ = nullptr;
-  QCheckBox* txEnable_ = nullptr;
-  QCheckBox* duplex_ = nullptr;
-  QCheckBox* scan_ = nullptr;
-  QCheckBox* comp_ = nullptr;
+  std::array<QCheckBox*, kFlags> flags_{};
   QRadioButton* wide_ = nullptr;
   QRadioButton* narrow_ = nullptr;
   QComboBox* scramble_ = nullptr;

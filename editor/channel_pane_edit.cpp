@@ -15,6 +15,13 @@
 
 namespace qw {
 
+using channel_fields::AfterClick;
+using channel_fields::FlagRow;
+using channel_fields::IsFrequency;
+using channel_fields::kFlagRows;
+using channel_fields::kTextRows;
+using channel_fields::TextRow;
+
 void ChannelPane::WriteChannel(const char* field,
                                const std::function<void(ChannelRecord&)>& apply) {
   const int group = group_, index = index_;
@@ -24,22 +31,10 @@ void ChannelPane::WriteChannel(const char* field,
 }
 
 void ChannelPane::ConnectWrites() {
-  connect(enable_, &QCheckBox::clicked, this, &ChannelPane::OnEnableClicked);
-  auto flag = [this](QCheckBox* box, const char* field, bool ChannelRecord::*member, bool chain) {
-    connect(box, &QCheckBox::clicked, this, [=, this](bool on) {
-      WriteChannel(field, [&](ChannelRecord& ch) { ch.*member = on; });
-      if (chain) ApplyEnableChain();
-    });
-  };
-  flag(txEnable_, "TxEnable", &ChannelRecord::TxEnable, true);
-  flag(lowPower_, "LowPower", &ChannelRecord::LowPower, true);
-  flag(powUp_, "PowUp", &ChannelRecord::PowUp, false);
-  flag(scan_, "ScanMemory", &ChannelRecord::ScanMemory, false);
-  flag(comp_, "RxComp", &ChannelRecord::RxComp, false);
-  connect(duplex_, &QCheckBox::clicked, this, [this](bool on) {
-    WriteChannel("Duplex", [&](ChannelRecord& ch) { ch.Duplex = on; });
-    ShowText(kRxFreq, RxFrequencyText());
-  });
+  for (int f = 0; f < kFlags; ++f) {
+    connect(flags_[f], &QCheckBox::clicked, this,
+            [this, f](bool on) { OnFlagClicked(static_cast<Flag>(f), on); });
+  }
   connect(narrow_, &QRadioButton::clicked, this,
           [this] { WriteChannel("Narrow", [](ChannelRecord& ch) { ch.Narrow = true; }); });
   connect(wide_, &QRadioButton::clicked, this,
@@ -61,10 +56,23 @@ void ChannelPane::ConnectWrites() {
   }
 }
 
-void ChannelPane::OnEnableClicked(bool on) {
-  WriteChannel("Enable", [&](ChannelRecord& ch) { ch.Enable = on; });
-  Fill();
-  enable_->setFocus(Qt::OtherFocusReason);
+void ChannelPane::OnFlagClicked(Flag f, bool on) {
+  const FlagRow& row = kFlagRows[f];
+  WriteChannel(row.field, [&](ChannelRecord& ch) { ch.*row.member = on; });
+  switch (row.after) {
+    case AfterClick::Nothing:
+      break;
+    case AfterClick::EnableChain:
+      ApplyEnableChain();
+      break;
+    case AfterClick::RxFrequency:
+      ShowText(kRxFreq, RxFrequencyText());
+      break;
+    case AfterClick::Refill:
+      Fill();
+      flags_[f]->setFocus(Qt::OtherFocusReason);
+      break;
+  }
 }
 
 // A side has a CTCSS tone or a DCS code, never both: choosing one clears the other.
@@ -79,10 +87,8 @@ void ChannelPane::OnTone(int side, bool dcs, int position) {
 }
 
 EditWhat ChannelPane::PendingEdit() const {
-  static constexpr std::array<const char*, kTextFields> kFields{"CHDisplayL", "CHDisplayR",
-                                                                "Rxfreq", "Txfreq", "ChTag"};
   for (int f = 0; f < kTextFields; ++f) {
-    if (dirty_[f]) return {EditWhat::Unit::Channel, group_, index_, kFields[f]};
+    if (dirty_[f]) return {EditWhat::Unit::Channel, group_, index_, kTextRows[f].field};
   }
   return {};
 }
@@ -101,20 +107,18 @@ void ChannelPane::ShowText(TextField f, const QString& text) {
 
 bool ChannelPane::CommitText(TextField f, bool validate) {
   if (!dirty_[f]) return true;
-  if (f == kRxFreq || f == kTxFreq) return CommitFrequency(f, validate);
+  if (IsFrequency(f)) return CommitFrequency(f, validate);
+  const TextRow& row = kTextRows[f];
   const std::string text = texts_[f]->text().toStdString();
-  if (f == kName) {
-    WriteChannel("ChTag", [&](ChannelRecord& ch) { ch.ChTag = text; });
-  } else if (!Marine()) {
-    const bool left = f == kDisplayL;
-    WriteChannel(left ? "CHDisplayL" : "CHDisplayR",
-                 [&](ChannelRecord& ch) { (left ? ch.CHDisplayL : ch.CHDisplayR) = text; });
-  }
+  // A marine channel's display comes from its slot and is not written.
+  if (f == kName || !Marine())
+    WriteChannel(row.field, [&](ChannelRecord& ch) { ch.*row.text = text; });
   SetDirty(f, false);
   return true;
 }
 
 bool ChannelPane::CommitFrequency(TextField f, bool validate) {
+  const TextRow& row = kTextRows[f];
   const bool rx = f == kRxFreq;
   if (!dirty_[f] || Marine()) return true;
   const FrequencyEntry entry =
@@ -122,8 +126,7 @@ bool ChannelPane::CommitFrequency(TextField f, bool validate) {
   if (entry.verdict == FrequencyVerdict::Ok) {
     // A value off both channel rasters is moved onto the radio's as it is taken in, and said so.
     const double mhz = SnapFrequency(entry.mhz);
-    WriteChannel(rx ? "Rxfreq" : "Txfreq",
-                 [&](ChannelRecord& ch) { (rx ? ch.Rxfreq : ch.Txfreq) = mhz; });
+    WriteChannel(row.field, [&](ChannelRecord& ch) { ch.*row.mhz = mhz; });
     ShowText(f, QString::fromStdString(FreqText4(mhz)));
     SetDirty(f, false);
     if (mhz != entry.mhz) {
@@ -134,7 +137,7 @@ bool ChannelPane::CommitFrequency(TextField f, bool validate) {
     return true;
   }
   if (!validate) {
-    const double stored = rx ? Channel().Rxfreq : Channel().Txfreq;
+    const double stored = Channel().*row.mhz;
     ShowText(f, QString::fromStdString(FreqText4(stored)));
     SetDirty(f, false);
     return true;
@@ -153,8 +156,7 @@ bool ChannelPane::eventFilter(QObject* watched, QEvent* event) {
   } else if (event->type() == QEvent::FocusOut && IsActive()) {
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
     // A menu opened over the field: the command's pane check decides about a frequency.
-    if (reason == Qt::PopupFocusReason && (f == kRxFreq || f == kTxFreq))
-      return Pane::eventFilter(watched, event);
+    if (reason == Qt::PopupFocusReason && IsFrequency(f)) return Pane::eventFilter(watched, event);
     // Leaving the window is not a move to another control: a refused value is quietly undone.
     const bool validate = reason != Qt::ActiveWindowFocusReason;
     if (!CommitText(f, validate)) RefuseLeaving(texts_[f]);
@@ -163,7 +165,7 @@ bool ChannelPane::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool ChannelPane::DataIncomplete() const {
-  return !Marine() && enable_->isChecked() &&
+  return !Marine() && flags_[kEnable]->isChecked() &&
          (texts_[kRxFreq]->text().contains("---") || texts_[kDisplayL]->text().size() < 2);
 }
 

@@ -13,6 +13,10 @@
 #include "report/formatters.h"
 
 namespace qw {
+
+using channel_fields::FilledFor;
+using channel_fields::kFlagRows;
+
 namespace {
 
 const MasterSlot& SlotAt(int index) {
@@ -71,8 +75,8 @@ void ChannelPane::ShowFieldsOfMode() {
     for (QWidget* label : companions_.value(field)) label->setVisible(on);
   };
   for (int f : {kDisplayL, kDisplayR, kRxFreq, kTxFreq}) SetEditable(texts_[f], !Marine());
-  show(txEnable_, Marine());
-  show(duplex_, Marine());
+  show(flags_[kTxEnable], Marine());
+  show(flags_[kDuplex], Marine());
   toneBox_->setVisible(!Marine() && traits.fourthGroupTones);
   txNote_->setVisible(!Marine() && !Channel().TxEnable);
   show(scramble_, traits.channelNames);
@@ -89,10 +93,8 @@ void ChannelPane::FillMarine(const ChannelRecord& ch) {
   texts_[kDisplayR]->setText(a < 0 ? QString() : label.mid(a));
   texts_[kRxFreq]->setText(RxFrequencyText());
   texts_[kTxFreq]->setText(Text(FreqText3Hidden(slot.TxFreq, ch.RxOnly)));
-  duplex_->setChecked(ch.Duplex);
   duplexAllowed_ = ch.DuplexCapable;
   txAllowed_ = !ch.RxOnly;
-  txEnable_->setChecked(ch.TxEnable && !ch.RxOnly);
 }
 
 void ChannelPane::FillProgrammable(const ChannelRecord& ch) {
@@ -101,26 +103,31 @@ void ChannelPane::FillProgrammable(const ChannelRecord& ch) {
   texts_[kDisplayR]->setText(Text(ch.CHDisplayR));
   texts_[kRxFreq]->setText(Text(FreqText4(ch.Rxfreq)));
   texts_[kTxFreq]->setText(Text(FreqText4(ch.Txfreq)));
-  // Hidden, but it still decides whether Low Power Only can be ticked.
-  txEnable_->setChecked(ch.TxEnable);
   duplexAllowed_ = false;
   txAllowed_ = true;
   for (int side = 0; side < 2; ++side) {
     ctcss_[side]->setCurrentIndex(ch.CTCSS[side] < ctcss_[side]->count() ? ch.CTCSS[side] : -1);
     dcs_[side]->setCurrentIndex(ch.DCS[side] < dcs_[side]->count() ? ch.DCS[side] : -1);
   }
-  comp_->setChecked(ch.RxComp);
 }
 
 void ChannelPane::FillCommon(const ChannelRecord& ch) {
-  enable_->setChecked(ch.Enable);
-  lowPower_->setChecked(ch.LowPower);
-  powUp_->setChecked(ch.PowUp);
-  scan_->setChecked(ch.ScanMemory);
+  FillFlags(ch);
   scramble_->setCurrentIndex((ch.Scramble & 4) ? (ch.Scramble & 3) + 1 : 0);
   texts_[kName]->setText(Text(ch.ChTag));
   narrow_->setChecked(ch.Narrow);
   wide_->setChecked(!ch.Narrow);
+}
+
+void ChannelPane::FillFlags(const ChannelRecord& ch) {
+  const FilledFor own = Marine() ? FilledFor::Marine : FilledFor::Programmable;
+  for (int f = 0; f < kFlags; ++f) {
+    const auto& row = kFlagRows[f];
+    if (row.filled == FilledFor::Both || row.filled == own) flags_[f]->setChecked(ch.*row.member);
+  }
+  // A marine channel that only receives shows no transmit. On a programmable channel Tx Enable
+  // is hidden, but it still decides whether Low Power Only can be ticked.
+  if (Marine()) flags_[kTxEnable]->setChecked(ch.TxEnable && !ch.RxOnly);
 }
 
 QString ChannelPane::RxFrequencyText() const {
@@ -148,16 +155,19 @@ void ChannelPane::SetEditable(QLineEdit* field, bool editable) {
 
 void ChannelPane::ApplyEnableChain() {
   if (state_.ResetBusy) return;
-  const bool on = enable_->isChecked();
+  const bool on = flags_[kEnable]->isChecked();
   for (QWidget* field : fields_) SetOn(field, on);
-  SetOn(duplex_, on && duplexAllowed_);
-  SetOn(txEnable_, on && txAllowed_);
-  SetOn(comp_, on && dcs_[1]->currentIndex() > 0);
-  SetOn(lowPower_, txEnable_->isChecked() && txEnable_->isEnabledTo(this));
-  SetOn(powUp_, lowPower_->isChecked() && lowPower_->isEnabledTo(this));
+  SetOn(flags_[kDuplex], on && duplexAllowed_);
+  SetOn(flags_[kTxEnable], on && txAllowed_);
+  SetOn(flags_[kComp], on && dcs_[1]->currentIndex() > 0);
+  const auto ticked = [this](Flag f) {
+    return flags_[f]->isChecked() && flags_[f]->isEnabledTo(this);
+  };
+  SetOn(flags_[kLowPower], ticked(kTxEnable));
+  SetOn(flags_[kPowUp], ticked(kLowPower));
   if (Marine()) {
     if (IsScramblerLocked(group_, index_)) SetOn(scramble_, false);
-    if (IsScanMemoryLocked(group_, index_)) SetOn(scan_, false);
+    if (IsScanMemoryLocked(group_, index_)) SetOn(flags_[kScan], false);
   }
 }
 

@@ -3,6 +3,8 @@
 // stores no weather names shows no name fields.
 #pragma once
 
+#include <array>
+#include <string>
 #include <vector>
 
 #include "editor/pane.h"
@@ -27,15 +29,25 @@ class WeatherPane final : public Pane {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // A row's boxes, in column order. The enable box greys the rest of its row.
+  enum Box { kEnableBox, kScanBox, kBoxes };
+
+  // What a column shows of a record field (weather_pane.cpp describes the columns).
+  template <class T>
+  struct Column;
+  static const Column<bool> kBoxColumns[kBoxes];
+  static const Column<std::string> kNameColumn;
+
   struct Row {
     QLabel* label = nullptr;
-    QCheckBox* enable = nullptr;
-    QCheckBox* scan = nullptr;
+    std::array<QCheckBox*, kBoxes> boxes{};
     QLineEdit* name = nullptr;
     bool dirty = false;  // the name was typed in and not yet written
   };
 
   void AddRow();
+  void ConnectWrites(std::size_t row);
+  void FillRow(std::size_t row, bool names);
   void ApplyRowRule(std::size_t row);
   void CommitName(std::size_t row);
   // The row a control belongs to; rows_.size() when none.
