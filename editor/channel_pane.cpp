@@ -27,9 +27,6 @@ using channel_fields::TextRow;
 
 namespace {
 
-const char* const kCheckHelp = "[Space]:An effective and invalid change.";
-const char* const kListHelp = "[Up]/[Down]:Change of a Selection item.";
-
 QString Caption(const char* field) {
   return QString::fromStdString(fields::CaptionOf(field));
 }
@@ -77,7 +74,7 @@ QLabel* ChannelPane::Label(const char* name, TextField f) {
 QCheckBox* ChannelPane::Check(Flag f) {
   auto* box = new QCheckBox(Caption(kFlagRows[f].field), this);
   box->setObjectName(kFlagRows[f].name);
-  SetHelpText(box, kCheckHelp);
+  SetHelpText(box, kCheckBoxHelp);
   flags_[f] = box;
   return box;
 }
@@ -87,7 +84,7 @@ QComboBox* ChannelPane::List(const char* name, const QStringList& entries) {
   list->setObjectName(name);
   list->addItems(entries);
   list->setMaxVisibleItems(12);
-  SetHelpText(list, kListHelp);
+  SetHelpText(list, kSelectionHelp);
   return list;
 }
 
@@ -186,8 +183,7 @@ QWidget* ChannelPane::BuildToneBox() {
   wide_->setObjectName("optWide");
   narrow_ = new QRadioButton("Narrow", toneBox_);
   narrow_->setObjectName("optNarrow");
-  for (QRadioButton* b : {wide_, narrow_})
-    SetHelpText(b, "[Up]/[Down]/[Left]/[Right]:Change of a Selection item.");
+  for (QRadioButton* b : {wide_, narrow_}) SetHelpText(b, kArrowKeysHelp);
   auto* width = new QButtonGroup(toneBox_);
   width->addButton(wide_);
   width->addButton(narrow_);

@@ -143,7 +143,7 @@ bool ChannelPane::CommitFrequency(TextField f, bool validate) {
     return true;
   }
   prompter_.Show(this,
-                 {"Data Error!!", rx ? "Rx frequency" : "Tx frequency", MessageIcon::Exclamation});
+                 {kDataError, rx ? "Rx frequency" : "Tx frequency", MessageIcon::Exclamation});
   return false;
 }
 
@@ -180,8 +180,7 @@ bool ChannelPane::CheckFocusedField() {
   // What was typed into the other fields is kept, whatever the check finds.
   for (int f : {kDisplayL, kDisplayR, kName}) CommitText(static_cast<TextField>(f), false);
   if (DataIncomplete()) {
-    prompter_.Show(this, {"Data Error!!\r\nPlease input correct data.", kProgramTitle,
-                          MessageIcon::Exclamation});
+    prompter_.Show(this, {kDataErrorInputCorrect, kProgramTitle, MessageIcon::Exclamation});
     return false;
   }
   return true;

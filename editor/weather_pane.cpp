@@ -30,8 +30,7 @@ struct WeatherPane::Column {
 
 const WeatherPane::Column<bool> WeatherPane::kBoxColumns[kBoxes] = {
     {"Enable", "chkWxEnable", "Select[x]Enable/[]Disable.", "Enable", &ChannelRecord::Enable},
-    {"Scan", "chkWxScan", "[Space]:An effective and invalid change.", "ScanMemory",
-     &ChannelRecord::ScanMemory},
+    {"Scan", "chkWxScan", kCheckBoxHelp, "ScanMemory", &ChannelRecord::ScanMemory},
 };
 
 const WeatherPane::Column<std::string> WeatherPane::kNameColumn = {
