@@ -50,7 +50,7 @@ Outcome LoadInput(Document& doc, const std::string& path) {
   // taken, and the user is told what the radio will keep. A raw image holds only such values.
   if (loaded.ok() && KindOfPath(path) != FileKind::RawImage) {
     for (const std::string& line : OddValueLines(FindOddValues(doc.Data()))) {
-      std::cerr << "warning: " << path << ": " << line << "\n";
+      std::cerr << kWarning << path << ": " << line << "\n";
     }
   }
   return loaded;
@@ -58,7 +58,7 @@ Outcome LoadInput(Document& doc, const std::string& path) {
 
 void WarnOfRadioForm(const Document& doc, const std::string& path) {
   for (const std::string& line : RadioFormLines(doc.Data())) {
-    std::cerr << "warning: " << path << ": " << line << "\n";
+    std::cerr << kWarning << path << ": " << line << "\n";
   }
 }
 

@@ -54,7 +54,7 @@ class PaintingApplication {
 
 int RunPrint(const PrintOptions& o, const std::filesystem::path& folder) {
   if (!IsPdf(o.output)) {
-    std::cerr << "print writes a PDF: the output name must end in .pdf\n";
+    std::cerr << kPrintNeedsPdf << "\n";
     return kExitUsage;
   }
   Document doc(folder);

@@ -49,7 +49,7 @@ std::function<void(int)> ProgressBar() {
 
 bool SeriesOption(const RadioOptions& o, const std::string& fromFile, int16_t& series) {
   if (!o.series.empty() && !ParseSeries(o.series)) {
-    std::cerr << "Unknown series: " << o.series << " (use " << SeriesNamesText() << ")\n";
+    std::cerr << UnknownValue("series", o.series, SeriesNamesText()) << "\n";
     return false;
   }
   series = ChooseSeries(o.series, fromFile);
@@ -63,7 +63,7 @@ Outcome Transfer(Document& doc, const RadioOptions& o, bool read) {
   std::unique_ptr<FileTraceSink> trace;
   if (!o.trace.empty()) {
     trace = std::make_unique<FileTraceSink>(o.trace);
-    if (!trace->Ok()) std::cerr << "Cannot write the trace file " << o.trace << "\n";
+    if (!trace->Ok()) std::cerr << kCannotWriteTrace << o.trace << "\n";
   }
   CancelFlag cancel;
   TransferControl control;
@@ -129,11 +129,11 @@ int RunSimulate(const RadioOptions& o) {
   int16_t series = kDefaultSeries;
   if (!SeriesOption(o, o.image, series)) return kExitUsage;
   if (!o.fault.empty() && o.fault != "store") {
-    std::cerr << "Unknown fault: " << o.fault << " (use store)\n";
+    std::cerr << UnknownValue("fault", o.fault, "store") << "\n";
     return kExitUsage;
   }
   if (o.pacing != "real" && o.pacing != "none") {
-    std::cerr << "Unknown pacing: " << o.pacing << " (use real or none)\n";
+    std::cerr << UnknownValue("pacing", o.pacing, "real or none") << "\n";
     return kExitUsage;
   }
   std::vector<uint8_t> memory;

@@ -25,13 +25,13 @@ bool LoadForDiff(const std::string& path, const std::string& other, Document& do
     series = SeriesOfFile(other).value_or(kDefaultSeries);
   }
   if (!series) {
-    std::cerr << path << ": cannot tell the series of this file\n";
+    std::cerr << path << kSeriesUnknown << "\n";
     return false;
   }
   doc.NewDataSet(*series);
   const Outcome loaded = LoadInput(doc, path);
   if (!loaded.ok()) {
-    std::cerr << path << ": " << (loaded.message ? loaded.message->Text : "cannot be read") << "\n";
+    std::cerr << path << ": " << (loaded.message ? loaded.message->Text : kCannotBeRead) << "\n";
   }
   return loaded.ok();
 }

@@ -69,4 +69,16 @@ inline constexpr const char* kNoSuchPort = "there is no such port.";
 inline constexpr const char* kPortBusy = "the port is busy (another program is using it).";
 inline constexpr const char* kNotASerialPort = "it is not a serial port.";
 
+// The command-line tool's words: a value it does not know, and what it could not do.
+inline std::string UnknownValue(const std::string& what, const std::string& value,
+                                const std::string& choices) {
+  return "Unknown " + what + ": " + value + " (use " + choices + ")";
+}
+inline constexpr const char* kPrintNeedsPdf =
+    "print writes a PDF: the output name must end in .pdf";
+inline constexpr const char* kCannotWriteTrace = "Cannot write the trace file ";
+inline constexpr const char* kSeriesUnknown = ": cannot tell the series of this file";
+inline constexpr const char* kCannotBeRead = "cannot be read";
+inline constexpr const char* kWarning = "warning: ";
+
 }  // namespace qw
