@@ -61,8 +61,18 @@ struct ImagePlace {
   layout::BitField bits{};
 };
 
-// The common settings' sections, in the order the editor and the reports show them.
-enum class Section { StartingTxMode, Scanning, WeatherCh, NmeaInput, Beep, None };
+// The common settings' sections, in the order the editor and the reports show them, then the
+// reports' DSC sections that list settings one per line.
+enum class Section {
+  StartingTxMode,
+  Scanning,
+  WeatherCh,
+  NmeaInput,
+  Beep,
+  None,
+  DscBasic,
+  DscAdvanced
+};
 inline constexpr const char* kSectionTitles[] = {"Starting TX Mode", "Scanning Function",
                                                  "Weather CH Function", "NMEA Data Input",
                                                  "Beep Function"};

@@ -68,19 +68,29 @@ inline constexpr auto kCommonFields = std::tuple{
         .In(Section::Beep, Worded::OnOff, "Rotary Beep"),
 };
 
-// The data file carries no DSC settings.
+// The data file carries no DSC settings. The report shows the acknowledgement menus a line each.
 inline constexpr auto kDscFields = std::tuple{
-    Row(&DscSettings::DscGroup, "DscGroup", nullptr, nullptr),
-    Row(&DscSettings::UserMmsi, "UserMmsi", nullptr, nullptr),
-    Row(&DscSettings::PosRequest, "PosRequest", nullptr, nullptr),
-    Row(&DscSettings::Tx, "Tx", nullptr, nullptr),
-    Row(&DscSettings::BeepOut, "BeepOut", nullptr, nullptr),
-    Row(&DscSettings::AllShipsCall, "AllShipsCall", nullptr, nullptr),
-    Row(&DscSettings::AllShipsCallTx, "AllShipsCallTx", nullptr, nullptr),
-    Row(&DscSettings::GroupCall, "GroupCall", nullptr, nullptr),
-    Row(&DscSettings::GroupCallTx, "GroupCallTx", nullptr, nullptr),
-    Row(&DscSettings::IndividualCall, "IndividualCall", nullptr, nullptr),
-    Row(&DscSettings::IndividualCallTx, "IndividualCallTx", nullptr, nullptr),
+    Row(&DscSettings::DscGroup, "DscGroup", nullptr, nullptr)
+        .In(Section::DscBasic, Worded::OnOff, "DSC CH Group"),
+    Row(&DscSettings::UserMmsi, "UserMmsi", nullptr, nullptr)
+        .In(Section::DscBasic, Worded::OnOff, "User MMSI"),
+    Row(&DscSettings::PosRequest, "PosRequest", nullptr, nullptr)
+        .In(Section::DscAdvanced, Worded::OnOff, "Position Request"),
+    Row(&DscSettings::Tx, "Tx", nullptr, nullptr).In(Section::DscAdvanced, Worded::OnOff, "TX"),
+    Row(&DscSettings::BeepOut, "BeepOut", nullptr, nullptr)
+        .In(Section::DscAdvanced, Worded::OnOff, "Beep Out"),
+    Row(&DscSettings::AllShipsCall, "AllShipsCall", nullptr, nullptr)
+        .In(Section::DscAdvanced, Worded::OnOff, "All Ships Call"),
+    Row(&DscSettings::AllShipsCallTx, "AllShipsCallTx", nullptr, nullptr)
+        .In(Section::DscAdvanced, Worded::OnOff, "All Ships Call TX"),
+    Row(&DscSettings::GroupCall, "GroupCall", nullptr, nullptr)
+        .In(Section::DscAdvanced, Worded::OnOff, "Group Call"),
+    Row(&DscSettings::GroupCallTx, "GroupCallTx", nullptr, nullptr)
+        .In(Section::DscAdvanced, Worded::OnOff, "Group Call TX"),
+    Row(&DscSettings::IndividualCall, "IndividualCall", nullptr, nullptr)
+        .In(Section::DscAdvanced, Worded::OnOff, "Individual Call"),
+    Row(&DscSettings::IndividualCallTx, "IndividualCallTx", nullptr, nullptr)
+        .In(Section::DscAdvanced, Worded::OnOff, "Individual Call TX"),
     Row(&DscSettings::AckMenu, "AckMenu", nullptr, nullptr),
 };
 
@@ -90,7 +100,8 @@ inline constexpr auto kAtisFields = std::tuple{
         {"Usable ATIS CH Group", Bool, Plain, Numbered}),
     Row(&AtisSettings::AtisCode, "AtisCode", "ATIS Code", "code", {"Atis Code", Text, Marked}),
     Row(&AtisSettings::AtisKillerGroup, "AtisKillerGroup", "ATIS Killer Group", nullptr,
-        {"Usable ATIS Kikker CH Group", Bool, Plain, Numbered, ThirdVariant}, ThirdVariant),
+        {"Usable ATIS Kikker CH Group", Bool, Plain, Numbered, ThirdVariant}, ThirdVariant)
+        .Labelled("Usable ATIS Killer CH Group"),
 };
 
 inline constexpr auto kCallSignFields = std::tuple{

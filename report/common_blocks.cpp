@@ -53,6 +53,42 @@ std::vector<GroupLine> GroupLines(const RadioData& d) {
   return lines;
 }
 
+namespace {
+
+template <class Row, class T>
+SettingLine LineOf(const Row& row, const T& value) {
+  SettingLine line{
+      std::string(row.shown.label ? row.shown.label : row.caption) + ":", {}, fields::kIsArray<T>};
+  if constexpr (fields::kIsArray<T>) {
+    for (bool on : value) line.texts.push_back(OnOffText(on));
+  } else {
+    line.texts.push_back(value);
+  }
+  return line;
+}
+
+}  // namespace
+
+std::vector<SettingLine> DscLines(const DscSettings& dsc, fields::Section section) {
+  std::vector<SettingLine> lines;
+  fields::ForEachRow(fields::kDscFields, [&](const auto& row) {
+    if (row.shown.section == section) lines.push_back(LineOf(row, dsc.*row.member));
+  });
+  return lines;
+}
+
+std::vector<SettingLine> AtisLines(const AtisSettings& atis,
+                                   const std::function<bool(fields::Held)>& shows) {
+  std::vector<SettingLine> lines;
+  for (bool lists : {true, false}) {
+    fields::ForEachRow(fields::kAtisFields, [&](const auto& row) {
+      SettingLine line = LineOf(row, atis.*row.member);
+      if (line.list == lists && shows(row.held)) lines.push_back(std::move(line));
+    });
+  }
+  return lines;
+}
+
 std::vector<CommonBlock> CommonBlocks(const CommonSettings& c,
                                       const std::function<bool(fields::Held)>& shows) {
   std::vector<CommonBlock> blocks;

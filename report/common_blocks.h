@@ -36,6 +36,19 @@ struct GroupLine {
 // each with a value per group: USA, INTL, Canada and the fourth group.
 std::vector<GroupLine> GroupLines(const RadioData& d);
 
+struct SettingLine {
+  std::string label;               // "Beep Out:"
+  std::vector<std::string> texts;  // On/Off for each group or entry of a list, or the text
+  bool list;                       // the field is a list
+};
+
+// The DSC settings of a section, a line per field in the field table's order.
+std::vector<SettingLine> DscLines(const DscSettings& dsc, fields::Section section);
+// The ATIS settings the series `shows` keeps: the groups' lists first, under the group
+// heading, then the code.
+std::vector<SettingLine> AtisLines(const AtisSettings& atis,
+                                   const std::function<bool(fields::Held)>& shows);
+
 // A coded setting's value as the reports word it; "" for a value outside its list.
 std::string WordedText(fields::Worded worded, int16_t v);
 

@@ -41,10 +41,14 @@ void AddAtis(PageBuilder& page, const AtisSettings& a, int16_t series) {
   page.Blank();
   page.Text("##### ATIS Setup (Common) #####");
   AddGroupNames(page, series);
-  std::vector<std::string> usable;
-  for (bool on : a.UsableAtisGroup) usable.push_back(OnOffText(on));
-  page.GroupRow("Usable ATIS CH Group:", usable);
-  page.ValueRow("ATIS Code:", a.AtisCode);
+  for (const SettingLine& line :
+       AtisLines(a, [](fields::Held h) { return h == fields::Held::Always; })) {
+    if (line.list) {
+      page.GroupRow(line.label, line.texts);
+    } else {
+      page.ValueRow(line.label, line.texts.front());
+    }
+  }
   page.Blank();
 }
 

@@ -11,13 +11,6 @@ namespace qw {
 
 namespace {
 
-template <std::size_t N>
-std::vector<std::string> OnOffTexts(const std::array<bool, N>& flags) {
-  std::vector<std::string> texts;
-  for (bool f : flags) texts.push_back(OnOffText(f));
-  return texts;
-}
-
 void AddGroupHeading(TextImage& out, int16_t series) {
   out.Row("", {"USA", "INTL", "Canada", FourthGroupText(series)});
 }
@@ -26,8 +19,8 @@ void AddDscBasic(TextImage& out, const DscSettings& dsc) {
   out.Blank();
   out.Line("##### DSC Setup (Basic Setup) #####");
   out.Row("", {"USA", "INTL", "Canada"});
-  out.Row("DSC CH Group:", OnOffTexts(dsc.DscGroup));
-  out.Row("User MMSI:", {dsc.UserMmsi});
+  for (const SettingLine& line : DscLines(dsc, fields::Section::DscBasic))
+    out.Row(line.label, line.texts);
 }
 
 // The option sets have up to eight entries each, so they get narrow numbered columns.
@@ -36,15 +29,8 @@ void AddDscAdvanced(TextImage& out, const DscSettings& dsc) {
   out.Blank();
   out.Line("##### DSC Setup (Advanced Setup) #####");
   out.Row("", {"1", "2", "3", "4", "5", "6", "7", "8"}, kWidth);
-  out.Row("Position Request:", OnOffTexts(dsc.PosRequest), kWidth);
-  out.Row("TX:", OnOffTexts(dsc.Tx), kWidth);
-  out.Row("Beep Out:", OnOffTexts(dsc.BeepOut), kWidth);
-  out.Row("All Ships Call:", OnOffTexts(dsc.AllShipsCall), kWidth);
-  out.Row("All Ships Call TX:", OnOffTexts(dsc.AllShipsCallTx), kWidth);
-  out.Row("Group Call:", OnOffTexts(dsc.GroupCall), kWidth);
-  out.Row("Group Call TX:", OnOffTexts(dsc.GroupCallTx), kWidth);
-  out.Row("Individual Call:", OnOffTexts(dsc.IndividualCall), kWidth);
-  out.Row("Individual Call TX:", OnOffTexts(dsc.IndividualCallTx), kWidth);
+  for (const SettingLine& line : DscLines(dsc, fields::Section::DscAdvanced))
+    out.Row(line.label, line.texts, kWidth);
 }
 
 void AddDscDisplay(TextImage& out, const DscSettings& dsc) {
@@ -105,15 +91,14 @@ void AddDscSections(TextImage& out, const RadioData& d) {
 }
 
 void AddAtisSections(TextImage& out, const RadioData& d) {
-  const auto& atis = d.AtisSettings;
-  const bool third = ShowsThirdVariantSections(d.ModelSeries);
+  const SeriesTraits& series = Traits(d.ModelSeries);
   out.Blank();
   out.Line("##### ATIS Setup (Common) #####");
   AddGroupHeading(out, d.ModelSeries);
-  out.Row("Usable ATIS CH Group:", OnOffTexts(atis.UsableAtisGroup));
-  if (third) out.Row("Usable ATIS Killer CH Group:", OnOffTexts(atis.AtisKillerGroup));
-  out.Row("ATIS Code:", {atis.AtisCode});
-  if (third) AddAtisCallSigns(out, atis);
+  for (const SettingLine& line :
+       AtisLines(d.AtisSettings, [&](fields::Held h) { return fields::Holds(series, h); }))
+    out.Row(line.label, line.texts);
+  if (ShowsThirdVariantSections(d.ModelSeries)) AddAtisCallSigns(out, d.AtisSettings);
 }
 
 }  // namespace qw
