@@ -11,6 +11,7 @@
 #include "editor/channel_pane.h"
 #include "editor/grid_pane.h"
 #include "editor/scripted_prompter.h"
+#include "model/channel_groups.h"
 #include "model/channel_plans.h"
 
 namespace {
@@ -39,7 +40,7 @@ void BM_ChannelSwitch(benchmark::State& state) {
   pane.resize(440, 400);
   pane.show();
   const int group = static_cast<int>(state.range(0));
-  const int count = group == qw::kGroupFourth ? 40 : 240;
+  const int count = group == qw::kGroupFourth ? qw::kFourthGroupChannels : qw::kMarineSlots;
   int index = 0;
   for (auto _ : state) {
     pane.Show(qw::NavNode::ChannelOf(group, index));

@@ -3,6 +3,7 @@
 // builds it while the user waits).
 #include <benchmark/benchmark.h>
 
+#include "model/channel_groups.h"
 #include "report/formatters.h"
 #include "report/text_report.h"
 
@@ -12,8 +13,8 @@ qw::RadioData FullDataSet(int16_t series) {
   qw::RadioData d;
   d.ModelSeries = series;
   for (auto* list : {&d.USA, &d.INTL, &d.CANADA}) {
-    list->resize(240);
-    for (int i = 0; i < 240; ++i) {
+    list->resize(qw::kMarineSlots);
+    for (int i = 0; i < qw::kMarineSlots; ++i) {
       auto& ch = (*list)[i];
       ch.Position = static_cast<int16_t>(i);
       ch.Enable = true;
