@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <map>
 
 #include "report/print_sections.h"
 #include "tests/report/report_data.h"
@@ -62,51 +60,6 @@ TEST(PrintLayout, EachSeriesPagesWholeAsInTheirFiles) {
     const std::vector<PrintPage> pages = BuildPrintPages(d);
     EXPECT_EQ(pages.size(), 6u);
     EXPECT_EQ(Listing(pages), test::Golden(name)) << name;
-  }
-}
-
-// Each flag set alone on a listed row whose flags are otherwise off changes its own column only.
-TEST(PrintLayout, EachFlagSetAloneShowsInItsOwnColumn) {
-  const std::map<std::string, std::array<const char*, 3>> expected{
-      // flag: USA channel 25 (a duplex slot; listed only when enabled), weather, fourth group
-      {"Enable", {"", "ENABLE=ENABLE", "ENABLE=ENABLE"}},
-      {"LowPower", {"LOW=LOW", "", "LOW=LOW"}},
-      {"PowUp", {"UP=UP", "", "UP=UP"}},
-      {"Duplex", {"RX(MHz)=161.850 DUP=DUP", "", ""}},
-      {"TxEnable", {"TX=TX", "", ""}},
-      {"ScanMemory", {"MEM=MEM", "MEM=MEM", "MEM=MEM"}},
-      {"RxOnly", {"TX(MHz)=---.---", "", ""}},
-      {"Narrow", {"", "", "W/N=N "}},
-      {"RxComp", {"", "", "CMP=CMP"}},
-  };
-  auto texts = [](const PrintLine& line) {
-    std::vector<std::string> t;
-    for (const auto& item : line) t.push_back(item.text);
-    return t;
-  };
-  for (int page = 0; page < 3; ++page) {
-    RadioData d = EmptyDataSet(kSeriesMV710);
-    d.WX.resize(2), d.FourthGroup.resize(40);
-    ChannelRecord& ch = page == 0 ? d.USA[50] : page == 1 ? d.WX[1] : d.FourthGroup[39];
-    auto build = [&] {
-      return page == 0   ? MarineTablePage(d.USA, "", d.ModelSeries)
-             : page == 1 ? WeatherTablePage(d)
-                         : FourthGroupTablePage(d);
-    };
-    ch.Enable = page == 0;
-    const PrintPage base = build();
-    const std::vector<std::string> header = texts(base.lines[3]);
-    for (const auto& [name, flag] : test::ChannelFlags()) {
-      if (page == 0 && name == "Enable") continue;
-      const bool was = ch.*flag;
-      ch.*flag = !was;
-      const PrintPage p = build();
-      ch.*flag = was;
-      const auto it = expected.find(name);
-      EXPECT_EQ(test::ChangedCells(header, texts(base.lines.back()), texts(p.lines.back())),
-                it == expected.end() ? "" : it->second[page])
-          << name << " on page " << page;
-    }
   }
 }
 
