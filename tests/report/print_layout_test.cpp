@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "report/print_sections.h"
 #include "tests/report/report_data.h"
 
