@@ -287,7 +287,9 @@ TEST(CsvOurs, RefusesEachBrokenRuleAndTakesNothing) {
     ASSERT_EQ(r.refused.size(), 1u) << line << "\n" << CsvProblemText(r.refused.at(0));
     EXPECT_EQ(r.refused[0].column, column) << line;
     EXPECT_NE(r.refused[0].reason.find(reason), std::string::npos) << r.refused[0].reason;
-    if (start == "LMR,5,") EXPECT_EQ(r.refused[0].line, 736);
+    if (start == "LMR,5,") {
+      EXPECT_EQ(r.refused[0].line, 736);
+    }
     EXPECT_FALSE(r.applied);
     EXPECT_EQ(d, before) << line;
   }
