@@ -140,13 +140,16 @@ TEST(ChannelGrid, WeatherRowsAndTheNamesOfTheGrids) {
   RadioData d = test::NewData(kSeriesMV510);
   d.WX[1].ScanMemory = true;
   d.WX[1].Enable = false;
-  d.WX[2].Position = 11;  // no such weather channel: no label, no crash
-  EXPECT_EQ(GridTsv(BuildGridText(d, kGridWeather), {0, 1, 2, 99}),
+  d.WX[2].Position = 11, d.WX[3].Position = 0;  // no such weather channel: no label, no crash
+  EXPECT_EQ(GridTsv(BuildGridText(d, kGridWeather), {0, 1, 2, 3, 9, 99}),
             "CH\tENABLE\tMEM\tCH Name\n"
             "WX01[162.550MHz]\t1\t0\t162.550MHZ\n"
             "WX02[162.400MHz]\t0\t1\t162.400MHZ\n"
-            "\t1\t0\t162.475MHZ\n");
+            "\t1\t0\t162.475MHZ\n"
+            "\t1\t0\t162.425MHZ\n"
+            "WX10[163.275MHz]\t1\t0\t163.275MHZ\n");
   for (int g = 0; g < kGridCount; ++g) EXPECT_EQ(GridFromName(GridName(g)), g);
+  EXPECT_TRUE(GridName(-1).empty() && GridName(kGridCount).empty());
   EXPECT_EQ(GridFromName("exp"), kGroupFourth);
   for (const char* other : {"LMR", "XSA", "USB", "US", "WXX"}) EXPECT_EQ(GridFromName(other), -1);
 }
