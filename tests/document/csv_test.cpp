@@ -73,6 +73,7 @@ RadioData Edited(int16_t series) {
   RadioData d = NewData(series);
   d.USA[45].ChTag = "FUEL, DOCK", d.USA[45].Scramble = 6;  // slot 45 is channel 22A
   d.INTL[48].Duplex = d.CANADA[0].Enable = d.WX[9].ScanMemory = true;
+  d.USA[48].Duplex = false;  // 24 used simplex
   d.WX[2].ChTag = "any #text";
   ChannelRecord& p = d.FourthGroup[4];
   p.Enable = p.TxEnable = p.LowPower = p.PowUp = true;
@@ -160,7 +161,8 @@ TEST(CsvOurs, WritesEveryChannelWithTheSeriesColumns) {
        {"USA,22A,1,1,0,0,0,0,2,\"FUEL, DOCK\",,,157.1000,157.1000,,,,\r\n",
         "USA,70,1,0,0,0,0,0,Off,DSC,,,156.5250,,,,,\r\n",
         "INTL,24,1,1,0,0,1,0,Off,TELEPHONE,,,161.8000,157.2000,,,,\r\n",
-        "WX,WX03,1,,,,,0,,any #text,,,162.4750,,,,,\r\n",
+        "USA,24,1,1,0,0,0,0,Off,TELEPHONE,,,157.2000,157.2000,,,,\r\n",  // duplex-capable, simplex
+        "WX,WX01,1,,,,,0,,162.550MHZ,,,162.5500,,,,,\r\n", "WX,WX03,1,,,,,0,,any #text,,,162.4750,,,,,\r\n",
         "LMR,5,1,1,1,1,,0,Off,REPEATER (1),AU,t,156.0250,160.6250,1,97.4Hz,I043,1\r\n",
         "LMR,40,1,0,0,0,,0,Off,\"007\",\"04\",,174.0000,,0,Off,Off,0\r\n", "\r\nUSA,\"00\",0,",
         "\r\nUSA,\"01\",0,"}) {
@@ -287,7 +289,9 @@ TEST(CsvOurs, RefusesEachBrokenRuleAndTakesNothing) {
     ASSERT_EQ(r.refused.size(), 1u) << line << "\n" << CsvProblemText(r.refused.at(0));
     EXPECT_EQ(r.refused[0].column, column) << line;
     EXPECT_NE(r.refused[0].reason.find(reason), std::string::npos) << r.refused[0].reason;
-    if (start == "LMR,5,") EXPECT_EQ(r.refused[0].line, 736);
+    if (start == "LMR,5,") {
+      EXPECT_EQ(r.refused[0].line, 736);
+    }
     EXPECT_FALSE(r.applied);
     EXPECT_EQ(d, before) << line;
   }

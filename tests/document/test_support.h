@@ -2,8 +2,8 @@
 // with something in every field the files carry, and a spreadsheet's re-save of a CSV.
 #pragma once
 
-#include <algorithm>
 #include <random>
+#include <regex>
 #include <string>
 
 #include "formats/csv_table.h"
@@ -66,16 +66,10 @@ struct SpreadsheetSave {
 // A decimal number in the shortest form a spreadsheet saves it in ("-012.50" as -12.5); "" when
 // the text is no such number.
 inline std::string ShortestNumber(const std::string& text, bool decimalComma) {
-  const std::size_t sign = text.starts_with('-') ? 1 : 0, point = text.find('.');
-  std::string whole = text.substr(sign, point == std::string::npos ? point : point - sign);
-  std::string fraction = point == std::string::npos ? "" : text.substr(point + 1);
-  const auto digits = [](const std::string& s) { return s.find_first_not_of("0123456789"); };
-  if (whole.empty() || digits(whole) != std::string::npos || digits(fraction) != std::string::npos)
-    return "";
-  whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size() - 1));
-  fraction.erase(fraction.find_last_not_of('0') + 1);
-  if (!fraction.empty()) fraction.insert(0, decimalComma ? "," : ".");
-  return text.substr(0, sign) + whole + fraction;
+  static const std::regex number(R"((-?)0*(\d+?)(?:\.(\d*?)0*)?)");
+  std::smatch m;
+  if (!std::regex_match(text, m, number)) return "";
+  return m.str(1) + m.str(2) + (m.length(3) ? (decimalComma ? "," : ".") + m.str(3) : "");
 }
 
 // A CSV opened in a spreadsheet and saved again with its defaults: every cell that reads as a

@@ -1,6 +1,6 @@
 // The grid text that the editor shows, Ctrl+C copies and the command line prints: whole rows
 // of the built-in plans, the series' column sets, and a fourth group with tones, snapping and
-// repeated display texts.
+// repeated display texts; and the columns of the grids and the printed pages flag by flag.
 #include "report/channel_grid.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <array>
 #include <map>
 
+#include "report/print_sections.h"
 #include "tests/report/report_data.h"
 #include "tests/support/radio_data.h"
 
@@ -78,35 +79,59 @@ TEST(ChannelGrid, FourthGroupCellsShowTonesAndTheStoredFrequency) {
   EXPECT_DOUBLE_EQ(d.FourthGroup[0].Rxfreq, 156.0137);
 }
 
-// Each flag set alone on a row whose flags are all off changes its own column and no other.
-TEST(ChannelGrid, EachFlagSetAloneShowsInItsOwnColumn) {
-  const std::map<std::string, std::array<const char*, 3>> expected{
-      // flag: USA channel 25 (a duplex slot), fourth group, weather
-      {"Enable", {"", "ENABLE=[Enable]", "ENABLE=1"}},
-      {"LowPower", {"LOW=LOW", "LOW=LOW", ""}},
-      {"PowUp", {"UP=UP", "UP=UP", ""}},
-      {"Duplex", {"RX[MHz]=161.850 DUP=DUP", "", ""}},
-      {"TxEnable", {"TX=TX", "", ""}},
-      {"ScanMemory", {"MEM=MEM", "MEM=MEM", "MEM=1"}},
-      {"RxOnly", {"TX[MHz]=---.---", "", ""}},
-      {"Narrow", {"", "W/N=N ", ""}},
-      {"RxComp", {"", "Comp=CMP", ""}},
+// Each flag set alone on a row whose flags are all off changes its own column and no other, in
+// the grids and on the printed pages.
+TEST(ChannelColumns, EachFlagSetAloneShowsInItsOwnColumnOfTheGridsAndThePrintedPages) {
+  // flag: the grids of USA channel 25 (a duplex slot), the fourth group and weather; the printed
+  // pages of USA 25 (listed only when enabled, so Enable stays on), weather and the fourth group
+  const std::map<std::string, std::array<const char*, 6>> expected{
+      {"Enable", {"", "ENABLE=[Enable]", "ENABLE=1", "", "ENABLE=ENABLE", "ENABLE=ENABLE"}},
+      {"LowPower", {"LOW=LOW", "LOW=LOW", "", "LOW=LOW", "", "LOW=LOW"}},
+      {"PowUp", {"UP=UP", "UP=UP", "", "UP=UP", "", "UP=UP"}},
+      {"Duplex", {"RX[MHz]=161.850 DUP=DUP", "", "", "RX(MHz)=161.850 DUP=DUP", "", ""}},
+      {"TxEnable", {"TX=TX", "", "", "TX=TX", "", ""}},
+      {"ScanMemory", {"MEM=MEM", "MEM=MEM", "MEM=1", "MEM=MEM", "MEM=MEM", "MEM=MEM"}},
+      {"RxOnly", {"TX[MHz]=---.---", "", "", "TX(MHz)=---.---", "", ""}},
+      {"Narrow", {"", "W/N=N ", "", "", "", "W/N=N "}},
+      {"RxComp", {"", "Comp=CMP", "", "", "", "CMP=CMP"}},
   };
-  const int grids[] = {kGroupUSA, kGroupFourth, kGridWeather};
-  for (std::size_t g = 0; g < 3; ++g) {
-    RadioData d = test::NewData(kSeriesMV710);
-    std::vector<ChannelRecord>& list = grids[g] == kGridWeather ? d.WX : GroupList(d, grids[g]);
-    const std::size_t row = grids[g] == kGroupUSA ? 50 : 1;
-    for (const auto& [name, flag] : test::ChannelFlags()) list[row].*flag = false;
-    const GridText base = BuildGridText(d, grids[g]);
+  using Cells = std::pair<std::vector<std::string>, std::vector<std::string>>;  // header, row
+  auto texts = [](const PrintLine& line) {
+    std::vector<std::string> t;
+    for (const auto& item : line) t.push_back(item.text);
+    return t;
+  };
+  for (int view = 0; view < 6; ++view) {
+    const bool printed = view >= 3;
+    RadioData d = printed ? test::EmptyDataSet(kSeriesMV710) : test::NewData(kSeriesMV710);
+    d.WX.resize(printed ? 2 : d.WX.size()), d.FourthGroup.resize(40);
+    const int grids[] = {kGroupUSA, kGroupFourth, kGridWeather};
+    ChannelRecord& ch = view % 3 == 0 ? d.USA[50]
+                        : view == 1   ? d.FourthGroup[1]
+                        : view == 5   ? d.FourthGroup[39]
+                                      : d.WX[1];
+    auto cells = [&] {
+      if (!printed) {
+        const GridText t = BuildGridText(d, grids[view]);
+        return Cells{t.header, t.rows[view == 0 ? 50 : 1]};
+      }
+      const PrintPage p = view == 3   ? MarineTablePage(d.USA, "", d.ModelSeries)
+                          : view == 4 ? WeatherTablePage(d)
+                                      : FourthGroupTablePage(d);
+      return Cells{texts(p.lines[3]), texts(p.lines.back())};
+    };
+    for (const auto& [name, flag] : test::ChannelFlags()) ch.*flag = false;
+    ch.Enable = view == 3;
+    const Cells base = cells();
     for (const auto& [name, flag] : test::ChannelFlags()) {
-      list[row].*flag = true;
-      const GridText t = BuildGridText(d, grids[g]);
-      list[row].*flag = false;
+      if (view == 3 && name == "Enable") continue;
+      ch.*flag = true;
+      const Cells changed = cells();
+      ch.*flag = false;
       const auto it = expected.find(name);
-      EXPECT_EQ(test::ChangedCells(t.header, base.rows[row], t.rows[row]),
-                it == expected.end() ? "" : it->second[g])
-          << name << " in grid " << grids[g];
+      EXPECT_EQ(test::ChangedCells(base.first, base.second, changed.second),
+                it == expected.end() ? "" : it->second[view])
+          << name << " in view " << view;
     }
   }
 }
@@ -115,13 +140,16 @@ TEST(ChannelGrid, WeatherRowsAndTheNamesOfTheGrids) {
   RadioData d = test::NewData(kSeriesMV510);
   d.WX[1].ScanMemory = true;
   d.WX[1].Enable = false;
-  d.WX[2].Position = 11;  // no such weather channel: no label, no crash
-  EXPECT_EQ(GridTsv(BuildGridText(d, kGridWeather), {0, 1, 2, 99}),
+  d.WX[2].Position = 11, d.WX[3].Position = 0;  // no such weather channel: no label, no crash
+  EXPECT_EQ(GridTsv(BuildGridText(d, kGridWeather), {0, 1, 2, 3, 9, 99}),
             "CH\tENABLE\tMEM\tCH Name\n"
             "WX01[162.550MHz]\t1\t0\t162.550MHZ\n"
             "WX02[162.400MHz]\t0\t1\t162.400MHZ\n"
-            "\t1\t0\t162.475MHZ\n");
+            "\t1\t0\t162.475MHZ\n"
+            "\t1\t0\t162.425MHZ\n"
+            "WX10[163.275MHz]\t1\t0\t163.275MHZ\n");
   for (int g = 0; g < kGridCount; ++g) EXPECT_EQ(GridFromName(GridName(g)), g);
+  EXPECT_TRUE(GridName(-1).empty() && GridName(kGridCount).empty());
   EXPECT_EQ(GridFromName("exp"), kGroupFourth);
   for (const char* other : {"LMR", "XSA", "USB", "US", "WXX"}) EXPECT_EQ(GridFromName(other), -1);
 }

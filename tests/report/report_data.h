@@ -1,4 +1,4 @@
-// Data sets the report tests print.
+// Data sets the report tests print, and the whole outputs expected of them.
 #pragma once
 
 #include <string>
@@ -6,12 +6,18 @@
 #include <vector>
 
 #include "model/radio_data.h"
+#include "tests/support/temp_folder.h"
 
 #pragma GCC diagnostic push
 // The data sets name only the fields that matter; the rest keep their defaults on purpose.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 namespace qw::test {
+
+// A whole expected output, kept in golden/ beside the tests.
+inline std::string Golden(const std::string& name) {
+  return ReadBytes(std::string(QW_REPORT_GOLDEN) + "/" + name);
+}
 
 // A data set of the series with every marine slot in its place and nothing enabled.
 inline RadioData EmptyDataSet(int16_t series) {
