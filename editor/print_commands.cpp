@@ -96,8 +96,7 @@ QString ExportListingPdf(QWidget* parent, Document& doc, Prompter& prompter, Fil
   folders.Remember(FolderKind::Pdf, path);
   if (KindOfPath(path.toStdString()) != FileKind::Pdf) path += RowOf(FileKind::Pdf).extension;
   WaitCursor wait;
-  const QByteArray pdf =
-      PrintPagesToPdf(doc.PrintPages(), PaperForLocale(QLocale()), JobName(doc));
+  const QByteArray pdf = PrintPagesToPdf(doc.PrintPages(), PaperForLocale(QLocale()), JobName(doc));
   FileError error;
   if (!pdf.isEmpty() &&
       WriteFileAtomically(PathFromUtf8(path.toStdString()),

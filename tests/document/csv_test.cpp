@@ -162,7 +162,8 @@ TEST(CsvOurs, WritesEveryChannelWithTheSeriesColumns) {
         "USA,70,1,0,0,0,0,0,Off,DSC,,,156.5250,,,,,\r\n",
         "INTL,24,1,1,0,0,1,0,Off,TELEPHONE,,,161.8000,157.2000,,,,\r\n",
         "USA,24,1,1,0,0,0,0,Off,TELEPHONE,,,157.2000,157.2000,,,,\r\n",  // duplex-capable, simplex
-        "WX,WX01,1,,,,,0,,162.550MHZ,,,162.5500,,,,,\r\n", "WX,WX03,1,,,,,0,,any #text,,,162.4750,,,,,\r\n",
+        "WX,WX01,1,,,,,0,,162.550MHZ,,,162.5500,,,,,\r\n",
+        "WX,WX03,1,,,,,0,,any #text,,,162.4750,,,,,\r\n",
         "LMR,5,1,1,1,1,,0,Off,REPEATER (1),AU,t,156.0250,160.6250,1,97.4Hz,I043,1\r\n",
         "LMR,40,1,0,0,0,,0,Off,\"007\",\"04\",,174.0000,,0,Off,Off,0\r\n", "\r\nUSA,\"00\",0,",
         "\r\nUSA,\"01\",0,"}) {

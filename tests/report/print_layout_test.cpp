@@ -53,9 +53,9 @@ TEST(PrintLayout, EachSeriesPagesWholeAsInTheirFiles) {
   mv510.WX[0] = {.Position = 1, .Enable = true, .ChTag = "NOT SHOWN"};
   mv510.FourthGroup[0] = {.Enable = true, .ChTag = "NOT SHOWN", .CTCSS = {3, 3}, .CHDisplayL = "7", .Rxfreq = 156.0075};
   // clang-format on
-  for (const auto& [d, name] : {std::pair{Mv710DataSet(), "mv710_pages.txt"},
-                                std::pair{mv510, "mv510_pages.txt"},
-                                std::pair{EmptyDataSet(kSeriesThird), "third_pages.txt"}}) {
+  for (const auto& [d, name] :
+       {std::pair{Mv710DataSet(), "mv710_pages.txt"}, std::pair{mv510, "mv510_pages.txt"},
+        std::pair{EmptyDataSet(kSeriesThird), "third_pages.txt"}}) {
     const std::vector<PrintPage> pages = BuildPrintPages(d);
     EXPECT_EQ(pages.size(), 6u);
     EXPECT_EQ(Listing(pages), test::Golden(name)) << name;

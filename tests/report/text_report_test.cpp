@@ -72,9 +72,9 @@ RadioData ThirdVariantDataSet(int16_t series) {
 // without a row is refused rather than reported as some other series.
 TEST(TextReport, EachSeriesReportWholeAsItsTextFile) {
   EXPECT_THROW(BuildTextReport(ThirdVariantDataSet(7)), std::out_of_range);
-  for (const auto& [d, name] : {std::pair{TextDataSet(), "mv710_report.txt"},
-                                std::pair{Mv510DataSet(), "mv510_report.txt"},
-                                std::pair{ThirdVariantDataSet(kSeriesThird), "third_report.txt"}}) {
+  for (const auto& [d, name] :
+       {std::pair{TextDataSet(), "mv710_report.txt"}, std::pair{Mv510DataSet(), "mv510_report.txt"},
+        std::pair{ThirdVariantDataSet(kSeriesThird), "third_report.txt"}}) {
     const std::string report = BuildTextReport(d);
     EXPECT_EQ(TextFileContent(report), test::Golden(name)) << name;
     EXPECT_EQ(TextFileContent(report), report + "\r\n");
