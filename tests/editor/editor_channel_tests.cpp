@@ -303,13 +303,6 @@ class ChannelTests : public QObject {
       QTest::keyClick(view, Qt::Key_Return);
       QCOMPARE(f.window->CurrentNode(), NavNode::ChannelOf(g, row));
     }
-
-    f.prompter.answers = {PromptAnswer::Ok};
-    f.Menu("mnuModel510")->trigger();
-    f.Select(NavNode::GroupGrid(kGroupUSA));
-    const int last = grid->columnCount() - 1;
-    QCOMPARE(grid->headerData(last, Qt::Horizontal).toString(), QString("MEM"));
-    QVERIFY(view->columnWidth(last) < view->viewport()->width() / 4);
   }
 
   void WeatherRows() {
@@ -343,7 +336,7 @@ class ChannelTests : public QObject {
   }
 
   // Both name fields take of a paste what the radio can store, say what they left out, and
-  // show a stored name as it is. The MV510 stores no weather names and shows no field for them.
+  // show a stored name as it is.
   void NameFieldsTakeWhatTheRadioStores() {
     OpenEditor f;
     f.Change([](RadioData& d) { d.WX[5].ChTag = "OLD#NAME"; });  // as a data file may hold it
@@ -379,11 +372,6 @@ class ChannelTests : public QObject {
     QCOMPARE(f.Field("txtWxName5")->text(), QString("OLD#NAME"));
     f.Select(ch16);
     QCOMPARE(f.Text("lblCHNameNotice"), QString());
-
-    f.prompter.answers = {PromptAnswer::Ok};
-    f.Menu("mnuModel510")->trigger();
-    f.Select(kWeatherNode);
-    QVERIFY(f.Box("chkWxEnable0")->isVisible() && !f.Field("txtWxName0")->isVisible());
   }
 };
 

@@ -58,6 +58,15 @@ QStringList WrongControls(QWidget* pane) {
   return wrong;
 }
 
+// A data set that switches on every field a pane has: a complete programmable channel, scan and
+// every group.
+void EveryFieldOn(RadioData& d) {
+  ChannelRecord& lmr = d.FourthGroup[0];
+  lmr.Enable = true, lmr.Rxfreq = 156.5, lmr.CHDisplayL = "01";
+  d.CommonSettings.Scan = true;
+  for (auto& group : d.UsableGroupSettings) group.Usable = true;
+}
+
 // The fields Tab visits from `first` on, until it leaves the pane or comes back round.
 QStringList TabWalk(QWidget* first) {
   QWidget* pane = first->parentWidget();
@@ -152,25 +161,10 @@ class PaneTests : public QObject {
     QCOMPARE(f.Data().FourthGroup[0].Rxfreq, 156.025);
   }
 
-  void ScanOffDisablesItsSettingsButKeepsThem() {
-    OpenEditor f;
-    f.Change([](RadioData& d) {
-      CommonSettings& c = d.CommonSettings;
-      c.Scan = true, c.ResumeTime = 2, c.PttScanClear = true;
-    });
-    const CommonSettings& c = f.Data().CommonSettings;
-    f.Select(kCommonNode);
-    auto* resume = f.List("cmbResumeTime");
-    QVERIFY(resume->isEnabled() && resume->currentText() == "2Sec");
-    Choose(f.List("cmbScan"), 0);
-    QVERIFY(!c.Scan && c.ResumeTime == 2 && c.PttScanClear);
-    QVERIFY(!resume->isEnabled() && !f.List("cmbPttScanClear")->isEnabled());
-    QVERIFY(!f.List("cmbRotary"));  // the radio has no rotary control
-  }
-
   // Each setting of the common pane, every value of it set alone: the pane shows it in its own
-  // list and nowhere else, and choosing it stores that setting and no other.
-  void CommonPaneShowsAndStoresEachSettingAlone() {
+  // list and nowhere else, and choosing it stores that setting and no other. SCAN off greys the
+  // scan settings but keeps them.
+  void CommonPaneShowsAndStoresEachSettingAloneAndScanOffKeepsItsSettings() {
     OpenEditor f;
     const struct {
       const char* list;
@@ -211,16 +205,23 @@ class PaneTests : public QObject {
         QCOMPARE(f.List(row.list)->currentIndex(), -1);
       }
     }
+    f.Change([](RadioData& d) {
+      CommonSettings& c = d.CommonSettings;
+      c.Scan = true, c.ResumeTime = 2, c.PttScanClear = true;
+    });
+    const CommonSettings& c = f.Data().CommonSettings;
+    auto *resume = f.List("cmbResumeTime"), *clear = f.List("cmbPttScanClear");
+    QVERIFY(resume->isEnabled() && clear->isEnabled() && resume->currentText() == "2Sec");
+    Choose(f.List("cmbScan"), 0);
+    QVERIFY(!c.Scan && c.ResumeTime == 2 && c.PttScanClear);
+    QVERIFY(!resume->isEnabled() && !clear->isEnabled());
+    QVERIFY(!f.List("cmbRotary"));  // the radio has no rotary control
   }
 
   // Tab reads each pane left to right, top to bottom; fields that are switched off are passed.
   void TabFollowsTheScreenInEveryPane() {
     OpenEditor f;
-    f.Change([](RadioData& d) {
-      ChannelRecord& lmr = d.FourthGroup[0];
-      lmr.Enable = true, lmr.Rxfreq = 156.5, lmr.CHDisplayL = "01";
-      d.CommonSettings.Scan = true;
-    });
+    f.Change(EveryFieldOn);
     QStringList weather, usable;
     for (int r = 0; r < 10; ++r)
       weather << QString("chkWxEnable%1").arg(r) << QString("chkWxScan%1").arg(r)
@@ -255,11 +256,7 @@ class PaneTests : public QObject {
       EditorFixture f;
       f.store.Set("ModelPath", "ModelNum", std::to_string(series));
       f.Open();
-      f.Change([](RadioData& d) {
-        d.FourthGroup[0].Enable = true;
-        d.CommonSettings.Scan = true;
-        for (auto& group : d.UsableGroupSettings) group.Usable = true;
-      });
+      f.Change(EveryFieldOn);
       for (const NavNode& node :
            {kCommonNode, kAtisNode, kUsableNode, kWeatherNode, NavNode::ChannelOf(kGroupUSA, 48),
             NavNode::ChannelOf(kGroupFourth, 0)}) {

@@ -190,8 +190,7 @@ class TransferTests : public QObject {
     QCOMPARE(w.statusBar()->toolTip(), "Backup: " + QDir::toNativeSeparators(backup));
 
     f.Change([](RadioData& d) { d.CommonSettings.DualWatch = false, d.USA[5].ChTag = "SHIFTED"; });
-    f.prompter.fileNames.push_back(backup);
-    f.Menu("mnuFileCompare")->trigger();
+    f.Said("mnuFileCompare", {backup});
     QPointer<CompareWindow> compare;
     for (QWidget* top : QApplication::topLevelWidgets()) {
       if (auto* c = qobject_cast<CompareWindow*>(top)) compare = c;
@@ -225,8 +224,7 @@ class TransferTests : public QObject {
     QCOMPARE(w.ActivePane()->objectName(), QString("pictCommon"));
     QTRY_VERIFY(w.isActiveWindow());
 
-    f.prompter.fileNames.push_back(backup);
-    f.Menu("mnuFileRestoreBackup")->trigger();
+    f.Said("mnuFileRestoreBackup", {backup});
     const FileChoice& chooser = f.prompter.fileChoices.back();
     QVERIFY(chooser.title == "Restore Backup" && chooser.folder == backups.path() &&
             chooser.details);
