@@ -246,13 +246,12 @@ class TransferTests : public QObject {
     const QString backup = f.folder.filePath("MV510-20261206-043202-read.hex");
     QVERIFY(WriteImageFile(backup.toStdString(), kSeriesMV510, mv510.RadioImage, nullptr));
 
-    f.prompter.fileNames = {backup, backup};
     f.prompter.answers = {PromptAnswer::Cancel, PromptAnswer::Ok};
-    QCOMPARE(f.Said("mnuFileRestoreBackup"),
+    QCOMPARE(f.Said("mnuFileRestoreBackup", {backup}),
              std::vector<std::string>{"This backup is of an MV510 radio; the editor is set to the "
                                       "MV710 series.\nSwitch to the MV510 series and restore it?"});
     QCOMPARE(w.Series(), kSeriesMV710);
-    QCOMPARE(f.Said("mnuFileRestoreBackup").size(), std::size_t{1});
+    QCOMPARE(f.Said("mnuFileRestoreBackup", {backup}).size(), std::size_t{1});
     QCOMPARE(w.Series(), kSeriesMV510);
     QCOMPARE(f.store.Get("ModelPath", "ModelNum"), std::optional<std::string>("1"));
     QCOMPARE(f.Data().AtisSettings.AtisCode, std::string("5105105105"));
