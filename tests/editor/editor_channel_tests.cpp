@@ -303,13 +303,6 @@ class ChannelTests : public QObject {
       QTest::keyClick(view, Qt::Key_Return);
       QCOMPARE(f.window->CurrentNode(), NavNode::ChannelOf(g, row));
     }
-
-    f.prompter.answers = {PromptAnswer::Ok};
-    f.Menu("mnuModel510")->trigger();
-    f.Select(NavNode::GroupGrid(kGroupUSA));
-    const int last = grid->columnCount() - 1;
-    QCOMPARE(grid->headerData(last, Qt::Horizontal).toString(), QString("MEM"));
-    QVERIFY(view->columnWidth(last) < view->viewport()->width() / 4);
   }
 
   void WeatherRows() {
@@ -343,25 +336,17 @@ class ChannelTests : public QObject {
   }
 
   // Both name fields take of a paste what the radio can store, say what they left out, and
-  // show a stored name as it is. The MV510 stores no weather names and shows no field for them.
+  // show a stored name as it is.
   void NameFieldsTakeWhatTheRadioStores() {
     OpenEditor f;
     f.Change([](RadioData& d) { d.WX[5].ChTag = "OLD#NAME"; });  // as a data file may hold it
     const NavNode ch16 = NavNode::ChannelOf(kGroupUSA, kSlot16);
-    struct Field {
-      NavNode node;
-      const char* name;
-      const char* notice;
-      const std::string& stored;
-    };
-    const Field fields[] = {
-        {ch16, "txtCHName", "lblCHNameNotice", f.Data().USA[kSlot16].ChTag},
-        {kWeatherNode, "txtWxName2", "lblWxNotice", f.Data().WX[2].ChTag},
-    };
-    for (const Field& field : fields) {
-      f.Select(field.node);
-      auto* name = f.Field(field.name);
-      auto* notice = f.Find<QLabel>(field.notice);
+    for (auto [node, field, label, stored] :
+         {std::tuple{ch16, "txtCHName", "lblCHNameNotice", &f.Data().USA[kSlot16].ChTag},
+          {kWeatherNode, "txtWxName2", "lblWxNotice", &f.Data().WX[2].ChTag}}) {
+      f.Select(node);
+      auto* name = f.Field(field);
+      auto* notice = f.Find<QLabel>(label);
       Paste(name, "Bay#2 Wx&Co! Harbour");
       QCOMPARE(name->text(), QString("Bay2 WxCo Ha"));
       QVERIFY2(notice->text().contains("\"#\", \"&\" and \"!\" left out"),
@@ -373,17 +358,12 @@ class ChannelTests : public QObject {
       name->setCursorPosition(0);
       QTest::keyClicks(name, "Z");
       QCOMPARE(name->text(), QString("Bay2 WxCo Ha"));
-      f.Box(field.node == ch16 ? "chkScan" : "chkWxScan0")->setFocus();
-      QCOMPARE(field.stored, std::string("Bay2 WxCo Ha"));
+      f.Box(node == ch16 ? "chkScan" : "chkWxScan0")->setFocus();
+      QCOMPARE(*stored, std::string("Bay2 WxCo Ha"));
     }
     QCOMPARE(f.Field("txtWxName5")->text(), QString("OLD#NAME"));
     f.Select(ch16);
     QCOMPARE(f.Text("lblCHNameNotice"), QString());
-
-    f.prompter.answers = {PromptAnswer::Ok};
-    f.Menu("mnuModel510")->trigger();
-    f.Select(kWeatherNode);
-    QVERIFY(f.Box("chkWxEnable0")->isVisible() && !f.Field("txtWxName0")->isVisible());
   }
 };
 

@@ -152,6 +152,21 @@ struct EditorFixture {
     Menu(command)->trigger();
     return prompter.Texts();
   }
+  // ... given these names, one for each file chooser it opens.
+  std::vector<std::string> Said(const QString& command, std::deque<QString> names) {
+    prompter.fileNames = std::move(names);
+    return Said(command);
+  }
+
+  // The destination menu's entries shown, the checked one marked "*".
+  QStringList Destinations() {
+    QStringList out;
+    for (int k = 0; k < 11; ++k) {
+      QAction* entry = Menu(QString("mnuDestination%1").arg(k));
+      if (entry->isVisible()) out << entry->text() + (entry->isChecked() ? "*" : "");
+    }
+    return out;
+  }
 
   bool HasNode(const NavNode& node) { return window->Tree()->Has(node); }
   void Select(const NavNode& node) { window->SelectNode(node); }

@@ -170,8 +170,7 @@ class ReportTests : public QObject {
     f.Menu("mnuFilePrint")->trigger();
     QCOMPARE(f.prompter.Texts(), std::vector<std::string>{"Print Error!!"});
 
-    f.prompter.asked.clear();
-    f.Menu("mnuFileExportPdf")->trigger();
+    f.Said("mnuFileExportPdf");
     QCOMPARE(f.prompter.fileChoices.back().title, QString("Export PDF"));
     f.prompter.fileNames = {Path("listing"), Path("no/such/folder/x.pdf")};
     f.Menu("mnuFileExportPdf")->trigger();  // ".pdf" added
@@ -183,12 +182,9 @@ class ReportTests : public QObject {
     QCOMPARE(f.prompter.asked[0].message.Title, kTitle510);
 
     // No printer set up: Print says so and offers the PDF instead.
-    f.prompter.asked.clear();
     f.prompter.noPrinter = true;
     f.prompter.answers = {PromptAnswer::Ok};
-    f.prompter.fileNames = {Path("instead.pdf")};
-    f.Menu("mnuFilePrint")->trigger();
-    QCOMPARE(f.prompter.Texts(),
+    QCOMPARE(f.Said("mnuFilePrint", {Path("instead.pdf")}),
              std::vector<std::string>{"No printer is set up on this computer.\n"
                                       "Export the listing as a PDF file instead?"});
     QCOMPARE(test::PdfPages(test::ReadBytes(Path("instead.pdf").toStdString())), 6);

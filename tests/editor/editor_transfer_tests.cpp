@@ -190,8 +190,7 @@ class TransferTests : public QObject {
     QCOMPARE(w.statusBar()->toolTip(), "Backup: " + QDir::toNativeSeparators(backup));
 
     f.Change([](RadioData& d) { d.CommonSettings.DualWatch = false, d.USA[5].ChTag = "SHIFTED"; });
-    f.prompter.fileNames.push_back(backup);
-    f.Menu("mnuFileCompare")->trigger();
+    f.Said("mnuFileCompare", {backup});
     QPointer<CompareWindow> compare;
     for (QWidget* top : QApplication::topLevelWidgets()) {
       if (auto* c = qobject_cast<CompareWindow*>(top)) compare = c;
@@ -225,8 +224,7 @@ class TransferTests : public QObject {
     QCOMPARE(w.ActivePane()->objectName(), QString("pictCommon"));
     QTRY_VERIFY(w.isActiveWindow());
 
-    f.prompter.fileNames.push_back(backup);
-    f.Menu("mnuFileRestoreBackup")->trigger();
+    f.Said("mnuFileRestoreBackup", {backup});
     const FileChoice& chooser = f.prompter.fileChoices.back();
     QVERIFY(chooser.title == "Restore Backup" && chooser.folder == backups.path() &&
             chooser.details);
@@ -248,13 +246,12 @@ class TransferTests : public QObject {
     const QString backup = f.folder.filePath("MV510-20261206-043202-read.hex");
     QVERIFY(WriteImageFile(backup.toStdString(), kSeriesMV510, mv510.RadioImage, nullptr));
 
-    f.prompter.fileNames = {backup, backup};
     f.prompter.answers = {PromptAnswer::Cancel, PromptAnswer::Ok};
-    QCOMPARE(f.Said("mnuFileRestoreBackup"),
+    QCOMPARE(f.Said("mnuFileRestoreBackup", {backup}),
              std::vector<std::string>{"This backup is of an MV510 radio; the editor is set to the "
                                       "MV710 series.\nSwitch to the MV510 series and restore it?"});
     QCOMPARE(w.Series(), kSeriesMV710);
-    QCOMPARE(f.Said("mnuFileRestoreBackup").size(), std::size_t{1});
+    QCOMPARE(f.Said("mnuFileRestoreBackup", {backup}).size(), std::size_t{1});
     QCOMPARE(w.Series(), kSeriesMV510);
     QCOMPARE(f.store.Get("ModelPath", "ModelNum"), std::optional<std::string>("1"));
     QCOMPARE(f.Data().AtisSettings.AtisCode, std::string("5105105105"));

@@ -39,9 +39,7 @@ class WindowTests : public QObject {
     QCOMPARE(w.windowTitle(), QString("QL24  PC Program for MV510/MV710 Series"));
     QVERIFY(!f.doc->IsModified() && !w.CurrentNode());
     QCOMPARE(w.ActivePane()->objectName(), QString("pictGeneral"));
-    QCOMPARE(w.Series(), kSeriesMV710);
-    QVERIFY(f.Menu("mnuModel710")->isChecked() && !f.Menu("mnuModel510")->isChecked());
-    QCOMPARE(f.Text("sbrPanel3"), QString("MV710"));
+    QCOMPARE(f.Text("sbrPanel3"), QString("MV710"));  // the series menu: see the cancelled switch
     QVERIFY(f.Menu("mnuCom3")->isChecked() && !f.Menu("mnuCom1")->isChecked());
     // Choosing the stored port at start-up does not store it again.
     QCOMPARE(f.store.Get("ComPath", "ComNum").value(), std::string("3"));
@@ -115,6 +113,7 @@ class WindowTests : public QObject {
     OpenEditor f;
     MainWindow& w = *f.window;
     f.Change([](RadioData& d) { d.CommonSettings.DualWatch = true; });  // New would discard it
+    for (const NavNode& node : {NavNode::GroupGrid(kGroupUSA), kWeatherNode}) f.Select(node);
 
     f.prompter.answers = {PromptAnswer::Cancel};
     QCOMPARE(f.Said("mnuModel510"),
@@ -133,11 +132,17 @@ class WindowTests : public QObject {
     QVERIFY(f.Menu("mnuModel510")->isChecked() && !f.Menu("mnuModel710")->isChecked());
     QCOMPARE(f.Text("sbrPanel3"), QString("MV510"));
     QVERIFY(!f.doc->IsModified() && !w.CurrentNode());
-    // The MV510 has no channel names, scrambler or tones: narrower grids, fewer fields.
-    for (int group : {kGroupUSA, kGroupFourth}) {
+    // The MV510 has no channel names, scrambler, tones or weather names: narrower grids, no
+    // wider than their texts, and fewer fields.
+    for (int group : {kGroupFourth, kGroupUSA}) {
       f.Select(NavNode::GroupGrid(group));
       QCOMPARE(f.Find<QTableView>("grdChannel")->model()->columnCount(), 8);
     }
+    auto* view = f.Find<QTableView>("grdChannel");
+    QCOMPARE(view->model()->headerData(7, Qt::Horizontal).toString(), QString("MEM"));
+    QVERIFY(view->columnWidth(7) < view->viewport()->width() / 4);
+    f.Select(kWeatherNode);
+    QVERIFY(f.Box("chkWxEnable0")->isVisible() && !f.Field("txtWxName0")->isVisible());
     f.Select(NavNode::ChannelOf(kGroupFourth, 0));
     QVERIFY(f.List("cmbScramble")->isHidden() && f.Field("txtCHName")->isHidden() &&
             !f.List("cmbRxCTCSS")->isVisibleTo(&w));
@@ -202,8 +207,7 @@ class WindowTests : public QObject {
       f.Select(kCommonNode);
       ChangeList(f.List("cmbResumeTime"));
       f.Change([](RadioData& d) { d.AtisSettings.AtisCode.clear(); });
-      f.prompter.fileNames = {path};
-      f.Menu("mnuFileOpen")->trigger();
+      f.Said("mnuFileOpen", {path});
       QCOMPARE(f.Data().AtisSettings.AtisCode, std::string("2223334445"));
       QVERIFY(f.Data().CommonSettings.ResumeTime == 3 && f.doc->IsModified());
       // The pane shown follows the file.
@@ -214,8 +218,7 @@ class WindowTests : public QObject {
       f.Change(
           [](RadioData& d) { d.CommonSettings.ResumeTime = -7, d.CommonSettings.Weater = 300; });
       QVERIFY(w.FileSave(true) && f.doc->IsModified());
-      f.prompter.fileNames = {path};
-      QCOMPARE(f.Said("mnuFileOpen"),
+      QCOMPARE(f.Said("mnuFileOpen", {path}),
                std::vector<std::string>{"Values were changed to what the radio can store:\n"
                                         "CommonSettings.ResumeTime = -7 (the radio will store 1)\n"
                                         "CommonSettings.Weater = 300 (the radio will store 0)"});
@@ -290,28 +293,20 @@ class WindowTests : public QObject {
     QVERIFY(!none.Find<QMenu>("mnuDestination")->isEnabled());
 
     EditorFixture f;
-    WriteDestinationImage(f.folder.path(), "usa", kSeriesMV710);
-    WriteDestinationImage(f.folder.path(), "eur", kSeriesMV710);
-    WriteDestinationImage(f.folder.path(), "usa", kSeriesMV510);
-    WriteDestinationImage(f.folder.path(), "can", kSeriesMV510);
+    for (auto [name, series] : {std::pair{"usa", kSeriesMV710},
+                                {"eur", kSeriesMV710},
+                                {"usa", kSeriesMV510},
+                                {"can", kSeriesMV510}})
+      WriteDestinationImage(f.folder.path(), name, series);
     f.Open();
 
     QVERIFY(f.Find<QMenu>("mnuDestination")->isEnabled());
-    // The entries shown, the checked one marked.
-    auto shown = [&f] {
-      QStringList out;
-      for (int k = 0; k < 11; ++k) {
-        QAction* entry = f.Menu(QString("mnuDestination%1").arg(k));
-        if (entry->isVisible()) out << entry->text() + (entry->isChecked() ? "*" : "");
-      }
-      return out;
-    };
-    QCOMPARE(shown(), (QStringList{"EUR", "USA*"}));
+    QCOMPARE(f.Destinations(), (QStringList{"EUR", "USA*"}));
 
     // Another destination asks first; the checked one is re-applied without a question.
     f.prompter.answers = {PromptAnswer::Ok};
     QCOMPARE(f.Said("mnuDestination0").front(), std::string("Do yo want to change to EUR?"));
-    QCOMPARE(shown(), (QStringList{"EUR*", "USA"}));
+    QCOMPARE(f.Destinations(), (QStringList{"EUR*", "USA"}));
     QCOMPARE(f.store.Get("IniFilePath", "IniFileName_2").value(), std::string("EUR"));
     QVERIFY(!f.doc->IsModified());
 
@@ -321,7 +316,7 @@ class WindowTests : public QObject {
     // Cancel leaves the mark where it was.
     f.prompter.answers = {PromptAnswer::Cancel};
     f.Menu("mnuDestination1")->trigger();
-    QCOMPARE(shown(), (QStringList{"EUR*", "USA"}));
+    QCOMPARE(f.Destinations(), (QStringList{"EUR*", "USA"}));
 
     // A destination that cannot be loaded changes nothing: data, mark and changed flag stay.
     QFile::remove(f.folder.filePath("usa_02C6.ini"));
@@ -330,7 +325,7 @@ class WindowTests : public QObject {
     f.Menu("mnuDestination1")->trigger();
     QCOMPARE(f.prompter.asked.back().message.Text, std::string("IniFileRead Error!!"));
     QVERIFY(f.Data().USA[3].ChTag == "MINE" && f.doc->IsModified());
-    QCOMPARE(shown(), (QStringList{"EUR*", "USA"}));
+    QCOMPARE(f.Destinations(), (QStringList{"EUR*", "USA"}));
   }
 
   // The debug keys save and load the image only with the debug switch; Enter never reaches a
