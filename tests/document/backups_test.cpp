@@ -24,11 +24,6 @@ std::chrono::system_clock::time_point Local(int y, int mo, int d, int h, int mi,
   return std::chrono::system_clock::from_time_t(std::mktime(&tm));
 }
 
-TEST(Backups, StampsAreTheLocalDateAndTime) {
-  EXPECT_EQ(BackupStamp(Local(2024, 2, 29, 23, 59, 59)), "20240229-235959");
-  EXPECT_EQ(BackupStamp(Local(2025, 1, 2, 3, 4, 5)), "20250102-030405");
-}
-
 TEST(Backups, KeepsTheNewestHundredNewestFirstAndLeavesOtherFilesAlone) {
   test::TempFolder temp;
   const fs::path folder = temp.Path() / "backups";  // made by the first backup

@@ -6,6 +6,7 @@
 #include <span>
 
 #include "model/field_table.h"
+#include "tests/support/radio_data.h"
 
 namespace qw {
 namespace {
@@ -33,19 +34,10 @@ struct Vary {
   }
 };
 
-// A data set of the third variant whose fields all hold their defaults, lists at full length.
-RadioData EmptyData() {
-  RadioData d;
-  d.ModelSeries = kSeriesThird;
-  for (auto* list : {&d.USA, &d.INTL, &d.CANADA}) list->resize(240);
-  d.WX.resize(10);
-  d.FourthGroup.resize(40);
-  return d;
-}
-
+// A new data set of the third variant with every field of its records varied.
 RadioData VariedData(unsigned seed) {
   Vary vary{std::mt19937(seed)};
-  RadioData d = EmptyData();
+  RadioData d = test::NewData(kSeriesThird);
   for (auto* list : {&d.USA, &d.INTL, &d.CANADA, &d.WX, &d.FourthGroup})
     vary.All(std::span<ChannelRecord>(*list));
   vary.All(std::span<UsableGroupSettings>(d.UsableGroupSettings));
@@ -63,7 +55,7 @@ TEST(JsonData, WholeDataSetSurvivesARoundTrip) {
   for (unsigned seed : {1u, 2u, 3u}) {
     RadioData original = VariedData(seed);
     std::string json = DataToJson(original);
-    RadioData back = EmptyData();
+    RadioData back = test::NewData(kSeriesThird);
     std::string error;
     ASSERT_TRUE(JsonToData(json, back, error)) << error;
     EXPECT_EQ(back, original);
