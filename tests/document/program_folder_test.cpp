@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "test_support.h"
 
 namespace qw {
@@ -22,36 +24,28 @@ class ProgramFolderTest : public ::testing::Test {
   test::TempFolder folder;
 };
 
-TEST_F(ProgramFolderTest, BuildFolderInstalledPrefixAndBareExecutable) {
-  // Build folder: the help pages beside the executable win even with a share folder above it.
-  fs::path built = Make("build/bin/quaywright");
-  fs::create_directories(folder.Path() / "build/bin/help");
-  fs::create_directories(folder.Path() / "build/share/quaywright");
-  ProgramFiles files = LocateProgramFiles(built);
-  EXPECT_EQ(files.folder, Root() / "build/bin");
-  EXPECT_FALSE(files.installed);
-
-  // Installed: <prefix>/bin/quaywright reads <prefix>/share/quaywright.
-  fs::path installed = Make("usr/bin/quaywright-cli");
-  Make("usr/share/quaywright/usa_02C6.ini");
-  files = LocateProgramFiles(installed);
-  EXPECT_EQ(files.folder, Root() / "usr/share/quaywright");
-  EXPECT_TRUE(files.installed);
-
-  // Neither: the executable's own folder, as before.
-  files = LocateProgramFiles(Make("loose/quaywright"));
-  EXPECT_EQ(files.folder, Root() / "loose");
-  EXPECT_FALSE(files.installed);
-}
-
-TEST_F(ProgramFolderTest, LinkToAnInstalledExecutableFindsTheTreeItPointsInto) {
-  fs::path real = Make("opt/qw/bin/quaywright");
-  fs::create_directories(folder.Path() / "opt/qw/share/quaywright");
-  fs::create_directories(folder.Path() / "local/bin");
-  fs::create_symlink(real, folder.Path() / "local/bin/quaywright");
-  ProgramFiles files = LocateProgramFiles(folder.Path() / "local/bin/quaywright");
-  EXPECT_EQ(files.folder, Root() / "opt/qw/share/quaywright");
-  EXPECT_TRUE(files.installed);
+// Build folder: the help pages beside the executable win even with a share folder above it.
+// Installed: <prefix>/bin/quaywright reads <prefix>/share/quaywright, also through a link into
+// that tree. Neither: the executable's own folder, as before.
+TEST_F(ProgramFolderTest, BuildFolderInstalledPrefixLinkAndBareExecutable) {
+  for (const char* file : {"build/bin/quaywright", "usr/bin/quaywright-cli", "loose/quaywright",
+                           "usr/share/quaywright/usa_02C6.ini"})
+    Make(file);
+  for (const char* dir :
+       {"build/bin/help", "build/share/quaywright", "opt/qw/share/quaywright", "local/bin"})
+    fs::create_directories(folder.Path() / dir);
+  fs::create_symlink(Make("opt/qw/bin/quaywright"), folder.Path() / "local/bin/quaywright");
+  const std::tuple<const char*, const char*, bool> cases[] = {
+      {"build/bin/quaywright", "build/bin", false},
+      {"usr/bin/quaywright-cli", "usr/share/quaywright", true},
+      {"local/bin/quaywright", "opt/qw/share/quaywright", true},
+      {"loose/quaywright", "loose", false},
+  };
+  for (const auto& [executable, files, installed] : cases) {
+    const ProgramFiles found = LocateProgramFiles(folder.Path() / executable);
+    EXPECT_EQ(found.folder, Root() / files) << executable;
+    EXPECT_EQ(found.installed, installed) << executable;
+  }
 }
 
 TEST_F(ProgramFolderTest, Argv0IsResolvedLikeTheShellDid) {
