@@ -252,6 +252,7 @@ TEST(CsvOurs, RefusesEachBrokenRuleAndTakesNothing) {
       {"EXP,5,", "EXP,5,1,1,1,1,,0,Off,R,AU,t,156.0125,160.6250,,,,", "Rxfreq", "raster"},
       {"EXP,5,", "EXP,5,1,1,1,1,,0,Off,R#1,AU,t,156.0250,160.6250,,,,", "ChTag", "at most 12"},
       {"EXP,5,", "EXP,5,1,1,1,1,,0,Off,R,AB,t,156.0250,160.6250,,,,", "CHDisplayL", "A b C"},
+      {"EXP,5,", "EXP,5,1,1,1,1,,0,Off,R,AU,tt,156.0250,160.6250,,,,", "CHDisplayR", "at most 1"},
       {"EXP,5,", "EXP,5,yes,1,1,1,,0,Off,R,AU,t,156.0250,160.6250,,,,", "Enable", "1 or 0"},
       {"EXP,5,", "EXP,5,1,1,1,1,,0,4,R,AU,t,156.0250,160.6250,,,,", "Scramble", "Off, 0"},
       {"EXP,2,", "EXP,2,1,0,0,0,,0,Off,,A,,150.0000,,,,,", "Enable", "two-character"},
