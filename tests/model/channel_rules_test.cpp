@@ -22,7 +22,6 @@ TEST(ChannelRules, FrequencyTexts) {
       {"174.0001", V::OutOfRange, V::OutOfRange},
       {"174.00001", V::OutOfRange, V::OutOfRange},
       {"156.025", V::Ok, V::Ok},
-      {"156.0250", V::Ok, V::Ok},
       {"156.0125", V::Ok, V::OffRaster},
       {"156.02509", V::Ok, V::Ok},  // only the whole part of f x 10000 counts
       {"156.0251", V::Ok, V::OffRaster},
