@@ -65,7 +65,7 @@ TEST(ChannelRules, NamesAndDisplayLetters) {
     EXPECT_EQ(StatusNameToStore(name), stored) << name;
 }
 
-TEST(ChannelRules, ToneTextsRoundTripThroughEveryListEntry) {
+TEST(ChannelRules, ToneAndScramblerTextsRoundTripAndLocks) {
   // CTCSS 0..50 on the receive side, then DCS 1..208 on the transmit side.
   ChannelRecord ch;
   for (int k = 0; k <= 50 + 208; ++k) {
@@ -83,11 +83,9 @@ TEST(ChannelRules, ToneTextsRoundTripThroughEveryListEntry) {
   EXPECT_EQ(CtcssIndexOfHz("88.5"), 9);
   EXPECT_EQ(CtcssIndexOfHz("254.1"), 50);
   EXPECT_FALSE(CtcssIndexOfHz("88.0"));
-}
 
-// Locks hold in the marine groups only, on channel 16 (slot 32) for the scrambler and channel
-// 70 (slot 140) for both.
-TEST(ChannelRules, ScramblerAndLocks) {
+  // Scrambler texts, and the locks, which hold in the marine groups only: on channel 16 (slot 32)
+  // for the scrambler and on channel 70 (slot 140) for both.
   const char* const scramble[] = {"Off", "Off", "Off", "Off", "0", "1", "2", "3"};
   for (int16_t v = 0; v < 8; ++v) {
     EXPECT_EQ(ScrambleListText(v), scramble[v]);

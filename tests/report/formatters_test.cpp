@@ -37,14 +37,19 @@ TEST(ChannelLabelText, MasterLabelsFourthGroupNamesAndOffAtTheRangeEnds) {
   for (const auto& [p, series, text] : cases) EXPECT_EQ(ChannelLabelText(p, series), text) << p;
 }
 
-// Which of CTCSS and DCS a direction shows is the reports' (golden/); here the codes at the ends
-// of both banks, no direction beyond the two, and the blank where the sign of zero hours goes.
-TEST(ToneAndOffsetTexts, DcsBanksNoThirdDirectionAndZeroHoursUnsigned) {
+// The codes at the ends of both DCS banks, the first tone of each kind in either direction and none
+// beyond the two, and the blank where the sign of zero hours goes.
+TEST(ToneAndOffsetTexts, DcsBanksFirstTonesBothWaysAndZeroHoursUnsigned) {
   const std::pair<int, const char*> cases[] = {{1, "N023"},   {104, "N754"}, {105, "I023"},
                                                {208, "I754"}, {0, ""},       {-1, ""},
                                                {209, ""},     {32767, ""}};
   for (const auto& [i, text] : cases) EXPECT_EQ(DcsText(i), text) << i;
-  EXPECT_EQ(ToneText(ChannelRecord{}, 2), "");
+  // Per direction: transmit takes DCS when it has no CTCSS; receive, with both, shows the first
+  // tone. (Higher tones and codes are the reports'.)
+  ChannelRecord ch;
+  ch.CTCSS = {0, 1}, ch.DCS = {1, 5};
+  EXPECT_EQ((std::vector<std::string>{ToneText(ch, 0), ToneText(ch, 1), ToneText(ch, 2)}),
+            (std::vector<std::string>{"N023", "67.0Hz", ""}));
   const auto& list = OffsetTimeList();
   ASSERT_EQ(list.size(), 25u);
   EXPECT_EQ(list[0] + list[12] + list[24], "-12:00 0:00+12:00");
