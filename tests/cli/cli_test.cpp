@@ -19,22 +19,21 @@ using test::WriteBytes;
 class CliTest : public ::testing::Test, protected test::CliFolder {};
 
 // A new image has the series' size (its model numbers and checksum are the info test's); an image
-// converted to JSON and back is the same to the byte, and so is the JSON.
+// converted to JSON and back is the same to the byte. (That every file kind carries every field
+// is the document's test.)
 TEST_F(CliTest, NewImagesHaveTheirSizeAndConvertRoundTripsAreByteExact) {
+  const std::string a = P("a.hex"), j = P("a.json"), b = P("b.hex");
   for (const auto& [series, size] :
        {std::pair{"mv510", 8192u}, std::pair{"mv710", 16384u}, std::pair{"0", 16384u}}) {
-    SCOPED_TRACE(series);
-    const std::string a = P("a.hex"), j = P("a.json"), b = P("b.hex"), j2 = P("b.json");
     const test::Result made = Cli({"new", "--series", series, "-o", a});
     ASSERT_EQ(made.code, 0) << made.err;
-    ASSERT_EQ(ReadBytes(a).size(), size);
-    for (const auto& [from, to] : {std::pair{a, j}, {j, b}, {b, j2}}) {
-      const test::Result r = Cli({"convert", from, "-o", to});
-      ASSERT_EQ(r.code, 0) << r.err;
-    }
-    EXPECT_EQ(ReadBytes(a), ReadBytes(b));
-    EXPECT_EQ(ReadBytes(j), ReadBytes(j2));
+    EXPECT_EQ(ReadBytes(a).size(), size) << series;
   }
+  for (const auto& [from, to] : {std::pair{a, j}, {j, b}}) {
+    const test::Result r = Cli({"convert", from, "-o", to});
+    ASSERT_EQ(r.code, 0) << r.err;
+  }
+  EXPECT_EQ(ReadBytes(a), ReadBytes(b));
 }
 
 TEST_F(CliTest, InfoDescribesAnImage) {
@@ -52,20 +51,14 @@ TEST_F(CliTest, InfoDescribesAnImage) {
   EXPECT_NE(Cli({"info", a}).out.find("header checksum: wrong"), std::string::npos);
 }
 
-// Refusals print the program's messages and exit 1; usage errors (no command, a missing or unknown
-// option value, an unknown command) exit 2. That --help exits 0 is the man page test's.
+// Refusals print the program's messages and exit 1, one for each step a command can fail at
+// (which files a reader refuses is the document's test); usage errors (no command, a missing or
+// unknown option value) exit 2. That --help exits 0 is the man page test's.
 TEST_F(CliTest, RefusalsExitOneWithTheProgramsMessagesAndUsageErrorsTwo) {
   const std::string a = P("a.hex");
   ASSERT_EQ(Cli({"new", "--series", "mv710", "-o", a}).code, 0);
-  const std::string img = ReadBytes(a);
-  WriteBytes(P("short.hex"), img.substr(0, 1000));
-  WriteBytes(P("mismatch.hex"), img.substr(0, 16383) + '\0');
-  WriteBytes(P("bad.json"), R"({"CommonSettings": {"ResumeTime": true}})");
   const std::tuple<std::vector<std::string>, int, std::string> cases[] = {
-      {{"convert", P("short.hex"), "--series", "mv710", "-o", P("o.json")}, 1, "bad file!!"},
-      {{"convert", P("mismatch.hex"), "-o", P("o.json")}, 1, "ModelType Error !!"},
       {{"new", "--destination", "nowhere", "-o", P("o.hex")}, 1, "IniFileRead Error!!"},
-      {{"convert", P("bad.json"), "-o", P("o.hex")}, 1, "CommonSettings.ResumeTime"},
       // The program's message, then the file and the system's reason on a second line.
       {{"convert", P("nosuch.dat"), "-o", P("o.json")},
        1,
@@ -76,7 +69,6 @@ TEST_F(CliTest, RefusalsExitOneWithTheProgramsMessagesAndUsageErrorsTwo) {
       {{}, 2, ""},
       {{"new"}, 2, ""},
       {{"new", "--series", "mv999", "-o", P("o.hex")}, 2, ""},
-      {{"frobnicate"}, 2, ""},
   };
   for (const auto& [args, code, message] : cases) {
     const test::Result r = Cli(args);
@@ -87,23 +79,16 @@ TEST_F(CliTest, RefusalsExitOneWithTheProgramsMessagesAndUsageErrorsTwo) {
   EXPECT_FALSE(std::filesystem::exists(P("o.hex")));
 }
 
-// Values the radio cannot store pass through every file kind unchanged, each time with a warning.
-TEST_F(CliTest, OddValuesSurviveJsonAndAreNamedOnStderr) {
-  const std::string j = P("odd.json"), x = P("x.dat"), j2 = P("x.json"), y = P("y.dat");
-  WriteBytes(j, R"({"CommonSettings": {"ResumeTime": -7, "Weater": 300, "TxPoDisplay": 500},
-              "USA": [{"Scramble": 32}], "AtisSettings": {"AtisCode": "ABC"}})");
-  const test::Result made = Cli({"convert", "--series", "mv710", j, "-o", x});
+// Values the radio cannot store are taken, and named on stderr. (Which values, and that they
+// pass through every file kind, are the document's tests.)
+TEST_F(CliTest, OddValuesAreTakenAndNamedOnStderr) {
+  const std::string j = P("odd.json");
+  WriteBytes(j, R"({"CommonSettings": {"ResumeTime": -7}})");
+  const test::Result made = Cli({"convert", "--series", "mv710", j, "-o", P("x.dat")});
   ASSERT_EQ(made.code, 0) << made.err;
   EXPECT_NE(made.err.find("warning: " + j + ": CommonSettings.ResumeTime = -7 (the radio will"),
             std::string::npos)
       << made.err;
-  const test::Result toJson = Cli({"convert", x, "-o", j2});
-  ASSERT_EQ(toJson.code, 0) << toJson.err;
-  EXPECT_NE(toJson.err.find("USA[0].Scramble = 32"), std::string::npos) << toJson.err;
-  const test::Result back = Cli({"convert", j2, "-o", y});
-  ASSERT_EQ(back.code, 0) << back.err;
-  EXPECT_NE(back.err.find("CommonSettings.Weater = 300"), std::string::npos) << back.err;
-  EXPECT_EQ(ReadBytes(x), ReadBytes(y));
 }
 
 TEST_F(CliTest, GridPrintsTheChosenGridsInOrder) {
@@ -116,9 +101,6 @@ TEST_F(CliTest, GridPrintsTheChosenGridsInOrder) {
     order += all.out.substr(at + 3, all.out.find('\n', at + 1) - at - 3) + " ";
   EXPECT_EQ(all.out.rfind("# USA\nCH\tRX[MHz]\t", 0), 0u);
   EXPECT_EQ(order, "INTL CANADA WX EXP ");
-  const test::Result wx = Cli({"grid", a, "--group", "wx"});
-  ASSERT_EQ(wx.code, 0) << wx.err;
-  EXPECT_EQ(wx.out.rfind("# WX\nCH\tENABLE\tMEM\tCH Name\nWX01[162.550MHz]\t1\t0\t", 0), 0u);
   EXPECT_EQ(Cli({"grid", a, "--group", "PX"}).code, 2);
   // The fourth group by either of its names, in any case.
   for (const char* name : {"LMR", "lmr", "Exp"}) {
@@ -136,7 +118,6 @@ TEST_F(CliTest, PrintWritesSixPagesMoreSheetsForLongListsAndRefusesBadTargets) {
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out + r.err, "");
   const std::string letter = ReadBytes(P("a.pdf"));
-  EXPECT_EQ(letter.rfind("%PDF-", 0), 0u);
   EXPECT_NE(letter.find("/MediaBox [0 0 612.000000 792.000000]"), std::string::npos);
   EXPECT_EQ(test::PdfPages(letter), 6);
 
@@ -159,6 +140,32 @@ TEST_F(CliTest, PrintWritesSixPagesMoreSheetsForLongListsAndRefusesBadTargets) {
   const test::Result unwritable = Cli({"print", P("a.dat"), "-o", P("no/such/dir/c.pdf")});
   EXPECT_EQ(unwritable.code, 1);
   EXPECT_EQ(unwritable.out + unwritable.err, "FileSave Error!!\n");
+}
+
+// Files of different kinds compare in what both carry (every pair is compared where the data
+// sets are); here the command's output and exit codes.
+TEST_F(CliTest, DiffComparesFilesOfAnyKind) {
+  ASSERT_EQ(Cli({"new", "-o", P("a.dat")}).code, 0);
+  std::string text = test::ReadBytes(P("a.dat"));
+  const auto scan = text.find("SCAN=");
+  ASSERT_NE(scan, std::string::npos);
+  text[scan + 5] = text[scan + 5] == '1' ? '0' : '1';
+  test::WriteBytes(P("b.dat"), text);
+  const bool on = text[scan + 5] == '1';
+  const std::string line = on ? "SCAN: Off -> On\n" : "SCAN: On -> Off\n";
+  ASSERT_EQ(Cli({"convert", P("a.dat"), "-o", P("a.hex")}).code, 0);
+  ASSERT_EQ(Cli({"convert", P("b.dat"), "-o", P("b.json")}).code, 0);
+  const test::Result same = Cli({"diff", P("a.dat"), P("a.hex")});
+  EXPECT_EQ(same.code, 0);
+  EXPECT_EQ(same.out, "");
+  const test::Result differ = Cli({"diff", P("a.hex"), P("b.json")});
+  EXPECT_EQ(differ.code, 1);
+  EXPECT_EQ(differ.out, line);
+  const test::Result json = Cli({"diff", "--json", P("a.hex"), P("b.json")});
+  EXPECT_EQ(json.code, 1);
+  EXPECT_NE(json.out.find(R"("field": "Scan")"), std::string::npos) << json.out;
+  EXPECT_EQ(Cli({"diff", P("a.dat"), P("missing.dat")}).code, 2);
+  EXPECT_EQ(Cli({"diff", P("a.dat"), P("a.txt")}).code, 2);
 }
 
 // The options in the left column of a --help text's "Options:" block, --help itself left out.

@@ -7,16 +7,15 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-TEST(Record, RequestsAreFramedByteForByte) {
+TEST(Record, RequestsAreFramedByteForByteAndReadBack) {
   EXPECT_EQ(BuildRequest(kCmdReadBlock, 0x0040),
             (Bytes{0x01, 0x31, 0x34, 0x30, 0x30, 0x34, 0x30, 0x44, 0x36, 0x0D}));
   const uint8_t data = 0xA5;
   // '1'+'1'+'1'+'F'+'F'+'E'+'A'+'5' = 0x1DA, low byte 0xDA, complement 0x25.
   const Bytes write = BuildRequest(kCmdWriteByte, 0x1FFE, &data, 1);
   EXPECT_EQ(std::string(write.begin() + 1, write.end()), "111FFEA525\r");
-}
 
-TEST(Record, HexAndRecordChecksReadBackWhatWasWritten) {
+  // Hex digits and record checks read back what was written.
   for (int v = 0; v < 256; ++v) {
     auto [high, low] = ByteToHex(static_cast<uint8_t>(v));
     EXPECT_EQ(HexToByte(high, low), v);

@@ -8,11 +8,10 @@
 namespace qw::test {
 namespace {
 
-TEST(NewDataSet, PlansWeatherListAndEmptyFourthGroup) {
+TEST(NewDataSet, PlansWeatherListFourthGroupAndDefaultImage) {
   const RadioData d = NewData(kSeriesMV710);
   EXPECT_TRUE(d.USA[30].RxOnly && !d.USA[30].TxEnable && !d.USA[30].DuplexCapable);  // 15
   EXPECT_TRUE(d.CANADA[40].Duplex && d.CANADA[40].LowPower);                         // 20
-  EXPECT_FALSE(d.INTL[26].LowPower);                                                 // 13
   EXPECT_EQ(d.USA[12].ChTag, "SAFTY");
   EXPECT_TRUE(d.USA[7].Enable && d.USA[7].ChTag.empty());  // 03A, without a tag
   for (int slot = 0; slot < 240; ++slot) {
@@ -25,10 +24,8 @@ TEST(NewDataSet, PlansWeatherListAndEmptyFourthGroup) {
   EXPECT_FALSE(wx.TxEnable || wx.LowPower || wx.DispayA || wx.ScanMemory);
   EXPECT_EQ(d.FourthGroup, std::vector<ChannelRecord>(40));
   EXPECT_EQ(d.UsableGroupSettings[kGroupFourth].PriorityCh, 0);
-}
 
-// The default image's bytes after the plans are encoded into it, and what the series decode.
-TEST(NewDataSet, DefaultImageAndGeneralSettings) {
+  // The default image's bytes after the plans are encoded into it, and what the series decode.
   const std::pair<int, std::vector<uint8_t>> common[] = {
       {0, {0xFF}},
       {66, std::vector<uint8_t>(8, 0)},
@@ -51,18 +48,18 @@ TEST(NewDataSet, DefaultImageAndGeneralSettings) {
   };
   for (int16_t series : kAllSeries) {
     SCOPED_TRACE(series);
-    const RadioData d = NewData(series);
+    const RadioData n = NewData(series);
     for (const auto& [offset, bytes] : common)
-      EXPECT_EQ(Bytes(d.RadioImage, offset, static_cast<int>(bytes.size())), bytes) << offset;
+      EXPECT_EQ(Bytes(n.RadioImage, offset, static_cast<int>(bytes.size())), bytes) << offset;
     const bool third = series == kSeriesThird;
-    EXPECT_EQ(d.ImageLast, series == kSeriesMV510 ? 8191 : 16383);
-    EXPECT_EQ(d.RadioImage[77], third ? 0x0F : 0xFF);
+    EXPECT_EQ(n.ImageLast, series == kSeriesMV510 ? 8191 : 16383);
+    EXPECT_EQ(n.RadioImage[77], third ? 0x0F : 0xFF);
     // Only the third variant reads the DSC and time-offset bytes.
-    EXPECT_EQ(d.CommonSettings.OffsetTime, third ? 12 : 0);
-    EXPECT_EQ(d.DscSettings.PosRequest, (std::array<bool, 4>{third, third, third, third}));
+    EXPECT_EQ(n.CommonSettings.OffsetTime, third ? 12 : 0);
+    EXPECT_EQ(n.DscSettings.PosRequest, (std::array<bool, 4>{third, third, third, third}));
     // The third variant switches off the empty fourth group.
-    EXPECT_EQ(d.UsableGroupSettings[kGroupFourth].Usable, !third);
-    EXPECT_EQ(d.RadioImage[93], third ? 0xBE : 0xBF);
+    EXPECT_EQ(n.UsableGroupSettings[kGroupFourth].Usable, !third);
+    EXPECT_EQ(n.RadioImage[93], third ? 0xBE : 0xBF);
   }
 }
 

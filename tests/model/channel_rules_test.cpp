@@ -22,7 +22,6 @@ TEST(ChannelRules, FrequencyTexts) {
       {"174.0001", V::OutOfRange, V::OutOfRange},
       {"174.00001", V::OutOfRange, V::OutOfRange},
       {"156.025", V::Ok, V::Ok},
-      {"156.0250", V::Ok, V::Ok},
       {"156.0125", V::Ok, V::OffRaster},
       {"156.02509", V::Ok, V::Ok},  // only the whole part of f x 10000 counts
       {"156.0251", V::Ok, V::OffRaster},
@@ -66,7 +65,7 @@ TEST(ChannelRules, NamesAndDisplayLetters) {
     EXPECT_EQ(StatusNameToStore(name), stored) << name;
 }
 
-TEST(ChannelRules, ToneTextsRoundTripThroughEveryListEntry) {
+TEST(ChannelRules, ToneAndScramblerTextsRoundTripAndLocks) {
   // CTCSS 0..50 on the receive side, then DCS 1..208 on the transmit side.
   ChannelRecord ch;
   for (int k = 0; k <= 50 + 208; ++k) {
@@ -84,11 +83,9 @@ TEST(ChannelRules, ToneTextsRoundTripThroughEveryListEntry) {
   EXPECT_EQ(CtcssIndexOfHz("88.5"), 9);
   EXPECT_EQ(CtcssIndexOfHz("254.1"), 50);
   EXPECT_FALSE(CtcssIndexOfHz("88.0"));
-}
 
-// Locks hold in the marine groups only, on channel 16 (slot 32) for the scrambler and channel
-// 70 (slot 140) for both.
-TEST(ChannelRules, ScramblerAndLocks) {
+  // Scrambler texts, and the locks, which hold in the marine groups only: on channel 16 (slot 32)
+  // for the scrambler and on channel 70 (slot 140) for both.
   const char* const scramble[] = {"Off", "Off", "Off", "Off", "0", "1", "2", "3"};
   for (int16_t v = 0; v < 8; ++v) {
     EXPECT_EQ(ScrambleListText(v), scramble[v]);

@@ -183,23 +183,22 @@ TEST(Finish, OnlyTheThirdVariantWritesAtisModesAndKeepsPriorityChannels) {
   }
 }
 
-TEST(Checksum, HeaderSumOfBytes66To94IsStoredAt95) {
+TEST(Checksum, HeaderSumAt95AndBothModelNumberCopies) {
   Image im{};
   std::fill(im.begin() + 66, im.begin() + 95, 0xFF);
   StoreHeaderChecksum(im);
   EXPECT_EQ(im[95], 0xE3);
-}
 
-TEST(Checksum, ModelIdsMatchChecksBothCopies) {
+  // The model check reads both copies of the model number.
   for (int16_t series : kAllSeries) {
     SCOPED_TRACE(series);
-    const Image im = NewData(series).RadioImage;
+    const Image ids = NewData(series).RadioImage;
     const std::size_t size = ImageLastFor(series) + 1;
-    EXPECT_FALSE(ModelIdsMatch(im.data(), size - 1, series));
+    EXPECT_FALSE(ModelIdsMatch(ids.data(), size - 1, series));
     for (int16_t other : kAllSeries)
-      EXPECT_EQ(ModelIdsMatch(im.data(), size, other), other == series) << other;
+      EXPECT_EQ(ModelIdsMatch(ids.data(), size, other), other == series) << other;
     for (int at : {64, SecondModelIdOffset(series) + 1}) {
-      Image broken = im;
+      Image broken = ids;
       broken[at] ^= 1;
       EXPECT_FALSE(ModelIdsMatch(broken.data(), size, series)) << at;
     }

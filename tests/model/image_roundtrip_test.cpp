@@ -187,13 +187,7 @@ TEST(RoundTrip, DecodeOfEncodeGivesTheNormalisedDataSet) {
       Randomise(y, other);
       y.RadioImage = x.RadioImage;
       DecodeImage(y);
-      const RadioData want = Normalise(x);
-      for (int g = 0; g < 4; ++g) {
-        const auto& a = GroupList(y, g);
-        const auto diff = std::mismatch(a.begin(), a.end(), GroupList(want, g).begin()).first;
-        ASSERT_TRUE(diff == a.end()) << "group " << g << " index " << diff - a.begin();
-      }
-      EXPECT_EQ(y, want) << "settings or directories differ";
+      EXPECT_EQ(y, Normalise(x));
     }
   }
 }

@@ -21,9 +21,8 @@ std::string Row(const GridText& t, std::size_t i) {
   return text.substr(text.find('\n') + 1);
 }
 
-TEST(ChannelGrid, MarineRowsOfANewDataSetFollowTheTableAndTheChannelFlags) {
+TEST(ChannelGrid, RowsOfANewDataSetFollowTheTableAndTheChannelFlags) {
   RadioData d = test::NewData(kSeriesMV710);
-  d.USA[48].Duplex = false;  // 24 used simplex
   d.USA[33].ScanMemory = true;
   d.USA[33].Scramble = 6;
   const GridText usa = BuildGridText(d, kGroupUSA);
@@ -31,35 +30,13 @@ TEST(ChannelGrid, MarineRowsOfANewDataSetFollowTheTableAndTheChannelFlags) {
   EXPECT_EQ(GridTsv(usa, {0}),
             "CH\tRX[MHz]\tTX[MHz]\tTX\tLOW\tUP\tDUP\tMEM\tVS\tCH Name\n"
             "00\t156.000\t156.000\tTX\t---\t--\t---\t---\t--\t\n");
-  EXPECT_EQ(Row(usa, 30), "15\t156.750\t---.---\t--\t---\t--\t---\t---\t--\tCOMMERCIAL\n");
   EXPECT_EQ(Row(usa, 33), "16A\t156.800\t156.800\tTX\t---\t--\t---\tMEM\t 2\t\n");
-  EXPECT_EQ(Row(usa, 48), "24\t157.200\t157.200\tTX\t---\t--\t---\t---\t--\tTELEPHONE\n");
   EXPECT_EQ(Row(usa, 50), "25\t161.850\t157.250\tTX\t---\t--\tDUP\t---\t--\tTELEPHONE\n");
   EXPECT_EQ(Row(usa, 239), "119A\t158.975\t158.975\tTX\t---\t--\t---\t---\t--\t\n");
   EXPECT_EQ(BuildGridText(d, kGroupCANADA).rows[26][4], "LOW");  // 13 is low power in CANADA
   EXPECT_EQ(BuildGridText(d, kGroupINTL).rows[26][4], "---");    // but not in INTL
-}
 
-TEST(ChannelGrid, TheMV510ShowsNeitherNamesNorScramblerNorTones) {
-  for (int16_t series : {kSeriesMV510, kSeriesMV710, kSeriesThird}) {
-    RadioData d = test::NewData(series);
-    const bool full = series != kSeriesMV510;
-    EXPECT_EQ(BuildGridText(d, kGroupUSA).header.size(), full ? 10u : 8u) << series;
-    const GridText fourth = BuildGridText(d, kGroupFourth);
-    EXPECT_EQ(fourth.rows.size(), 40u);
-    EXPECT_EQ(
-        GridTsv(fourth, {39}),
-        full ? "CH\tENABLE\tDISP\tRX[MHz]\tTX[MHz]\tLOW\tUP\tMEM\tVS\tCH Name\tW/N\tRxTone\t"
-               "Comp\tTxTone\n40\t\t   \t---.----\t---.----\t---\t--\t---\t--\t\t--\tOff\t---\t"
-               "Off\n"
-             : "CH\tENABLE\tDISP\tRX[MHz]\tTX[MHz]\tLOW\tUP\tMEM\n"
-               "40\t\t   \t---.----\t---.----\t---\t--\t---\n")
-        << series;
-  }
-}
-
-TEST(ChannelGrid, FourthGroupCellsShowTonesAndTheStoredFrequency) {
-  RadioData d = test::NewData(kSeriesMV710);
+  // The fourth group's cells: tones, display texts and the frequency as stored.
   ChannelRecord& a = d.FourthGroup[0];
   a.Enable = a.Narrow = a.RxComp = true, a.ChTag = "HARBOUR";
   a.CHDisplayL = "7", a.CHDisplayR = "A";
@@ -77,6 +54,22 @@ TEST(ChannelGrid, FourthGroupCellsShowTonesAndTheStoredFrequency) {
   ASSERT_EQ(t.enabled.size(), 40u);  // the editor greys the rows of channels that are off
   EXPECT_TRUE(t.enabled[0] && !t.enabled[1]);
   EXPECT_DOUBLE_EQ(d.FourthGroup[0].Rxfreq, 156.0137);
+}
+
+TEST(ChannelGrid, TheMV510ShowsNeitherNamesNorScramblerNorTones) {
+  for (int16_t series : {kSeriesMV510, kSeriesMV710, kSeriesThird}) {
+    RadioData d = test::NewData(series);
+    const bool full = series != kSeriesMV510;
+    EXPECT_EQ(BuildGridText(d, kGroupUSA).header.size(), full ? 10u : 8u) << series;
+    EXPECT_EQ(
+        GridTsv(BuildGridText(d, kGroupFourth), {39}),
+        full ? "CH\tENABLE\tDISP\tRX[MHz]\tTX[MHz]\tLOW\tUP\tMEM\tVS\tCH Name\tW/N\tRxTone\t"
+               "Comp\tTxTone\n40\t\t   \t---.----\t---.----\t---\t--\t---\t--\t\t--\tOff\t---\t"
+               "Off\n"
+             : "CH\tENABLE\tDISP\tRX[MHz]\tTX[MHz]\tLOW\tUP\tMEM\n"
+               "40\t\t   \t---.----\t---.----\t---\t--\t---\n")
+        << series;
+  }
 }
 
 // Each flag set alone on a row whose flags are all off changes its own column and no other, in

@@ -15,8 +15,6 @@ TEST(SnapFrequency, MovesOnlyValuesOffBothRastersDownOntoTheFiveKilohertzOne) {
   EXPECT_DOUBLE_EQ(SnapFrequency(156.0149), 156.01);  // down, never to the nearer 156.015
   EXPECT_EQ(SnapFrequency(SnapFrequency(156.0137)), SnapFrequency(156.0137));
   for (double on : {156.0375, 156.0125, 156.015, 162.0}) EXPECT_EQ(SnapFrequency(on), on) << on;
-  EXPECT_EQ(FreqText4(156.0137), "156.0137");  // showing a value never moves it
-  EXPECT_EQ(FreqText4(-3.2), "---.----");
 
   // Built by repeated addition, as the master table is: a hair off, rounded away.
   EXPECT_TRUE(IsOn25kHzRaster(156.0 + 0.05 + 0.05 + 0.05));
@@ -39,23 +37,19 @@ TEST(ChannelLabelText, MasterLabelsFourthGroupNamesAndOffAtTheRangeEnds) {
   for (const auto& [p, series, text] : cases) EXPECT_EQ(ChannelLabelText(p, series), text) << p;
 }
 
-// Per direction: transmit takes DCS when it has no CTCSS while receive has both and shows CTCSS.
-TEST(ToneText, CtcssWinsOverDcsPerDirection) {
-  ChannelRecord ch;
-  ch.CTCSS = {0, 1}, ch.DCS = {1, 5};
-  EXPECT_EQ(ToneText(ch, 0), "N023");
-  EXPECT_EQ(ToneText(ch, 1), "67.0Hz");
-  EXPECT_EQ(ToneText(ch, 2), "");
-}
-
-TEST(DcsText, TwoBanksAndNothingOutside) {
+// The codes at the ends of both DCS banks, the first tone of each kind in either direction and none
+// beyond the two, and the blank where the sign of zero hours goes.
+TEST(ToneAndOffsetTexts, DcsBanksFirstTonesBothWaysAndZeroHoursUnsigned) {
   const std::pair<int, const char*> cases[] = {{1, "N023"},   {104, "N754"}, {105, "I023"},
                                                {208, "I754"}, {0, ""},       {-1, ""},
                                                {209, ""},     {32767, ""}};
   for (const auto& [i, text] : cases) EXPECT_EQ(DcsText(i), text) << i;
-}
-
-TEST(OffsetTimeList, ZeroCarriesABlankWhereTheSignGoes) {
+  // Per direction: transmit takes DCS when it has no CTCSS; receive, with both, shows the first
+  // tone. (Higher tones and codes are the reports'.)
+  ChannelRecord ch;
+  ch.CTCSS = {0, 1}, ch.DCS = {1, 5};
+  EXPECT_EQ((std::vector<std::string>{ToneText(ch, 0), ToneText(ch, 1), ToneText(ch, 2)}),
+            (std::vector<std::string>{"N023", "67.0Hz", ""}));
   const auto& list = OffsetTimeList();
   ASSERT_EQ(list.size(), 25u);
   EXPECT_EQ(list[0] + list[12] + list[24], "-12:00 0:00+12:00");

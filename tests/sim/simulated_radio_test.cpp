@@ -18,48 +18,33 @@ Bytes Feed(SimulatedRadio& radio, const Bytes& in) {
   return out;
 }
 
-SimulatedRadio Radio(int16_t series = kSeriesMV510) {
-  return SimulatedRadio(series, test::PatternMemory(series));
-}
-
-// What the radio holds arriving is the clone procedures' test; here the echo and the image's end.
-TEST(SimulatedRadio, EchoesThenAnswersReads) {
-  SimulatedRadio radio = Radio();
-  Bytes request = BuildRequest(kCmdReadByte, 0x0041);
-  Bytes out = Feed(radio, request);
-  ASSERT_EQ(out.size(), request.size() + 8);
-  EXPECT_EQ(Bytes(out.begin(), out.begin() + 10), request);
+// What the radio answers, ignores and spoils. (The echo and the answers are every transfer's, the
+// clone procedures' tests; what the link makes of each fault is its own test.)
+TEST(SimulatedRadio, AnswersIgnoresAndSpoilsRequestsOneByOne) {
+  SimulatedRadio radio(kSeriesMV510, test::PatternMemory(kSeriesMV510));
   EXPECT_EQ(Feed(radio, BuildRequest(kCmdReadBlock, 0x1FC0)).size(), 10u + 134);
   // A block past the end of the image is not answered.
   EXPECT_EQ(Feed(radio, BuildRequest(kCmdReadBlock, 0x2000)).size(), 10u);
-  // The third variant's cable does not echo.
-  SimulatedRadio third = Radio(kSeriesThird);
-  EXPECT_EQ(Feed(third, BuildRequest(kCmdReadByte, 0x3FFE)).size(), 8u);
-}
-
-TEST(SimulatedRadio, LoneCanIsAcknowledgedAndBadRecordsIgnored) {
-  SimulatedRadio radio = Radio();
+  // A lone CAN is acknowledged; a bad record, and noise after a SOH, are echoed only.
   EXPECT_EQ(Feed(radio, {kCAN}), (Bytes{kCAN, kACK}));
-  Bytes bad = BuildRequest(kCmdReadByte, 0x40);
+  const Bytes request = BuildRequest(kCmdReadByte, 0x40);
+  Bytes bad = request;
   bad[7] ^= 1;
-  EXPECT_EQ(Feed(radio, bad), bad);  // echo only
+  EXPECT_EQ(Feed(radio, bad), bad);
   Bytes noise(1000, 'A');
   noise.insert(noise.begin(), kSOH);
   EXPECT_EQ(Feed(radio, noise).size(), noise.size());
-  // Still in step after the noise.
-  EXPECT_EQ(Feed(radio, BuildRequest(kCmdReadByte, 0x40)).size(), 18u);
-}
-
-// Each fault spoils as many answers as it counts. (What the link makes of each is its own test.)
-TEST(SimulatedRadio, FaultsApplyToTheNextAnswersOnly) {
-  SimulatedRadio radio = Radio();
-  Bytes request = BuildRequest(kCmdReadByte, 0x40);
+  // Still in step after the noise; each fault spoils as many answers as it counts.
   radio.Faults().corruptChecksum = 1;
   radio.Faults().wrongType = 2;
   for (int type : {0, int{kCmdWriteBlock}, int{kCmdReadByte}}) {
     const Bytes out = Feed(radio, request);
+    ASSERT_EQ(out.size(), 18u);
     EXPECT_EQ(CheckRecord(out.data() + 11, 7), type);
   }
+  // The third variant's cable does not echo.
+  SimulatedRadio third(kSeriesThird, test::PatternMemory(kSeriesThird));
+  EXPECT_EQ(Feed(third, BuildRequest(kCmdReadByte, 0x3FFE)).size(), 8u);
 }
 
 TEST(SimulatedRadio, StartsWithTheSeriesDefaultImageAndItsModelNumber) {

@@ -68,12 +68,6 @@ struct Result {
   std::string out, err;
 };
 
-inline Result Run(const std::vector<std::string>& args, const std::filesystem::path& dir) {
-  Child c = Spawn(args, dir);
-  int code = Wait(c);
-  return {code, ReadBytes(c.out), ReadBytes(c.err)};
-}
-
 // A folder of the test's own, the command line run in it, and its data folder (backups) inside
 // it rather than the user's.
 class CliFolder {
@@ -81,7 +75,11 @@ class CliFolder {
   CliFolder() { setenv("QUAYWRIGHT_DATA_DIR", (folder.Path() / "data").c_str(), 1); }
   ~CliFolder() { unsetenv("QUAYWRIGHT_DATA_DIR"); }
   std::string P(const std::string& name) const { return folder.File(name); }
-  Result Cli(const std::vector<std::string>& args) const { return Run(args, folder.Path()); }
+  Result Cli(const std::vector<std::string>& args) const {
+    const Child c = Spawn(args, folder.Path());
+    const int code = Wait(c);
+    return {code, ReadBytes(c.out), ReadBytes(c.err)};
+  }
 
   TempFolder folder;
 };
