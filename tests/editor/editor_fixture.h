@@ -44,14 +44,6 @@ inline std::vector<uint8_t> RadioMemoryOf(RadioData d) {
   return {d.RadioImage.begin(), d.RadioImage.begin() + d.ImageLast + 1};
 }
 
-// A page of the help folder beside the program.
-inline void WriteHelpPage(const QTemporaryDir& folder, const QString& topic) {
-  QDir(folder.path()).mkpath("help");
-  QFile page(folder.filePath("help/" + topic + ".html"));
-  if (page.open(QIODevice::WriteOnly))
-    page.write("<html><body><h1>" + topic.toUtf8() + "</h1></body></html>");
-}
-
 // Types over a field's text and stays in it.
 inline void TypeOver(QLineEdit* field, const QString& text) {
   field->setFocus(Qt::TabFocusReason);

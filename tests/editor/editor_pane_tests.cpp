@@ -69,7 +69,7 @@ class PaneTests : public QObject {
   Q_OBJECT
 
  private slots:
-  void UsablePaneOffersPriorityChannelsAndEnablesByRow() {
+  void UsableAndCommonPanesShowAndStoreTheirSettings() {
     OpenEditor f;
     f.Change([](RadioData& d) {
       for (auto& c : d.USA) c.Enable = false;
@@ -108,37 +108,10 @@ class PaneTests : public QObject {
     QVERIFY(d.UsableGroupSettings[kGroupUSA].StatusIcon && !f.Field("txtStatusName0")->isEnabled());
     Choose(f.List("cmbTxTot0"), 1);
     QVERIFY(d.UsableGroupSettings[kGroupUSA].TxTot);
-  }
 
-  // The third variant shows status names and pads them rather than refusing them; its channels
-  // take only the 25 kHz raster (which frequencies: the frequency check's).
-  void TheThirdVariantPadsStatusNamesAndKeepsTo25kHz() {
-    EditorFixture f;
-    f.store.Set("ModelPath", "ModelNum", "0");
-    MainWindow& w = f.Open();
-    RadioData usable = f.Data();  // the third variant starts without its fourth group
-    usable.UsableGroupSettings[kGroupFourth].Usable = usable.FourthGroup[0].Enable = true;
-    usable.UsableGroupSettings[kGroupUSA].Usable = true;
-    f.doc->Replace(usable, "Open");
-    f.Select(kUsableNode);
-    auto* name = f.Field("txtStatusName0");
-    QVERIFY(name->isVisible() && name->isEnabled());
-    Paste(name, "x!");  // "!" is not a status-name character
-    QCOMPARE(name->text(), QString("x"));
-    QVERIFY(w.PaneCheck());
-    QCOMPARE(f.Data().UsableGroupSettings[kGroupUSA].StatusName, std::string("   x"));
-
-    f.Select(NavNode::ChannelOf(kGroupFourth, 0));
-    auto *rx = f.Field("txtCRF"), *tx = f.Field("txtCTF");
-    TypeAndLeave(rx, "156.0125", tx);
-    QCOMPARE(f.prompter.Texts().size(), std::size_t{1});
-  }
-
-  // Each setting of the common pane, every value of it set alone: the pane shows it in its own
-  // list and nowhere else, and choosing it stores that setting and no other. SCAN off greys the
-  // scan settings but keeps them.
-  void CommonPaneShowsAndStoresEachSettingAloneAndScanOffKeepsItsSettings() {
-    OpenEditor f;
+    // Each setting of the common pane, every value of it set alone: the pane shows it in its own
+    // list and nowhere else, and choosing it stores that setting and no other. SCAN off greys the
+    // scan settings but keeps them.
     const struct {
       const char* list;
       int values;
@@ -188,6 +161,30 @@ class PaneTests : public QObject {
     Choose(f.List("cmbScan"), 0);
     QVERIFY(!c.Scan && c.ResumeTime == 2 && c.PttScanClear);
     QVERIFY(!resume->isEnabled() && !clear->isEnabled());
+  }
+
+  // The third variant shows status names and pads them rather than refusing them; its channels
+  // take only the 25 kHz raster (which frequencies: the frequency check's).
+  void TheThirdVariantPadsStatusNamesAndKeepsTo25kHz() {
+    EditorFixture f;
+    f.store.Set("ModelPath", "ModelNum", "0");
+    MainWindow& w = f.Open();
+    RadioData usable = f.Data();  // the third variant starts without its fourth group
+    usable.UsableGroupSettings[kGroupFourth].Usable = usable.FourthGroup[0].Enable = true;
+    usable.UsableGroupSettings[kGroupUSA].Usable = true;
+    f.doc->Replace(usable, "Open");
+    f.Select(kUsableNode);
+    auto* name = f.Field("txtStatusName0");
+    QVERIFY(name->isVisible() && name->isEnabled());
+    Paste(name, "x!");  // "!" is not a status-name character
+    QCOMPARE(name->text(), QString("x"));
+    QVERIFY(w.PaneCheck());
+    QCOMPARE(f.Data().UsableGroupSettings[kGroupUSA].StatusName, std::string("   x"));
+
+    f.Select(NavNode::ChannelOf(kGroupFourth, 0));
+    auto *rx = f.Field("txtCRF"), *tx = f.Field("txtCTF");
+    TypeAndLeave(rx, "156.0125", tx);
+    QCOMPARE(f.prompter.Texts().size(), std::size_t{1});
   }
 
   // Every pane of every series fills without an edit and gives each control a place of its own
@@ -263,7 +260,6 @@ class PaneTests : public QObject {
     QVERIFY(!w.PaneCheck());
     QCOMPARE(f.prompter.asked.back().message,
              (Message{"Data Error!!", "ATISNo", MessageIcon::Exclamation}));
-    QCOMPARE(w.window()->focusWidget(), code);
 
     // A refused field, in any pane, keeps the focus against the mouse: a check box pressed is
     // neither drawn pressed nor toggled, and clicks on another tree node leave the tree on the

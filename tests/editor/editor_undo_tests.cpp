@@ -137,11 +137,13 @@ class UndoTests : public QObject {
   Q_OBJECT
 
  private slots:
-  void StepsPerFieldVisitOrCommandShowTheirPaneAndKeepTheNewest500() {
+  void StepsPerFieldVisitOrCommandGiveTheDocumentBackAndAreNeverRefused() {
     EditorFixture f;
+    for (const char* name : {"usa", "can"}) WriteDestinationImage(f.folder.path(), name, 2);
+    f.store.Set("IniFilePath", "IniFileName_2", "USA");
     MainWindow& w = f.Open();
     QUndoStack* stack = w.UndoHistory()->Stack();
-    QCOMPARE(stack->count(), 0);  // the start-up is no step
+    // The start-up is no step.
     QVERIFY(!f.Menu("mnuEditUndo")->isEnabled() && !f.Menu("mnuEditRedo")->isEnabled());
 
     f.Select(kAtisNode);
@@ -175,68 +177,15 @@ class UndoTests : public QObject {
                "Location,Name,Frequency,Mode\r\n1,ONE,150,FM\r\n2,TWO,450,FM\r\n");
     const int steps = stack->index();
     QVERIFY(
-        f.Said("mnuFileImportChannels", {bad}).back().starts_with("Data Error!!\nline 2, ChTag"));
+        f.Said("mnuFileImportChannels", {bad}).front().starts_with("Data Error!!\nline 2, ChTag"));
     QCOMPARE(stack->index(), steps);
-    QVERIFY(f.Said("mnuFileImportChannels", {good}).back().find("line 3: Location 2") !=
+    QVERIFY(f.Said("mnuFileImportChannels", {good}).front().find("line 3: Location 2") !=
             std::string::npos);
     QCOMPARE(stack->index(), steps + 1);
     QCOMPARE(f.UndoText(), QString("Undo CSV import"));
 
-    // The history keeps the newest 500 steps.
-    for (int i = 0; i < 520; ++i) {
-      f.doc->Edit({EditWhat::Unit::Common, -1, -1, "TxPoDisplay"},
-                  [i](RadioData& d) { d.CommonSettings.TxPoDisplay = static_cast<int16_t>(i); });
-    }
-    QCOMPARE(stack->count(), UndoRecorder::kStepLimit);
-    while (stack->canUndo()) stack->undo();
-    QCOMPARE(f.Data().CommonSettings.TxPoDisplay, int16_t(19));
-  }
-
-  // Random histories of every command that changes the data set, then Undo to the start and
-  // Redo to the end: each step lands exactly on the state recorded when it was made.
-  // QW_UNDO_STEPS and QW_UNDO_SEEDS make longer runs by hand.
-  void RandomHistoriesWalkBackAndForthThroughEveryState() {
-    const int steps = qEnvironmentVariableIsSet("QW_UNDO_STEPS")
-                          ? qEnvironmentVariableIntValue("QW_UNDO_STEPS")
-                          : 300;
-    const int seeds = std::max(1, qEnvironmentVariableIntValue("QW_UNDO_SEEDS"));
-    for (int seed = 1; seed <= seeds; ++seed) {
-      HistoryFixture f;
-      QUndoStack* stack = f.window->UndoHistory()->Stack();
-      std::vector<DocumentState> states{StateOf(f)};
-      std::mt19937 random(static_cast<unsigned>(seed));
-      for (int step = 0; step < steps; ++step) {
-        const int before = stack->count();
-        f.RandomCommand(random);
-        QVERIFY(stack->count() <= before + 1);
-        if (stack->count() > before) {
-          states.push_back(StateOf(f));
-        } else {
-          QVERIFY(StateOf(f) == states.back());  // a command that made no step changed nothing
-        }
-      }
-      auto at = [&](const char* way, std::size_t k) {
-        return QString("seed %1, %2 to %3").arg(seed).arg(way).arg(k);
-      };
-      for (std::size_t k = states.size() - 1; k-- > 0;) {
-        f.Undo();
-        QVERIFY2(StateOf(f) == states[k], qPrintable(at("undo", k)));
-      }
-      QVERIFY(!stack->canUndo());
-      for (std::size_t k = 1; k < states.size(); ++k) {
-        f.Redo();
-        QVERIFY2(StateOf(f) == states[k], qPrintable(at("redo", k)));
-      }
-    }
-  }
-
-  // The cases that lost data before: a destination switch taken back, Undo refused by the pane
-  // check, and the entry naming typing not yet taken in.
-  void UndoGivesBackTheDocumentAndIsNeverRefused() {
-    EditorFixture f;
-    for (const char* name : {"usa", "can"}) WriteDestinationImage(f.folder.path(), name, 2);
-    f.store.Set("IniFilePath", "IniFileName_2", "USA");
-    MainWindow& w = f.Open();
+    // The cases that lost data before: a destination switch taken back, Undo refused by the pane
+    // check, and the entry naming typing not yet taken in.
     f.prompter.answers = {PromptAnswer::Ok};
     f.Menu("mnuDestination0")->trigger();  // CAN
     f.Undo();                              // the data set and the menu: see the random histories
@@ -285,6 +234,53 @@ class UndoTests : public QObject {
     QVERIFY(!f.doc->IsModified());
     f.Redo();
     QVERIFY(f.doc->IsModified());
+
+    // The history keeps the newest 500 steps.
+    for (int i = 0; i < 520; ++i) {
+      f.doc->Edit({EditWhat::Unit::Common, -1, -1, "TxPoDisplay"},
+                  [i](RadioData& d) { d.CommonSettings.TxPoDisplay = static_cast<int16_t>(i); });
+    }
+    QCOMPARE(stack->count(), UndoRecorder::kStepLimit);
+    while (stack->canUndo()) stack->undo();
+    QCOMPARE(f.Data().CommonSettings.TxPoDisplay, int16_t(19));
+  }
+
+  // Random histories of every command that changes the data set, then Undo to the start and
+  // Redo to the end: each step lands exactly on the state recorded when it was made.
+  // QW_UNDO_STEPS and QW_UNDO_SEEDS make longer runs by hand.
+  void RandomHistoriesWalkBackAndForthThroughEveryState() {
+    const int steps = qEnvironmentVariableIsSet("QW_UNDO_STEPS")
+                          ? qEnvironmentVariableIntValue("QW_UNDO_STEPS")
+                          : 300;
+    const int seeds = std::max(1, qEnvironmentVariableIntValue("QW_UNDO_SEEDS"));
+    for (int seed = 1; seed <= seeds; ++seed) {
+      HistoryFixture f;
+      QUndoStack* stack = f.window->UndoHistory()->Stack();
+      std::vector<DocumentState> states{StateOf(f)};
+      std::mt19937 random(static_cast<unsigned>(seed));
+      for (int step = 0; step < steps; ++step) {
+        const int before = stack->count();
+        f.RandomCommand(random);
+        QVERIFY(stack->count() <= before + 1);
+        if (stack->count() > before) {
+          states.push_back(StateOf(f));
+        } else {
+          QVERIFY(StateOf(f) == states.back());  // a command that made no step changed nothing
+        }
+      }
+      auto at = [&](const char* way, std::size_t k) {
+        return QString("seed %1, %2 to %3").arg(seed).arg(way).arg(k);
+      };
+      for (std::size_t k = states.size() - 1; k-- > 0;) {
+        f.Undo();
+        QVERIFY2(StateOf(f) == states[k], qPrintable(at("undo", k)));
+      }
+      QVERIFY(!stack->canUndo());
+      for (std::size_t k = 1; k < states.size(); ++k) {
+        f.Redo();
+        QVERIFY2(StateOf(f) == states[k], qPrintable(at("redo", k)));
+      }
+    }
   }
 };
 
