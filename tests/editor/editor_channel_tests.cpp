@@ -138,6 +138,7 @@ class ChannelTests : public QObject {
 
     auto *txCtcss = f.List("cmbTxCTCSS"), *txDcs = f.List("cmbTxDCS"), *rx = f.List("cmbRxCTCSS");
     auto* comp = f.Box("chkComp");
+    QCOMPARE(txDcs->count(), 209);  // "Off" and each code in both banks
     Choose(rx, 3);
     Choose(txCtcss, 13);
     Choose(txDcs, 105);

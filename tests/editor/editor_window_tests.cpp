@@ -54,7 +54,6 @@ class WindowTests : public QObject {
                           tree->NodeOf(general->child(1)), tree->NodeOf(general->child(2)),
                           tree->NodeOf(tree->topLevelItem(1))}),
              (std::vector{kGeneralNode, kUsableNode, kCommonNode, kAtisNode, kProgramNode}));
-    QVERIFY(f.HasNode(kWeatherNode));
     // The longest label shows in full at the default size, and the smallest size the window
     // can be given clips no control.
     QTreeWidgetItem* usable = general->child(0);  // "Available CH Group Setup"
