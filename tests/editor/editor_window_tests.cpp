@@ -77,7 +77,7 @@ class WindowTests : public QObject {
     f.Select(kUsableNode);
     QCOMPARE(w.ActivePane()->objectName(), QString("pictUsable"));
 
-    auto* intl = f.Box("chkUsable1");
+    auto *intl = f.Box("chkUsable1"), *fourth = f.Box("chkUsable3");
     QVERIFY(intl->isChecked());
     intl->click();
     QVERIFY(!f.Data().UsableGroupSettings[kGroupINTL].Usable && f.doc->IsModified());
@@ -102,6 +102,9 @@ class WindowTests : public QObject {
     f.doc->Edit({EditWhat::Unit::Channel, kGroupFourth, 2, "Enable"},
                 [&](RadioData& d) { d.FourthGroup[2].Enable = !enabled; });
     QCOMPARE(w.Tree()->ItemOf(lmr3)->text(0), QString(enabled ? "LMR3" : "LMR3[Enable]"));
+    fourth->click();  // the fourth group's nodes are added on their own
+    QVERIFY(!f.HasNode(NavNode::GroupGrid(kGroupFourth)) &&
+            !f.HasNode(NavNode::ChannelOf(kGroupFourth, 0)));
 
     // The series switch asks first; Cancel keeps everything.
     f.Change([](RadioData& d) { d.CommonSettings.DualWatch = true; });  // New would discard it
