@@ -32,7 +32,7 @@ class ChannelTests : public QObject {
   Q_OBJECT
 
  private slots:
-  void MarineFillAndEnableChain() {
+  void MarineFillFlagsAndEnableChain() {
     OpenEditor f;
     // The radio's two-character number: two digits, "o" for 100 to 109, "'" from 110 on.
     for (auto [group, slot, left, right] : {std::tuple{kGroupINTL, 10, "05", ""},
@@ -53,17 +53,13 @@ class ChannelTests : public QObject {
     QVERIFY(!tx->isChecked() && !tx->isEnabled() && !low->isEnabled() && !up->isEnabled());
     QCOMPARE(f.Field("txtCTF")->text(), QString("---.---"));
 
-    // Neither 16 nor 70 takes the scrambler; 70 is not scanned either.
-    for (auto [slot, scanned] : {std::pair{kSlot16, true}, {kSlot70, false}}) {
-      f.Select(NavNode::ChannelOf(kGroupUSA, slot));
-      QVERIFY(!f.List("cmbScramble")->isEnabled() && f.Box("chkScan")->isEnabled() == scanned);
-    }
+    // Channel 70 takes neither the scrambler nor scan (which channels: the channel rules').
+    f.Select(NavNode::ChannelOf(kGroupUSA, kSlot70));
+    QVERIFY(!f.List("cmbScramble")->isEnabled() && !f.Box("chkScan")->isEnabled());
 
     // Unticking CH Enable locks everything, Duplex too; ticking it brings Duplex back.
-    const NavNode ch24 = NavNode::ChannelOf(kGroupUSA, kSlot24);
-    f.Select(ch24);
+    f.Select(NavNode::ChannelOf(kGroupUSA, kSlot24));
     auto *enable = f.Box("chkCHEnable"), *duplex = f.Box("chkDuplex");
-    auto caption = [&] { return f.window->Tree()->ItemOf(ch24)->text(0); };
     // Duplex off receives on the transmit frequency.
     QCOMPARE(f.Field("txtCRF")->text(), QString("161.800"));
     duplex->click();
@@ -71,11 +67,11 @@ class ChannelTests : public QObject {
     QVERIFY(!f.Data().USA[kSlot24].Duplex);
     enable->setFocus();
     enable->click();
-    QVERIFY(!f.Data().USA[kSlot24].Enable && f.doc->IsModified() && caption() == "CH24");
+    QVERIFY(!f.Data().USA[kSlot24].Enable && f.doc->IsModified());
     QVERIFY(!duplex->isEnabled() && !f.Field("txtCHName")->isEnabled());
     QVERIFY(!f.Find<QLabel>("lblCHName")->isEnabled());  // a field's caption greys with it
     enable->click();
-    QVERIFY(duplex->isEnabled() && caption() == "CH24[Enable]");
+    QVERIFY(duplex->isEnabled());
     QCOMPARE(QApplication::focusWidget(), enable);
 
     // Tx Enable off locks Low Power Only, and through it Power Up.
@@ -84,18 +80,13 @@ class ChannelTests : public QObject {
     tx->click();
     QVERIFY(!low->isEnabled() && !up->isEnabled());
     QVERIFY(!f.Data().USA[kSlot24].TxEnable && f.Data().USA[kSlot24].LowPower);
-  }
 
-  // Each flag set alone shows in its own box only; each scrambler entry stores the radio's code
-  // for it (bit 2 on, the code in bits 0-1) and shows again from it.
-  void FlagsAndScramblerShowAndStoreAlone() {
-    OpenEditor f;
-    const NavNode ch24 = NavNode::ChannelOf(kGroupUSA, kSlot24);
+    // Each flag set alone shows in its own box only; each scrambler entry stores the radio's code
+    // for it (bit 2 on, the code in bits 0-1) and shows again from it.
     const std::pair<const char*, bool ChannelRecord::*> flags[] = {
         {"chkLowPower", &ChannelRecord::LowPower},
         {"chkPowUp", &ChannelRecord::PowUp},
         {"chkScan", &ChannelRecord::ScanMemory}};
-    f.Select(ch24);
     for (const auto& [box, flag] : flags) {
       f.Change([&](RadioData& d) {
         for (const auto& other : flags) d.USA[kSlot24].*(other.second) = other.first == box;
@@ -110,23 +101,14 @@ class ChannelTests : public QObject {
       f.Change([&](RadioData& d) { d.USA[kSlot24].Scramble = codes[(position + 1) % 5]; });
       QCOMPARE(scramble->currentIndex(), (position + 1) % 5);
     }
-    // Wide and Narrow write the width and nothing beside it.
-    const ChannelRecord& lmr1 = f.Data().FourthGroup[0];
-    f.Change([](RadioData& d) {
-      ChannelRecord& ch = d.FourthGroup[0];
-      ch.Enable = ch.Narrow = ch.RxComp = true, ch.Rxfreq = ch.Txfreq = 156.025;
-    });
-    f.Select(NavNode::ChannelOf(kGroupFourth, 0));
-    for (const char* width : {"optWide", "optNarrow"}) {
-      f.Find<QRadioButton>(width)->click();
-      QVERIFY(lmr1.Narrow == (width == std::string("optNarrow")) && lmr1.RxComp);
-    }
   }
 
   // What can be typed in has the field background from the first showing on; what cannot has
   // the button face. A programmable channel's transmit permission comes from the radio: without
-  // it the pane says why Low Power Only is greyed.
-  void FieldsShowWhatCanBeTypedAndWhetherTheChannelTransmits() {
+  // it the pane says why Low Power Only is greyed. Of one side's tones one at most is on; a tone
+  // number past the end of its list shows no entry rather than one it does not hold. Wide and
+  // Narrow write the width and nothing beside it.
+  void ProgrammableChannelFieldsTransmitPermissionAndTones() {
     OpenEditor f;
     f.Change([](RadioData& d) {
       for (int k : {0, 1}) {
@@ -135,6 +117,8 @@ class ChannelTests : public QObject {
         ch.Rxfreq = 156.5, ch.Txfreq = 160.5;
         ch.TxEnable = k == 1;  // as read from a radio that lets it transmit
       }
+      d.FourthGroup[0].CTCSS = {51, 51}, d.FourthGroup[0].DCS = {209, 209};  // past their lists
+      d.FourthGroup[1].Narrow = d.FourthGroup[1].RxComp = true;
     });
     const QColor base = QApplication::palette().color(QPalette::Active, QPalette::Base);
     const QColor face = QApplication::palette().color(QPalette::Active, QPalette::Button);
@@ -148,30 +132,21 @@ class ChannelTests : public QObject {
       QVERIFY(note->isVisible() == noted && f.Box("chkLowPower")->isEnabled() == lowOn);
       for (const char* name : {"txtCDL", "txtCDR", "txtCRF", "txtCTF", "txtCHName"})
         QVERIFY2(background(name) == base, name);
+      for (const char* list : {"cmbTxCTCSS", "cmbRxCTCSS", "cmbTxDCS", "cmbRxDCS"})
+        QVERIFY2((f.List(list)->currentIndex() == -1) == (k == 0), list);
     }
-    f.Select(NavNode::ChannelOf(kGroupUSA, kSlot24));
-    QVERIFY(!note->isVisible());
-    for (const char* name : {"txtCDL", "txtCRF", "txtCTF"})
-      QVERIFY2(background(name) == face, name);
-    QVERIFY(background("txtCHName") == base);
-  }
 
-  void TonesOfOneSideExcludeEachOther() {
-    OpenEditor f;
-    f.Change([](RadioData& d) {
-      d.FourthGroup[0].Enable = d.FourthGroup[1].Enable = true;
-      d.FourthGroup[0].CHDisplayL = "01", d.FourthGroup[0].Rxfreq = 156.5;
-      d.FourthGroup[1].CTCSS = {51, 51}, d.FourthGroup[1].DCS = {209, 209};  // past their lists
-    });
-    f.Select(NavNode::ChannelOf(kGroupFourth, 0));
     auto *txCtcss = f.List("cmbTxCTCSS"), *txDcs = f.List("cmbTxDCS"), *rx = f.List("cmbRxCTCSS");
     auto* comp = f.Box("chkComp");
-    QCOMPARE(txDcs->count(), 209);
-    QCOMPARE(txDcs->itemText(105), QString("I023"));
+    QCOMPARE(txDcs->count(), 209);  // "Off" and each code in both banks
     Choose(rx, 3);
     Choose(txCtcss, 13);
     Choose(txDcs, 105);
-    const ChannelRecord& ch = f.Data().FourthGroup[0];
+    const ChannelRecord& ch = f.Data().FourthGroup[1];
+    for (const char* width : {"optWide", "optNarrow"}) {
+      f.Find<QRadioButton>(width)->click();
+      QVERIFY(ch.Narrow == (width == std::string("optNarrow")) && ch.RxComp);
+    }
     QCOMPARE(txCtcss->currentText(), QString("Off"));
     QCOMPARE(ch.CTCSS, (std::array<int16_t, 2>{0, 3}));
     QCOMPARE(ch.DCS, (std::array<int16_t, 2>{105, 0}));
@@ -183,57 +158,25 @@ class ChannelTests : public QObject {
     QCOMPARE(txDcs->currentText(), QString("Off"));
     QCOMPARE(ch.DCS, (std::array<int16_t, 2>{0, 1}));
 
-    // A tone number past the end of its list shows no entry rather than one it does not hold.
-    f.Select(NavNode::ChannelOf(kGroupFourth, 1));
-    for (const char* list : {"cmbTxCTCSS", "cmbRxCTCSS", "cmbTxDCS", "cmbRxDCS"})
-      QVERIFY2(f.List(list)->currentIndex() == -1, list);
+    f.Select(NavNode::ChannelOf(kGroupUSA, kSlot24));
+    QVERIFY(!note->isVisible());
+    for (const char* name : {"txtCDL", "txtCRF", "txtCTF"})
+      QVERIFY2(background(name) == face, name);
+    QVERIFY(background("txtCHName") == base);
   }
 
-  void FrequencyEntryAtTheEdgesAndTheRaster() {
-    OpenEditor f;
-    f.Change([](RadioData& d) { d.FourthGroup[4].Enable = true, d.FourthGroup[4].Rxfreq = 156.5; });
-    const ChannelRecord& ch = f.Data().FourthGroup[4];
-    f.Select(NavNode::ChannelOf(kGroupFourth, 4));
-    auto *rx = f.Field("txtCRF"), *tx = f.Field("txtCTF"), *name = f.Field("txtCHName");
-    // One refusal stands for all: which texts are refused is the frequency check's business.
-    TypeAndLeave(rx, "174.0001", name);
-    QCOMPARE(f.prompter.asked.size(), std::size_t{1});
-    QCOMPARE(f.prompter.asked[0].message.Title, std::string("Rx frequency"));
-    QCOMPARE(QApplication::focusWidget(), rx);
-    QCOMPARE(ch.Rxfreq, 156.5);
-    f.ExpectClicksRefused(rx, f.Box("chkScan"), NavNode::ChannelOf(kGroupFourth, 2));
-    if (QTest::currentTestFailed()) return;
-    Paste(rx, "145.500 MHz");  // a paste is filtered as the keys are
-    QCOMPARE(rx->text(), QString("145.500"));
-    // The edges are taken; an emptied transmit frequency is none; a frequency off the 5 kHz
-    // raster is stored as shown.
-    for (auto [field, typed, shown, stored] : {std::tuple{rx, "137", "137.0000", 137.0},
-                                               {tx, "174", "174.0000", 174.0},
-                                               {tx, "", "---.----", 0.0},
-                                               {tx, "156.0137", "156.0100", 156.01}}) {
-      TypeAndLeave(field, typed, name);
-      QCOMPARE(field->text(), QString(shown));
-      QCOMPARE(field == rx ? ch.Rxfreq : ch.Txfreq, stored);
-      QVERIFY(!f.window->ActivePane()->HasUncommittedEdit());  // taken in, nothing pending
-    }
-    // Typed and not yet left, a refused frequency fails a command's pane check as well.
-    TypeOver(rx, "180");
-    QVERIFY(!f.window->PaneCheck());
-    QCOMPARE(QApplication::focusWidget(), rx);
-    QCOMPARE(ch.Rxfreq, 137.0);
-  }
-
-  void PaneCheckHoldsAnIncompleteChannel() {
+  // An incomplete channel is held by the pane check; a frequency typed is taken in as shown or
+  // refused.
+  void PaneCheckAndFrequencyEntry() {
     OpenEditor f;
     f.Select(NavNode::ChannelOf(kGroupFourth, 1));
     f.Box("chkCHEnable")->click();
-    // Each click on another node asks again, and the tree stays on the channel shown.
-    for (std::size_t click = 1; click <= 2; ++click) {
-      f.Click(NavNode::ChannelOf(kGroupFourth, 2));
-      QCOMPARE(f.prompter.Texts(),
-               std::vector<std::string>(click, "Data Error!!\r\nPlease input correct data."));
-      QTRY_COMPARE(f.TreeNode(), NavNode::ChannelOf(kGroupFourth, 1));
-    }
+    // A click on another node asks, and the tree stays on the channel shown (each click asks
+    // again: see the refused ATIS code).
+    f.Click(NavNode::ChannelOf(kGroupFourth, 2));
+    QCOMPARE(f.prompter.Texts(),
+             std::vector<std::string>{"Data Error!!\r\nPlease input correct data."});
+    QTRY_COMPARE(f.TreeNode(), NavNode::ChannelOf(kGroupFourth, 1));
     QCOMPARE(f.window->CurrentNode(), NavNode::ChannelOf(kGroupFourth, 1));
 
     // A receive frequency and a two-character number let it go; typed fields count once each.
@@ -251,6 +194,35 @@ class ChannelTests : public QObject {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
     QCOMPARE(f.window->CurrentNode(), NavNode::ChannelOf(kGroupFourth, 3));
     f.doc->RemoveObserver(&counter);
+
+    f.prompter.asked.clear();
+    f.Change([](RadioData& d) { d.FourthGroup[4].Enable = true, d.FourthGroup[4].Rxfreq = 156.5; });
+    const ChannelRecord& ch = f.Data().FourthGroup[4];
+    f.Select(NavNode::ChannelOf(kGroupFourth, 4));
+    auto *rx = f.Field("txtCRF"), *tx = f.Field("txtCTF"), *name = f.Field("txtCHName");
+    // One refusal stands for all: which texts are refused is the frequency check's business.
+    TypeAndLeave(rx, "174.0001", name);
+    QCOMPARE(f.prompter.asked.size(), std::size_t{1});
+    QCOMPARE(f.prompter.asked[0].message.Title, std::string("Rx frequency"));
+    QCOMPARE(QApplication::focusWidget(), rx);
+    QCOMPARE(ch.Rxfreq, 156.5);
+    Paste(rx, "145.500 MHz");  // a paste is filtered as the keys are
+    QCOMPARE(rx->text(), QString("145.500"));
+    // Taken in as shown (the edges are the frequency check's); an emptied transmit frequency is
+    // none; a frequency off the 5 kHz raster is stored as shown.
+    for (auto [field, typed, shown, stored] : {std::tuple{rx, "137", "137.0000", 137.0},
+                                               {tx, "", "---.----", 0.0},
+                                               {tx, "156.0137", "156.0100", 156.01}}) {
+      TypeAndLeave(field, typed, name);
+      QCOMPARE(field->text(), QString(shown));
+      QCOMPARE(field == rx ? ch.Rxfreq : ch.Txfreq, stored);
+      QVERIFY(!f.window->ActivePane()->HasUncommittedEdit());  // taken in, nothing pending
+    }
+    // Typed and not yet left, a refused frequency fails a command's pane check as well.
+    TypeOver(rx, "180");
+    QVERIFY(!f.window->PaneCheck());
+    QCOMPARE(QApplication::focusWidget(), rx);
+    QCOMPARE(ch.Rxfreq, 137.0);
   }
 
   // Switched-off channels are greyed in the grids; at the first size every column of the widest
@@ -283,8 +255,6 @@ class ChannelTests : public QObject {
       }
     });
     f.Select(NavNode::GroupGrid(kGroupFourth));
-    QCOMPARE(view->model()->columnCount(), 14);
-    QCOMPARE(view->model()->index(6, 2).data().toString(), QString("12 "));
     const QRect cell = view->visualRect(view->model()->index(6, 2));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());
@@ -305,7 +275,7 @@ class ChannelTests : public QObject {
     }
   }
 
-  void WeatherRows() {
+  void WeatherRowsAndNameFields() {
     OpenEditor f;
     f.Select(kWeatherNode);
     QCOMPARE(f.Text("lblWx0"), QString("WX01[162.550MHz]"));
@@ -333,31 +303,28 @@ class ChannelTests : public QObject {
       QVERIFY(f.window->PaneCheck());
       QCOMPARE(f.Data().WX[row].ChTag, std::string("KEPT"));
     }
-  }
 
-  // Both name fields take of a paste what the radio can store, say what they left out, and
-  // show a stored name as it is.
-  void NameFieldsTakeWhatTheRadioStores() {
-    OpenEditor f;
+    // Both name fields take of a paste what the radio can store, say what they left out, and
+    // show a stored name as it is.
     f.Change([](RadioData& d) { d.WX[5].ChTag = "OLD#NAME"; });  // as a data file may hold it
     const NavNode ch16 = NavNode::ChannelOf(kGroupUSA, kSlot16);
     for (auto [node, field, label, stored] :
          {std::tuple{ch16, "txtCHName", "lblCHNameNotice", &f.Data().USA[kSlot16].ChTag},
           {kWeatherNode, "txtWxName2", "lblWxNotice", &f.Data().WX[2].ChTag}}) {
       f.Select(node);
-      auto* name = f.Field(field);
+      auto* entry = f.Field(field);
       auto* notice = f.Find<QLabel>(label);
-      Paste(name, "Bay#2 Wx&Co! Harbour");
-      QCOMPARE(name->text(), QString("Bay2 WxCo Ha"));
+      Paste(entry, "Bay#2 Wx&Co! Harbour");
+      QCOMPARE(entry->text(), QString("Bay2 WxCo Ha"));
       QVERIFY2(notice->text().contains("\"#\", \"&\" and \"!\" left out"),
                qPrintable(notice->text()));
       QEvent restyled(QEvent::StyleChange);  // only switching the pane off ends a notice
       QApplication::sendEvent(notice->parentWidget(), &restyled);
       QVERIFY(!notice->text().isEmpty());
       // A full name takes no more keys, wherever the cursor is.
-      name->setCursorPosition(0);
-      QTest::keyClicks(name, "Z");
-      QCOMPARE(name->text(), QString("Bay2 WxCo Ha"));
+      entry->setCursorPosition(0);
+      QTest::keyClicks(entry, "Z");
+      QCOMPARE(entry->text(), QString("Bay2 WxCo Ha"));
       f.Box(node == ch16 ? "chkScan" : "chkWxScan0")->setFocus();
       QCOMPARE(*stored, std::string("Bay2 WxCo Ha"));
     }

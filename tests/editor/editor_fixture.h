@@ -44,14 +44,6 @@ inline std::vector<uint8_t> RadioMemoryOf(RadioData d) {
   return {d.RadioImage.begin(), d.RadioImage.begin() + d.ImageLast + 1};
 }
 
-// A page of the help folder beside the program.
-inline void WriteHelpPage(const QTemporaryDir& folder, const QString& topic) {
-  QDir(folder.path()).mkpath("help");
-  QFile page(folder.filePath("help/" + topic + ".html"));
-  if (page.open(QIODevice::WriteOnly))
-    page.write("<html><body><h1>" + topic.toUtf8() + "</h1></body></html>");
-}
-
 // Types over a field's text and stays in it.
 inline void TypeOver(QLineEdit* field, const QString& text) {
   field->setFocus(Qt::TabFocusReason);
@@ -182,29 +174,6 @@ struct EditorFixture {
     const auto selected = tree->selectedItems();
     if (selected.size() != 1 || selected[0] != tree->currentItem()) return {};
     return tree->NodeOf(tree->currentItem());
-  }
-  // A field whose value was refused keeps the focus against the mouse: a check box pressed is
-  // neither drawn pressed nor toggled, and clicks on another tree node leave the tree on the
-  // node shown. Each click says "Data Error!!" once; the field keeps what was typed.
-  void ExpectClicksRefused(QLineEdit* field, QCheckBox* box, const NavNode& elsewhere) {
-    const NavNode shown = window->CurrentNode();
-    const QString typed = field->text();
-    const bool checked = box->isChecked();
-    prompter.asked.clear();
-    QTest::mousePress(box, Qt::LeftButton);
-    QVERIFY(!box->isDown());
-    QTest::mouseRelease(box, Qt::LeftButton);
-    QTest::mouseDClick(box, Qt::LeftButton);  // its second press, which says it again
-    QVERIFY(!box->isDown());
-    QCOMPARE(box->isChecked(), checked);
-    for (int click = 1; click <= 2; ++click) Click(elsewhere);
-    QCOMPARE(prompter.Texts(), std::vector<std::string>(4, "Data Error!!"));
-    QCOMPARE(window->CurrentNode(), shown);
-    QCOMPARE(TreeNode(), shown);
-    QCOMPARE(QApplication::focusWidget(), field);
-    QCOMPARE(field->text(), typed);
-    // The user's next action comes once the click is through.
-    QTRY_VERIFY(!window->ActivePane()->Refusing());
   }
 };
 
