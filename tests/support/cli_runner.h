@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "tests/support/temp_folder.h"
@@ -21,9 +22,17 @@ extern char** environ;
 
 namespace qw::test {
 
+// A child still running when its test ends (a failed assertion skipped the test's own stop) is
+// killed and reaped then, never left behind.
 struct Child {
   pid_t pid = -1;
   std::filesystem::path out, err;
+  Child() = default;
+  Child(Child&& o) noexcept : pid(std::exchange(o.pid, -1)), out(o.out), err(o.err) {}
+  Child& operator=(Child&&) = delete;
+  ~Child() {
+    if (pid > 0 && kill(pid, SIGKILL) == 0) waitpid(pid, nullptr, 0);
+  }
 };
 
 inline Child Spawn(const std::vector<std::string>& args, const std::filesystem::path& dir) {
@@ -48,18 +57,19 @@ inline Child Spawn(const std::vector<std::string>& args, const std::filesystem::
 }
 
 // Exit code, or -1 when the child had to be killed after the limit.
-inline int Wait(const Child& c, std::chrono::seconds limit = std::chrono::seconds(60)) {
+inline int Wait(Child& c, std::chrono::seconds limit = std::chrono::seconds(60)) {
   if (c.pid <= 0) return -1;  // never waitpid(-1): that would reap someone else's child
   const auto end = std::chrono::steady_clock::now() + limit;
   int status = 0;
   while (waitpid(c.pid, &status, WNOHANG) == 0) {
     if (std::chrono::steady_clock::now() > end) {
       kill(c.pid, SIGKILL);
-      waitpid(c.pid, &status, 0);
+      waitpid(std::exchange(c.pid, -1), &status, 0);
       return -1;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
+  c.pid = -1;
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
@@ -76,7 +86,7 @@ class CliFolder {
   ~CliFolder() { unsetenv("QUAYWRIGHT_DATA_DIR"); }
   std::string P(const std::string& name) const { return folder.File(name); }
   Result Cli(const std::vector<std::string>& args) const {
-    const Child c = Spawn(args, folder.Path());
+    Child c = Spawn(args, folder.Path());
     const int code = Wait(c);
     return {code, ReadBytes(c.out), ReadBytes(c.err)};
   }
