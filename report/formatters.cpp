@@ -80,10 +80,6 @@ double SnapFrequency(double f) {
   return std::floor(f / 0.005) * 0.005;
 }
 
-bool IsOn25kHzRaster(double f) {
-  return MultipleOf(TenthsOfKhz(f), 250);
-}
-
 std::string OnOffText(bool v) {
   return Pick(v, "On", "Off");
 }

@@ -22,7 +22,6 @@ std::string FreqText4(double f);  // "156.0125", "---.----"
 std::string FourthTxText(const ChannelRecord& ch);
 // f moved down onto the 5 kHz raster unless it already lies on the 5 or 12.5 kHz raster.
 double SnapFrequency(double f);
-bool IsOn25kHzRaster(double f);
 
 // Two-state flags.
 std::string OnOffText(bool v);   // "On" / "Off"
