@@ -240,5 +240,12 @@ TEST_F(ImageFiles, DestinationLoadsOnlyAnExactImageOfTheSeries) {
   EXPECT_TRUE(doc.FileName().empty());
 }
 
+// The report window shows a failed save with the system's reason under the model's name.
+TEST_F(ImageFiles, AFailedTextSaveIsCaptionedWithTheModel) {
+  const Outcome failed = doc.SaveTextFile(folder.File("none/r.txt"), "A");
+  EXPECT_EQ(std::pair(failed.message->Title, failed.message->Icon),
+            std::pair(std::string("MV710 ") + kProgramTitle, MessageIcon::Exclamation));
+}
+
 }  // namespace
 }  // namespace qw
